@@ -1,0 +1,21 @@
+// The program's state structs, one instance each for the whole run. Window procedures reach them
+// through the main window; tests make their own App.
+#pragma once
+
+#include "app/Shell.h"
+#include "document/Document.h"
+#include "interaction/Canvas.h"
+#include "render/RenderState.h"
+#include "app/Messages.h"
+
+#include <string>
+
+struct App {
+    ShellState shell;
+    Document doc;
+    RenderState render;
+    CanvasState canvas;
+};
+
+// Text of the current language.
+std::wstring Tr(const App& app, MessageTable table, int item = 0);

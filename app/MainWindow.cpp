@@ -1,0 +1,107 @@
+// The main window and its controls; messages are handed to the command dispatch.
+#include "app/MainWindow.h"
+
+#include "app/App.h"
+#include "app/DialogTemplate.h"
+#include "app/MessageBox.h"
+
+namespace {
+
+constexpr wchar_t kAppProperty[] = L"Cuadrix.App";
+
+void CreateControls(App& app, HWND window) {
+    HWND canvas = CreateChild(window, L"STATIC", L"", 0x50800100, 22, 22, 1122, 936, kCanvasId);
+    // Ruler frames: border and sunken; made visible children of the main window.
+    CreateChild(window, L"STATIC", L"", WS_CHILD | WS_VISIBLE | 0x00801000, 22, 1, 1123, 21, kHorizontalRulerId);
+    CreateChild(window, L"STATIC", L"", WS_CHILD | WS_VISIBLE | 0x00801000, 1, 22, 21, 937, kVerticalRulerId);
+    CreateChild(window, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 22, 22,
+                kRulerButtonId);
+    InstallCanvasHandler(app, canvas);
+}
+
+void OnCreate(App& app, HWND window) {
+    app.shell.mainWindow = window;
+    SetPropW(window, kAppProperty, &app);
+    SetClientSize(window, kMainClientWidth, kMainClientHeight);
+    CenterInWorkArea(window);
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    CreateControls(app, window);
+
+    SetWindowTextW(window, Tr(app, MessageTable::Chart, 1).c_str());
+    app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
+    app.render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);
+    app.render.rulerPicture = Picture(kRulerThickness, kTablePictureSize);
+    app.render.rulerView = Picture(kRulerThickness, kTablePictureSize);
+    for (Picture* p : {&app.render.tablePicture, &app.render.viewPicture, &app.render.rulerPicture,
+                       &app.render.rulerView}) {
+        RECT all{0, 0, p->Width(), p->Height()};
+        FillSolid(p->Dc(), all, RGB(255, 255, 255));
+    }
+    SetFocus(GetDlgItem(window, kCanvasId));
+}
+
+void OnActivate(App& app, HWND window, WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window, focus)) app.shell.savedFocus = focus;
+    } else if (app.shell.savedFocus) {
+        SetFocus(app.shell.savedFocus);
+        app.shell.savedFocus = nullptr;
+    }
+}
+
+INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    App* app = message == WM_INITDIALOG ? reinterpret_cast<App*>(lParam) : AppOf(window);
+    if (!app) return FALSE;
+    switch (message) {
+    case WM_INITDIALOG:
+        OnCreate(*app, window);
+        return FALSE; // the focus has been given to the canvas
+    case WM_ACTIVATE:
+        OnActivate(*app, window, wParam);
+        break;
+    case WM_DESTROY:
+        RemovePropW(window, kAppProperty);
+        if (app->shell.mainWindow == window) app->shell.mainWindow = nullptr;
+        break;
+    }
+    return FALSE;
+}
+
+std::vector<WORD> MainTemplate() {
+    return BuildDialogTemplate(kMainWindowStyle, kMainWindowExStyle, 100, 100, L"");
+}
+
+} // namespace
+
+App* AppOf(HWND window) {
+    while (window) {
+        if (auto* app = static_cast<App*>(GetPropW(window, kAppProperty))) return app;
+        window = GetParent(window);
+    }
+    return nullptr;
+}
+
+std::wstring Tr(const App& app, MessageTable table, int item) {
+    std::u16string_view text = MessageText(app.shell.languageIndex, table, item);
+    return std::wstring(text.begin(), text.end());
+}
+
+INT_PTR RunMainWindow(App& app) {
+    std::vector<WORD> tmpl = MainTemplate();
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
+                                   nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&app));
+}
+
+HWND CreateMainWindowForTest(App& app) {
+    std::vector<WORD> tmpl = MainTemplate();
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
+                                      nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&app));
+}
+
+void EndMainWindow(App& app) {
+    app.shell.mainWindowEnded = true;
+    if (app.shell.mainWindow) EndDialog(app.shell.mainWindow, 0);
+}

@@ -1,0 +1,16 @@
+// The one way the program shows a message box. Tests replace it through the seam to read what was
+// shown and to answer it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+using MessageBoxSeam = std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)>;
+
+// Shows the box (or asks the seam) and returns the button chosen (IDOK, IDYES, IDNO ...).
+int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
+
+// Installs a seam; an empty one puts the real message box back.
+void SetMessageBoxSeam(MessageBoxSeam seam);

@@ -1,0 +1,8 @@
+list(APPEND CUADRIX_PORTABLE_SOURCES
+  app/Messages.cpp
+)
+list(APPEND CUADRIX_WINDOWS_SOURCES
+  app/DialogTemplate.cpp
+  app/MessageBox.cpp
+  app/MainWindow.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND CUADRIX_PORTABLE_SOURCES
+  document/CellRecord.cpp
+)

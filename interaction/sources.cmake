@@ -1,0 +1,5 @@
+list(APPEND CUADRIX_PORTABLE_SOURCES
+)
+list(APPEND CUADRIX_WINDOWS_SOURCES
+  interaction/Canvas.cpp
+)

@@ -1,0 +1,74 @@
+// The main window: its controls, the white canvas and the exit question on Escape.
+#include "WinTestSupport.h"
+
+#include "app/App.h"
+#include "app/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+RECT ChildRect(HWND parent, int id) {
+    RECT r{};
+    HWND child = GetDlgItem(parent, id);
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+struct MainWindowFixture : testing::Test {
+    std::unique_ptr<App> app = std::make_unique<App>();
+    HWND window = nullptr;
+    void SetUp() override {
+        window = CreateMainWindowForTest(*app);
+        ASSERT_NE(nullptr, window);
+        PumpMessages();
+    }
+    void TearDown() override {
+        if (IsWindow(window)) DestroyWindow(window);
+        PumpMessages();
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowFixture, HasTheCanvasRulersAndButtonAtTheirPlaces) {
+    RECT canvas = ChildRect(window, kCanvasId);
+    EXPECT_EQ(22, canvas.left);
+    EXPECT_EQ(22, canvas.top);
+    EXPECT_EQ(1122, canvas.right - canvas.left);
+    EXPECT_EQ(936, canvas.bottom - canvas.top);
+    RECT horizontal = ChildRect(window, kHorizontalRulerId);
+    EXPECT_EQ(22, horizontal.left);
+    EXPECT_EQ(1, horizontal.top);
+    RECT vertical = ChildRect(window, kVerticalRulerId);
+    EXPECT_EQ(1, vertical.left);
+    EXPECT_EQ(22, vertical.top);
+    RECT button = ChildRect(window, kRulerButtonId);
+    EXPECT_EQ(22, button.right - button.left);
+    EXPECT_EQ(static_cast<LONG_PTR>(kMainWindowStyle) & ~static_cast<LONG_PTR>(WS_VISIBLE),
+              GetWindowLongPtrW(window, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VISIBLE));
+    EXPECT_EQ(L"Organigrama", WindowText(window));
+}
+
+TEST_F(MainWindowFixture, CanvasShowsWhiteAndTakesTheKeys) {
+    HWND canvas = GetDlgItem(window, kCanvasId);
+    Picture shown = CaptureClient(canvas);
+    EXPECT_TRUE(RegionIs(shown.Dc(), RECT{100, 100, 110, 110}, RGB(255, 255, 255)));
+    LRESULT code = SendMessageW(canvas, WM_GETDLGCODE, VK_ESCAPE, 0);
+    EXPECT_TRUE(code & DLGC_WANTALLKEYS);
+}
+
+TEST_F(MainWindowFixture, EscapeAsksTheExitQuestionAndOnlyYesEndsTheWindow) {
+    HWND canvas = GetDlgItem(window, kCanvasId);
+    MessageBoxRecorder boxes({IDNO, IDYES});
+    SendMessageW(canvas, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(L"Realmente deseas salir del programa ?", boxes.Shown()[0].text);
+    EXPECT_EQ(L"Programador", boxes.Shown()[0].caption);
+    EXPECT_FALSE(app->shell.mainWindowEnded);
+    SendMessageW(canvas, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(app->shell.mainWindowEnded);
+}
