@@ -2,6 +2,8 @@
 // configurator, mouse modes, folders and paths, and the main window's handles.
 #pragma once
 
+#include "document/CopyFlags.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -10,27 +12,7 @@
 #include <windows.h>
 #endif
 
-// Copy-configurator flags in menu order (commands 1072..1079, 1080, 1081, 1082, 1110, 1083, 1084, 1085).
-enum CopyField {
-    kCopyBackColor,
-    kCopyFontColor,
-    kCopyFontName,
-    kCopyFontSize,
-    kCopyBold,
-    kCopyItalic,
-    kCopyUnderline,
-    kCopyStrikeout,
-    kCopyLeading,
-    kCopyText,
-    kCopyImage,
-    kCopyIcon,
-    kCopyAlignment,
-    kCopyNumberFormatAllowed,
-    kCopyNumberFormatType,
-    kCopyFieldCount
-};
 
-using CopyFlags = std::array<int32_t, kCopyFieldCount>;
 
 struct ShellState {
     int32_t languageIndex = 1; // 1 Spanish, 2 Portuguese, 3 French, 4 German, 5 English, 6 Italian
