@@ -1,4 +1,6 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  render/LineBreaking.cpp
+  render/NumberFormat.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   render/GdiObjects.cpp
