@@ -50,6 +50,7 @@ int BreakTextLines(std::u16string_view text, int width, FitCount&& fitCount, Tex
         lines[k + 1] = WithoutLeadingSpaces(pieces.second);
     }
     int used = kTextLineCount;
-    while (used > 0 && lines[used - 1].empty()) --used;
+    while (used > 0 && lines[used - 1].empty())
+        --used;
     return used;
 }

@@ -19,12 +19,14 @@ struct RoundedDigits {
 RoundedDigits RoundToDecimals(double value, int decimals) {
     RoundedDigits result;
     char buffer[512]; // the longest fixed form of a double (a denormal) has 327 characters
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
+    auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
     if (error != std::errc()) return result;
     std::string_view digits(buffer, static_cast<size_t>(end - buffer));
     size_t point = digits.find('.');
     std::string_view integer = digits.substr(0, point);
-    std::string_view fraction = point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
+    std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
 
     std::string all(integer);
     bool roundUp = fraction.size() > static_cast<size_t>(decimals) && fraction[decimals] >= '5';
@@ -32,7 +34,8 @@ RoundedDigits RoundToDecimals(double value, int decimals) {
     all.append(decimals - std::min(fraction.size(), static_cast<size_t>(decimals)), '0');
     if (roundUp) {
         size_t i = all.size();
-        while (i > 0 && all[i - 1] == '9') all[--i] = '0';
+        while (i > 0 && all[i - 1] == '9')
+            all[--i] = '0';
         if (i == 0) {
             all.insert(all.begin(), '1');
         } else {
@@ -41,8 +44,9 @@ RoundedDigits RoundToDecimals(double value, int decimals) {
     }
     size_t integerLength = all.size() - decimals;
     size_t firstSignificant = all.find_first_not_of('0');
-    result.integer = firstSignificant < integerLength ? all.substr(firstSignificant, integerLength - firstSignificant)
-                                                      : std::string();
+    result.integer = firstSignificant < integerLength
+                         ? all.substr(firstSignificant, integerLength - firstSignificant)
+                         : std::string();
     result.fraction = all.substr(integerLength);
     // A value that rounds to zero shows no sign.
     result.negative = value < 0 && firstSignificant != std::string::npos;
@@ -111,7 +115,8 @@ std::string FormatCellNumber(double value, int formatType) {
 
 double LeadingNumber(std::u16string_view text) {
     size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
     std::string number;

@@ -3,5 +3,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   render/NumberFormat.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
+  render/FontCache.cpp
   render/GdiObjects.cpp
+  render/TextLayout.cpp
 )

@@ -9,7 +9,9 @@
 namespace {
 
 // Every character is 10 pixels wide, except "i" (4) and "W" (16), so widths and counts can differ.
-int CharWidth(char16_t c) { return c == u'i' ? 4 : c == u'W' ? 16 : 10; }
+int CharWidth(char16_t c) {
+    return c == u'i' ? 4 : c == u'W' ? 16 : 10;
+}
 
 struct FakeFont {
     int calls = 0;
@@ -90,7 +92,8 @@ TEST(BreakTextLines, AWordThatIsLongerThanTheLineAboveButDoesNotFitMovesToLineOn
     EXPECT_EQ(u"a", lines[0]);
     EXPECT_EQ(u"bb", lines[1]);
     EXPECT_EQ(u"ccc", lines[2]);
-    for (int i = 3; i < 99; ++i) EXPECT_TRUE(lines[i].empty()) << "line " << i + 1;
+    for (int i = 3; i < 99; ++i)
+        EXPECT_TRUE(lines[i].empty()) << "line " << i + 1;
     EXPECT_EQ(u"dddd", lines[99]);
 }
 
@@ -105,7 +108,8 @@ TEST(BreakTextLines, AWordWiderThanTheCellEndsInLineOneHundred) {
     int used = 0;
     std::vector<std::u16string> lines = Broken(u"abcdefghij", 30, &used);
     ASSERT_EQ(100, used);
-    for (int i = 0; i < 99; ++i) EXPECT_TRUE(lines[i].empty()) << "line " << i + 1;
+    for (int i = 0; i < 99; ++i)
+        EXPECT_TRUE(lines[i].empty()) << "line " << i + 1;
     EXPECT_EQ(u"abcdefghij", lines[99]);
 }
 
@@ -115,7 +119,8 @@ TEST(BreakTextLines, AnOverWideWordAfterFittingWordsAlsoMovesToTheLastLine) {
     std::vector<std::u16string> lines = Broken(u"ab abcdefghij", 30, &used);
     ASSERT_EQ(100, used);
     EXPECT_EQ(u"ab", lines[0]);
-    for (int i = 1; i < 99; ++i) EXPECT_TRUE(lines[i].empty()) << "line " << i + 1;
+    for (int i = 1; i < 99; ++i)
+        EXPECT_TRUE(lines[i].empty()) << "line " << i + 1;
     EXPECT_EQ(u"abcdefghij", lines[99]);
 }
 
@@ -123,7 +128,8 @@ TEST(BreakTextLines, LinesGrowingInLengthAreSplitUpToLineOneHundred) {
     // 120 words of one letter in a cell of one character: the text beyond line 100 is kept in
     // line 100.
     std::u16string text;
-    for (int i = 0; i < 120; ++i) text += i ? u" x" : u"x";
+    for (int i = 0; i < 120; ++i)
+        text += i ? u" x" : u"x";
     int used = 0;
     std::vector<std::u16string> lines = Broken(text, 10, &used);
     ASSERT_EQ(100, used);
@@ -132,7 +138,8 @@ TEST(BreakTextLines, LinesGrowingInLengthAreSplitUpToLineOneHundred) {
     // nothing and the rest, which goes on without its leading space. From line 3 on every line
     // holds one word, and line 100 takes the 22 words left.
     EXPECT_TRUE(lines[1].empty());
-    for (int i = 2; i < 99; ++i) EXPECT_EQ(u"x", lines[i]) << "line " << i + 1;
+    for (int i = 2; i < 99; ++i)
+        EXPECT_EQ(u"x", lines[i]) << "line " << i + 1;
     EXPECT_EQ(22u * 2 - 1, lines[99].size());
 }
 

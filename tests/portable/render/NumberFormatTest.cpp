@@ -9,12 +9,14 @@
 
 namespace {
 
-std::string Shown(double value, int type) { return std::string(TrimSpaces(FormatCellNumber(value, type))); }
+std::string Shown(double value, int type) {
+    return std::string(TrimSpaces(FormatCellNumber(value, type)));
+}
 
 } // namespace
 
 TEST(FormatCellNumber, SampleValueInEverySevenFormats) {
-    const char* expected[] = {"2,034,500.13", "2,034,500", "2034500.13", "2.034.500'13",
+    const char* expected[] = {"2,034,500.13", "2,034,500",  "2034500.13", "2.034.500'13",
                               "2.034.500",    "2034500'13", "2034500"};
     for (int type = 1; type <= 7; ++type) {
         SCOPED_TRACE(type);
