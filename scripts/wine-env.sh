@@ -26,7 +26,7 @@ cuadrix_start_xvfb() {
 }
 
 cuadrix_make_prefix() {
-    if [ ! -f "$WINEPREFIX/.cuadrix-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.cuadrix-ready-2" ]; then
         rm -rf "$WINEPREFIX"
         mkdir -p "$(dirname "$WINEPREFIX")"
         wineboot -i >/dev/null 2>&1
@@ -60,7 +60,7 @@ REG
         fi
         wine regedit /S "$reg" >/dev/null 2>&1
         wineserver -w
-        touch "$WINEPREFIX/.cuadrix-ready"
+        touch "$WINEPREFIX/.cuadrix-ready-2"
     fi
 }
 
