@@ -137,8 +137,9 @@ TEST(SettingsFile, AFolderNameOutsideTheCodePageStillHoldsTheSettings) {
     ASSERT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
     std::wstring ini = sub + L"Cuadrix.ini";
     ASSERT_FALSE(AnsiFilePath(ini).empty());
-    if (GetACP() != CP_UTF8)
+    if (GetACP() != CP_UTF8) {
         EXPECT_EQ(std::string::npos, AnsiFilePath(ini).find(" charts")) << "short form expected";
+    }
     ShellState shell;
     shell.languageIndex = 6;
     Settings(shell, "save", ini);
