@@ -7,4 +7,5 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/MessageBox.cpp
   app/MainWindow.cpp
   app/Settings.cpp
+  app/Association.cpp
 )
