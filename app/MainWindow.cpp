@@ -4,6 +4,8 @@
 #include "app/App.h"
 #include "app/DialogTemplate.h"
 #include "app/MessageBox.h"
+#include "render/Redraw.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -17,6 +19,7 @@ void CreateControls(App& app, HWND window) {
     CreateChild(window, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 22, 22,
                 kRulerButtonId);
     InstallCanvasHandler(app, canvas);
+    InstallRulerPainters(app, window);
 }
 
 void OnCreate(App& app, HWND window) {
@@ -30,15 +33,8 @@ void OnCreate(App& app, HWND window) {
     CreateControls(app, window);
 
     SetWindowTextW(window, Tr(app, MessageTable::Chart, 1).c_str());
-    app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
-    app.render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);
-    app.render.rulerPicture = Picture(kRulerThickness, kTablePictureSize);
-    app.render.rulerView = Picture(kRulerThickness, kTablePictureSize);
-    for (Picture* p : {&app.render.tablePicture, &app.render.viewPicture, &app.render.rulerPicture,
-                       &app.render.rulerView}) {
-        RECT all{0, 0, p->Width(), p->Height()};
-        FillSolid(p->Dc(), all, RGB(255, 255, 255));
-    }
+    CreatePictures(app.render);
+    RedrawRulers(app);
     SetFocus(GetDlgItem(window, kCanvasId));
 }
 

@@ -46,6 +46,7 @@ HFONT CreateKeyFont(const FontKey& key) {
 HFONT CachedFont(FontCache& cache, const FontKey& key, HDC selectedIn) {
     if (cache.bypass) {
         if (selectedIn) SelectObject(selectedIn, GetStockObject(SYSTEM_FONT));
+        ++cache.deletions;
         cache.bypassFont.Reset(CreateKeyFont(key));
         return cache.bypassFont.Get();
     }
@@ -53,6 +54,7 @@ HFONT CachedFont(FontCache& cache, const FontKey& key, HDC selectedIn) {
     if (found != cache.fonts.end()) return found->second.Get();
     if (cache.fonts.size() >= kFontCacheLimit) {
         if (selectedIn) SelectObject(selectedIn, GetStockObject(SYSTEM_FONT));
+        ++cache.deletions;
         cache.fonts.clear();
     }
     return cache.fonts.emplace(key, FontHandle(CreateKeyFont(key))).first->second.Get();

@@ -31,6 +31,7 @@ struct FontCache {
     std::unordered_map<FontKey, FontHandle, FontKeyHash> fonts;
     bool bypass = false; // a new font for every request, the previous one deleted (for measuring)
     FontHandle bypassFont;
+    uint32_t deletions = 0; // counts the times fonts were deselected and deleted
 };
 
 // The key of a font with this face (ANSI, at most 99 characters are taken).
@@ -38,7 +39,8 @@ FontKey MakeFontKey(const char* face, int32_t height, int32_t weight, bool itali
                     bool strikeout, int charSet, int32_t escapement);
 
 // The shared font of these parameters, made on first use. When the cache is full it is emptied
-// first; `selectedIn` is the DC that may hold one of its fonts, which is deselected beforehand.
+// first (and `deletions` counts up); `selectedIn` is the DC that may hold one of its fonts, which
+// gets the system font beforehand.
 HFONT CachedFont(FontCache& cache, const FontKey& key, HDC selectedIn);
 
 // Fonts are kept up to this number; a table needs far fewer, so emptying is rare, and it keeps a

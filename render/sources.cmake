@@ -5,5 +5,8 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 list(APPEND CUADRIX_WINDOWS_SOURCES
   render/FontCache.cpp
   render/GdiObjects.cpp
+  render/Redraw.cpp
+  render/Renderer.cpp
+  render/Rulers.cpp
   render/TextLayout.cpp
 )
