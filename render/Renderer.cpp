@@ -6,6 +6,7 @@
 #include "render/TextLayout.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <memory>
 #include <string_view>
@@ -75,6 +76,7 @@ struct TableDrawing {
     PenHandle blackPen;
     PenHandle gridPen;
     BrushHandle hatch; // made when the first placeholder needs it
+    RECT visible;      // the target's drawable area
 };
 
 struct CellBox {
@@ -181,14 +183,23 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
     }
     if (text.empty()) return; // nothing to see: no font is needed
     const uint32_t deletions = d.render.fonts.deletions;
-    HFONT font = CachedFont(d.render.fonts, CellFontKey(cell, d.characterSet, d.logPixelsY), d.state.dc);
+    CachedFontEntry& font =
+        CachedFontWithMetrics(d.render.fonts, CellFontKey(cell, d.characterSet, d.logPixelsY), d.state.dc);
     if (d.render.fonts.deletions != deletions) d.state.font = nullptr; // the font we had set is gone
-    d.state.UseFont(font);
+    d.state.UseFont(font.font.Get());
     d.state.UseTextColour(Colour(cell.fontColor));
+    if (font.lineHeight == 0) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(d.state.dc, &metrics);
+        font.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    }
     TextArea area;
     area.width = d.render.spanWidth - d.thickness;
     area.breakWidth = area.width;
     area.height = d.render.spanHeight - d.thickness;
+    area.lineHeight = font.lineHeight;
+    area.visibleTop = d.visible.top;
+    area.visibleBottom = d.visible.bottom;
     LayOutText(d.state.dc, text, cell.alignment, box.left + d.thickness, box.top + d.thickness, area);
 }
 
@@ -259,7 +270,9 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
                    offsetY,
                    PenHandle(CreatePen(PS_SOLID, thickness, RGB(0, 0, 0))),
                    PenHandle(CreatePen(PS_SOLID, thickness, gridPen & 0xFFFFFF)),
-                   BrushHandle()};
+                   BrushHandle(),
+                   RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}};
+    if (GetClipBox(target, &d.visible) == ERROR) d.visible = RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
     render.lineThickness = thickness;
 
     // What the target held before is put back at the end, so no object of ours stays selected.
