@@ -434,3 +434,38 @@ TEST(CellFont, ACacheFullOfDistinctFontsIsEmptiedAndDrawingGoesOn) {
     }
     EXPECT_EQ(0, withoutText);
 }
+
+TEST(DrawTable, TextBeyondItsCellRunsOnOverTheCellsBelowDownToThePicturesEdge) {
+    Table t;
+    // A size whose lines are cut by the picture's bottom edge through their letters: lines start at
+    // T + 1 = 28 + 674 + 2 + 1 = 705 in the cell of row 28.
+    const int firstLine = 705;
+    int size = 0, cutLineTop = 0;
+    for (int points = 8; points <= 20 && !size; ++points) {
+        FontHandle font(CreateFontW(-MulDiv(points, 96, 72), 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
+                                    0, L"Tahoma"));
+        ScopedSelect select(t.render.tablePicture.Dc(), font.Get());
+        TEXTMETRICW tm{};
+        GetTextMetricsW(t.render.tablePicture.Dc(), &tm);
+        const int lh = tm.tmHeight + tm.tmExternalLeading;
+        const int top = firstLine + (1122 - firstLine) / lh * lh; // the line that the edge cuts
+        if (1122 - top >= tm.tmInternalLeading + 3 && 1122 - top <= tm.tmAscent - 2)
+            size = points, cutLineTop = top;
+    }
+    ASSERT_NE(0, size);
+    Document doc = TestDocument();
+    // Eighty short words in a cell of row 28: one word a line, far below the picture's edge.
+    std::u16string words;
+    for (int i = 0; i < 80; ++i)
+        words += i ? u" bd" : u"bd";
+    CellRecord& box = MakeBox(doc, 2, 28);
+    AssignField(box.text, words);
+    AssignField(box.fontName, "Tahoma");
+    box.fontSize = static_cast<int16_t>(size);
+    // The guide cells below are drawn after it and would paint over its lines; take them away.
+    doc.cellGrid(2, 29).cancelled = doc.cellGrid(2, 30).cancelled = 1;
+    PixelGrid grid = t.Draw(doc);
+    // Column 2 spans x 54 .. 77; the line cut by the edge shows its upper part.
+    EXPECT_FALSE(IsEmpty(grid.Ink(RECT{54, cutLineTop, 78, 1122}, kPaper)));
+    EXPECT_FALSE(IsEmpty(grid.Ink(RECT{54, 800, 78, 830}, kPaper)));
+}
