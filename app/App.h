@@ -5,6 +5,8 @@
 #include "app/Shell.h"
 #include "document/Document.h"
 #include "interaction/Canvas.h"
+#include "interaction/Favourites.h"
+#include "interaction/TextProperties.h"
 #include "render/RenderState.h"
 #include "app/Messages.h"
 
@@ -15,6 +17,8 @@ struct App {
     Document doc;
     RenderState render;
     CanvasState canvas;
+    TextPropertiesBuffer textProps;
+    FavouritesState favourites;
 };
 
 // Text of the current language.
