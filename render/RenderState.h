@@ -3,6 +3,7 @@
 #pragma once
 
 #include "render/GdiObjects.h"
+#include "render/PictureCache.h"
 
 #include <cstdint>
 
@@ -20,4 +21,6 @@ struct RenderState {
     int16_t drawnRight = 0;
     int16_t drawnBottom = 0;
     int32_t exportMode = 0;
+
+    PictureCache pictureCache; // decoded cell pictures, reused while their files stay the same
 };

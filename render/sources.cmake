@@ -1,5 +1,10 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  render/BmpWriter.cpp
+  render/PictureCache.cpp
+  render/PictureGeometry.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   render/GdiObjects.cpp
+  render/PictureFiles.cpp
+  render/Pictures.cpp
 )
