@@ -9,12 +9,14 @@
 #include "app/Messages.h"
 
 #include <string>
+#include <vector>
 
 struct App {
     ShellState shell;
     Document doc;
     RenderState render;
     CanvasState canvas;
+    std::vector<BitmapHandle> menuPictures; // the pictures of the current menu bar's items
 };
 
 // Text of the current language.
