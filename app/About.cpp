@@ -21,9 +21,13 @@ struct AboutBox {
     HWND savedFocus = nullptr;
 };
 
-AboutBox* BoxOf(HWND dialog) { return reinterpret_cast<AboutBox*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
+AboutBox* BoxOf(HWND dialog) {
+    return reinterpret_cast<AboutBox*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
 
-HICON FrameIcon(int frame) { return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(frame)); }
+HICON FrameIcon(int frame) {
+    return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(frame));
+}
 
 FontHandle BoldFont(HWND window, int points) {
     WindowDC dc(window);
@@ -38,8 +42,8 @@ HWND AddControl(HWND dialog, const wchar_t* className, const std::wstring& text,
                 int width, int height, int id) {
     RECT r{x, y, x + width, y + height};
     MapDialogRect(dialog, &r);
-    return CreateChild(dialog, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
-                       r.bottom - r.top, id);
+    return CreateChild(dialog, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                       r.right - r.left, r.bottom - r.top, id);
 }
 
 void OnInitDialog(AboutBox& box, HWND dialog) {
@@ -49,9 +53,10 @@ void OnInitDialog(AboutBox& box, HWND dialog) {
     SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(FrameIcon(kAboutFirstFrame)), 0);
     HWND thanks = AddControl(dialog, L"STATIC", Tr(box.app, MessageTable::About, 1), SS_LEFT, 40, 10, 155, 25,
                              kAboutThanksId);
-    HWND invitation = AddControl(dialog, L"STATIC", Tr(box.app, MessageTable::About, 2), SS_LEFT, 5, 50, 190, 40,
-                                 kAboutInvitationId);
-    HWND close = AddControl(dialog, L"BUTTON", L"Salir", WS_TABSTOP | BS_PUSHBUTTON, 5, 100, 50, 15, kAboutCloseId);
+    HWND invitation = AddControl(dialog, L"STATIC", Tr(box.app, MessageTable::About, 2), SS_LEFT, 5, 50, 190,
+                                 40, kAboutInvitationId);
+    HWND close = AddControl(dialog, L"BUTTON", Wide(FixedInterfaceText(FixedText::AboutButton)),
+                            WS_TABSTOP | BS_PUSHBUTTON, 5, 100, 50, 15, kAboutCloseId);
     box.labelFont = BoldFont(dialog, 10);
     box.buttonFont = BoldFont(dialog, 14);
     SendMessageW(thanks, WM_SETFONT, reinterpret_cast<WPARAM>(box.labelFont.Get()), FALSE);
@@ -104,10 +109,10 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 void ShowAbout(App& app) {
     AboutBox box{app};
-    std::vector<WORD> tmpl =
-        BuildDialogTemplate(kAboutStyle, 0, kAboutWidth, kAboutHeight, Tr(app, MessageTable::OperationsMenu, 9));
+    std::vector<WORD> tmpl = BuildDialogTemplate(kAboutStyle, 0, kAboutWidth, kAboutHeight,
+                                                 Tr(app, MessageTable::OperationsMenu, 9));
     // No owner: the main window is not disabled while the box is open.
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()), nullptr,
-                            AboutProc, reinterpret_cast<LPARAM>(&box));
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
+                            nullptr, AboutProc, reinterpret_cast<LPARAM>(&box));
     // The fonts are released with the box, after its window is gone.
 }

@@ -21,3 +21,6 @@ struct App {
 
 // Text of the current language.
 std::wstring Tr(const App& app, MessageTable table, int item = 0);
+
+// A text of the tables as the wide-character window functions take it.
+std::wstring Wide(std::u16string_view text);

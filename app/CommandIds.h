@@ -55,7 +55,8 @@ constexpr int kCmdLastCharacterSet = 1103;
 constexpr int kCmdRulerStyle = 1111;
 
 // Left mouse modes 1..4 and right mouse modes 1..2, in mode order.
-constexpr std::array<int, 4> kLeftModeCommands{kCmdCellSelector, kCmdEditText, kCmdInsertImage, kCmdInsertIcon};
+constexpr std::array<int, 4> kLeftModeCommands{kCmdCellSelector, kCmdEditText, kCmdInsertImage,
+                                               kCmdInsertIcon};
 constexpr std::array<int, 2> kRightModeCommands{kCmdCapturingColor, kCmdFavouriteColours};
 
 // Copy-configurator field items in flag order (CopyField).
@@ -63,13 +64,14 @@ constexpr std::array<int, 15> kCopyFieldCommands{1072, 1073, 1074, 1075, 1076, 1
                                                  1080, 1081, 1082, 1110, 1083, 1084, 1085};
 
 // Windows font character-set codes of the fourteen character-set items, in menu order.
-constexpr std::array<int, 14> kCharacterSetCodes{0, 128, 129, 130, 136, 161, 162, 177, 178, 186, 204, 222, 238, 255};
+constexpr std::array<int, 14> kCharacterSetCodes{0,   128, 129, 130, 136, 161, 162,
+                                                 177, 178, 186, 204, 222, 238, 255};
 
 // Commands that need a table: disabled until the first table is shown. "Undo" and "Paste cell"
 // have rules of their own.
-constexpr std::array<int, 11> kTableCommands{kCmdExportJpeg,      kCmdRecordFile, kCmdCancelCell,  kCmdMergeHorizontal,
-                                             kCmdMergeVertical,   kCmdCopyCell,   kCmdClearCell,   kCmdSelectAll,
-                                             kCmdExportBitmap,    kCmdCreateTable, kCmdCreateLine};
+constexpr std::array<int, 11> kTableCommands{
+    kCmdExportJpeg, kCmdRecordFile, kCmdCancelCell,   kCmdMergeHorizontal, kCmdMergeVertical, kCmdCopyCell,
+    kCmdClearCell,  kCmdSelectAll,  kCmdExportBitmap, kCmdCreateTable,     kCmdCreateLine};
 
 // Menu item states.
 constexpr int kItemEnabled = 0;

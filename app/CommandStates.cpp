@@ -16,18 +16,25 @@ template <size_t N> int IndexIn(const std::array<int, N>& ids, int commandId) {
     return it == ids.end() ? -1 : static_cast<int>(it - ids.begin());
 }
 
-int Checked(bool on) { return on ? kItemChecked : kItemEnabled; }
-int Enabled(bool on) { return on ? kItemEnabled : kItemDisabled; }
+int Checked(bool on) {
+    return on ? kItemChecked : kItemEnabled;
+}
+int Enabled(bool on) {
+    return on ? kItemEnabled : kItemDisabled;
+}
 
 } // namespace
 
-int CopyFieldOfCommand(int commandId) { return IndexIn(kCopyFieldCommands, commandId); }
+int CopyFieldOfCommand(int commandId) {
+    return IndexIn(kCopyFieldCommands, commandId);
+}
 
 int CommandState(const ShellState& shell, const Document& doc, int commandId) {
     if (commandId >= kCmdFirstCharacterSet && commandId <= kCmdLastCharacterSet)
         return Checked(shell.characterSetFlags[commandId - kCmdFirstCharacterSet] != 0);
     if (int field = CopyFieldOfCommand(commandId); field >= 0) return Checked(shell.copyFlags[field] != 0);
-    if (int mode = IndexIn(kLeftModeCommands, commandId); mode >= 0) return Checked(shell.leftMouseMode == mode + 1);
+    if (int mode = IndexIn(kLeftModeCommands, commandId); mode >= 0)
+        return Checked(shell.leftMouseMode == mode + 1);
     if (int mode = IndexIn(kRightModeCommands, commandId); mode >= 0)
         return Checked(shell.rightMouseMode == mode + 1);
     if (IndexIn(kTableCommands, commandId) >= 0) return Enabled(doc.tablePresent);
@@ -48,7 +55,8 @@ void DeriveCharacterSetFlags(ShellState& shell) {
 std::span<const int> GovernedCommands() {
     static const std::vector<int> ids = [] {
         std::vector<int> all;
-        for (int id = kCmdFirstCharacterSet; id <= kCmdLastCharacterSet; ++id) all.push_back(id);
+        for (int id = kCmdFirstCharacterSet; id <= kCmdLastCharacterSet; ++id)
+            all.push_back(id);
         all.insert(all.end(), kCopyFieldCommands.begin(), kCopyFieldCommands.end());
         all.insert(all.end(), kLeftModeCommands.begin(), kLeftModeCommands.end());
         all.insert(all.end(), kRightModeCommands.begin(), kRightModeCommands.end());

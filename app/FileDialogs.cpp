@@ -30,7 +30,9 @@ struct DialogSetup {
     bool save = false;
 };
 
-size_t LastSeparator(const std::wstring& path) { return path.find_last_of(L"\\/"); }
+size_t LastSeparator(const std::wstring& path) {
+    return path.find_last_of(L"\\/");
+}
 
 std::wstring FileNamePart(const std::wstring& path) {
     size_t cut = LastSeparator(path);
@@ -84,7 +86,9 @@ std::wstring ShowFileDialog(HWND owner, const DialogSetup& setup) {
 
 } // namespace
 
-void SetFileDialogSeam(FileDialogSeam seam) { Seam() = std::move(seam); }
+void SetFileDialogSeam(FileDialogSeam seam) {
+    Seam() = std::move(seam);
+}
 
 std::wstring FolderPart(const std::wstring& path) {
     size_t cut = LastSeparator(path);
@@ -120,8 +124,8 @@ std::wstring ExportDialog(App& app, HWND owner, const std::wstring& path, std::w
     return result;
 }
 
-std::wstring CellFileDialog(HWND owner, const std::wstring& path, std::wstring title, std::vector<Filter> filters,
-                            std::wstring extension) {
+std::wstring CellFileDialog(HWND owner, const std::wstring& path, std::wstring title,
+                            std::vector<Filter> filters, std::wstring extension) {
     DialogSetup setup;
     setup.title = std::move(title);
     setup.filters = std::move(filters);
@@ -134,7 +138,8 @@ std::wstring CellFileDialog(HWND owner, const std::wstring& path, std::wstring t
 } // namespace
 
 std::wstring BitmapDialog(App& app, HWND owner, const std::wstring& path) {
-    return ExportDialog(app, owner, path, Tr(app, MessageTable::BitmapBrowser, 1), {L"Bitmap", L"*.bmp"}, L"bmp");
+    return ExportDialog(app, owner, path, Tr(app, MessageTable::BitmapBrowser, 1), {L"Bitmap", L"*.bmp"},
+                        L"bmp");
 }
 
 std::wstring JpegDialog(App& app, HWND owner, const std::wstring& path) {
@@ -144,7 +149,7 @@ std::wstring JpegDialog(App& app, HWND owner, const std::wstring& path) {
 std::wstring PictureDialog(App& app, HWND owner, const std::wstring& path) {
     return CellFileDialog(owner, path, Tr(app, MessageTable::ImageBrowser),
                           {{Tr(app, MessageTable::CopyConfigurator, 4), L"*.jpg;*.png;*.gif;*.bmp"},
-                           {L"All Files", L"*.*"}},
+                           {Wide(FixedInterfaceText(FixedText::AllFiles)), L"*.*"}},
                           L"jpg");
 }
 

@@ -3,7 +3,6 @@
 
 #include "app/App.h"
 #include "app/CommandStates.h"
-#include "app/Commands.h"
 #include "app/DialogTemplate.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
@@ -15,7 +14,8 @@ constexpr wchar_t kAppProperty[] = L"Cuadrix.App";
 void CreateControls(HWND window) {
     CreateChild(window, L"STATIC", L"", 0x50800100, 22, 22, 1122, 936, kCanvasId);
     // Ruler frames: border and sunken; made visible children of the main window.
-    CreateChild(window, L"STATIC", L"", WS_CHILD | WS_VISIBLE | 0x00801000, 22, 1, 1123, 21, kHorizontalRulerId);
+    CreateChild(window, L"STATIC", L"", WS_CHILD | WS_VISIBLE | 0x00801000, 22, 1, 1123, 21,
+                kHorizontalRulerId);
     CreateChild(window, L"STATIC", L"", WS_CHILD | WS_VISIBLE | 0x00801000, 1, 22, 21, 937, kVerticalRulerId);
     CreateChild(window, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 22, 22,
                 kRulerButtonId);
@@ -69,9 +69,6 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ACTIVATE:
         OnActivate(*app, window, wParam);
         break;
-    case WM_COMMAND:
-        DispatchCommand(*app, LOWORD(wParam), HIWORD(wParam));
-        break;
     case WM_DESTROY:
         RemovePropW(window, kAppProperty);
         if (app->shell.mainWindow == window) {
@@ -98,7 +95,10 @@ App* AppOf(HWND window) {
 }
 
 std::wstring Tr(const App& app, MessageTable table, int item) {
-    std::u16string_view text = MessageText(app.shell.languageIndex, table, item);
+    return Wide(MessageText(app.shell.languageIndex, table, item));
+}
+
+std::wstring Wide(std::u16string_view text) {
     return std::wstring(text.begin(), text.end());
 }
 
@@ -110,8 +110,9 @@ INT_PTR RunMainWindow(App& app) {
 
 HWND CreateMainWindowForTest(App& app) {
     std::vector<WORD> tmpl = MainTemplate();
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                      nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&app));
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                      reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()), nullptr, MainDialogProc,
+                                      reinterpret_cast<LPARAM>(&app));
 }
 
 void EndMainWindow(App& app) {

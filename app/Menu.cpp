@@ -43,8 +43,9 @@ struct MenuBuilder {
     }
     void Pictures(HMENU menu, std::initializer_list<PicturePlace> places) const {
         for (const PicturePlace& place : places) {
-            auto* bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(place.resource),
-                                                           IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+            auto* bitmap =
+                static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(place.resource),
+                                                IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
             Picture(menu, place.position, BitmapHandle(bitmap));
         }
     }
@@ -55,12 +56,14 @@ struct MenuBuilder {
         HMENU horizontal = Popup(fresh, Text(MessageTable::PageOrientation, 1));
         HMENU vertical = Popup(fresh, Text(MessageTable::PageOrientation, 5));
         const std::pair<HMENU, std::array<int, 4>> pages[] = {
-            {horizontal, {kCmdNewHorizontal16, kCmdNewHorizontal24, kCmdNewHorizontal32, kCmdNewHorizontal64}},
+            {horizontal,
+             {kCmdNewHorizontal16, kCmdNewHorizontal24, kCmdNewHorizontal32, kCmdNewHorizontal64}},
             {vertical, {kCmdNewVertical16, kCmdNewVertical24, kCmdNewVertical32, kCmdNewVertical64}}};
         // Cell sizes 16, 24, 32, 64: items 2, 6, 3, 4 of the page-orientation table.
         constexpr int sizeTexts[] = {2, 6, 3, 4};
         for (const auto& [page, ids] : pages)
-            for (size_t i = 0; i < ids.size(); ++i) Item(page, ids[i], Text(MessageTable::PageOrientation, sizeTexts[i]));
+            for (size_t i = 0; i < ids.size(); ++i)
+                Item(page, ids[i], Text(MessageTable::PageOrientation, sizeTexts[i]));
         Separator(menu);
         Item(menu, kCmdReadFile, Text(MessageTable::OperationsMenu, 3));
         Separator(menu);
@@ -127,9 +130,9 @@ struct MenuBuilder {
 
     void Languages(HMENU bar) const {
         HMENU menu = Popup(bar, Text(MessageTable::LanguagesMenu));
-        // The language names read the same in every language.
-        const wchar_t* names[] = {L"Español", L"Portugues", L"FranÇais", L"Deutsch", L"English", L"Italiano"};
-        for (int i = 0; i < 6; ++i) Item(menu, kCmdFirstLanguage + i, names[i]);
+        // Each language is named in its own tongue, the same in every language.
+        for (int i = 0; i < kLanguageCount; ++i)
+            Item(menu, kCmdFirstLanguage + i, Wide(LanguageName(i + 1)));
         Pictures(menu, {{0, 300}, {1, 301}, {2, 302}, {3, 303}, {4, 304}, {5, 305}});
     }
 
@@ -141,11 +144,12 @@ struct MenuBuilder {
         constexpr int textPropertyItems[] = {10, 11, 3, 4, 5, 6, 7, 8};
         for (int i = 0; i < 8; ++i)
             Item(menu, kCopyFieldCommands[i], Text(MessageTable::TextProperties, textPropertyItems[i]));
-        Item(menu, kCopyFieldCommands[kCopyLeading], L"Leading");
+        Item(menu, kCopyFieldCommands[kCopyLeading], Wide(FixedInterfaceText(FixedText::Leading)));
         // Text, Image, Icon, Alignment, Numeric format allowed, Number format type.
         constexpr int configuratorItems[] = {3, 4, 9, 5, 6, 7};
         for (int i = 0; i < 6; ++i)
-            Item(menu, kCopyFieldCommands[kCopyText + i], Text(MessageTable::CopyConfigurator, configuratorItems[i]));
+            Item(menu, kCopyFieldCommands[kCopyText + i],
+                 Text(MessageTable::CopyConfigurator, configuratorItems[i]));
         Separator(menu);
         Item(menu, kCmdDeselectAllFields, Text(MessageTable::CopyConfigurator, 8));
     }
@@ -159,12 +163,13 @@ struct MenuBuilder {
     void CharacterSet(HMENU bar) const {
         HMENU menu = Popup(bar, Text(MessageTable::CharacterSet, 11));
         // Items without a table entry keep their names in every language.
-        Item(menu, kCmdFirstCharacterSet + 0, L"ANSI");
-        Item(menu, kCmdFirstCharacterSet + 1, L"Shiftjis");
+        Item(menu, kCmdFirstCharacterSet + 0, Wide(FixedInterfaceText(FixedText::Ansi)));
+        Item(menu, kCmdFirstCharacterSet + 1, Wide(FixedInterfaceText(FixedText::Shiftjis)));
         Item(menu, kCmdFirstCharacterSet + 2, Text(MessageTable::CharacterSet, 1));
-        Item(menu, kCmdFirstCharacterSet + 3, L"Johab");
-        for (int i = 4; i <= 12; ++i) Item(menu, kCmdFirstCharacterSet + i, Text(MessageTable::CharacterSet, i - 2));
-        Item(menu, kCmdFirstCharacterSet + 13, L"OEM");
+        Item(menu, kCmdFirstCharacterSet + 3, Wide(FixedInterfaceText(FixedText::Johab)));
+        for (int i = 4; i <= 12; ++i)
+            Item(menu, kCmdFirstCharacterSet + i, Text(MessageTable::CharacterSet, i - 2));
+        Item(menu, kCmdFirstCharacterSet + 13, Wide(FixedInterfaceText(FixedText::Oem)));
     }
 };
 
@@ -220,5 +225,6 @@ void SetCommandState(App& app, int commandId, int state) {
 }
 
 void ApplyMenuStates(App& app) {
-    for (int id : GovernedCommands()) SetCommandState(app, id, CommandState(app.shell, app.doc, id));
+    for (int id : GovernedCommands())
+        SetCommandState(app, id, CommandState(app.shell, app.doc, id));
 }

@@ -21,7 +21,8 @@ TEST(CharacterSetFlags, OnlyTheItemWithTheStoredCodeIsSet) {
     }
     shell.characterSet = 3; // not in the menu
     DeriveCharacterSetFlags(shell);
-    for (int flag : shell.characterSetFlags) EXPECT_EQ(0, flag);
+    for (int flag : shell.characterSetFlags)
+        EXPECT_EQ(0, flag);
 }
 
 TEST(CopyFieldItems, MapToTheirFlagsInMenuOrderWithTheIconBetweenImageAndAlignment) {
@@ -59,7 +60,8 @@ TEST(CommandStates, CheckMarksFollowFlagsAndModes) {
 TEST(CommandStates, TableUndoAndPasteCommandsWaitForWhatTheyNeed) {
     ShellState shell;
     auto doc = std::make_unique<Document>();
-    for (int id : kTableCommands) EXPECT_EQ(kItemDisabled, CommandState(shell, *doc, id)) << id;
+    for (int id : kTableCommands)
+        EXPECT_EQ(kItemDisabled, CommandState(shell, *doc, id)) << id;
     EXPECT_EQ(kItemDisabled, CommandState(shell, *doc, kCmdUndo));
     EXPECT_EQ(kItemDisabled, CommandState(shell, *doc, kCmdPasteCell));
     EXPECT_EQ(kItemEnabled, CommandState(shell, *doc, kCmdReadFile));
@@ -69,7 +71,8 @@ TEST(CommandStates, TableUndoAndPasteCommandsWaitForWhatTheyNeed) {
     doc->tablePresent = true;
     doc->tableColumns = 3;
     doc->tableRows = 2;
-    for (int id : kTableCommands) EXPECT_EQ(kItemEnabled, CommandState(shell, *doc, id)) << id;
+    for (int id : kTableCommands)
+        EXPECT_EQ(kItemEnabled, CommandState(shell, *doc, id)) << id;
     EXPECT_EQ(kItemDisabled, CommandState(shell, *doc, kCmdUndo));
     PushUndo(*doc);
     EXPECT_EQ(kItemEnabled, CommandState(shell, *doc, kCmdUndo));

@@ -39,7 +39,9 @@ FileDialogRecorder::FileDialogRecorder(std::deque<std::wstring> answers) : answe
     });
 }
 
-FileDialogRecorder::~FileDialogRecorder() { SetFileDialogSeam({}); }
+FileDialogRecorder::~FileDialogRecorder() {
+    SetFileDialogSeam({});
+}
 
 void MainWindowTest::OpenWindow(int languageIndex) {
     app->shell.languageIndex = languageIndex;
@@ -68,8 +70,12 @@ UINT ItemState(HMENU menu, int commandId) {
     return info.fState;
 }
 
-bool IsChecked(HMENU menu, int commandId) { return (ItemState(menu, commandId) & MFS_CHECKED) != 0; }
-bool IsDisabled(HMENU menu, int commandId) { return (ItemState(menu, commandId) & MFS_DISABLED) != 0; }
+bool IsChecked(HMENU menu, int commandId) {
+    return (ItemState(menu, commandId) & MFS_CHECKED) != 0;
+}
+bool IsDisabled(HMENU menu, int commandId) {
+    return (ItemState(menu, commandId) & MFS_DISABLED) != 0;
+}
 
 std::wstring ItemText(HMENU menu, int position) {
     wchar_t text[256] = {};
@@ -77,7 +83,9 @@ std::wstring ItemText(HMENU menu, int position) {
     return text;
 }
 
-HMENU SubMenu(HMENU menu, int position) { return GetSubMenu(menu, position); }
+HMENU SubMenu(HMENU menu, int position) {
+    return GetSubMenu(menu, position);
+}
 
 HBITMAP ItemPicture(HMENU menu, int position, bool checked) {
     MENUITEMINFOW info{};
@@ -113,7 +121,9 @@ ScratchFolder::~ScratchFolder() {
     RemoveDirectoryW(path_.c_str());
 }
 
-bool FileExistsForTest(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExistsForTest(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string ReadBytes(const std::wstring& path) {
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
