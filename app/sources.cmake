@@ -1,6 +1,7 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   app/CommandStates.cpp
   app/Messages.cpp
+  app/SettingsKeys.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
@@ -9,4 +10,6 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/MessageBox.cpp
   app/MainWindow.cpp
   app/Menu.cpp
+  app/Settings.cpp
+  app/Association.cpp
 )
