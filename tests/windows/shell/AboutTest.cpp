@@ -15,6 +15,10 @@ HICON ShownIcon(HWND box) {
     return reinterpret_cast<HICON>(SendDlgItemMessageW(box, kAboutIconId, STM_GETICON, 0, 0));
 }
 
+void Tick(HWND box) {
+    SendMessageW(box, WM_TIMER, kAboutTimerId, 0);
+}
+
 void PressSalir(HWND box) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(kAboutCloseId, BN_CLICKED), 0);
 }
@@ -72,4 +76,23 @@ TEST(AboutBox, ShowsItsControlsAndClosesWithSalir) {
     EXPECT_TRUE(seen);
     EXPECT_TRUE(stillShown) << "only a click on Salir ends the box";
     EXPECT_EQ(1, answerer.Count());
+}
+
+TEST(AboutBox, TimerCyclesTheSevenFramesStartingAgainAt701) {
+    for (int frame = kAboutFirstFrame; frame <= kAboutLastFrame; ++frame)
+        ASSERT_NE(nullptr, Frame(frame)) << "animation icon " << frame << " missing";
+    auto app = std::make_unique<App>();
+    std::vector<HICON> shown;
+    DialogAnswerer answerer([&](HWND box) {
+        for (int i = 0; i < 16; ++i) {
+            Tick(box);
+            shown.push_back(ShownIcon(box));
+        }
+        PressSalir(box);
+    });
+    ShowAbout(*app);
+    ASSERT_EQ(16u, shown.size());
+    // The first tick shows 701 again; after 707 comes 701; never anything else.
+    for (size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(Frame(kAboutFirstFrame + static_cast<int>(i % 7)), shown[i]) << "tick " << i;
 }

@@ -249,6 +249,11 @@ TEST_F(MainWindowTest, MenuBarInEnglishHasEveryItemAtItsPlace) {
     ExpectMenu(Bar(), ExpectedBar(), true, L"bar", false);
 }
 
+TEST_F(MainWindowTest, ItemPicturesSitByPositionSeparatorsCounted) {
+    OpenWindow(5);
+    ExpectMenu(Bar(), ExpectedBar(), true, L"bar", true);
+}
+
 TEST(MenuSwatch, RoundedBoxInTheColourOnWhiteWithABlackOutline) {
     BitmapHandle swatch = MakeBackgroundSwatch(RGB(200, 30, 40));
     ASSERT_TRUE(swatch);
