@@ -11,6 +11,7 @@
 #include "app/Messages.h"
 
 #include <string>
+#include <vector>
 
 struct App {
     ShellState shell;
@@ -19,7 +20,11 @@ struct App {
     CanvasState canvas;
     TextPropertiesBuffer textProps;
     FavouritesState favourites;
+    std::vector<BitmapHandle> menuPictures; // the pictures of the current menu bar's items
 };
 
 // Text of the current language.
 std::wstring Tr(const App& app, MessageTable table, int item = 0);
+
+// A text of the tables as the wide-character window functions take it.
+std::wstring Wide(std::u16string_view text);

@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "app/DialogTemplate.h"
 #include "app/MessageBox.h"
+#include "app/Settings.h"
 #include "interaction/ColourDialog.h"
 #include "interaction/DialogParts.h"
 #include "render/TextLayout.h"
@@ -24,19 +25,6 @@ struct FavouritesRun {
 
 FavouritesRun* RunOf(HWND dialog) {
     return reinterpret_cast<FavouritesRun*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
-std::wstring ProgramFolderOfModule() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 bool FileThere(const std::wstring& path) {
@@ -348,7 +336,7 @@ std::wstring FavouritesFolder(const FavouritesState& state) {
         if (folder.back() != L'\\') folder += L'\\';
         return folder;
     }
-    return ProgramFolderOfModule();
+    return ProgramFolder();
 }
 
 std::wstring FavouritesFilePath(const FavouritesState& state) {

@@ -181,8 +181,7 @@ void OnCreated(TextDialogRun& run, HWND dialog) {
     run.formatAllowed = buffer.editNumberFormatAllowed;
     run.alignment = buffer.alignmentChoice;
 
-    std::wstring text(buffer.editText.begin(), buffer.editText.end());
-    SetDlgItemTextW(dialog, kTextBoxId, text.c_str());
+    SetDlgItemTextW(dialog, kTextBoxId, Wide(buffer.editText).c_str());
     CheckFormatOption(dialog, run.formatType);
     CheckDlgButton(dialog, kNumberWithFormatId, run.formatAllowed != 0 ? BST_CHECKED : BST_UNCHECKED);
     EnableFormatOptions(dialog, run.formatAllowed != 0);
