@@ -4,6 +4,7 @@
 
 #include "render/FontCache.h"
 #include "render/GdiObjects.h"
+#include "render/PictureCache.h"
 
 #include <cstdint>
 
@@ -26,5 +27,6 @@ struct RenderState {
     int32_t lineThickness = 1;
 
     FontCache fonts;
+    PictureCache pictureCache; // decoded cell pictures, reused while their files stay the same
     WNDPROC previousRulerProc = nullptr; // the ruler controls' own window procedure
 };

@@ -3,6 +3,7 @@
 
 #include "document/Spans.h"
 #include "render/NumberFormat.h"
+#include "render/Pictures.h"
 #include "render/TextLayout.h"
 
 #include <algorithm>
@@ -127,12 +128,6 @@ bool PictureArea(int thickness, const CellBox& box, RECT& area) {
     return true;
 }
 
-// The one place where a cell's existing picture file is put into its box. Loading and decoding
-// belong to the cell pictures; until they are joined here, the hollow box shows the background,
-// as it does for a file that cannot be decoded.
-void DrawCellPictureFile(HDC /*target*/, const std::wstring& /*path*/, const RECT& /*area*/,
-                         COLORREF /*fill*/) {}
-
 void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
     std::string_view spec = FieldText(cell.imageSpec);
     size_t bar = spec.find('|');
@@ -142,7 +137,8 @@ void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box
         if (!PictureArea(d.thickness, box, area)) return;
         std::string_view fillText = bar == std::string_view::npos ? std::string_view() : spec.substr(bar + 1);
         double fill = LeadingNumber(std::u16string(fillText.begin(), fillText.end()));
-        DrawCellPictureFile(d.state.dc, path, area, static_cast<COLORREF>(static_cast<int64_t>(fill)));
+        DrawPictureFile(d.render.pictureCache, d.state.dc, path, area.left, area.top, area.right - area.left,
+                        area.bottom - area.top, static_cast<COLORREF>(static_cast<int64_t>(fill)));
         return;
     }
     // The placeholder: a cross-hatched box. The table picture draws transparently, so the gaps

@@ -4,6 +4,7 @@
 // (a + left + 2, b + top + 2) with separation 1, and its outline lies on the first and last
 // pixel inside (L, T) - (R, B).
 #include "RenderTestSupport.h"
+#include "render/BmpWriter.h"
 #include "render/Renderer.h"
 
 #include <gtest/gtest.h>
@@ -468,4 +469,56 @@ TEST(DrawTable, TextBeyondItsCellRunsOnOverTheCellsBelowDownToThePicturesEdge) {
     // Column 2 spans x 54 .. 77; the line cut by the edge shows its upper part.
     EXPECT_FALSE(IsEmpty(grid.Ink(RECT{54, cutLineTop, 78, 1122}, kPaper)));
     EXPECT_FALSE(IsEmpty(grid.Ink(RECT{54, 800, 78, 830}, kPaper)));
+}
+
+namespace {
+
+// A pixel of the blue picture: the scaling blends its edge with the black fill colour.
+bool PictureBlue(COLORREF c) {
+    return GetRValue(c) == 0 && GetGValue(c) == 0 && GetBValue(c) > 0;
+}
+
+int CountPictureBlue(const PixelGrid& grid, const RECT& rect) {
+    int n = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            n += PictureBlue(grid.At(x, y));
+    return n;
+}
+
+} // namespace
+
+TEST(DrawTable, APictureCellShowsItsPictureInsideTheOutlineByLineThickness) {
+    // A 10 x 10 blue picture file, stretched to the place the line thickness leaves for it.
+    std::wstring file = TemporaryPath(L"blue.bmp");
+    std::vector<uint8_t> bytes = EncodeBmp24(10, 10, std::vector<uint32_t>(100, 0x0000FF));
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+    DWORD written = 0;
+    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(handle);
+    // Thickness: inset and the picture's size less than the box's.
+    struct Case {
+        int thickness, inset, shrink;
+    } cases[] = {{1, 1, 2}, {2, 1, 3}, {3, 2, 4}, {4, 2, 5}, {5, 3, 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.thickness);
+        Table t;
+        Document doc = TestDocument(10, 10, 32);
+        doc.lineThickness = c.thickness;
+        CellRecord& cell = MakeBox(doc, 2, 2);
+        cell.backColor = kNoColor;
+        AssignField(cell.imageSpec, AnsiPath(file) + "|0");
+        MessageBoxRecorder messages;
+        PixelGrid grid = t.Draw(doc);
+        EXPECT_TRUE(messages.Shown().empty());
+        // The box: L = T = 2 + 64 + 4 = 70, 32 x 32.
+        const int l = 70, first = l + c.inset, size = 32 - c.shrink;
+        const RECT picture{first, first, first + size, first + size};
+        EXPECT_EQ(size * size, CountPictureBlue(grid, picture));
+        EXPECT_TRUE(grid.All(RECT{first + 8, first + 8, first + size - 8, first + size - 8}, RGB(0, 0, 255)));
+        EXPECT_EQ(size * size,
+                  CountPictureBlue(grid, RECT{l - 5, l - 5, l + 40, l + 40})); // nothing beyond it
+    }
+    DeleteFileW(file.c_str());
 }
