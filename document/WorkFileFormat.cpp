@@ -1,6 +1,9 @@
 // Work-file records in bytes and whole tables loaded from and encoded to byte buffers.
 #include "document/WorkFileFormat.h"
 
+#include "document/Selection.h"
+#include "document/Undo.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -258,8 +261,7 @@ void StartWorkFileLoad(Document& doc, const WorkFileScan& scan, std::span<const 
     // A fresh zero grid; the slots that a record names are overwritten whole as the records load.
     for (size_t slot = 0; slot < scan.named.size(); ++slot)
         if (!scan.named[slot]) doc.cellGrid.slots[slot] = CellRecord{};
-    // TODO(undo): ResetUndoHistory(doc) once the undo operations are in.
-    doc.undo = UndoHistory{};
+    ResetUndoHistory(doc);
 
     CellRecord first{};
     DecodeRecord(firstRecord.data(), first, scan.format);
@@ -273,12 +275,7 @@ void StartWorkFileLoad(Document& doc, const WorkFileScan& scan, std::span<const 
     doc.paperColor = first.paperColor;
     doc.tablePresent = true;
 
-    // The selection run named cells of the table that is gone.
-    doc.selectionCount = 0;
-    doc.selectionColumn = 0;
-    doc.selectionRow = 0;
-    doc.selectionHorizontal = 0;
-    doc.selectionVertical = 0;
+    ClearSelection(doc); // the run named cells of the table that is gone
 }
 
 void LoadWorkFileRecords(Document& doc, const WorkFileScan& scan, std::span<const uint8_t> records) {

@@ -26,7 +26,7 @@ cuadrix_start_xvfb() {
 }
 
 cuadrix_make_prefix() {
-    if [ ! -f "$WINEPREFIX/.cuadrix-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.cuadrix-ready-2" ]; then
         rm -rf "$WINEPREFIX"
         mkdir -p "$(dirname "$WINEPREFIX")"
         wineboot -i >/dev/null 2>&1
@@ -55,12 +55,12 @@ REGEDIT4
 REG
         if [ "${CUADRIX_TEST_PREFIX:-0}" = 1 ]; then
             # Tests run without a window manager: Wine draws captions and menus itself, so
-            # screenshots show the whole window.
-            printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="N"\n' >>"$reg"
+            # screenshots show the whole window, and does not wait for a manager that never answers.
+            printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="N"\n"Managed"="N"\n' >>"$reg"
         fi
         wine regedit /S "$reg" >/dev/null 2>&1
         wineserver -w
-        touch "$WINEPREFIX/.cuadrix-ready"
+        touch "$WINEPREFIX/.cuadrix-ready-2"
     fi
 }
 

@@ -1,6 +1,8 @@
 // Whole tables as work files: sizes and order, round trips, sparse and unordered files, refusals.
 #include "TestTables.h"
 
+#include "document/Undo.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -44,6 +46,7 @@ void ExpectUnchanged(const Document& before, const Document& after) {
     EXPECT_EQ(before.lineColor, after.lineColor);
     EXPECT_EQ(before.paperColor, after.paperColor);
     EXPECT_EQ(before.undo.undoLevel, after.undo.undoLevel);
+    EXPECT_EQ(before.undo.undoStack.size(), after.undo.undoStack.size());
     EXPECT_EQ(before.selectionCount, after.selectionCount);
 }
 
@@ -80,8 +83,10 @@ TEST(TableFile, ReadingBackGivesTheSameTableAndSavingAgainTheSameBytesButSelecti
     EXPECT_EQ(1u, file[(6 * 44 + 5) * kRecordSize + 1262]); // saved as it was in memory
 
     auto doc = NewDocument();
+    FillTable(*doc, 10, 10, 16);
+    PushUndo(*doc);
+    PushUndo(*doc);
     doc->cellGrid(100, 100).marked = 1; // from an earlier table: gone after the read
-    doc->undo.undoLevel = 7;
     doc->selectionCount = 3;
     doc->selectionHorizontal = 1;
     ASSERT_EQ(WorkFileCheck::Accepted, LoadWorkFile(*doc, file, WorkFileFormat::Current));
@@ -95,6 +100,7 @@ TEST(TableFile, ReadingBackGivesTheSameTableAndSavingAgainTheSameBytesButSelecti
     EXPECT_EQ(0x00112233, doc->lineColor);
     EXPECT_EQ(0x00F0E0D0, doc->paperColor);
     EXPECT_TRUE(doc->tablePresent);
+    EXPECT_FALSE(UndoAvailable(*doc));
     EXPECT_EQ(0, doc->undo.undoLevel);
     EXPECT_EQ(0, doc->selectionCount);
     EXPECT_EQ(0, doc->selectionHorizontal);
@@ -184,7 +190,7 @@ TEST(TableFile, RefusedFilesLeaveTheTableAsItWas) {
     FillTable(*doc, 12, 9, 32);
     doc->cellGrid(2, 2).selected = 1;
     doc->selectionCount = 1;
-    doc->undo.undoLevel = 4;
+    PushUndo(*doc);
     auto before = NewDocument();
     *before = *doc;
 
@@ -247,11 +253,12 @@ TEST(TableFile, PreviousFormatTableLoadsWithoutIconsAndSavesInTheCurrentFormat) 
     ASSERT_EQ(1460844u, previous.size());
 
     auto doc = NewDocument();
-    doc->undo.undoLevel = 9;
+    FillTable(*doc, 3, 3, 16);
+    PushUndo(*doc);
     ASSERT_EQ(WorkFileCheck::Accepted, LoadWorkFile(*doc, previous, WorkFileFormat::Previous));
     EXPECT_EQ(-3, doc->lineThickness);
     EXPECT_EQ(0x00F0E0D0, doc->paperColor);
-    EXPECT_EQ(0, doc->undo.undoLevel);
+    EXPECT_FALSE(UndoAvailable(*doc));
     EXPECT_EQ(0, doc->cellGrid(1, 1).selected);
     for (int row = 0; row < 31; ++row)
         for (int column = 0; column < 44; ++column) {

@@ -5,6 +5,7 @@
 #include "../../portable/workfile/TestTables.h"
 #include "app/Messages.h"
 #include "document/FileErrors.h"
+#include "document/Undo.h"
 #include "document/WorkFile.h"
 
 #include <gtest/gtest.h>
@@ -236,11 +237,13 @@ TEST(WorkFileOnDisk, ReadOnlyFolderAndMissingFolderShowOneMessageAndWriteNothing
 TEST(WorkFileOnDisk, RefusedFilesShowTheFormatMessageAndKeepTheTable) {
     TempFolder folder;
     auto doc = Table(12, 9);
-    doc->undo.undoLevel = 3;
+    PushUndo(*doc);
     const std::vector<uint8_t> gridBefore = GridBytes(*doc);
     const std::wstring formatText = Wide(MessageText(kEnglish, MessageTable::WrongFormat));
     const std::wstring hintText = Wide(MessageText(kEnglish, MessageTable::PreviousVersionHint));
     const std::wstring caption = Wide(MessageText(kEnglish, MessageTable::Caption));
+    EXPECT_EQ(L"Wrong format file ...", formatText);
+    EXPECT_EQ(L"Programmer", caption);
 
     const std::vector<uint8_t> current = EncodeWorkFile(*Table(44, 31));
     struct Case {
@@ -268,7 +271,7 @@ TEST(WorkFileOnDisk, RefusedFilesShowTheFormatMessageAndKeepTheTable) {
         EXPECT_EQ(static_cast<UINT>(MB_OK), boxes.Shown()[0].type & MB_TYPEMASK);
         EXPECT_EQ(gridBefore, GridBytes(*doc)) << c.name;
         EXPECT_EQ(12, doc->tableColumns);
-        EXPECT_EQ(3, doc->undo.undoLevel);
+        EXPECT_TRUE(UndoAvailable(*doc));
     }
 
     // A file that is not there: the file error, and the table stays.
