@@ -1,5 +1,5 @@
-// Work files on disk: whole-file reads through the portable loader, and saves that never leave a
-// partial or mixed file where the chart was.
+// Work files on disk: reads that check every record before loading any, and saves that never leave
+// a partial or mixed file where the chart was.
 #include "document/WorkFile.h"
 
 #include "app/MessageBox.h"
