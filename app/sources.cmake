@@ -1,6 +1,7 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   app/Messages.cpp
   app/SettingsKeys.cpp
+  app/CommandLine.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/DialogTemplate.cpp
@@ -8,4 +9,5 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/MainWindow.cpp
   app/Settings.cpp
   app/Association.cpp
+  app/WindowInit.cpp
 )
