@@ -2,7 +2,9 @@
 #include "app/WindowInit.h"
 
 #include "app/App.h"
+#include "app/CommandStates.h"
 #include "app/MainWindow.h"
+#include "app/Menu.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
@@ -23,10 +25,6 @@ template <typename Function> Function Export(HMODULE library, const char* name) 
 bool IsExistingFile(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
 }
 
 bool OnlyBlanks(const std::wstring& text) {
@@ -53,6 +51,9 @@ void FocusCanvas(HWND window) {
 
 void InitialiseMainWindow(App& app, HWND window) {
     ShellState& shell = app.shell;
+    // The check marks of the character sets and of the copy configurator are set below with all
+    // the other item states, from these flags.
+    DeriveCharacterSetFlags(shell);
     SetWindowTextW(window, Tr(app, MessageTable::Chart, 1).c_str());
 
     shell.programFolder = ProgramFolder();
@@ -72,8 +73,8 @@ void InitialiseMainWindow(App& app, HWND window) {
     ClearSelection(app.doc);
     app.doc.tablePresent = false;
     app.doc.cellCopied = false;
-    // Still to come: DeriveCharacterSetFlags and ApplyMenuStates (app/Menu.h), which set the
-    // character-set and copy-configurator check marks and disable the document commands.
+    // Check marks from the flags and modes; the document commands disabled, as no table exists.
+    ApplyMenuStates(app);
 
     FocusCanvas(window);
     OpenCommandLineFile(app, shell.commandLine);

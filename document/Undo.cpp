@@ -16,17 +16,28 @@ UndoSnapshot TakeSnapshot(const Document& doc, const UndoSnapshot* base) {
     UndoSnapshot snapshot;
     snapshot.columns = std::clamp<int16_t>(doc.tableColumns, 0, kGridSize);
     snapshot.rows = std::clamp<int16_t>(doc.tableRows, 0, kGridSize);
-    snapshot.cells.reserve(size_t(snapshot.columns) * size_t(snapshot.rows));
+    size_t count = size_t(snapshot.columns) * size_t(snapshot.rows);
+    snapshot.cells.resize(count);
     bool sameShape = base && base->columns == snapshot.columns && base->rows == snapshot.rows;
+
+    // Unchanged cells share the base snapshot's records; the changed ones are copied into one
+    // block, which lives as long as any snapshot still uses one of its records.
+    std::vector<uint32_t> changed;
     size_t i = 0;
     for (int r = 0; r < snapshot.rows; ++r) {
         for (int c = 0; c < snapshot.columns; ++c, ++i) {
-            const CellRecord& cell = doc.cellGrid(c, r);
-            if (sameShape && SameRecord(*base->cells[i], cell))
-                snapshot.cells.push_back(base->cells[i]);
+            if (sameShape && SameRecord(*base->cells[i], doc.cellGrid(c, r)))
+                snapshot.cells[i] = base->cells[i];
             else
-                snapshot.cells.push_back(std::make_shared<const CellRecord>(cell));
+                changed.push_back(uint32_t(i));
         }
+    }
+    if (changed.empty()) return snapshot;
+    std::shared_ptr<CellRecord[]> block(new CellRecord[changed.size()]);
+    for (size_t k = 0; k < changed.size(); ++k) {
+        size_t index = changed[k];
+        block[k] = doc.cellGrid(int(index % snapshot.columns), int(index / snapshot.columns));
+        snapshot.cells[index] = std::shared_ptr<const CellRecord>(block, &block[k]);
     }
     return snapshot;
 }

@@ -1,5 +1,8 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   document/CellRecord.cpp
+  document/Clipboard.cpp
+  document/Edit.cpp
+  document/Merge.cpp
   document/Selection.cpp
   document/Spans.cpp
   document/Structure.cpp

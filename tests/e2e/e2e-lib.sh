@@ -8,7 +8,7 @@ E2E_EXE=$1
 E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/cuadrix-e2e.XXXXXX")
 E2E_PID=""
 E2E_WINDOW=""
-E2E_MENU_HEIGHT=${E2E_MENU_HEIGHT:-0} # one row of menu bar under Wine's default metrics
+E2E_MENU_HEIGHT=${E2E_MENU_HEIGHT:-19} # one row of menu bar under Wine's default metrics
 cp "$E2E_EXE" "$E2E_DIR/Cuadrix.exe"
 
 e2e_fail() {

@@ -15,10 +15,6 @@
 
 namespace {
 
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 struct WindowFixture : testing::Test {
     std::unique_ptr<App> app = std::make_unique<App>();
     HWND window = nullptr;
@@ -107,6 +103,38 @@ TEST_F(WindowFixture, CreationResetsTheWorkingStateAndClampsTheRulerStyle) {
     EXPECT_EQ(app->shell.programFolder, app->shell.dialogFolder);
     EXPECT_EQ(GetDlgItem(window, kCanvasId), GetFocus());
     EXPECT_EQ(kTablePictureSize, app->render.tablePicture.Width());
+}
+
+TEST_F(WindowFixture, CreationChecksTheStoredChoicesAndDisablesTheDocumentCommands) {
+    app->shell.characterSet = 177; // Hebrew
+    app->shell.copyFlags[kCopyBold] = 0;
+    app->shell.copyFlags[kCopyIcon] = 0;
+    Create();
+    HMENU bar = GetMenu(window);
+    ASSERT_NE(nullptr, bar);
+    auto checked = [&](int id) { return (GetMenuState(bar, id, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+    auto grey = [&](int id) { return (GetMenuState(bar, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    for (int id = 1090; id <= 1103; ++id)
+        EXPECT_EQ(id == 1097, checked(id)) << id;
+    EXPECT_EQ(1, app->shell.characterSetFlags[7]);
+    EXPECT_FALSE(checked(1076)) << "bold";
+    EXPECT_FALSE(checked(1110)) << "icon";
+    EXPECT_TRUE(checked(1072));
+    EXPECT_TRUE(checked(1085));
+    for (int id : {1104, 1006, 1012, 1010, 1011, 1051, 1021, 1020, 1025, 1050, 1023, 3300, 3301})
+        EXPECT_TRUE(grey(id)) << id;
+    EXPECT_FALSE(grey(1007));
+    EXPECT_TRUE(checked(1008));
+    EXPECT_TRUE(checked(1015));
+}
+
+TEST_F(WindowFixture, ACharacterSetOutsideTheMenuChecksNoItemAndIsKept) {
+    app->shell.characterSet = 77;
+    Create();
+    HMENU bar = GetMenu(window);
+    for (int id = 1090; id <= 1103; ++id)
+        EXPECT_FALSE(GetMenuState(bar, id, MF_BYCOMMAND) & MF_CHECKED) << id;
+    EXPECT_EQ(77, app->shell.characterSet);
 }
 
 TEST_F(WindowFixture, AStoredRulerStyleOfNineIsStoredBackAsOne) {
