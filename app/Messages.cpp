@@ -521,6 +521,12 @@ const std::vector<TableDefinition>& Definitions() {
                u"Visit the author's web page: https://velmora.example/cuadrix",
                u"Visita il sito dell'autore: https://velmora.example/cuadrix"}},
          }},
+        {T::ExportNotWritten,
+         100,
+         {{0,
+           {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :", u"Le fichier n'a pas été écrit :",
+            u"Die Datei wurde nicht geschrieben :", u"The file was not written :",
+            u"Il file non è stato scritto :"}}}},
     };
     return tables;
 }

@@ -51,6 +51,7 @@ enum class MessageTable {
     GdiplusError,
     Association,
     About,
+    ExportNotWritten, // a cut export whose file could not be written; the file name follows
     Count
 };
 

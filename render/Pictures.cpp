@@ -12,9 +12,6 @@ namespace gp = Gdiplus::DllExports;
 
 namespace {
 
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kSilver = 0xC0C0C0;
-
 // The loader has no caption of its own; its boxes take the program's fixed caption, as the other
 // untranslated technical messages do.
 constexpr wchar_t kLoaderCaption[] = L"Programador";
@@ -45,19 +42,6 @@ class ImageOwner {
 // shows white, as an unfilled new box does.
 COLORREF UsableFill(COLORREF fill) {
     return (fill & 0xFF000000) ? 0xFFFFFF : fill;
-}
-
-void DrawPicturePlaceholder(HDC target, int left, int top, int right, int bottom, int32_t lineThickness,
-                            COLORREF gridPen) {
-    PenHandle pen(CreatePen(PS_SOLID, lineThickness, gridPen));
-    BrushHandle hatch(CreateHatchBrush(HS_DIAGCROSS, kSilver));
-    ScopedSelect selectPen(target, pen.Get());
-    ScopedSelect selectBrush(target, hatch.Get());
-    // The gaps between the hatch lines show what lies below: the cleared paper on screen, the
-    // chosen background in an export.
-    int previousMode = SetBkMode(target, TRANSPARENT);
-    Rectangle(target, left, top, right, bottom);
-    SetBkMode(target, previousMode);
 }
 
 } // namespace
@@ -161,54 +145,28 @@ void DrawPixels(HDC target, int x, int y, int width, int height, const std::vect
                   SRCCOPY);
 }
 
-void DrawCellPicture(PictureCache& cache, HDC target, const CellRecord& cell, int left, int top, int right,
-                     int bottom, int32_t lineThickness, COLORREF gridPen) {
-    ImageSpec spec = SplitImageSpec(FieldText(cell.imageSpec));
-    std::wstring path = AnsiToWide(spec.path);
+void DrawPictureFile(PictureCache& cache, HDC target, const std::wstring& path, int x, int y, int width,
+                     int height, COLORREF fill) {
     FileStamp stamp;
-    if (path.empty() || !ReadFileStamp(path, stamp)) {
-        DrawPicturePlaceholder(target, left, top, right, bottom, lineThickness, gridPen);
+    if (!ReadFileStamp(path, stamp)) {
+        LoadCellPicture(path, width, height, fill); // gone since it was looked for: the loader reports it
+        ForgetCachedPath(cache, path);
         return;
     }
-    std::optional<PictureBox> box = CellPictureBox(lineThickness, left, top, right, bottom);
-    if (!box) return;
-
-    COLORREF fill = UsableFill(static_cast<COLORREF>(spec.fill));
-    PictureCacheKey key{path, box->width, box->height, static_cast<int32_t>(fill)};
+    fill = UsableFill(fill);
+    PictureCacheKey key{path, width, height, static_cast<int32_t>(fill)};
     if (const CachedPicture* cached = FindCachedPicture(cache, key, stamp)) {
-        DrawPixels(target, box->x, box->y, cached->width, cached->height, cached->pixels);
+        DrawPixels(target, x, y, cached->width, cached->height, cached->pixels);
         return;
     }
     // Not decoded yet, or the file changed: load it as if nothing were kept, messages included.
-    Picture picture = LoadCellPicture(path, box->width, box->height, fill);
+    Picture picture = LoadCellPicture(path, width, height, fill);
     if (!picture) {
         ForgetCachedPath(cache, path);
         return;
     }
-    BitBlt(target, box->x, box->y, picture.Width(), picture.Height(), picture.Dc(), 0, 0, SRCCOPY);
+    BitBlt(target, x, y, picture.Width(), picture.Height(), picture.Dc(), 0, 0, SRCCOPY);
     CachedPicture kept{picture.Width(), picture.Height(),
                        ReadPixels(picture.Dc(), picture.Width(), picture.Height())};
     if (!kept.pixels.empty()) StoreCachedPicture(cache, key, stamp, std::move(kept));
-}
-
-void DrawCellIcon(HDC target, const CellRecord& cell, int left, int top, int width, int height,
-                  int32_t lineThickness) {
-    std::wstring path = AnsiToWide(FieldText(cell.iconPath));
-    if (path.empty()) return;
-    int x = left + lineThickness;
-    int y = top + lineThickness;
-    if (!FileFound(path)) {
-        PenHandle pen(CreatePen(PS_SOLID, lineThickness, kBlack));
-        BrushHandle silver(CreateSolidBrush(kSilver));
-        ScopedSelect selectPen(target, pen.Get());
-        ScopedSelect selectBrush(target, silver.Get());
-        Rectangle(target, x, y, x + width - 1, y + height - 1);
-        return;
-    }
-    if (width <= 0 || height <= 0) return;
-    HICON icon =
-        static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, width, height, LR_LOADFROMFILE));
-    if (!icon) return;
-    DrawIconEx(target, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
-    DestroyIcon(icon);
 }

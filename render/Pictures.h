@@ -1,8 +1,7 @@
-// Cell pictures: loading any image GDI+ decodes into a picture of a box's size, and drawing the
-// picture and the icon of a box cell (with their placeholders when the files are missing).
+// Cell pictures: loading any image GDI+ decodes into a picture of a box's size, and putting it into
+// its box, decoded once and kept while the file stays the same.
 #pragma once
 
-#include "document/CellRecord.h"
 #include "render/GdiObjects.h"
 #include "render/PictureCache.h"
 
@@ -21,17 +20,12 @@ Picture GraphicLoadImageFileToBitmap(const std::wstring& path, COLORREF fill, in
 // A cell's picture: the image stretched to width x height over the cell's former colour.
 Picture LoadCellPicture(const std::wstring& path, int width, int height, COLORREF fill);
 
-// The picture part of a cell whose backColor is -2, in the box L, T, R, B already drawn hollow:
-// the picture inside the outline (decoded pictures are kept in the cache while their file stays
-// the same), or the cross-hatched placeholder when the path is empty or the file is missing.
-void DrawCellPicture(PictureCache& cache, HDC target, const CellRecord& cell, int left, int top, int right,
-                     int bottom, int32_t lineThickness, COLORREF gridPen);
-
-// The icon of a box cell, loaded from its file at width x height (the box's drawn size) and drawn
-// with its own transparency from (L + thickness, T + thickness); a silver box when the file is
-// missing; nothing when the cell has no icon or the file is not an icon.
-void DrawCellIcon(HDC target, const CellRecord& cell, int left, int top, int width, int height,
-                  int32_t lineThickness);
+// Puts the picture of an existing file into a box cell: the image stretched to width x height over
+// the fill colour, copied to (x, y). A picture decoded before is drawn again from the cache while
+// its file keeps its size and last-write time; otherwise the file is loaded as LoadCellPicture
+// does, with its messages, and what it yields is kept.
+void DrawPictureFile(PictureCache& cache, HDC target, const std::wstring& path, int x, int y, int width,
+                     int height, COLORREF fill);
 
 // Paths are stored as ANSI text in the cell records.
 std::wstring AnsiToWide(std::string_view text);

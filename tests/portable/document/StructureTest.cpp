@@ -1,6 +1,7 @@
 // New presets, the fresh guide grid, chart boxes and connector lines.
 #include "DocumentFixtures.h"
 
+#include "document/Edit.h"
 #include "document/Undo.h"
 
 #include <gtest/gtest.h>
@@ -180,4 +181,18 @@ TEST(CreateLine, LaterLineOfTheSameDirectionReplacesTheEarlier) {
     // Both directions can sit on one cell.
     EXPECT_EQ(1, doc->cellGrid(0, 0).hLineOn);
     EXPECT_EQ(1, doc->cellGrid(0, 0).vLineOn);
+}
+
+TEST(ChartCommands, TakeASnapshotEvenWhenTheyChangeNothing) {
+    auto doc = NewTable(kHorizontal24);
+    CreateTableCommand(*doc);
+    EXPECT_TRUE(UndoAvailable(*doc));
+    EXPECT_EQ(1, doc->undo.undoLevel);
+    doc->cellGrid(1, 1).marked = doc->cellGrid(2, 2).marked = 1;
+    CreateLineCommand(*doc);
+    EXPECT_EQ(2, doc->undo.undoLevel);
+    // The snapshot holds the marks the failed line removed.
+    UndoCommand(*doc);
+    EXPECT_EQ(1, doc->cellGrid(1, 1).marked);
+    EXPECT_EQ(1, doc->cellGrid(2, 2).marked);
 }

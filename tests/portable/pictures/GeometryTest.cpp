@@ -1,34 +1,7 @@
-// Where a cell picture goes, the keep-proportions rule, the image text of a cell and the export
-// offsets by line thickness.
+// The keep-proportions rule of the picture loader and the export offsets by line thickness.
 #include "render/PictureGeometry.h"
 
 #include <gtest/gtest.h>
-
-TEST(CellPictureBox, InsideOfTheOutlineForEachThickness) {
-    // A 50 x 40 box at (10, 20): the picture shrinks by the outline on both sides.
-    struct Row {
-        int thickness, x, y, width, height;
-    };
-    const Row rows[] = {{1, 11, 21, 48, 38},
-                        {2, 11, 21, 47, 37},
-                        {3, 12, 22, 46, 36},
-                        {4, 12, 22, 45, 35},
-                        {5, 13, 23, 44, 34}};
-    for (const Row& row : rows) {
-        auto box = CellPictureBox(row.thickness, 10, 20, 60, 60);
-        ASSERT_TRUE(box) << row.thickness;
-        EXPECT_EQ(row.x, box->x) << row.thickness;
-        EXPECT_EQ(row.y, box->y) << row.thickness;
-        EXPECT_EQ(row.width, box->width) << row.thickness;
-        EXPECT_EQ(row.height, box->height) << row.thickness;
-    }
-}
-
-TEST(CellPictureBox, ThicknessOutsideOneToFiveHasNoPicture) {
-    EXPECT_FALSE(CellPictureBox(0, 0, 0, 50, 50));
-    EXPECT_FALSE(CellPictureBox(6, 0, 0, 50, 50));
-    EXPECT_FALSE(CellPictureBox(-3, 0, 0, 50, 50));
-}
 
 TEST(KeepProportions, ShrinksOnlyAndKeepsTheImageShape) {
     int w = 50, h = 50;
@@ -64,41 +37,6 @@ TEST(KeepProportions, RoundsTheShrunkSide) {
     w = 64, h = 64;
     KeepProportions(1000, 10, w, h); // 0.64 rounds to 1
     EXPECT_EQ(1, h);
-}
-
-TEST(SplitImageSpec, PathAndFormerColour) {
-    ImageSpec spec = SplitImageSpec("C:\\fotos\\ana.jpg|65535");
-    EXPECT_EQ("C:\\fotos\\ana.jpg", spec.path);
-    EXPECT_EQ(65535, spec.fill);
-
-    spec = SplitImageSpec("C:\\a.png|16777215");
-    EXPECT_EQ(0xFFFFFF, spec.fill);
-
-    spec = SplitImageSpec("C:\\a.png| -2");
-    EXPECT_EQ(-2, spec.fill);
-
-    spec = SplitImageSpec("C:\\a.png|255abc");
-    EXPECT_EQ(255, spec.fill);
-}
-
-TEST(SplitImageSpec, MissingOrEmptyFieldsReadAsNothing) {
-    ImageSpec spec = SplitImageSpec("");
-    EXPECT_EQ("", spec.path);
-    EXPECT_EQ(0, spec.fill);
-
-    spec = SplitImageSpec("C:\\only.bmp");
-    EXPECT_EQ("C:\\only.bmp", spec.path);
-    EXPECT_EQ(0, spec.fill);
-
-    spec = SplitImageSpec("|123");
-    EXPECT_EQ("", spec.path);
-    EXPECT_EQ(123, spec.fill);
-
-    spec = SplitImageSpec("C:\\x.gif|abc");
-    EXPECT_EQ(0, spec.fill);
-
-    spec = SplitImageSpec("C:\\x.gif|12|34"); // a third field is ignored
-    EXPECT_EQ(12, spec.fill);
 }
 
 TEST(ExportGeometry, OffsetAndExtraSizeByThickness) {
