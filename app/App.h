@@ -5,6 +5,8 @@
 #include "app/Shell.h"
 #include "document/Document.h"
 #include "interaction/Canvas.h"
+#include "interaction/Favourites.h"
+#include "interaction/TextProperties.h"
 #include "render/RenderState.h"
 #include "app/Messages.h"
 
@@ -16,6 +18,8 @@ struct App {
     Document doc;
     RenderState render;
     CanvasState canvas;
+    TextPropertiesBuffer textProps;
+    FavouritesState favourites;
     std::vector<BitmapHandle> menuPictures; // the pictures of the current menu bar's items
 };
 
