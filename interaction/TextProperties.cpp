@@ -132,6 +132,9 @@ void CreateControls(TextDialogRun& run, HWND dialog) {
         SetControlFont(dialog, {FormatOptionId(k)}, run.controlFont);
     SetControlFont(dialog, {kBackColourLabelId, kFontColourLabelId}, run.colourLabelFont);
     SetControlFont(dialog, {kBackColourButtonId, kFontColourButtonId}, run.dotsFont);
+    // The size list has no font of its own: the system's dialog font, not the bitmap system font.
+    SendDlgItemMessageW(dialog, kSizeListId, WM_SETFONT,
+                        reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     FillSizeList(dialog, kSizeListId, kSizeListUpperBound);
     SendMessageW(dialog, DM_SETDEFID, kTextAcceptId, 0);
 }

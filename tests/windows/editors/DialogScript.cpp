@@ -15,6 +15,7 @@ struct ScriptRun {
     std::function<void(HWND)> script;
     HWND dialog = nullptr;
     bool started = false;
+    int waits = 0;
 };
 
 ScriptRun* currentRun = nullptr;
@@ -26,9 +27,23 @@ void CALLBACK Watchdog(HWND dialog, UINT, UINT_PTR id, DWORD) {
     EndDialog(dialog, 0);
 }
 
+// True once the dialog's face can be read back from the screen: a freshly shown window reads
+// black until the display has taken it.
+bool ShownOnScreen(HWND dialog) {
+    if (!IsWindowVisible(dialog)) return false;
+    RECT client{};
+    GetClientRect(dialog, &client);
+    Picture shown = CaptureClient(dialog);
+    return PixelAt(shown.Dc(), client.right - 2, client.bottom - 2) == GetSysColor(COLOR_BTNFACE);
+}
+
 void CALLBACK StartScript(HWND dialog, UINT, UINT_PTR id, DWORD) {
+    if (!currentRun || currentRun->started) {
+        KillTimer(dialog, id);
+        return;
+    }
+    if (!ShownOnScreen(dialog) && ++currentRun->waits < 200) return; // the timer fires again
     KillTimer(dialog, id);
-    if (!currentRun || currentRun->started) return;
     currentRun->started = true;
     SetTimer(dialog, kWatchdogTimer, 10000, Watchdog);
     currentRun->script(dialog);
@@ -51,7 +66,7 @@ void RunModal(const std::function<void()>& open, const std::function<void(HWND d
     DialogAnswerer answerer([&run](HWND dialog) {
         if (run.dialog) return; // only the dialog under test
         run.dialog = dialog;
-        SetTimer(dialog, kScriptTimer, 10, StartScript);
+        SetTimer(dialog, kScriptTimer, 20, StartScript);
     });
     open();
     currentRun = nullptr;

@@ -177,16 +177,21 @@ TEST_F(FavouritesTest, AChangeEnablesFileAndGetOutAsksThenYesFilesThePalette) {
     });
 }
 
-TEST_F(FavouritesTest, GetOutAnsweredNoLosesTheChange) {
+TEST_F(FavouritesTest, TheCloseBoxLeavesAsGetOutDoesAndNoLosesTheChange) {
     MessageBoxRecorder boxes({IDNO});
     SetColourDialogSeam([](HWND, std::array<uint32_t, 16>&) { return 0x00FF00; });
     Run([&](HWND dialog) {
+        EXPECT_TRUE(GetWindowLongPtrW(dialog, GWL_STYLE) & WS_SYSMENU);
         POINT p = SwatchCentre(0, 0);
         SendMessageW(Grid(dialog), WM_LBUTTONDOWN, MK_LBUTTON, At(p.x, p.y));
-        Click(dialog, kFavouritesGetOutId);
-        EXPECT_FALSE(StillOpen(dialog));
+        SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        Later(dialog, [&, dialog] {
+            ADD_FAILURE() << "still open after the close box";
+            Click(dialog, kFavouritesGetOutId);
+        });
     });
-    EXPECT_EQ(1u, boxes.Shown().size());
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(L"Desea guardar los cambios antes de Salir ?", boxes.Shown()[0].text);
     EXPECT_EQ(L"", folder.Listing());
     Run([&](HWND dialog) {
         EXPECT_EQ(kWhitePixel, GridPixel(dialog, SwatchCentre(0, 0)));

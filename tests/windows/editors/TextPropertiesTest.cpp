@@ -525,6 +525,16 @@ TEST_F(TextDialogTest, EnterAcceptsButMakesANewLineInTheTextBoxAndEscapeCancels)
     });
     EXPECT_EQ(0, app->textProps.dialogAccepted);
     EXPECT_EQ(u"kept", app->textProps.editText);
+
+    // Escape in the text box cancels too.
+    Run([&](HWND dialog) {
+        HWND box = GetDlgItem(dialog, kTextBoxId);
+        SetBoxText(dialog, L"changed");
+        SetFocus(box);
+        PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_EQ(0, app->textProps.dialogAccepted);
+    EXPECT_EQ(u"kept", app->textProps.editText);
 }
 
 TEST_F(TextDialogTest, FocusComesBackToTheControlThatHadIt) {
