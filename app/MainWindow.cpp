@@ -6,8 +6,8 @@
 #include "app/DialogTemplate.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
+#include "app/WindowInit.h"
 #include "render/Redraw.h"
-#include "render/Renderer.h"
 
 namespace {
 
@@ -37,12 +37,7 @@ void OnCreate(App& app, HWND window) {
     InstallCanvasHandler(app, GetDlgItem(window, kCanvasId));
     InstallRulerPainters(app, window);
 
-    DeriveCharacterSetFlags(app.shell);
-    SetWindowTextW(window, Tr(app, MessageTable::Chart, 1).c_str());
-    CreatePictures(app.render);
-    RedrawRulers(app);
-    SetFocus(GetDlgItem(window, kCanvasId));
-    ApplyMenuStates(app);
+    InitialiseMainWindow(app, window);
 }
 
 void OnActivate(App& app, HWND window, WPARAM wParam) {
