@@ -9,6 +9,8 @@
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "document/Selection.h"
+#include "document/WorkFile.h"
+#include "interaction/TextStyle.h"
 #include "render/Redraw.h"
 #include "render/Renderer.h"
 
@@ -54,7 +56,7 @@ void InitialiseMainWindow(App& app, HWND window) {
     RedrawRulers(app);
     FocusCanvas(window);
 
-    // Still to come: ResetTextProperties (interaction/TextProperties.h) for the defaults of new cells.
+    ResetTextProperties(app.textProps);
     shell.leftMouseMode = 1;
     shell.rightMouseMode = 1;
     shell.aboutOpen = false;
@@ -75,8 +77,9 @@ void OpenCommandLineFile(App& app, const std::wstring& commandLine) {
     app.shell.workFilePath = CommandTailPath(commandLine.c_str());
     const std::wstring& path = app.shell.workFilePath;
     if (!path.empty() && IsExistingFile(path)) {
-        // Still to come: ReadWorkFile (document/WorkFile.h) and, when it succeeds, ShowTableSequence
-        // (app/Commands.h). Until then an existing file is left unread.
+        // A refused file has been reported by the reader; the program runs without a table.
+        // Still to come: ShowTableSequence (app/Commands.h) when the read succeeds.
+        ReadWorkFile(app.doc, path, app.shell.languageIndex, app.shell.mainWindow);
         return;
     }
     ShowMessageBox(app.shell.mainWindow,

@@ -8,6 +8,8 @@
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/WindowInit.h"
+#include "document/Structure.h"
+#include "document/WorkFile.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +88,10 @@ TEST_F(WindowFixture, CreationResetsTheWorkingStateAndClampsTheRulerStyle) {
     app->doc.lineColor = 0x00FF00;
     app->doc.lineThickness = 4;
     app->doc.selectionCount = 3;
+    app->textProps.currentStyle.fontName = "Arial";
+    app->textProps.currentStyle.fontSize = 24;
+    app->textProps.currentStyle.backColor = 0x0000FF;
+    app->textProps.workingStyle.fontColor = 0x00FF00;
     MessageBoxRecorder boxes;
     Create();
     EXPECT_TRUE(boxes.Shown().empty()) << "no command line, no message";
@@ -103,6 +109,13 @@ TEST_F(WindowFixture, CreationResetsTheWorkingStateAndClampsTheRulerStyle) {
     EXPECT_EQ(app->shell.programFolder, app->shell.dialogFolder);
     EXPECT_EQ(GetDlgItem(window, kCanvasId), GetFocus());
     EXPECT_EQ(kTablePictureSize, app->render.tablePicture.Width());
+    // New cells start in Times New Roman 10, black on white.
+    for (const TextStyle* style : {&app->textProps.currentStyle, &app->textProps.workingStyle}) {
+        EXPECT_EQ("Times New Roman", style->fontName);
+        EXPECT_EQ(10, style->fontSize);
+        EXPECT_EQ(0xFFFFFF, style->backColor);
+        EXPECT_EQ(0, style->fontColor);
+    }
 }
 
 TEST_F(WindowFixture, CreationChecksTheStoredChoicesAndDisablesTheDocumentCommands) {
@@ -185,16 +198,37 @@ TEST(CommandLineFile, NothingHappensWhenOnlyTheProgramIsNamed) {
     EXPECT_EQ(L"C:\\before.qdrx", app->shell.workFilePath);
 }
 
-TEST(CommandLineFile, AQuotedPathWithSpacesToAnExistingFileIsNotReportedMissing) {
+TEST(CommandLineFile, AQuotedPathWithSpacesToAWorkFileIsRead) {
     TempFolder folder;
     std::wstring chart = folder.File(L"my charts 2024.qdrx");
-    ASSERT_TRUE(WriteBytes(chart, std::string(1345, '\0')));
+    const NewPreset* preset = FindNewPreset(3303); // landscape, 32 pixels
+    ASSERT_NE(nullptr, preset);
+    {
+        auto saved = std::make_unique<Document>();
+        ApplyNewPreset(*saved, *preset);
+        ASSERT_TRUE(SaveWorkFile(*saved, chart, nullptr));
+    }
     auto app = std::make_unique<App>();
     MessageBoxRecorder boxes;
     OpenCommandLineFile(*app, L"\"C:\\Tools\\Cuadrix.exe\" \"" + chart + L"\"");
+    EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_EQ(chart, app->shell.workFilePath);
-    for (const ShownMessage& shown : boxes.Shown())
-        EXPECT_EQ(std::wstring::npos, shown.text.find(L"No Existe"));
+    EXPECT_EQ(preset->columns, app->doc.tableColumns);
+    EXPECT_EQ(preset->rows, app->doc.tableRows);
+    EXPECT_EQ(preset->cellSize, app->doc.cellWidth);
+}
+
+TEST(CommandLineFile, AFileInTheWrongFormatIsReportedByTheReaderAlone) {
+    TempFolder folder;
+    std::wstring notChart = folder.File(L"notes.qdrx");
+    ASSERT_TRUE(WriteBytes(notChart, "not a chart"));
+    auto app = std::make_unique<App>();
+    MessageBoxRecorder boxes;
+    OpenCommandLineFile(*app, L"Cuadrix.exe " + notChart);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(0u, boxes.Shown()[0].text.find(Tr(*app, MessageTable::WrongFormat)));
+    EXPECT_FALSE(app->doc.tablePresent);
+    EXPECT_EQ(0, app->doc.tableColumns);
 }
 
 TEST(CommandLineFile, AFolderIsNotAWorkFile) {
