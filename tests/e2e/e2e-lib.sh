@@ -161,7 +161,7 @@ e2e_wait_new_window() {
 # do not count); every ITEM but the last opens a submenu. Titles and items are found on screenshots
 # as runs of text, so the texts' widths and the language do not matter.
 e2e_menu() {
-    local shot="$E2E_DIR/menu.png" origin bands first last known popup popups="" id x y w h tries
+    local shot="$E2E_DIR/menu.png" origin bands first last known popup popups="" id x y w h
     read -r -a origin <<<"$(e2e_client_origin)"
     e2e_screenshot "$shot"
     # The bar's text lies between its top and bottom edges; titles are a few blanks apart.
@@ -178,7 +178,7 @@ e2e_menu() {
         popups+="$id"$'\n'
         known=$(e2e_visible_windows)
         # Items are the runs of text rows inside the popup's frame; separators are too thin to count.
-        for tries in $(seq 10); do
+        for _ in $(seq 10); do
             sleep 0.2
             e2e_screenshot "$shot"
             mapfile -t bands < <(e2e_ink_bands "$shot" rows $((x + 4)) $((y + 4)) $((w - 8)) $((h - 8)) 5 0)
