@@ -2,21 +2,23 @@
 #include "app/MainWindow.h"
 
 #include "app/App.h"
+#include "app/CommandStates.h"
 #include "app/DialogTemplate.h"
+#include "app/Menu.h"
 #include "app/MessageBox.h"
 
 namespace {
 
 constexpr wchar_t kAppProperty[] = L"Cuadrix.App";
 
-void CreateControls(App& app, HWND window) {
-    HWND canvas = CreateChild(window, L"STATIC", L"", 0x50800100, 22, 22, 1122, 936, kCanvasId);
+void CreateControls(HWND window) {
+    CreateChild(window, L"STATIC", L"", 0x50800100, 22, 22, 1122, 936, kCanvasId);
     // Ruler frames: border and sunken; made visible children of the main window.
-    CreateChild(window, L"STATIC", L"", WS_CHILD | WS_VISIBLE | 0x00801000, 22, 1, 1123, 21, kHorizontalRulerId);
+    CreateChild(window, L"STATIC", L"", WS_CHILD | WS_VISIBLE | 0x00801000, 22, 1, 1123, 21,
+                kHorizontalRulerId);
     CreateChild(window, L"STATIC", L"", WS_CHILD | WS_VISIBLE | 0x00801000, 1, 22, 21, 937, kVerticalRulerId);
     CreateChild(window, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 22, 22,
                 kRulerButtonId);
-    InstallCanvasHandler(app, canvas);
 }
 
 void OnCreate(App& app, HWND window) {
@@ -27,8 +29,12 @@ void OnCreate(App& app, HWND window) {
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200));
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    CreateControls(app, window);
+    CreateControls(window);
+    // Attached after the size is set: the outer size stays, the client area loses the bar's height.
+    BuildMenuBar(app);
+    InstallCanvasHandler(app, GetDlgItem(window, kCanvasId));
 
+    DeriveCharacterSetFlags(app.shell);
     SetWindowTextW(window, Tr(app, MessageTable::Chart, 1).c_str());
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     app.render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);
@@ -40,6 +46,7 @@ void OnCreate(App& app, HWND window) {
         FillSolid(p->Dc(), all, RGB(255, 255, 255));
     }
     SetFocus(GetDlgItem(window, kCanvasId));
+    ApplyMenuStates(app);
 }
 
 void OnActivate(App& app, HWND window, WPARAM wParam) {
@@ -64,7 +71,10 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_DESTROY:
         RemovePropW(window, kAppProperty);
-        if (app->shell.mainWindow == window) app->shell.mainWindow = nullptr;
+        if (app->shell.mainWindow == window) {
+            app->shell.mainWindow = nullptr;
+            app->shell.menuBar = nullptr; // destroyed with the window
+        }
         break;
     }
     return FALSE;
@@ -85,7 +95,10 @@ App* AppOf(HWND window) {
 }
 
 std::wstring Tr(const App& app, MessageTable table, int item) {
-    std::u16string_view text = MessageText(app.shell.languageIndex, table, item);
+    return Wide(MessageText(app.shell.languageIndex, table, item));
+}
+
+std::wstring Wide(std::u16string_view text) {
     return std::wstring(text.begin(), text.end());
 }
 
@@ -97,8 +110,9 @@ INT_PTR RunMainWindow(App& app) {
 
 HWND CreateMainWindowForTest(App& app) {
     std::vector<WORD> tmpl = MainTemplate();
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                      nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&app));
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                      reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()), nullptr, MainDialogProc,
+                                      reinterpret_cast<LPARAM>(&app));
 }
 
 void EndMainWindow(App& app) {

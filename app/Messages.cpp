@@ -1,44 +1,615 @@
-// The message tables in Spanish, Portuguese, French, German, English and Italian.
+// The message tables in Spanish, Portuguese, French, German, English and Italian, the fixed texts
+// that are never translated, and the six-language registration offer.
 #include "app/Messages.h"
 
 #include <array>
-#include <map>
-#include <utility>
 #include <vector>
 
 namespace {
 
-// One entry per language, in language-index order.
+// One entry per language, in language-index order: es, pt, fr, de, en, it.
 using Entry = std::array<std::u16string_view, kLanguageCount>;
 
-struct Key {
-    MessageTable table;
-    int item;
-    bool operator<(const Key& other) const {
-        return table != other.table ? table < other.table : item < other.item;
-    }
+struct Item {
+    int number; // 0 for a table by language only
+    Entry texts;
 };
 
-const std::map<Key, Entry>& Tables() {
-    static const std::map<Key, Entry> tables = {
-        {{MessageTable::Caption, 0},
-         {u"Programador", u"Programador", u"Programmeur", u"Programmierer", u"Programmer", u"Programmatore"}},
-        {{MessageTable::Chart, 1},
-         {u"Organigrama", u"Organograma", u"Organigramme", u"Organigramm", u"Organization chart",
-          u"Organigramma"}},
-        {{MessageTable::ExitQuestion, 0},
-         {u"Realmente deseas salir del programa ?", u"Deseja realmente sair do programa ?",
-          u"Voulez-vous vraiment quitter le programme ?", u"Wollen Sie das Programm wirklich beenden ?",
-          u"You really want to exit the program ?", u"Vuoi davvero uscire dal programma ?"}},
+struct TableDefinition {
+    MessageTable table;
+    int width;
+    std::vector<Item> items;
+};
+
+// Listed in the order of MessageTable, so a table's definition sits at its enum value.
+const std::vector<TableDefinition>& Definitions() {
+    using T = MessageTable;
+    static const std::vector<TableDefinition> tables = {
+        {T::Caption,
+         100,
+         {{0,
+           {u"Programador", u"Programador", u"Programmeur", u"Programmierer", u"Programmer",
+            u"Programmatore"}}}},
+        {T::OperationsMenu,
+         100,
+         {
+             {1, {u"Operaciones", u"Operações", u"Opérations", u"Operationen", u"Operations", u"Operazioni"}},
+             {2, {u"Nuevo", u"Novo", u"Nouveau", u"Neu", u"New", u"Nuovo"}},
+             {3,
+              {u"Leer fichero", u"Ler arquivo", u"Lire le fichier", u"Datei lesen", u"Read file",
+               u"Leggi file"}},
+             {4,
+              {u"Leer Formato Anterior", u"Ler Formato Anterior", u"Lire Format Précédent",
+               u"Vorheriges Format lesen", u"Read Format Previous", u"Leggi Formato Precedente"}},
+             {5,
+              {u"Grabar fichero", u"Gravar arquivo", u"Enregistrer le fichier", u"Datei speichern",
+               u"Record file", u"Salva file"}},
+             {7,
+              {u"Exportar a Bitmap cortado", u"Exportar para Bitmap recortado", u"Exporter en Bitmap rogné",
+               u"Als zugeschnittene Bitmap exportieren", u"Bitmap Export to cut",
+               u"Esporta in Bitmap ritagliata"}},
+             {9, {u"Autor", u"Autor", u"Auteur", u"Autor", u"Author", u"Autore"}},
+             {10,
+              {u"Salir del programa", u"Sair do programa", u"Quitter le programme", u"Programm beenden",
+               u"Exit the program", u"Esci dal programma"}},
+             {11,
+              {u"Exportar a JPEG cortado", u"Exportar para JPEG recortado", u"Exporter en JPEG rogné",
+               u"Als zugeschnittenes JPEG exportieren", u"Export to cut JPEG",
+               u"Esporta in JPEG ritagliato"}},
+         }},
+        {T::EditMenu,
+         100,
+         {
+             {1, {u"Editar", u"Editar", u"Édition", u"Bearbeiten", u"Edit", u"Modifica"}},
+             {2,
+              {u"Copiar celda", u"Copiar célula", u"Copier la cellule", u"Zelle kopieren", u"Copy cell",
+               u"Copia cella"}},
+             {3,
+              {u"Pegar en celda", u"Colar na célula", u"Coller dans la cellule", u"In Zelle einfügen",
+               u"Paste cell", u"Incolla nella cella"}},
+             {4,
+              {u"Borrar celda", u"Apagar célula", u"Effacer la cellule", u"Zelle löschen", u"Clear cell",
+               u"Cancella cella"}},
+             {5,
+              {u"Seleccionar todo", u"Selecionar tudo", u"Tout sélectionner", u"Alles auswählen",
+               u"Select all", u"Seleziona tutto"}},
+             {6, {u"Deshacer", u"Desfazer", u"Annuler", u"Rückgängig", u"Undo", u"Annulla"}},
+         }},
+        {T::MouseMenu,
+         100,
+         {
+             {1, {u"Ratón", u"Mouse", u"Souris", u"Maus", u"Mouse", u"Mouse"}},
+             {2, {u"Izquierda", u"Esquerdo", u"Gauche", u"Links", u"Left", u"Sinistro"}},
+             {3,
+              {u"Selector de celda", u"Seletor de célula", u"Sélecteur de cellule", u"Zellenauswahl",
+               u"Cell selector", u"Selettore di cella"}},
+             {4,
+              {u"Editar Texto y Colores", u"Editar Texto e Cores", u"Modifier Texte et Couleurs",
+               u"Text und Farben bearbeiten", u"Edit Text and Colors", u"Modifica Testo e Colori"}},
+             {5,
+              {u"Insertar Imagen", u"Inserir Imagem", u"Insérer une Image", u"Bild einfügen", u"Insert image",
+               u"Inserisci Immagine"}},
+             {6, {u"Derecha", u"Direito", u"Droite", u"Rechts", u"Right", u"Destro"}},
+             {7,
+              {u"Captar Color", u"Capturar Cor", u"Capturer la Couleur", u"Farbe aufnehmen",
+               u"Capturing Color", u"Cattura Colore"}},
+             {8,
+              {u"Mis Colores Favoritos", u"Minhas Cores Favoritas", u"Mes Couleurs Favorites",
+               u"Meine Lieblingsfarben", u"My Favorite Colors", u"I Miei Colori Preferiti"}},
+             {9,
+              {u"Insertar Icono", u"Inserir Ícone", u"Insérer une Icône", u"Symbol einfügen", u"Insert Icon",
+               u"Inserisci Icona"}},
+         }},
+        {T::TableMenu,
+         100,
+         {
+             {1, {u"Tabla", u"Tabela", u"Tableau", u"Tabelle", u"Table", u"Tabella"}},
+             {2,
+              {u"Unir Celdas Horizontales", u"Unir Células Horizontais", u"Fusionner Cellules Horizontales",
+               u"Zellen horizontal verbinden", u"Merge Cells Horizontal", u"Unisci Celle Orizzontali"}},
+             {3,
+              {u"Unir Celdas Verticales", u"Unir Células Verticais", u"Fusionner Cellules Verticales",
+               u"Zellen vertikal verbinden", u"Vertical Merge Cells", u"Unisci Celle Verticali"}},
+             {4,
+              {u"Anular Celda", u"Anular Célula", u"Annuler la Cellule", u"Zelle aufheben", u"Cancel Cell",
+               u"Annulla Cella"}},
+         }},
+        {T::LanguagesMenu,
+         100,
+         {{0, {u"Idiomas", u"Idiomas", u"Langues", u"Sprachen", u"Languages", u"Lingue"}}}},
+        {T::Chart,
+         100,
+         {
+             {1,
+              {u"Organigrama", u"Organograma", u"Organigramme", u"Organigramm", u"Organization chart",
+               u"Organigramma"}},
+             {2,
+              {u"Crear tabla", u"Criar tabela", u"Créer le tableau", u"Tabelle erstellen", u"Create table",
+               u"Crea tabella"}},
+             {3,
+              {u"Crear linea", u"Criar linha", u"Créer une ligne", u"Linie erstellen", u"Create line",
+               u"Crea linea"}},
+         }},
+        {T::PageOrientation,
+         100,
+         {
+             {1, {u"Horizontal", u"Horizontal", u"Horizontal", u"Horizontal", u"Horizontal", u"Orizzontale"}},
+             {2, {u"16 píxeles", u"16 pixels", u"16 pixels", u"16 Pixel", u"16 pixels", u"16 pixel"}},
+             {3, {u"32 píxeles", u"32 pixels", u"32 pixels", u"32 Pixel", u"32 pixels", u"32 pixel"}},
+             {4, {u"64 píxeles", u"64 pixels", u"64 pixels", u"64 Pixel", u"64 pixels", u"64 pixel"}},
+             {5, {u"Vertical", u"Vertical", u"Vertical", u"Vertikal", u"Vertical", u"Verticale"}},
+             {6, {u"24 píxeles", u"24 pixels", u"24 pixels", u"24 Pixel", u"24 pixels", u"24 pixel"}},
+         }},
+        {T::CopyConfigurator,
+         100,
+         {
+             {1,
+              {u"Configurador de copias", u"Configurador de cópias", u"Configurateur de copie",
+               u"Kopierkonfigurator", u"Copy configurator", u"Configuratore di copia"}},
+             {2,
+              {u"Seleccionar todos los campos", u"Selecionar todos os campos",
+               u"Sélectionner tous les champs", u"Alle Felder auswählen", u"Select all fields",
+               u"Seleziona tutti i campi"}},
+             {3, {u"Texto", u"Texto", u"Texte", u"Text", u"Text", u"Testo"}},
+             {4, {u"Imagen", u"Imagem", u"Image", u"Bild", u"Image", u"Immagine"}},
+             {5,
+              {u"Alineación", u"Alinhamento", u"Alignement", u"Ausrichtung", u"Alignment", u"Allineamento"}},
+             {6,
+              {u"Se permite formato numérico", u"Formato numérico permitido", u"Format numérique autorisé",
+               u"Zahlenformat erlaubt", u"Numeric format is allowed", u"Formato numerico consentito"}},
+             {7,
+              {u"Tipo de formato numérico", u"Tipo de formato numérico", u"Type de format numérique",
+               u"Art des Zahlenformats", u"Number format type", u"Tipo di formato numerico"}},
+             {8,
+              {u"Deseleccionar todos los campos", u"Desmarcar todos os campos",
+               u"Désélectionner tous les champs", u"Alle Felder abwählen", u"Deselect all fields",
+               u"Deseleziona tutti i campi"}},
+             {9, {u"Icono", u"Ícone", u"Icône", u"Symbol", u"Icon", u"Icona"}},
+         }},
+        {T::ColourMenu,
+         100,
+         {
+             {1, {u"Color", u"Cor", u"Couleur", u"Farbe", u"Color", u"Colore"}},
+             {2,
+              {u"Fondo diseño favorito", u"Fundo de desenho favorito", u"Fond de dessin favori",
+               u"Lieblingshintergrund für Entwürfe", u"Favorite design background",
+               u"Sfondo preferito del disegno"}},
+         }},
+        {T::CharacterSet,
+         100,
+         {
+             {1, {u"Hangul", u"Hangul", u"Hangeul", u"Hangul", u"Hangeul", u"Hangul"}},
+             {2, {u"Chino", u"Chinês", u"Chinois", u"Chinesisch", u"Chinese", u"Cinese"}},
+             {3, {u"Griego", u"Grego", u"Grec", u"Griechisch", u"Greek", u"Greco"}},
+             {4, {u"Turco", u"Turco", u"Turc", u"Türkisch", u"Turkish", u"Turco"}},
+             {5, {u"Hebreo", u"Hebraico", u"Hébreu", u"Hebräisch", u"Hebrew", u"Ebraico"}},
+             {6, {u"Árabe", u"Árabe", u"Arabe", u"Arabisch", u"Arab", u"Arabo"}},
+             {7, {u"Báltico", u"Báltico", u"Balte", u"Baltisch", u"Baltic", u"Baltico"}},
+             {8, {u"Ruso", u"Russo", u"Russe", u"Russisch", u"Russian", u"Russo"}},
+             {9, {u"Tailandés", u"Tailandês", u"Thaï", u"Thailändisch", u"Thai", u"Tailandese"}},
+             {10,
+              {u"Europa del este", u"Europa Oriental", u"Europe de l'Est", u"Osteuropa", u"Eastern Europe",
+               u"Europa orientale"}},
+             {11,
+              {u"Conjunto de caracteres", u"Conjunto de caracteres", u"Jeu de caractères", u"Zeichensatz",
+               u"Character set", u"Set di caratteri"}},
+         }},
+        {T::TextProperties,
+         100,
+         {
+             {1, {u"Prueba", u"Teste", u"Essai", u"Test", u"Test", u"Prova"}},
+             {2,
+              {u"Propiedades Texto", u"Propriedades do Texto", u"Propriétés du Texte", u"Texteigenschaften",
+               u"Text properties", u"Proprietà Testo"}},
+             {3,
+              {u"Tipo de Fuente", u"Tipo de Fonte", u"Type de Police", u"Schriftart", u"Type of Source",
+               u"Tipo di Carattere"}},
+             {4, {u"Tamaño", u"Tamanho", u"Taille", u"Größe", u"Size", u"Dimensione"}},
+             {5, {u"Negrita", u"Negrito", u"Gras", u"Fett", u"Bold", u"Grassetto"}},
+             {6, {u"Itálico", u"Itálico", u"Italique", u"Kursiv", u"Italic", u"Corsivo"}},
+             {7, {u"Subrayado", u"Sublinhado", u"Souligné", u"Unterstrichen", u"Underline", u"Sottolineato"}},
+             {8, {u"Tachado", u"Tachado", u"Barré", u"Durchgestrichen", u"Strikeout", u"Barrato"}},
+             {9, {u"Estilos", u"Estilos", u"Styles", u"Stile", u"Styles", u"Stili"}},
+             {10,
+              {u"Color de fondo", u"Cor de fundo", u"Couleur de fond", u"Hintergrundfarbe",
+               u"Background Color", u"Colore di sfondo"}},
+             {11,
+              {u"Color de fuente", u"Cor da fonte", u"Couleur de police", u"Schriftfarbe", u"Font Color",
+               u"Colore del carattere"}},
+             {12,
+              {u"Alineamiento a la Izquierda", u"Alinhamento à Esquerda", u"Alignement à Gauche",
+               u"Linksbündig", u"Alignment Left", u"Allineamento a Sinistra"}},
+             {13,
+              {u"Alineamiento a la Derecha", u"Alinhamento à Direita", u"Alignement à Droite",
+               u"Rechtsbündig", u"Alignment to Right", u"Allineamento a Destra"}},
+             {14,
+              {u"Alineamiento al Centro", u"Alinhamento ao Centro", u"Alignement au Centre", u"Zentriert",
+               u"Alignment to Center", u"Allineamento al Centro"}},
+             {15,
+              {u"Alineamiento Justificado", u"Alinhamento Justificado", u"Alignement Justifié", u"Blocksatz",
+               u"Justified alignment", u"Allineamento Giustificato"}},
+             {16,
+              {u"Alineamiento vertical arriba", u"Alinhamento vertical acima", u"Alignement vertical en haut",
+               u"Vertikal oben ausrichten", u"Vertical alignment up", u"Allineamento verticale in alto"}},
+             {17,
+              {u"Alineamiento vertical centrado", u"Alinhamento vertical centralizado",
+               u"Alignement vertical centré", u"Vertikal zentriert ausrichten",
+               u"Center aligned vertical alignment", u"Allineamento verticale centrato"}},
+         }},
+        {T::NumberFormatNames,
+         100,
+         {
+             {1,
+              {u"Formato Inglés decimal", u"Formato Inglês decimal", u"Format anglais décimal",
+               u"Englisches Dezimalformat", u"English decimal format", u"Formato inglese decimale"}},
+             {2,
+              {u"Formato Inglés entero", u"Formato Inglês inteiro", u"Format anglais entier",
+               u"Englisches Ganzzahlformat", u"English integer format", u"Formato inglese intero"}},
+             {3,
+              {u"Sin formato, Inglés decimal", u"Sem formato, Inglês decimal",
+               u"Sans format, anglais décimal", u"Ohne Format, englisch dezimal",
+               u"Unformatted, English decimal", u"Senza formato, inglese decimale"}},
+             {4,
+              {u"Formato Español decimal", u"Formato Espanhol decimal", u"Format espagnol décimal",
+               u"Spanisches Dezimalformat", u"Spanish decimal format", u"Formato spagnolo decimale"}},
+             {5,
+              {u"Formato Español entero", u"Formato Espanhol inteiro", u"Format espagnol entier",
+               u"Spanisches Ganzzahlformat", u"Spanish integer format", u"Formato spagnolo intero"}},
+             {6,
+              {u"Sin formato, Español decimal", u"Sem formato, Espanhol decimal",
+               u"Sans format, espagnol décimal", u"Ohne Format, spanisch dezimal",
+               u"Unformatted, Spanish decimal", u"Senza formato, spagnolo decimale"}},
+             {7,
+              {u"Sin formato, entero (Inglés/Español)", u"Sem formato, inteiro (Inglês/Espanhol)",
+               u"Sans format, entier (anglais/espagnol)", u"Ohne Format, ganzzahlig (englisch/spanisch)",
+               u"Unformatted, Integer (English / Spanish)", u"Senza formato, intero (inglese/spagnolo)"}},
+         }},
+        {T::NumberFormatCaption,
+         100,
+         {{0,
+           {u"Número con formato", u"Número com formato", u"Nombre avec format", u"Zahl mit Format",
+            u"Number with format", u"Numero con formato"}}}},
+        {T::FileNameDialog,
+         100,
+         {
+             {3, {u"Aceptar", u"Aceitar", u"Accepter", u"Übernehmen", u"Accept", u"Accetta"}},
+             {4, {u"Cancelar", u"Cancelar", u"Annuler", u"Abbrechen", u"Cancel", u"Annulla"}},
+         }},
+        {T::ColourCaught,
+         100,
+         {{0,
+           {u"Color Captado", u"Cor Capturada", u"Couleur Capturée", u"Farbe aufgenommen", u"Color Caught",
+            u"Colore Catturato"}}}},
+        {T::SelectedColour,
+         100,
+         {{0,
+           {u"Color Seleccionado", u"Cor Selecionada", u"Couleur Sélectionnée", u"Ausgewählte Farbe",
+            u"Selected color", u"Colore Selezionato"}}}},
+        {T::FavouritesFiled,
+         100,
+         {{0,
+           {u"Mis Colores Favoritos han sido Archivados", u"Minhas Cores Favoritas foram Arquivadas",
+            u"Mes Couleurs Favorites ont été Archivées", u"Meine Lieblingsfarben wurden abgelegt",
+            u"My favorite colors are filed", u"I Miei Colori Preferiti sono stati Archiviati"}}}},
+        {T::SaveBeforeExit,
+         100,
+         {{0,
+           {u"Desea guardar los cambios antes de Salir ?", u"Deseja salvar as alterações antes de Sair ?",
+            u"Voulez-vous enregistrer les modifications avant de Quitter ?",
+            u"Möchten Sie die Änderungen vor dem Verlassen speichern ?", u"To save changes before exiting ?",
+            u"Vuoi salvare le modifiche prima di Uscire ?"}}}},
+        {T::ResetQuestion,
+         100,
+         {
+             {1,
+              {u"Realmente desea RESETEAR ?", u"Deseja realmente REDEFINIR ?",
+               u"Voulez-vous vraiment RÉINITIALISER ?", u"Wirklich ZURÜCKSETZEN ?", u"RESET really want ?",
+               u"Vuoi davvero REIMPOSTARE ?"}},
+             {2,
+              {u"Se perderan todos tus colores favoritos", u"Todas as suas cores favoritas serão perdidas",
+               u"Toutes vos couleurs favorites seront perdues", u"Alle Ihre Lieblingsfarben gehen verloren",
+               u"All your favorite colors will be lost", u"Tutti i tuoi colori preferiti andranno persi"}},
+         }},
+        {T::FavouritesTitle,
+         100,
+         {{0,
+           {u"Tus Colores Favoritos Cargalos y Guardalos", u"Suas Cores Favoritas: carregue-as e guarde-as",
+            u"Vos Couleurs Favorites : chargez-les et enregistrez-les",
+            u"Ihre Lieblingsfarben: laden und ablegen", u"Your favorite colors load them and save them",
+            u"I Tuoi Colori Preferiti: caricali e salvali"}}}},
+        {T::FavouritesFileButton,
+         100,
+         {{0, {u"Archivar", u"Arquivar", u"Archiver", u"Ablegen", u"File", u"Archivia"}}}},
+        {T::FavouritesGetOutButton,
+         100,
+         {{0, {u"Salir", u"Sair", u"Sortir", u"Verlassen", u"Get out", u"Esci"}}}},
+        {T::FavouritesResetButton,
+         100,
+         {{0, {u"Reseteo", u"Redefinir", u"Réinitialiser", u"Zurücksetzen", u"Reset", u"Reimposta"}}}},
+        {T::ExitQuestion,
+         100,
+         {{0,
+           {u"Realmente deseas salir del programa ?", u"Deseja realmente sair do programa ?",
+            u"Voulez-vous vraiment quitter le programme ?", u"Wollen Sie das Programm wirklich beenden ?",
+            u"You really want to exit the program ?", u"Vuoi davvero uscire dal programma ?"}}}},
+        {T::WorkFile,
+         100,
+         {
+             {1,
+              {u"Fichero de trabajo : ", u"Arquivo de trabalho : ", u"Fichier de travail : ",
+               u"Arbeitsdatei : ", u"Work file : ", u"File di lavoro : "}},
+             {2,
+              {u"No Existe ...", u"Não Existe ...", u"N'existe pas ...", u"Existiert nicht ...",
+               u"Not Exist ...", u"Non Esiste ..."}},
+         }},
+        {T::FileExists,
+         100,
+         {
+             {1,
+              {u"Fichero Existe ...", u"Arquivo Existe ...", u"Le fichier existe ...", u"Datei existiert ...",
+               u"File exists ...", u"Il file esiste ..."}},
+             {2,
+              {u"Sobrescribir ?", u"Sobrescrever ?", u"Écraser ?", u"Überschreiben ?", u"Overwrite ?",
+               u"Sovrascrivere ?"}},
+         }},
+        {T::ClearCell,
+         100,
+         {
+             {1,
+              {u"Para borrar celda : ", u"Para apagar célula : ", u"Pour effacer la cellule : ",
+               u"Zum Löschen der Zelle : ", u"To clear cell : ", u"Per cancellare la cella : "}},
+             {2,
+              {u"Seleccione celda ...", u"Selecione a célula ...", u"Sélectionnez une cellule ...",
+               u"Wählen Sie eine Zelle ...", u"Select cell ...", u"Selezionare la cella ..."}},
+         }},
+        {T::PasteCell,
+         100,
+         {{0,
+           {u"Para pegar celda : ", u"Para colar na célula : ", u"Pour coller dans la cellule : ",
+            u"Zum Einfügen in die Zelle : ", u"To paste cell : ", u"Per incollare nella cella : "}}}},
+        {T::CopyCell,
+         100,
+         {{0,
+           {u"Para copiar celda : ", u"Para copiar célula : ", u"Pour copier la cellule : ",
+            u"Zum Kopieren der Zelle : ", u"To copy cell : ", u"Per copiare la cella : "}}}},
+        {T::OverrideCell,
+         100,
+         {{0,
+           {u"Para anular celda : ", u"Para anular célula : ", u"Pour annuler la cellule : ",
+            u"Zum Aufheben der Zelle : ", u"To override cell : ", u"Per annullare la cella : "}}}},
+        {T::HorizontalMergeRefused,
+         100,
+         {
+             {1,
+              {u"Sintiendolo mucho no puedo unir celdas Horizontales ...",
+               u"Lamento muito, não posso unir células Horizontais ...",
+               u"Désolé, je ne peux pas fusionner les cellules Horizontales ...",
+               u"Leider kann ich die horizontalen Zellen nicht verbinden ...",
+               u"Feeling it so much I can not join Horizontal cells ...",
+               u"Mi dispiace molto, non posso unire le celle Orizzontali ..."}},
+             {2,
+              {u"No se ha seleccionado con corrección ...", u"A seleção não foi feita corretamente ...",
+               u"La sélection n'est pas correcte ...", u"Die Auswahl ist nicht korrekt ...",
+               u"It has not been chosen correction ...", u"La selezione non è corretta ..."}},
+         }},
+        {T::VerticalMergeRefused,
+         100,
+         {{0,
+           {u"Sintiendolo mucho no puedo unir celdas Verticales ...",
+            u"Lamento muito, não posso unir células Verticais ...",
+            u"Désolé, je ne peux pas fusionner les cellules Verticales ...",
+            u"Leider kann ich die vertikalen Zellen nicht verbinden ...",
+            u"Feeling it so much I can not join Vertical cells ...",
+            u"Mi dispiace molto, non posso unire le celle Verticali ..."}}}},
+        {T::WrongFormat,
+         100,
+         {{0,
+           {u"Formato de fichero erroneo ...", u"Formato de arquivo incorreto ...",
+            u"Format de fichier incorrect ...", u"Falsches Dateiformat ...", u"Wrong format file ...",
+            u"Formato del file errato ..."}}}},
+        {T::PreviousVersionHint,
+         100,
+         {{0,
+           {u"Se puede tratar de un fichero de trabajo de una versión anterior ...",
+            u"Pode ser um arquivo de trabalho de uma versão anterior ...",
+            u"Il peut s'agir d'un fichier de travail d'une version précédente ...",
+            u"Es kann eine Arbeitsdatei einer früheren Version sein ...",
+            u"You can try a work file from a previous version ...",
+            u"Potrebbe essere un file di lavoro di una versione precedente ..."}}}},
+        {T::CutBitmapExported,
+         100,
+         {{0,
+           {u"Exportado a bitmap cortado ..", u"Exportado para bitmap recortado ..",
+            u"Exporté en bitmap rogné ..", u"Als zugeschnittene Bitmap exportiert ..",
+            u"Exported to cut bitmap ..", u"Esportato in bitmap ritagliata .."}}}},
+        {T::CutJpegExported,
+         120,
+         {{0,
+           {u"Exportado a JPEG cortado", u"Exportado para JPEG recortado", u"Exporté en JPEG rogné",
+            u"Als zugeschnittenes JPEG exportiert", u"Exported to JPEG cut",
+            u"Esportato in JPEG ritagliato"}}}},
+        {T::BitmapBrowser,
+         100,
+         {
+             {1,
+              {u"Navegador de ficheros para bitmap", u"Navegador de arquivos para bitmap",
+               u"Explorateur de fichiers pour bitmap", u"Dateiauswahl für Bitmap", u"For bitmap file browser",
+               u"Esplora file per bitmap"}},
+             {2,
+              {u"Todos los Ficheros", u"Todos os Arquivos", u"Tous les Fichiers", u"Alle Dateien",
+               u"All Files", u"Tutti i File"}},
+         }},
+        {T::JpegBrowser,
+         100,
+         {{0,
+           {u"Navegador de ficheros para JPEG", u"Navegador de arquivos para JPEG",
+            u"Explorateur de fichiers pour JPEG", u"Dateiauswahl für JPEG", u"File browser for JPEG",
+            u"Esplora file per JPEG"}}}},
+        {T::ImageBrowser,
+         120,
+         {{0,
+           {u"Navegador de ficheros para imagen o foto", u"Navegador de arquivos para imagem ou foto",
+            u"Explorateur de fichiers pour image ou photo", u"Dateiauswahl für Bild oder Foto",
+            u"File browser for image or photo", u"Esplora file per immagine o foto"}}}},
+        {T::IconBrowser,
+         120,
+         {{0,
+           {u"Navegador de ficheros para icono", u"Navegador de arquivos para ícones",
+            u"Explorateur de fichiers pour icônes", u"Dateiauswahl für Symbole", u"File browser for icons",
+            u"Esplora file per icone"}}}},
+        {T::GdiplusError,
+         150,
+         {{0,
+           {u"Error inicializando GDI+ ... (El programa necesita XP ó superior ...)",
+            u"Erro ao inicializar o GDI+ ... (O programa precisa do XP ou superior ...)",
+            u"Erreur à l'initialisation de GDI+ ... (Le programme nécessite XP ou supérieur ...)",
+            u"Fehler beim Initialisieren von GDI+ ... (Das Programm benötigt XP oder höher ...)",
+            u"Error initializing GDI+ ... (The program needs XP or higher ...)",
+            u"Errore di inizializzazione di GDI+ ... (Il programma richiede XP o superiore ...)"}}}},
+        {T::Association,
+         200,
+         {
+             {1,
+              {u"Entendiendo que este programa necesita registrarse para su mejor funcionamiento :",
+               u"Considerando que este programa precisa ser registrado para funcionar melhor :",
+               u"Ce programme a besoin d'être enregistré pour mieux fonctionner :",
+               u"Dieses Programm muss registriert werden, um besser zu funktionieren :",
+               u"Understanding that this program needs to register for better performance :",
+               u"Considerato che questo programma deve essere registrato per funzionare meglio :"}},
+             {2,
+              {u"Quiere registrar el programa en la ubicación actual ?",
+               u"Deseja registrar o programa no local atual ?",
+               u"Voulez-vous enregistrer le programme à son emplacement actuel ?",
+               u"Möchten Sie das Programm an seinem jetzigen Ort registrieren ?",
+               u"You want to record the program at the current location ?",
+               u"Vuoi registrare il programma nella posizione attuale ?"}},
+             {3,
+              {u"Si acepta, se le aconseja que no mueva este programa y su carpeta de donde está.",
+               u"Se aceitar, recomenda-se não mover este programa e a sua pasta do lugar onde estão.",
+               u"Si vous acceptez, il est conseillé de ne plus déplacer ce programme ni son dossier.",
+               u"Wenn Sie zustimmen, sollten Sie dieses Programm und seinen Ordner nicht mehr verschieben.",
+               u"If you accept, you are advised to not move this program and its folder where this.",
+               u"Se accetti, ti consigliamo di non spostare questo programma e la sua cartella da dove si "
+               u"trovano."}},
+             {4,
+              {u"Si no acepta, puede mover la carpeta con el programa a una ubicación mejor para registrar "
+               u"...",
+               u"Se não aceitar, pode mover a pasta com o programa para um local melhor para registrá-lo ...",
+               u"Si vous refusez, vous pouvez déplacer le dossier du programme vers un meilleur emplacement "
+               u"pour l'enregistrer ...",
+               u"Wenn Sie ablehnen, können Sie den Ordner mit dem Programm an einen besseren Ort verschieben "
+               u"und es dort registrieren ...",
+               u"If you decline, you can move to a better location to record the folder with the program ...",
+               u"Se rifiuti, puoi spostare la cartella con il programma in una posizione migliore per "
+               u"registrarlo ..."}},
+         }},
+        {T::About,
+         100,
+         {
+             {1,
+              {u"Velmora te da las Gracias por usar este programa.",
+               u"Velmora agradece a você por usar este programa.",
+               u"Velmora vous remercie d'utiliser ce programme.",
+               u"Velmora dankt Ihnen für die Nutzung dieses Programms.",
+               u"Velmora thanks you for using this program.",
+               u"Velmora ti ringrazia per aver usato questo programma."}},
+             {2,
+              {u"Visita la página del autor: https://velmora.example/cuadrix",
+               u"Visite a página do autor: https://velmora.example/cuadrix",
+               u"Visitez le site de l'auteur : https://velmora.example/cuadrix",
+               u"Besuchen Sie die Seite des Autors: https://velmora.example/cuadrix",
+               u"Visit the author's web page: https://velmora.example/cuadrix",
+               u"Visita il sito dell'autore: https://velmora.example/cuadrix"}},
+         }},
+        {T::ExportNotWritten,
+         100,
+         {{0,
+           {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :", u"Le fichier n'a pas été écrit :",
+            u"Die Datei wurde nicht geschrieben :", u"The file was not written :",
+            u"Il file non è stato scritto :"}}}},
     };
     return tables;
 }
+
+const TableDefinition* Find(MessageTable table) {
+    const auto& tables = Definitions();
+    auto index = static_cast<size_t>(table);
+    if (index >= tables.size() || tables[index].table != table) return nullptr;
+    return &tables[index];
+}
+
+constexpr std::array<std::u16string_view, kLanguageCount> kLanguageNames = {
+    u"Español", u"Portugues", u"FranÇais", u"Deutsch", u"English", u"Italiano"};
+
+constexpr std::array<std::u16string_view, kLanguageCount> kAssociationHeaders = {
+    u"[ESPAÑOL]", u"[PORTUGUES]", u"[FRANÇAIS]", u"[DEUTSCH]", u"[ENGLISH]", u"[ITALIANO]"};
 
 } // namespace
 
 std::u16string_view MessageText(int languageIndex, MessageTable table, int item) {
     if (languageIndex < 1 || languageIndex > kLanguageCount) languageIndex = 1;
-    auto it = Tables().find(Key{table, item});
-    if (it == Tables().end()) return {};
-    return it->second[languageIndex - 1];
+    const TableDefinition* definition = Find(table);
+    if (!definition) return {};
+    for (const Item& entry : definition->items)
+        if (entry.number == item) return entry.texts[languageIndex - 1];
+    return {};
+}
+
+int MessageTableWidth(MessageTable table) {
+    const TableDefinition* definition = Find(table);
+    return definition ? definition->width : 0;
+}
+
+std::vector<int> MessageTableItems(MessageTable table) {
+    std::vector<int> numbers;
+    if (const TableDefinition* definition = Find(table))
+        for (const Item& entry : definition->items)
+            numbers.push_back(entry.number);
+    return numbers;
+}
+
+std::u16string_view FixedInterfaceText(FixedText text) {
+    switch (text) {
+    case FixedText::Ansi:
+        return u"ANSI";
+    case FixedText::Shiftjis:
+        return u"Shiftjis";
+    case FixedText::Johab:
+        return u"Johab";
+    case FixedText::Oem:
+        return u"OEM";
+    case FixedText::Leading:
+        return u"Leading";
+    case FixedText::AssociationCaption:
+        return u"...";
+    case FixedText::AboutButton:
+        return u"Salir";
+    case FixedText::AllFiles:
+        return u"All Files";
+    }
+    return {};
+}
+
+std::u16string_view LanguageName(int languageIndex) {
+    if (languageIndex < 1 || languageIndex > kLanguageCount) return {};
+    return kLanguageNames[languageIndex - 1];
+}
+
+std::u16string_view AssociationHeader(int languageIndex) {
+    if (languageIndex < 1 || languageIndex > kLanguageCount) return {};
+    return kAssociationHeaders[languageIndex - 1];
+}
+
+std::u16string AssociationOfferText() {
+    std::u16string text;
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        if (language > 1) text += u"\r\n";
+        text += AssociationHeader(language);
+        text += u"\r\n";
+        for (int item = 1; item <= 4; ++item) {
+            text += MessageText(language, MessageTable::Association, item);
+            text += u"\r\n";
+        }
+    }
+    return text;
 }

@@ -2,7 +2,9 @@
 // Texts are UTF-16 so they show correctly whatever the system code page.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 enum class MessageTable {
     Caption,
@@ -49,6 +51,7 @@ enum class MessageTable {
     GdiplusError,
     Association,
     About,
+    ExportNotWritten, // a cut export whose file could not be written; the file name follows
     Count
 };
 
@@ -57,3 +60,33 @@ constexpr int kLanguageCount = 6;
 // Text of (table, item) in the given language (1..6); item 0 for tables by language only.
 // An unknown language index reads as Spanish; an unknown item gives an empty text.
 std::u16string_view MessageText(int languageIndex, MessageTable table, int item = 0);
+
+// Width of a table's entries in characters; an entry holds at most width - 1 characters.
+int MessageTableWidth(MessageTable table);
+
+// Item numbers a table holds, ascending ({0} for a table by language only). Numbers may have gaps.
+std::vector<int> MessageTableItems(MessageTable table);
+
+// Texts that read the same in every language.
+enum class FixedText {
+    Ansi, // character-set items without a table entry
+    Shiftjis,
+    Johab,
+    Oem,
+    Leading,            // copy-configurator item 1080
+    AssociationCaption, // caption of the registration offer
+    AboutButton,        // the about box's close button
+    AllFiles,           // second filter of the picture dialog
+};
+std::u16string_view FixedInterfaceText(FixedText text);
+
+// Name of a language in its own tongue, as the Languages menu shows it ("Español" ... "Italiano");
+// empty outside 1..6.
+std::u16string_view LanguageName(int languageIndex);
+
+// Header of one language's block in the registration offer ("[ESPAÑOL]" ...); empty outside 1..6.
+std::u16string_view AssociationHeader(int languageIndex);
+
+// The registration offer: for each language in index order its header and the four lines of the
+// association table, every line ended by CR LF, with a blank line between the blocks.
+std::u16string AssociationOfferText();

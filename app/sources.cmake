@@ -1,8 +1,15 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  app/CommandStates.cpp
   app/Messages.cpp
+  app/SettingsKeys.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
+  app/About.cpp
   app/DialogTemplate.cpp
+  app/FileDialogs.cpp
   app/MessageBox.cpp
   app/MainWindow.cpp
+  app/Menu.cpp
+  app/Settings.cpp
+  app/Association.cpp
 )

@@ -24,6 +24,11 @@ constexpr int16_t kAlignVerticalCenter = 136;
 constexpr int32_t kNoColor = -2; // no fill; in backColor it marks a cell that shows its picture
 constexpr int32_t kWhite = 0xFFFFFF;
 
+// Content of a fresh or cleared box.
+constexpr const char* kDefaultFontName = "Times New Roman";
+constexpr int16_t kDefaultFontSize = 10;
+constexpr int16_t kDefaultNumberFormatType = 6;
+
 struct CellRecord {
     int32_t left;
     int32_t top;

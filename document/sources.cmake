@@ -1,3 +1,15 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   document/CellRecord.cpp
+  document/Clipboard.cpp
+  document/Edit.cpp
+  document/FileErrors.cpp
+  document/Merge.cpp
+  document/Selection.cpp
+  document/Spans.cpp
+  document/Structure.cpp
+  document/Undo.cpp
+  document/WorkFileFormat.cpp
+)
+list(APPEND CUADRIX_WINDOWS_SOURCES
+  document/WorkFile.cpp
 )

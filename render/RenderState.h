@@ -1,8 +1,10 @@
-// The renderer's program-wide state: the four off-screen pictures and the values DrawTable leaves
-// for the text layout and the exports.
+// The renderer's program-wide state: the off-screen pictures, the values DrawTable leaves for the
+// text layout and the exports, and the shared fonts.
 #pragma once
 
+#include "render/FontCache.h"
 #include "render/GdiObjects.h"
+#include "render/PictureCache.h"
 
 #include <cstdint>
 
@@ -10,14 +12,21 @@ constexpr int kTablePictureSize = 1122;
 constexpr int kRulerThickness = 21;
 
 struct RenderState {
-    Picture tablePicture;  // 1122 x 1122, the only target of DrawTable
-    Picture viewPicture;   // the table picture shifted by the view offset, shown in the canvas
-    Picture rulerPicture;  // 21 x 1122, the whole vertical ruler
-    Picture rulerView;     // the vertical ruler shifted by the view offset
+    Picture tablePicture;           // 1122 x 1122, the only target of DrawTable
+    Picture viewPicture;            // the table picture shifted by the view offset, shown in the canvas
+    Picture rulerPicture;           // 21 x 1122, the whole vertical ruler
+    Picture rulerView;              // the vertical ruler shifted by the view offset
+    Picture horizontalRulerPicture; // 1122 x 21, what the horizontal ruler shows
 
-    int16_t spanWidth = 0;
-    int16_t spanHeight = 0;
+    int16_t spanWidth = 0;  // drawn width of the cell being drawn
+    int16_t spanHeight = 0; // drawn height of the cell being drawn
     int16_t drawnRight = 0;
     int16_t drawnBottom = 0;
     int32_t exportMode = 0;
+    // Line thickness of the table being drawn: a cell's text is laid out inside its outline.
+    int32_t lineThickness = 1;
+
+    FontCache fonts;
+    PictureCache pictureCache; // decoded cell pictures, reused while their files stay the same
+    WNDPROC previousRulerProc = nullptr; // the ruler controls' own window procedure
 };

@@ -1,5 +1,14 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  render/BmpWriter.cpp
+  render/LineBreaking.cpp
+  render/NumberFormat.cpp
+  render/PictureCache.cpp
+  render/PictureGeometry.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
+  render/FontCache.cpp
   render/GdiObjects.cpp
+  render/PictureFiles.cpp
+  render/Pictures.cpp
+  render/TextLayout.cpp
 )

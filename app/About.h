@@ -1,0 +1,19 @@
+// The about box: an animated icon, two lines of thanks and a "Salir" button, with no owner so the
+// main window stays usable while it is open.
+#pragma once
+
+#include <windows.h>
+
+struct App;
+
+constexpr int kAboutTimerId = 1521;
+constexpr int kAboutIconId = 1018;
+constexpr int kAboutThanksId = 1019;
+constexpr int kAboutInvitationId = 1020;
+constexpr int kAboutCloseId = 1017;
+constexpr int kAboutFirstFrame = 701;
+constexpr int kAboutLastFrame = 707;
+
+// Shows the box modally; returns when "Salir" has closed it. The "Author" command guards against a
+// second box.
+void ShowAbout(App& app);

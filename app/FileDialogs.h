@@ -1,0 +1,36 @@
+// The five file-name prompts (work file, bitmap and JPEG exports, cell picture, cell icon) on the
+// system's open and save dialogs, behind a seam that tests replace.
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <functional>
+#include <string>
+
+struct App;
+
+// Shows the prepared dialog (save = true for the save dialog) and, like GetOpenFileNameW, returns
+// true with the chosen path in request.lpstrFile, false when cancelled.
+using FileDialogSeam = std::function<bool(OPENFILENAMEW& request, bool save)>;
+
+// Installs a seam; an empty one puts the system dialogs back.
+void SetFileDialogSeam(FileDialogSeam seam);
+
+// Folder part of a path, ending with its separator; empty when the path names no folder.
+std::wstring FolderPart(const std::wstring& path);
+
+// Each dialog takes the path as suggestion and returns the chosen full path, or an empty text when
+// the user cancelled.
+
+// Work file (".qdrx"): mode 0 opens, anything else saves. Starts in the given path's folder, which
+// becomes the dialog folder; the dialog folder then follows the result.
+std::wstring WorkFileDialog(App& app, HWND owner, const std::wstring& path, int mode);
+
+// Cut bitmap and JPEG exports (save): start in the dialog folder, which then follows the result.
+std::wstring BitmapDialog(App& app, HWND owner, const std::wstring& path);
+std::wstring JpegDialog(App& app, HWND owner, const std::wstring& path);
+
+// Cell picture and icon (open): start in the given path's folder; the dialog folder is left alone.
+std::wstring PictureDialog(App& app, HWND owner, const std::wstring& path);
+std::wstring IconDialog(App& app, HWND owner, const std::wstring& path);

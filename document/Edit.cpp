@@ -1,0 +1,91 @@
+// Document commands: selection checks, undo snapshots and the end of the selection run.
+#include "document/Edit.h"
+
+#include "document/Clipboard.h"
+#include "document/Merge.h"
+#include "document/Selection.h"
+#include "document/Structure.h"
+#include "document/Undo.h"
+
+namespace {
+
+// Every edit command ends the selection run, whether it did its work or not.
+EditOutcome EndSelection(Document& doc, EditOutcome outcome) {
+    ClearSelection(doc);
+    DeselectAll(doc);
+    return outcome;
+}
+
+} // namespace
+
+EditOutcome CopyCellCommand(Document& doc) {
+    if (doc.selectionCount != 1) return EndSelection(doc, EditOutcome::CopyNeedsOneCell);
+    // Only the place is remembered: a paste reads whatever that cell holds by then.
+    doc.copySourceColumn = doc.selectionColumn;
+    doc.copySourceRow = doc.selectionRow;
+    doc.cellCopied = true;
+    return EndSelection(doc, EditOutcome::Done);
+}
+
+EditOutcome PasteCellCommand(Document& doc, const CopyFlags& flags) {
+    if (doc.selectionCount < 1) return EndSelection(doc, EditOutcome::PasteNeedsCell);
+    if (!doc.cellCopied) return EndSelection(doc, EditOutcome::NothingCopied);
+    PushUndo(doc);
+    doc.selectAllOn = 0;
+    PasteIntoSelected(doc, flags, doc.copySourceColumn, doc.copySourceRow);
+    return EndSelection(doc, EditOutcome::Done);
+}
+
+EditOutcome ClearCellCommand(Document& doc) {
+    if (doc.selectionCount < 1) return EndSelection(doc, EditOutcome::ClearNeedsCell);
+    PushUndo(doc);
+    doc.selectAllOn = 0;
+    ClearSelectedCells(doc);
+    return EndSelection(doc, EditOutcome::Done);
+}
+
+EditOutcome CancelCellCommand(Document& doc) {
+    // A selection left over from an earlier, larger table may point outside this one.
+    if (doc.selectionCount != 1 || !InTable(doc, doc.selectionColumn, doc.selectionRow))
+        return EndSelection(doc, EditOutcome::CancelNeedsOneCell);
+    PushUndo(doc);
+    doc.cellGrid(doc.selectionColumn, doc.selectionRow).cancelled = 1;
+    return EndSelection(doc, EditOutcome::Done);
+}
+
+EditOutcome MergeHorizontalCommand(Document& doc) {
+    // The snapshot comes first even when the merge is refused.
+    PushUndo(doc);
+    bool merged = MergeHorizontal(doc);
+    return EndSelection(doc, merged ? EditOutcome::Done : EditOutcome::HorizontalMergeRefused);
+}
+
+EditOutcome MergeVerticalCommand(Document& doc) {
+    PushUndo(doc);
+    bool merged = MergeVertical(doc);
+    return EndSelection(doc, merged ? EditOutcome::Done : EditOutcome::VerticalMergeRefused);
+}
+
+void CreateTableCommand(Document& doc) {
+    PushUndo(doc);
+    CreateChartBoxes(doc);
+}
+
+void CreateLineCommand(Document& doc) {
+    PushUndo(doc);
+    CreateConnector(doc);
+}
+
+void SelectAllCommand(Document& doc) {
+    doc.selectAllOn = 1 - doc.selectAllOn;
+    if (doc.selectAllOn == 1) {
+        SelectAllBoxes(doc);
+    } else {
+        ClearSelection(doc);
+        DeselectAll(doc);
+    }
+}
+
+void UndoCommand(Document& doc) {
+    PopUndo(doc);
+}

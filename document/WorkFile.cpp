@@ -1,0 +1,277 @@
+// Work files on disk: reads that check every record before loading any, and saves that never leave
+// a partial or mixed file where the chart was.
+#include "document/WorkFile.h"
+
+#include "app/MessageBox.h"
+#include "app/Messages.h"
+#include "document/FileErrors.h"
+#include "document/WorkFileFormat.h"
+
+#include <algorithm>
+#include <functional>
+#include <new>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The writer's messages keep this caption in every language.
+constexpr wchar_t kFileErrorCaption[] = L"Programador";
+
+// Records read, or encoded and written, at a time (about 260 KB): the buffer stays in the cache.
+constexpr size_t kRecordsPerPiece = 192;
+
+std::optional<uint64_t>& SaveWriteLimit() {
+    static std::optional<uint64_t> limit;
+    return limit;
+}
+
+std::wstring Wide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+void ShowFileError(HWND owner, DWORD error) {
+    ShowMessageBox(owner, Wide(FileErrorMessage(FileErrorNumber(error))), kFileErrorCaption, MB_OK);
+}
+
+void ShowWrongFormat(HWND owner, int languageIndex, WorkFileFormat format) {
+    std::wstring text = Wide(MessageText(languageIndex, MessageTable::WrongFormat));
+    // Only the current-format reader points to the reader of the previous format.
+    if (format == WorkFileFormat::Current)
+        text += L"\r\n" + Wide(MessageText(languageIndex, MessageTable::PreviousVersionHint));
+    ShowMessageBox(owner, text, Wide(MessageText(languageIndex, MessageTable::Caption)), MB_OK);
+}
+
+class FileHandle {
+  public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (Valid()) CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    // Closes now, to learn whether the close itself failed.
+    DWORD Close() {
+        HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
+        return CloseHandle(handle) ? ERROR_SUCCESS : GetLastError();
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+// Reads the file from its start in pieces of whole records, handing each to `use`; stops early
+// when `use` returns false. Returns the Windows error of a failed read.
+DWORD ReadPieces(HANDLE file, uint64_t size, std::vector<uint8_t>& buffer,
+                 const std::function<bool(std::span<const uint8_t>)>& use) {
+    LARGE_INTEGER start{};
+    if (!SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return GetLastError();
+    uint64_t done = 0;
+    while (done < size) {
+        const size_t piece = static_cast<size_t>(std::min<uint64_t>(buffer.size(), size - done));
+        size_t filled = 0;
+        while (filled < piece) {
+            DWORD got = 0;
+            if (!ReadFile(file, buffer.data() + filled, static_cast<DWORD>(piece - filled), &got, nullptr))
+                return GetLastError();
+            if (got == 0) return ERROR_HANDLE_EOF; // shorter than its length said
+            filled += got;
+        }
+        done += piece;
+        if (!use({buffer.data(), piece})) break;
+    }
+    return ERROR_SUCCESS;
+}
+
+// The file is read twice through a small buffer: once to check every record, and only when all
+// passed, once more to load them. Writers are shut out while it is open, so both passes see the
+// same bytes, and the whole file never has to sit in memory.
+int ReadFormat(Document& doc, const std::wstring& path, int languageIndex, HWND owner,
+               WorkFileFormat format) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER length{};
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &length)) {
+        ShowFileError(owner, GetLastError());
+        return 0;
+    }
+    const uint64_t size = static_cast<uint64_t>(length.QuadPart);
+    const size_t recordSize = RecordSize(format);
+    std::vector<uint8_t> buffer(kRecordsPerPiece * recordSize);
+    std::vector<uint8_t> firstRecord;
+
+    WorkFileScan scan;
+    WorkFileCheck check = WorkFileCheck::WrongLength;
+    DWORD error = ERROR_SUCCESS;
+    if (size != 0 && size % recordSize == 0) {
+        error = ReadPieces(file.Get(), size, buffer, [&](std::span<const uint8_t> piece) {
+            if (firstRecord.empty()) {
+                firstRecord.assign(piece.begin(), piece.begin() + recordSize);
+                check = StartWorkFileScan(scan, format, size, firstRecord);
+                if (check != WorkFileCheck::Accepted) return false;
+            }
+            check = ScanWorkFileRecords(scan, piece);
+            return check == WorkFileCheck::Accepted;
+        });
+    }
+    if (error == ERROR_SUCCESS && check == WorkFileCheck::Accepted) {
+        StartWorkFileLoad(doc, scan, firstRecord);
+        error = ReadPieces(file.Get(), size, buffer, [&](std::span<const uint8_t> piece) {
+            LoadWorkFileRecords(doc, scan, piece);
+            return true;
+        });
+    }
+    if (error != ERROR_SUCCESS) {
+        ShowFileError(owner, error);
+        return 0;
+    }
+    if (check != WorkFileCheck::Accepted) {
+        ShowWrongFormat(owner, languageIndex, format);
+        return 0;
+    }
+    return 1;
+}
+
+// Writes one piece of the file, or fails as on a full disk where a test has set a limit.
+DWORD WritePiece(HANDLE file, const uint8_t* bytes, size_t size, uint64_t& written) {
+    const std::optional<uint64_t> limit = SaveWriteLimit();
+    while (size > 0) {
+        size_t chunk = size;
+        if (limit) {
+            if (written >= *limit) return ERROR_DISK_FULL;
+            chunk = static_cast<size_t>(std::min<uint64_t>(chunk, *limit - written));
+        }
+        DWORD done = 0;
+        if (!WriteFile(file, bytes, static_cast<DWORD>(chunk), &done, nullptr)) return GetLastError();
+        if (done == 0) return ERROR_DISK_FULL;
+        bytes += done;
+        size -= done;
+        written += done;
+    }
+    return ERROR_SUCCESS;
+}
+
+// The records are encoded a buffer at a time and written as they are made: the buffer stays in the
+// cache and the whole 13.7 MB image never has to exist in memory.
+DWORD WriteTable(HANDLE file, const Document& doc, std::vector<uint8_t>& buffer) {
+    const size_t count = WorkFileRecordCount(doc);
+    const size_t perBuffer = buffer.size() / kRecordSize;
+    uint64_t written = 0;
+    for (size_t first = 0; first < count; first += perBuffer) {
+        size_t records = std::min(perBuffer, count - first);
+        for (size_t i = 0; i < records; ++i)
+            EncodeWorkFileRecord(doc, first + i, buffer.data() + i * kRecordSize);
+        DWORD error = WritePiece(file, buffer.data(), records * kRecordSize, written);
+        if (error != ERROR_SUCCESS) return error;
+    }
+    return ERROR_SUCCESS;
+}
+
+// A new file beside the target (same folder, so the final rename stays on one volume). CREATE_NEW
+// never takes over a file that is already there.
+HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary, DWORD& error) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + L".~" + std::to_wstring(attempt) + L".tmp";
+        HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return INVALID_HANDLE_VALUE;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// Puts the finished temporary file in the target's place in one step. A read-only target is
+// replaced too; if the replace fails, its attributes are put back.
+DWORD ReplaceTarget(const std::wstring& temporary, const std::wstring& target) {
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+                    !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (readOnly) SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return ERROR_SUCCESS;
+    DWORD error = GetLastError();
+    if (readOnly) SetFileAttributesW(target.c_str(), attributes);
+    return error;
+}
+
+DWORD WriteAndReplace(const Document& doc, const std::wstring& target) {
+    std::vector<uint8_t> buffer;
+    try {
+        buffer.resize(kRecordsPerPiece * kRecordSize);
+    } catch (const std::bad_alloc&) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    std::wstring temporary;
+    DWORD error = ERROR_SUCCESS;
+    FileHandle file(CreateTemporaryBeside(target, temporary, error));
+    if (!file.Valid()) return error;
+
+    error = WriteTable(file.Get(), doc, buffer);
+    if (error == ERROR_SUCCESS && !FlushFileBuffers(file.Get())) error = GetLastError();
+    DWORD closed = file.Close();
+    if (error == ERROR_SUCCESS) error = closed;
+    if (error == ERROR_SUCCESS) error = ReplaceTarget(temporary, target);
+    if (error != ERROR_SUCCESS) DeleteFileW(temporary.c_str());
+    return error;
+}
+
+} // namespace
+
+int ReadWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner) {
+    return ReadFormat(doc, path, languageIndex, owner, WorkFileFormat::Current);
+}
+
+int ReadPreviousWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner) {
+    return ReadFormat(doc, path, languageIndex, owner, WorkFileFormat::Previous);
+}
+
+bool SaveWorkFile(const Document& doc, const std::wstring& path, HWND owner) {
+    DWORD error = WriteAndReplace(doc, path);
+    if (error == ERROR_SUCCESS) return true;
+    ShowFileError(owner, error);
+    return false;
+}
+
+int FileErrorNumber(DWORD error) {
+    switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return kErrorDiskFull;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_NETWORK_ACCESS_DENIED:
+        return kErrorPermissionDenied;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_NETPATH:
+        return kErrorPathNotFound;
+    case ERROR_FILE_NOT_FOUND:
+        return kErrorFileNotFound;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY:
+        return kErrorBadFileName;
+    case ERROR_INVALID_DRIVE:
+    case ERROR_DEV_NOT_EXIST:
+        return kErrorDeviceUnavailable;
+    case ERROR_NOT_READY:
+        return kErrorDiskNotReady;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return kErrorOutOfMemory;
+    case ERROR_HANDLE_EOF:
+        return kErrorInputPastEnd;
+    default: // includes a failure that left no code
+        return kErrorDeviceIo;
+    }
+}
+
+void SetSaveWriteLimit(std::optional<uint64_t> bytes) {
+    SaveWriteLimit() = bytes;
+}

@@ -1,0 +1,59 @@
+// The shared fonts of the renderer.
+#include "render/FontCache.h"
+
+#include <string>
+
+size_t FontKeyHash::operator()(const FontKey& key) const {
+    // FNV-1a over the bytes of the key; the key has no padding (its fields are laid out densely).
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(&key);
+    uint32_t hash = 2166136261u;
+    for (size_t i = 0; i < sizeof(FontKey); ++i)
+        hash = (hash ^ p[i]) * 16777619u;
+    return hash;
+}
+
+static_assert(sizeof(FontKey) == 4 * 3 + 4 + kFontFaceCapacity, "FontKey must have no padding bytes");
+
+FontKey MakeFontKey(const char* face, int32_t height, int32_t weight, bool italic, bool underline,
+                    bool strikeout, int charSet, int32_t escapement) {
+    FontKey key;
+    key.height = height;
+    key.escapement = escapement;
+    key.weight = weight;
+    key.italic = italic;
+    key.underline = underline;
+    key.strikeout = strikeout;
+    key.charSet = static_cast<uint8_t>(charSet);
+    for (int i = 0; i < kFontFaceCapacity - 1 && face[i]; ++i)
+        key.face[i] = face[i];
+    return key;
+}
+
+namespace {
+
+HFONT CreateKeyFont(const FontKey& key) {
+    wchar_t face[kFontFaceCapacity] = {};
+    int n = MultiByteToWideChar(CP_ACP, 0, key.face, static_cast<int>(strnlen(key.face, kFontFaceCapacity)),
+                                face, kFontFaceCapacity - 1);
+    face[n > 0 ? n : 0] = L'\0';
+    return CreateFontW(key.height, 0, key.escapement, key.escapement, key.weight, key.italic, key.underline,
+                       key.strikeout, key.charSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH, face);
+}
+
+} // namespace
+
+HFONT CachedFont(FontCache& cache, const FontKey& key, HDC selectedIn) {
+    if (cache.bypass) {
+        if (selectedIn) SelectObject(selectedIn, GetStockObject(SYSTEM_FONT));
+        cache.bypassFont.Reset(CreateKeyFont(key));
+        return cache.bypassFont.Get();
+    }
+    auto found = cache.fonts.find(key);
+    if (found != cache.fonts.end()) return found->second.Get();
+    if (cache.fonts.size() >= kFontCacheLimit) {
+        if (selectedIn) SelectObject(selectedIn, GetStockObject(SYSTEM_FONT));
+        cache.fonts.clear();
+    }
+    return cache.fonts.emplace(key, FontHandle(CreateKeyFont(key))).first->second.Get();
+}

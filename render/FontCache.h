@@ -1,0 +1,46 @@
+// Fonts made with identical parameters share one font object for as long as the renderer lives;
+// a redraw asks for the same few fonts for thousands of cells.
+#pragma once
+
+#include "render/GdiObjects.h"
+
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
+
+constexpr int kFontFaceCapacity = 100;
+
+struct FontKey {
+    int32_t height = 0;
+    int32_t escapement = 0; // also the orientation
+    int32_t weight = 400;
+    uint8_t italic = 0;
+    uint8_t underline = 0;
+    uint8_t strikeout = 0;
+    uint8_t charSet = 0;
+    char face[kFontFaceCapacity] = {}; // ANSI, zero-filled behind the name
+
+    bool operator==(const FontKey& other) const { return std::memcmp(this, &other, sizeof(FontKey)) == 0; }
+};
+
+struct FontKeyHash {
+    size_t operator()(const FontKey& key) const;
+};
+
+struct FontCache {
+    std::unordered_map<FontKey, FontHandle, FontKeyHash> fonts;
+    bool bypass = false; // a new font for every request, the previous one deleted (for measuring)
+    FontHandle bypassFont;
+};
+
+// The key of a font with this face (ANSI, at most 99 characters are taken).
+FontKey MakeFontKey(const char* face, int32_t height, int32_t weight, bool italic, bool underline,
+                    bool strikeout, int charSet, int32_t escapement);
+
+// The shared font of these parameters, made on first use. When the cache is full it is emptied
+// first; `selectedIn` is the DC that may hold one of its fonts, which is deselected beforehand.
+HFONT CachedFont(FontCache& cache, const FontKey& key, HDC selectedIn);
+
+// Fonts are kept up to this number; a table needs far fewer, so emptying is rare, and it keeps a
+// file with thousands of distinct fonts within the process's GDI object quota.
+constexpr size_t kFontCacheLimit = 512;

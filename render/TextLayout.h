@@ -1,0 +1,36 @@
+// Cell text layout: a text broken into lines that fit a cell and placed by its alignment (left,
+// right, centred, justified), or written whole and turned a quarter turn (the vertical ones).
+#pragma once
+
+#include "render/RenderState.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+// The area a text is laid out in, from its top-left origin.
+struct TextArea {
+    int width = 0;      // W: lines are placed in it
+    int breakWidth = 0; // lines are broken to fit it
+    int height = 0;     // H: used by the centred vertical alignment
+};
+
+// Lays the text out with the font, colour and background already set on the DC. Alignment codes
+// 131 left, 132 right, 133 centred, 134 justified, 135 turned from the top, 136 turned and
+// centred both ways; any other code draws nothing.
+void LayOutText(HDC dc, std::u16string_view text, int alignment, int x, int y, const TextArea& area);
+
+// One cell text on the table picture, in the area of the cell being drawn (spanWidth and
+// spanHeight less the line thickness). Selects the font into the target and leaves it there.
+void DrawCellText(RenderState& render, HDC target, std::u16string_view text, int alignment, int x, int y,
+                  HFONT font, COLORREF colour);
+
+// The same layout for a sample text in a picture control of a dialog (alignments 131 to 134):
+// the control's client width is the width, and lines are broken 5 pixels short of it.
+void DrawSampleText(HWND dialog, int controlId, std::u16string_view text, int alignment, int x, int y,
+                    HFONT font, COLORREF colour);
+
+// DrawSampleText on a DC the caller already has (for instance in the control's WM_PAINT), for a
+// control whose client area is clientWidth pixels wide.
+void DrawSampleTextOn(HDC dc, int clientWidth, std::u16string_view text, int alignment, int x, int y,
+                      HFONT font, COLORREF colour);

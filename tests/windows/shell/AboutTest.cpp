@@ -1,0 +1,98 @@
+// The about box: its window and controls, the icon animation, the guard against a second box and
+// the main window staying usable while it is open.
+#include "ShellFixture.h"
+
+#include "app/About.h"
+#include "app/CommandIds.h"
+
+namespace {
+
+HICON Frame(int number) {
+    return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number));
+}
+
+HICON ShownIcon(HWND box) {
+    return reinterpret_cast<HICON>(SendDlgItemMessageW(box, kAboutIconId, STM_GETICON, 0, 0));
+}
+
+void Tick(HWND box) {
+    SendMessageW(box, WM_TIMER, kAboutTimerId, 0);
+}
+
+void PressSalir(HWND box) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(kAboutCloseId, BN_CLICKED), 0);
+}
+
+int PointSize(HWND control) {
+    auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    LOGFONTW face{};
+    GetObjectW(font, sizeof face, &face);
+    WindowDC dc(control);
+    return MulDiv(-face.lfHeight, 72, GetDeviceCaps(dc.Get(), LOGPIXELSY));
+}
+
+HWND pendingBox = nullptr;
+bool stillShown = false;
+
+void CALLBACK CloseIfStillShown(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    stillShown = IsWindowVisible(pendingBox);
+    PressSalir(pendingBox);
+}
+
+} // namespace
+
+TEST(AboutBox, ShowsItsControlsAndClosesWithSalir) {
+    auto app = std::make_unique<App>();
+    app->shell.languageIndex = 5;
+    bool seen = false;
+    DialogAnswerer answerer([&](HWND box) {
+        seen = true;
+        EXPECT_EQ(L"Author", WindowText(box));
+        EXPECT_EQ(nullptr, GetWindow(box, GW_OWNER));
+        // The system adds clip-siblings to every top-level window.
+        constexpr DWORD kIgnored = WS_VISIBLE | WS_CLIPSIBLINGS;
+        EXPECT_EQ(0x80C000D4 & ~kIgnored, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)) & ~kIgnored);
+        RECT client{}, units{0, 0, 201, 121};
+        GetClientRect(box, &client);
+        MapDialogRect(box, &units);
+        EXPECT_EQ(units.right, client.right);
+        EXPECT_EQ(units.bottom, client.bottom);
+        EXPECT_EQ(L"Velmora thanks you for using this program.", WindowText(GetDlgItem(box, kAboutThanksId)));
+        EXPECT_FALSE(WindowText(GetDlgItem(box, kAboutInvitationId)).empty());
+        EXPECT_EQ(L"Salir", WindowText(GetDlgItem(box, kAboutCloseId)));
+        EXPECT_EQ(10, PointSize(GetDlgItem(box, kAboutThanksId)));
+        EXPECT_EQ(10, PointSize(GetDlgItem(box, kAboutInvitationId)));
+        EXPECT_EQ(14, PointSize(GetDlgItem(box, kAboutCloseId)));
+        EXPECT_EQ(Frame(kAboutFirstFrame), ShownIcon(box));
+        // Another command id or a notification other than a click does not close it: the box is
+        // still shown when the timer below runs, after these messages.
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(kAboutThanksId, 0), 0);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(kAboutCloseId, BN_SETFOCUS), 0);
+        pendingBox = box;
+        SetTimer(nullptr, 0, 10, CloseIfStillShown);
+    });
+    ShowAbout(*app);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(stillShown) << "only a click on Salir ends the box";
+    EXPECT_EQ(1, answerer.Count());
+}
+
+TEST(AboutBox, TimerCyclesTheSevenFramesStartingAgainAt701) {
+    for (int frame = kAboutFirstFrame; frame <= kAboutLastFrame; ++frame)
+        ASSERT_NE(nullptr, Frame(frame)) << "animation icon " << frame << " missing";
+    auto app = std::make_unique<App>();
+    std::vector<HICON> shown;
+    DialogAnswerer answerer([&](HWND box) {
+        for (int i = 0; i < 16; ++i) {
+            Tick(box);
+            shown.push_back(ShownIcon(box));
+        }
+        PressSalir(box);
+    });
+    ShowAbout(*app);
+    ASSERT_EQ(16u, shown.size());
+    // The first tick shows 701 again; after 707 comes 701; never anything else.
+    for (size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(Frame(kAboutFirstFrame + static_cast<int>(i % 7)), shown[i]) << "tick " << i;
+}
