@@ -6,6 +6,8 @@
 #include "app/DialogTemplate.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
+#include "app/WindowInit.h"
+#include "render/Redraw.h"
 
 namespace {
 
@@ -33,20 +35,9 @@ void OnCreate(App& app, HWND window) {
     // Attached after the size is set: the outer size stays, the client area loses the bar's height.
     BuildMenuBar(app);
     InstallCanvasHandler(app, GetDlgItem(window, kCanvasId));
+    InstallRulerPainters(app, window);
 
-    DeriveCharacterSetFlags(app.shell);
-    SetWindowTextW(window, Tr(app, MessageTable::Chart, 1).c_str());
-    app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
-    app.render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);
-    app.render.rulerPicture = Picture(kRulerThickness, kTablePictureSize);
-    app.render.rulerView = Picture(kRulerThickness, kTablePictureSize);
-    for (Picture* p : {&app.render.tablePicture, &app.render.viewPicture, &app.render.rulerPicture,
-                       &app.render.rulerView}) {
-        RECT all{0, 0, p->Width(), p->Height()};
-        FillSolid(p->Dc(), all, RGB(255, 255, 255));
-    }
-    SetFocus(GetDlgItem(window, kCanvasId));
-    ApplyMenuStates(app);
+    InitialiseMainWindow(app, window);
 }
 
 void OnActivate(App& app, HWND window, WPARAM wParam) {

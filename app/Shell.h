@@ -24,6 +24,7 @@ struct ShellState {
     std::wstring programFolder; // ends with a backslash
     std::wstring dialogFolder;
     std::wstring workFilePath;
+    std::wstring commandLine; // the process command line, program name first; empty in tests
     int32_t leftMouseMode = 1;
     int32_t rightMouseMode = 1;
     bool aboutOpen = false;

@@ -2,6 +2,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   app/CommandStates.cpp
   app/Messages.cpp
   app/SettingsKeys.cpp
+  app/CommandLine.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
@@ -12,4 +13,5 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/Menu.cpp
   app/Settings.cpp
   app/Association.cpp
+  app/WindowInit.cpp
 )

@@ -5,6 +5,8 @@
 #include "app/DialogTemplate.h"
 #include "app/MessageBox.h"
 #include "app/Settings.h"
+#include "document/FileErrors.h"
+#include "document/WorkFile.h"
 #include "interaction/ColourDialog.h"
 #include "interaction/DialogParts.h"
 #include "render/TextLayout.h"
@@ -368,33 +370,5 @@ bool SaveFavourites(App& app, HWND owner) {
 }
 
 std::wstring FileErrorMessageFor(DWORD systemError) {
-    struct Known {
-        DWORD system;
-        int number;
-        const wchar_t* text;
-    };
-    static const Known known[] = {
-        {ERROR_DISK_FULL, 61, L"Disk full"},
-        {ERROR_HANDLE_DISK_FULL, 61, L"Disk full"},
-        {ERROR_ACCESS_DENIED, 70, L"Permission denied"},
-        {ERROR_SHARING_VIOLATION, 70, L"Permission denied"},
-        {ERROR_LOCK_VIOLATION, 70, L"Permission denied"},
-        {ERROR_WRITE_PROTECT, 70, L"Permission denied"},
-        {ERROR_FILE_NOT_FOUND, 53, L"File not found"},
-        {ERROR_PATH_NOT_FOUND, 76, L"Path not found"},
-        {ERROR_INVALID_NAME, 64, L"Bad file name"},
-        {ERROR_NOT_READY, 71, L"Disk not ready"},
-        {ERROR_TOO_MANY_OPEN_FILES, 67, L"Too many files"},
-        {ERROR_NOT_SAME_DEVICE, 74, L"Rename across disks"},
-    };
-    int number = 57;
-    const wchar_t* text = L"Device I/O error";
-    for (const Known& k : known) {
-        if (k.system == systemError) {
-            number = k.number;
-            text = k.text;
-            break;
-        }
-    }
-    return L"Err:  " + std::to_wstring(number) + L" " + text;
+    return Wide(FileErrorMessage(FileErrorNumber(systemError)));
 }

@@ -43,17 +43,26 @@ HFONT CreateKeyFont(const FontKey& key) {
 
 } // namespace
 
-HFONT CachedFont(FontCache& cache, const FontKey& key, HDC selectedIn) {
+CachedFontEntry& CachedFontWithMetrics(FontCache& cache, const FontKey& key, HDC selectedIn) {
     if (cache.bypass) {
         if (selectedIn) SelectObject(selectedIn, GetStockObject(SYSTEM_FONT));
-        cache.bypassFont.Reset(CreateKeyFont(key));
-        return cache.bypassFont.Get();
+        ++cache.deletions;
+        cache.bypassFont.font.Reset(CreateKeyFont(key));
+        cache.bypassFont.lineHeight = 0;
+        return cache.bypassFont;
     }
     auto found = cache.fonts.find(key);
-    if (found != cache.fonts.end()) return found->second.Get();
+    if (found != cache.fonts.end()) return found->second;
     if (cache.fonts.size() >= kFontCacheLimit) {
         if (selectedIn) SelectObject(selectedIn, GetStockObject(SYSTEM_FONT));
+        ++cache.deletions;
         cache.fonts.clear();
     }
-    return cache.fonts.emplace(key, FontHandle(CreateKeyFont(key))).first->second.Get();
+    CachedFontEntry& entry = cache.fonts[key];
+    entry.font.Reset(CreateKeyFont(key));
+    return entry;
+}
+
+HFONT CachedFont(FontCache& cache, const FontKey& key, HDC selectedIn) {
+    return CachedFontWithMetrics(cache, key, selectedIn).font.Get();
 }

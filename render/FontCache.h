@@ -27,10 +27,16 @@ struct FontKeyHash {
     size_t operator()(const FontKey& key) const;
 };
 
+struct CachedFontEntry {
+    FontHandle font;
+    int lineHeight = 0; // height plus external leading, once read; 0 before
+};
+
 struct FontCache {
-    std::unordered_map<FontKey, FontHandle, FontKeyHash> fonts;
+    std::unordered_map<FontKey, CachedFontEntry, FontKeyHash> fonts;
     bool bypass = false; // a new font for every request, the previous one deleted (for measuring)
-    FontHandle bypassFont;
+    CachedFontEntry bypassFont;
+    uint32_t deletions = 0; // counts the times fonts were deselected and deleted
 };
 
 // The key of a font with this face (ANSI, at most 99 characters are taken).
@@ -38,8 +44,11 @@ FontKey MakeFontKey(const char* face, int32_t height, int32_t weight, bool itali
                     bool strikeout, int charSet, int32_t escapement);
 
 // The shared font of these parameters, made on first use. When the cache is full it is emptied
-// first; `selectedIn` is the DC that may hold one of its fonts, which is deselected beforehand.
+// first (and `deletions` counts up); `selectedIn` is the DC that may hold one of its fonts, which
+// gets the system font beforehand.
 HFONT CachedFont(FontCache& cache, const FontKey& key, HDC selectedIn);
+// The same, with the room for the font's line height.
+CachedFontEntry& CachedFontWithMetrics(FontCache& cache, const FontKey& key, HDC selectedIn);
 
 // Fonts are kept up to this number; a table needs far fewer, so emptying is rare, and it keeps a
 // file with thousands of distinct fonts within the process's GDI object quota.

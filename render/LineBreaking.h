@@ -33,10 +33,19 @@ std::u16string_view WithoutLeadingSpaces(std::u16string_view s);
 template <class FitCount>
 int BreakTextLines(std::u16string_view text, int width, FitCount&& fitCount, TextLines& lines) {
     lines.fill({});
+    // A split depends only on the piece split, so a piece met again (a word too wide for the cell
+    // is handed on from line to line) is not measured again.
+    std::u16string_view lastPiece;
+    SplitPieces lastPieces;
+    bool haveLast = false;
     auto split = [&](std::u16string_view s) {
         if (s.empty()) return SplitPieces{};
+        if (haveLast && s.data() == lastPiece.data() && s.size() == lastPiece.size()) return lastPieces;
         int fit = fitCount(s, width);
-        return SplitAtFit(s, fit < 0 ? 0 : static_cast<size_t>(fit));
+        lastPiece = s;
+        lastPieces = SplitAtFit(s, fit < 0 ? 0 : static_cast<size_t>(fit));
+        haveLast = true;
+        return lastPieces;
     };
     SplitPieces pieces = split(text);
     lines[0] = pieces.first;

@@ -20,18 +20,46 @@ int FloorHalf(int value) {
     return value >= 0 ? value / 2 : -((-value + 1) / 2);
 }
 
-int TextWidth(HDC dc, std::u16string_view text) {
+// Widths of pieces that were measured whole while breaking, so a line that fitted is not
+// measured a second time.
+struct KnownWidths {
+    struct Entry {
+        const char16_t* data = nullptr;
+        size_t size = 0;
+        int width = 0;
+    };
+    Entry entries[8];
+    int next = 0;
+
+    void Add(std::u16string_view s, int width) {
+        entries[next] = {s.data(), s.size(), width};
+        next = (next + 1) % 8;
+    }
+    bool Find(std::u16string_view s, int& width) const {
+        for (const Entry& e : entries)
+            if (e.data == s.data() && e.size == s.size() && e.data) {
+                width = e.width;
+                return true;
+            }
+        return false;
+    }
+};
+
+int TextWidth(HDC dc, std::u16string_view text, const KnownWidths& known) {
     if (text.empty()) return 0;
+    int width = 0;
+    if (known.Find(text, width)) return width;
     SIZE size{};
     GetTextExtentPoint32W(dc, Wide(text), Length(text), &size);
     return size.cx;
 }
 
-int FitCount(HDC dc, std::u16string_view text, int width) {
+int FitCount(HDC dc, std::u16string_view text, int width, KnownWidths& known) {
     if (width < 0) return 0;
     int fit = 0;
     SIZE size{};
     if (!GetTextExtentExPointW(dc, Wide(text), Length(text), width, &fit, nullptr, &size)) return 0;
+    if (fit >= Length(text)) known.Add(text, size.cx);
     return fit;
 }
 
@@ -47,33 +75,38 @@ void DrawLine(HDC dc, int x, int y, std::u16string_view line) {
 
 void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, const TextArea& area) {
     TextLines lines;
+    KnownWidths known;
     int used = BreakTextLines(
-        text, area.breakWidth, [dc](std::u16string_view s, int width) { return FitCount(dc, s, width); },
-        lines);
+        text, area.breakWidth,
+        [dc, &known](std::u16string_view s, int width) { return FitCount(dc, s, width, known); }, lines);
     if (used == 0) return;
-    int lineHeight = used > 1 ? LineHeight(dc) : 0;
+    const int lineHeight = used == 1 ? 0 : area.lineHeight > 0 ? area.lineHeight : LineHeight(dc);
+    auto visible = [&](int lineY) {
+        return used == 1 || (lineY < area.visibleBottom && lineY + lineHeight > area.visibleTop);
+    };
 
-    int widths[kTextLineCount] = {};
+    // Justification stretches lines to the widest of all 100, seen or not.
     int widest = 0;
-    if (alignment != 131) {
+    int widths[kTextLineCount] = {};
+    if (alignment == 134) {
         for (int i = 0; i < used; ++i) {
-            widths[i] = TextWidth(dc, lines[i]);
+            widths[i] = TextWidth(dc, lines[i], known);
             widest = std::max(widest, widths[i]);
         }
     }
     for (int i = 0; i < used; ++i) {
-        int lineY = y + i * lineHeight;
+        const int lineY = y + i * lineHeight;
         std::u16string_view line = lines[i];
-        if (line.empty()) continue;
+        if (line.empty() || !visible(lineY)) continue;
         switch (alignment) {
         case 131:
             DrawLine(dc, x, lineY, line);
             break;
         case 132:
-            DrawLine(dc, x + area.width - widths[i] - 3, lineY, line);
+            DrawLine(dc, x + area.width - TextWidth(dc, line, known) - 3, lineY, line);
             break;
         case 133:
-            DrawLine(dc, x + FloorHalf(area.width - widths[i]), lineY, line);
+            DrawLine(dc, x + FloorHalf(area.width - TextWidth(dc, line, known)), lineY, line);
             break;
         case 134: {
             // Lines from 80 % of the widest up are stretched to the widest line (not to the cell).

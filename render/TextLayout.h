@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <string_view>
 
 // The area a text is laid out in, from its top-left origin.
@@ -13,6 +14,11 @@ struct TextArea {
     int width = 0;      // W: lines are placed in it
     int breakWidth = 0; // lines are broken to fit it
     int height = 0;     // H: used by the centred vertical alignment
+    int lineHeight = 0; // the font's height plus external leading; 0 reads it from the DC
+    // Rows of the target that can show anything: lines wholly outside them are not drawn. Texts
+    // are never clipped to their cell, only to the picture.
+    int visibleTop = INT_MIN;
+    int visibleBottom = INT_MAX;
 };
 
 // Lays the text out with the font, colour and background already set on the DC. Alignment codes

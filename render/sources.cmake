@@ -10,5 +10,8 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/GdiObjects.cpp
   render/PictureFiles.cpp
   render/Pictures.cpp
+  render/Redraw.cpp
+  render/Renderer.cpp
+  render/Rulers.cpp
   render/TextLayout.cpp
 )

@@ -8,7 +8,7 @@ E2E_EXE=$1
 E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/cuadrix-e2e.XXXXXX")
 E2E_PID=""
 E2E_WINDOW=""
-E2E_MENU_HEIGHT=${E2E_MENU_HEIGHT:-0} # one row of menu bar under Wine's default metrics
+E2E_MENU_HEIGHT=${E2E_MENU_HEIGHT:-19} # one row of menu bar under Wine's default metrics
 cp "$E2E_EXE" "$E2E_DIR/Cuadrix.exe"
 
 e2e_fail() {
@@ -57,8 +57,30 @@ e2e_wait_window() {
     return 1
 }
 
+# Waits for a visible window whose title matches the pattern, as e2e_wait_window does; meanwhile,
+# while ".qdrx" is not registered in the test prefix, start-up offers the registration (caption
+# "...") and E2E_ASSOCIATION says how it is answered: n (the default) declines, so no run leaves
+# the prefix changed; y accepts.
+e2e_wait_window_past_offer() {
+    local pattern=$1 id offer
+    for _ in $(seq 120); do
+        offer=$(xdotool search --onlyvisible --name '^\.\.\.$' 2>/dev/null | head -1 || true)
+        if [ -n "$offer" ]; then
+            xdotool windowfocus --sync "$offer" 2>/dev/null || true
+            e2e_key "${E2E_ASSOCIATION:-n}"
+        fi
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.25
+    done
+    return 1
+}
+
 e2e_main_window() {
-    E2E_WINDOW=$(e2e_wait_window "${1:-^Organigrama$}") || e2e_fail "main window did not appear"
+    E2E_WINDOW=$(e2e_wait_window_past_offer "${1:-^Organigrama$}") || e2e_fail "main window did not appear"
     sleep 1
 }
 

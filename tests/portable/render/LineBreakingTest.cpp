@@ -113,6 +113,17 @@ TEST(BreakTextLines, AWordWiderThanTheCellEndsInLineOneHundred) {
     EXPECT_EQ(u"abcdefghij", lines[99]);
 }
 
+TEST(BreakTextLines, AWordHandedOnFromLineToLineIsMeasuredOnce) {
+    TextLines lines;
+    FakeFont font;
+    EXPECT_EQ(100, BreakTextLines(u"abcdefghij", 30, font, lines));
+    EXPECT_EQ(1, font.calls);
+    FakeFont second;
+    EXPECT_EQ(100, BreakTextLines(u"ab abcdefghij", 30, second, lines));
+    EXPECT_EQ(3, second.calls); // the whole text, " abcdefghij", then "abcdefghij" once
+    EXPECT_EQ(u"abcdefghij", lines[99]);
+}
+
 TEST(BreakTextLines, AnOverWideWordAfterFittingWordsAlsoMovesToTheLastLine) {
     // "ab" fits; "abcdefghij" never does, so every later split hands it on.
     int used = 0;

@@ -116,3 +116,67 @@ void MergeDown(Document& doc, int column, int row, int count) {
     for (int r = row + 1; r < row + count; ++r)
         doc.cellGrid(column, r).covered = 2;
 }
+
+bool WriteSolidIcon(const std::wstring& path, COLORREF colour) {
+    constexpr int kSize = 16;
+    std::vector<unsigned char> bytes;
+    auto put16 = [&](unsigned v) {
+        bytes.push_back(v & 0xFF);
+        bytes.push_back((v >> 8) & 0xFF);
+    };
+    auto put32 = [&](unsigned v) {
+        put16(v & 0xFFFF);
+        put16(v >> 16);
+    };
+    const unsigned pixelBytes = kSize * kSize * 4, maskBytes = kSize * 4; // mask rows padded to 4 bytes
+    const unsigned imageBytes = 40 + pixelBytes + maskBytes;
+    put16(0); // icon directory
+    put16(1);
+    put16(1);
+    bytes.push_back(kSize); // directory entry
+    bytes.push_back(kSize);
+    bytes.push_back(0);
+    bytes.push_back(0);
+    put16(1);
+    put16(32);
+    put32(imageBytes);
+    put32(6 + 16);
+    put32(40); // bitmap header; the height counts the colour and the mask rows
+    put32(kSize);
+    put32(kSize * 2);
+    put16(1);
+    put16(32);
+    put32(0);
+    put32(pixelBytes + maskBytes);
+    put32(0);
+    put32(0);
+    put32(0);
+    put32(0);
+    for (int i = 0; i < kSize * kSize; ++i) {
+        bytes.push_back(GetBValue(colour));
+        bytes.push_back(GetGValue(colour));
+        bytes.push_back(GetRValue(colour));
+        bytes.push_back(0xFF);
+    }
+    bytes.insert(bytes.end(), maskBytes, 0); // every pixel opaque
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+std::wstring TemporaryPath(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"cuadrix-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
+}
+
+std::string AnsiPath(const std::wstring& path) {
+    char buffer[MAX_PATH * 2] = {};
+    int n = WideCharToMultiByte(CP_ACP, 0, path.c_str(), static_cast<int>(path.size()), buffer,
+                                sizeof buffer - 1, nullptr, nullptr);
+    return std::string(buffer, n > 0 ? n : 0);
+}

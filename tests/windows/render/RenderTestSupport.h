@@ -41,3 +41,12 @@ CellRecord& MakeBox(Document& doc, int column, int row);
 // Merges `count` cells to the right of (column, row) into it, or `count` cells downwards.
 void MergeRight(Document& doc, int column, int row, int count);
 void MergeDown(Document& doc, int column, int row, int count);
+
+// A 16 x 16 icon file of one opaque colour, written at path; returns false when it cannot be written.
+bool WriteSolidIcon(const std::wstring& path, COLORREF colour);
+
+// A fresh path in the temporary folder (the file is not created).
+std::wstring TemporaryPath(const wchar_t* name);
+
+// The ANSI form of a path, as cell records store it.
+std::string AnsiPath(const std::wstring& path);

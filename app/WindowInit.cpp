@@ -1,0 +1,141 @@
+// Start-up and the main window's creation-time initialisation.
+#include "app/WindowInit.h"
+
+#include "app/App.h"
+#include "app/CommandStates.h"
+#include "app/MainWindow.h"
+#include "app/Menu.h"
+#include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "app/SettingsKeys.h"
+#include "document/Selection.h"
+#include "document/WorkFile.h"
+#include "interaction/TextStyle.h"
+#include "render/Redraw.h"
+#include "render/Renderer.h"
+
+#include <commctrl.h>
+#include <gdiplus.h>
+
+#include <memory>
+
+namespace {
+
+// An exported function under its real type (GetProcAddress knows only FARPROC).
+template <typename Function> Function Export(HMODULE library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+bool IsExistingFile(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool OnlyBlanks(const std::wstring& text) {
+    return text.find_first_not_of(L" \t") == std::wstring::npos;
+}
+
+void FocusCanvas(HWND window) {
+    SetFocus(GetDlgItem(window, kCanvasId));
+}
+
+} // namespace
+
+void InitialiseMainWindow(App& app, HWND window) {
+    ShellState& shell = app.shell;
+    // The check marks of the character sets and of the copy configurator are set below with all
+    // the other item states, from these flags.
+    DeriveCharacterSetFlags(shell);
+    SetWindowTextW(window, Tr(app, MessageTable::Chart, 1).c_str());
+
+    shell.programFolder = ProgramFolder();
+    shell.dialogFolder = shell.programFolder;
+
+    shell.rulerStyle = ClampRulerStyle(shell.rulerStyle);
+    CreatePictures(app.render);
+    RedrawRulers(app);
+    FocusCanvas(window);
+
+    ResetTextProperties(app.textProps);
+    shell.leftMouseMode = 1;
+    shell.rightMouseMode = 1;
+    shell.aboutOpen = false;
+    app.doc.lineColor = 0;
+    app.doc.lineThickness = 1;
+    ClearSelection(app.doc);
+    app.doc.tablePresent = false;
+    app.doc.cellCopied = false;
+    // Check marks from the flags and modes; the document commands disabled, as no table exists.
+    ApplyMenuStates(app);
+
+    FocusCanvas(window);
+    OpenCommandLineFile(app, shell.commandLine);
+}
+
+void OpenCommandLineFile(App& app, const std::wstring& commandLine) {
+    if (CommandTail(commandLine).empty()) return;
+    app.shell.workFilePath = CommandTailPath(commandLine.c_str());
+    const std::wstring& path = app.shell.workFilePath;
+    if (!path.empty() && IsExistingFile(path)) {
+        // A refused file has been reported by the reader; the program runs without a table.
+        // Still to come: ShowTableSequence (app/Commands.h) when the read succeeds.
+        ReadWorkFile(app.doc, path, app.shell.languageIndex, app.shell.mainWindow);
+        return;
+    }
+    ShowMessageBox(app.shell.mainWindow,
+                   Tr(app, MessageTable::WorkFile, 1) + L"\r\n" + path + L"\r\n" +
+                       Tr(app, MessageTable::WorkFile, 2),
+                   Tr(app, MessageTable::Caption), MB_OK);
+}
+
+CommonControlsInit InitialiseCommonControls() {
+    HMODULE library = LoadLibraryW(L"COMCTL32.DLL");
+    if (!library) return CommonControlsInit::None;
+    CommonControlsInit result = CommonControlsInit::None;
+    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    using InitPlain = void(WINAPI*)();
+    if (auto initEx = Export<InitEx>(library, "InitCommonControlsEx")) {
+        // All standard classes plus the date and internet classes.
+        INITCOMMONCONTROLSEX classes{8, 0x9FF};
+        initEx(&classes);
+        result = CommonControlsInit::Extended;
+    } else if (auto initPlain = Export<InitPlain>(library, "InitCommonControls")) {
+        initPlain();
+        result = CommonControlsInit::Plain;
+    }
+    FreeLibrary(library);
+    return result;
+}
+
+bool OfferFileAssociation(const AssociationPlaces& places) {
+    if (!OnlyBlanks(QueryOpenCommand(L".qdrx", places))) return false;
+    int answer = ShowMessageBox(nullptr, Wide(AssociationOfferText()),
+                                Wide(FixedInterfaceText(FixedText::AssociationCaption)), MB_YESNO);
+    if (answer != IDYES) return false;
+    RegisterFileType(L"qdrx", 1, places);
+    return true;
+}
+
+int RunProgram() {
+    // The document alone is some 13 MB: the state lives on the heap for the whole run.
+    static auto app = std::make_unique<App>();
+    Settings(app->shell, "get", SettingsPath());
+    // The message tables are constant data: every text is available from here on.
+
+    Gdiplus::GdiplusStartupInput input; // version 1, no debug callback, background thread, codecs
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) {
+        ShowMessageBox(nullptr, Tr(*app, MessageTable::GdiplusError), Tr(*app, MessageTable::Caption), MB_OK);
+        return 1;
+    }
+    app->shell.gdiplusToken = token;
+
+    InitialiseCommonControls();
+    OfferFileAssociation(DefaultAssociationPlaces());
+
+    app->shell.commandLine = GetCommandLineW();
+    RunMainWindow(*app);
+
+    Gdiplus::GdiplusShutdown(token);
+    return 0;
+}

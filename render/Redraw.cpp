@@ -1,0 +1,115 @@
+// The redraw sequences over the whole program state, and the painting of the ruler controls.
+#include "render/Redraw.h"
+
+#include "app/App.h"
+#include "app/MainWindow.h"
+#include "render/Renderer.h"
+#include "render/Rulers.h"
+
+#include <algorithm>
+
+namespace {
+
+// The table picture copied at (0, offset) covers the view picture except a strip of |offset|
+// rows at the top or the bottom: only that strip needs the paper.
+void ClearViewOutsideCopy(RenderState& render, const Document& doc, int offset) {
+    Picture& view = render.viewPicture;
+    const int h = view.Height();
+    if (offset > 0) {
+        FillSolid(view.Dc(), RECT{0, 0, view.Width(), std::min(offset, h)}, doc.paperColor & 0xFFFFFF);
+    } else if (offset < 0) {
+        FillSolid(view.Dc(), RECT{0, std::max(h + offset, 0), view.Width(), h}, doc.paperColor & 0xFFFFFF);
+    }
+}
+
+void Show(HWND control, const Picture& picture) {
+    if (!control || !picture) return;
+    RECT client{};
+    GetClientRect(control, &client);
+    WindowDC dc(control);
+    BitBlt(dc.Get(), 0, 0, client.right, client.bottom, picture.Dc(), 0, 0, SRCCOPY);
+}
+
+HWND Control(const App& app, int id) {
+    return app.shell.mainWindow ? GetDlgItem(app.shell.mainWindow, id) : nullptr;
+}
+
+const Picture& PictureOfRuler(const App& app, HWND ruler) {
+    return GetDlgCtrlID(ruler) == kHorizontalRulerId ? app.render.horizontalRulerPicture
+                                                     : app.render.rulerView;
+}
+
+void PaintRuler(const App& app, HWND ruler) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(ruler, &ps);
+    const Picture& picture = PictureOfRuler(app, ruler);
+    if (picture) {
+        BitBlt(dc, 0, 0, picture.Width(), picture.Height(), picture.Dc(), 0, 0, SRCCOPY);
+    } else {
+        FillSolid(dc, ps.rcPaint, kRulerBackground);
+    }
+    EndPaint(ruler, &ps);
+}
+
+LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lParam) {
+    App* app = AppOf(ruler);
+    WNDPROC previous = app ? app->render.previousRulerProc : nullptr;
+    if (!previous) return DefWindowProcW(ruler, message, wParam, lParam);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1; // the whole client area is painted from the picture
+    case WM_PAINT:
+        PaintRuler(*app, ruler);
+        return 0;
+    }
+    return CallWindowProcW(previous, ruler, message, wParam, lParam);
+}
+
+} // namespace
+
+void RedrawCanvas(App& app) {
+    RenderState& render = app.render;
+    if (!render.tablePicture || !render.viewPicture) return;
+    ClearToPaper(render.tablePicture, app.doc);
+    ClearViewOutsideCopy(render, app.doc, app.canvas.viewOffsetY);
+    DrawPageGuides(render.tablePicture.Dc());
+    DrawTable(render, app.doc, app.shell.characterSet, render.tablePicture.Dc(), app.doc.tableColumns,
+              app.doc.tableRows, 2, 2, app.doc.lineColor & 0xFFFFFF);
+    CopyCanvasToView(render, 0, app.canvas.viewOffsetY);
+    ShowCanvas(app);
+}
+
+void RedrawVerticalRuler(App& app) {
+    RenderState& render = app.render;
+    if (!render.rulerPicture || !render.rulerView) return;
+    ClearToPaper(render.rulerPicture, app.doc);
+    ClearToPaper(render.rulerView, app.doc);
+    DrawRulerStyle(render, app.doc, app.shell.rulerStyle, render.rulerPicture.Dc(),
+                   render.rulerPicture.Width(), render.rulerPicture.Height(), 1);
+    CopyRulerToView(render, 0, app.canvas.viewOffsetY);
+    Show(Control(app, kVerticalRulerId), render.rulerView);
+}
+
+void RedrawRulers(App& app) {
+    RenderState& render = app.render;
+    if (render.horizontalRulerPicture) {
+        Picture& ruler = render.horizontalRulerPicture;
+        DrawRulerStyle(render, app.doc, app.shell.rulerStyle, ruler.Dc(), ruler.Width(), ruler.Height(), 0);
+        Show(Control(app, kHorizontalRulerId), ruler);
+    }
+    RedrawVerticalRuler(app);
+}
+
+void ShowCanvas(App& app) {
+    Show(Control(app, kCanvasId), app.render.viewPicture);
+}
+
+void InstallRulerPainters(App& app, HWND mainWindow) {
+    for (int id : {kHorizontalRulerId, kVerticalRulerId}) {
+        HWND ruler = GetDlgItem(mainWindow, id);
+        if (!ruler) continue;
+        LONG_PTR previous = SetWindowLongPtrW(ruler, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RulerProc));
+        // Both rulers are static controls and share the class's window procedure.
+        if (!app.render.previousRulerProc) app.render.previousRulerProc = reinterpret_cast<WNDPROC>(previous);
+    }
+}

@@ -1,0 +1,379 @@
+// The table renderer and the small routines of the redraw sequence.
+#include "render/Renderer.h"
+
+#include "document/Spans.h"
+#include "render/NumberFormat.h"
+#include "render/Pictures.h"
+#include "render/TextLayout.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+// GDI takes coordinates of about 27 bits; values from a damaged file are kept inside that.
+constexpr int64_t kCoordinateLimit = 1 << 26;
+
+int Coordinate(int64_t value) {
+    return static_cast<int>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
+COLORREF Colour(int32_t value) {
+    return static_cast<COLORREF>(value) & 0xFFFFFF;
+}
+
+// The pen, brush, font and text colour set on the target, so that each cell changes only what
+// differs from the cell before. Fills use the DC brush, whose colour is set without any object.
+struct TargetState {
+    HDC dc;
+    HGDIOBJ pen = nullptr;
+    HGDIOBJ brush = nullptr;
+    COLORREF fillColour = CLR_INVALID;
+    HFONT font = nullptr;
+    COLORREF textColour = CLR_INVALID;
+
+    void UsePen(HPEN wanted) {
+        if (pen != wanted) pen = SelectObject(dc, wanted) ? wanted : pen;
+    }
+    void UseBrush(HGDIOBJ wanted) {
+        if (brush != wanted) brush = SelectObject(dc, wanted) ? wanted : brush;
+    }
+    void UseFill(COLORREF colour) {
+        UseBrush(GetStockObject(DC_BRUSH));
+        if (fillColour != colour) {
+            SetDCBrushColor(dc, colour);
+            fillColour = colour;
+        }
+    }
+    void UseHollow() { UseBrush(GetStockObject(NULL_BRUSH)); }
+    void UseFont(HFONT wanted) {
+        if (font != wanted) {
+            SelectObject(dc, wanted);
+            font = wanted;
+        }
+    }
+    void UseTextColour(COLORREF colour) {
+        if (textColour != colour) {
+            SetTextColor(dc, colour);
+            textColour = colour;
+        }
+    }
+};
+
+// Everything one DrawTable call shares between its cells.
+struct TableDrawing {
+    RenderState& render;
+    const Document& doc;
+    TargetState state;
+    int16_t characterSet;
+    int logPixelsY;
+    int thickness;
+    int separation;
+    int offsetX;
+    int offsetY;
+    PenHandle blackPen;
+    PenHandle gridPen;
+    BrushHandle hatch; // made when the first placeholder needs it
+    RECT visible;      // the target's drawable area
+};
+
+struct CellBox {
+    int left, top, right, bottom;
+};
+
+void DrawBox(TargetState& state, const CellBox& box) {
+    Rectangle(state.dc, box.left, box.top, box.right, box.bottom);
+}
+
+// Connectors run in the coordinates of the cell records; the end point gets the separations
+// swallowed by a merge, the start point does not.
+void DrawConnectors(TableDrawing& d, const CellRecord& cell, int column, int row, int spanColumns,
+                    int spanRows) {
+    if (cell.vLineOn != 1 && cell.hLineOn != 1) return;
+    d.state.UsePen(d.blackPen.Get());
+    const int64_t baseX = int64_t(column) * d.separation + d.offsetX;
+    const int64_t baseY = int64_t(row) * d.separation + d.offsetY;
+    const int64_t extendX = int64_t(spanColumns) * d.separation;
+    const int64_t extendY = int64_t(spanRows) * d.separation;
+    auto line = [&](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+        MoveToEx(d.state.dc, Coordinate(baseX + x1), Coordinate(baseY + y1), nullptr);
+        LineTo(d.state.dc, Coordinate(baseX + x2 + extendX), Coordinate(baseY + y2 + extendY));
+    };
+    if (cell.vLineOn == 1) line(cell.vLineX1, cell.vLineY1, cell.vLineX2, cell.vLineY2);
+    if (cell.hLineOn == 1) line(cell.hLineX1, cell.hLineY1, cell.hLineX2, cell.hLineY2);
+}
+
+std::wstring WidePath(std::string_view ansi) {
+    if (ansi.empty()) return {};
+    std::wstring wide(ansi.size(), L'\0');
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+                                static_cast<int>(wide.size()));
+    wide.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return wide;
+}
+
+// Where a cell's picture goes inside its outline, by line thickness; thicker lines leave no room.
+bool PictureArea(int thickness, const CellBox& box, RECT& area) {
+    static const int kShrink[] = {2, 3, 4, 5, 6};
+    static const int kInset[] = {1, 1, 2, 2, 3};
+    if (thickness < 1 || thickness > 5) return false;
+    int w = box.right - box.left, h = box.bottom - box.top;
+    area.left = box.left + kInset[thickness - 1];
+    area.top = box.top + kInset[thickness - 1];
+    area.right = area.left + w - kShrink[thickness - 1];
+    area.bottom = area.top + h - kShrink[thickness - 1];
+    return true;
+}
+
+void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
+    std::string_view spec = FieldText(cell.imageSpec);
+    size_t bar = spec.find('|');
+    std::wstring path = WidePath(spec.substr(0, bar));
+    if (!path.empty() && FileExists(path)) {
+        RECT area;
+        if (!PictureArea(d.thickness, box, area)) return;
+        std::string_view fillText = bar == std::string_view::npos ? std::string_view() : spec.substr(bar + 1);
+        double fill = LeadingNumber(std::u16string(fillText.begin(), fillText.end()));
+        DrawPictureFile(d.render.pictureCache, d.state.dc, path, area.left, area.top, area.right - area.left,
+                        area.bottom - area.top, static_cast<COLORREF>(static_cast<int64_t>(fill)));
+        return;
+    }
+    // The placeholder: a cross-hatched box. The table picture draws transparently, so the gaps
+    // between the hatch lines show what lies beneath (the paper, or the export background).
+    if (!d.hatch) d.hatch.Reset(CreateHatchBrush(HS_DIAGCROSS, kSilver));
+    d.state.UsePen(d.gridPen.Get());
+    d.state.UseBrush(d.hatch.Get());
+    DrawBox(d.state, box);
+}
+
+void DrawIconPart(TableDrawing& d, const CellRecord& cell, const CellBox& box, int w, int h) {
+    std::string_view iconPath = FieldText(cell.iconPath);
+    if (iconPath.empty()) return;
+    const int x = box.left + d.thickness, y = box.top + d.thickness;
+    std::wstring path = WidePath(iconPath);
+    if (FileExists(path)) {
+        if (w <= 0 || h <= 0) return; // a zero size would load the icon at its own size
+        HICON icon = static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, w, h, LR_LOADFROMFILE));
+        if (!icon) return;
+        DrawIconEx(d.state.dc, x, y, icon, w, h, 0, nullptr, DI_NORMAL);
+        DestroyIcon(icon);
+        return;
+    }
+    d.state.UsePen(d.blackPen.Get());
+    d.state.UseFill(kSilver);
+    Rectangle(d.state.dc, x, y, x + w - 1, y + h - 1);
+}
+
+void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
+    if (cell.alignment < 131 || cell.alignment > 136) return;
+    std::u16string_view text = FieldText(cell.text);
+    std::u16string formatted;
+    if (cell.numberFormatAllowed == 1) {
+        std::string number = FormatCellNumber(LeadingNumber(text), cell.numberFormatType);
+        std::string_view trimmed = TrimSpaces(number);
+        formatted.assign(trimmed.begin(), trimmed.end());
+        text = formatted;
+    }
+    if (text.empty()) return; // nothing to see: no font is needed
+    const uint32_t deletions = d.render.fonts.deletions;
+    CachedFontEntry& font =
+        CachedFontWithMetrics(d.render.fonts, CellFontKey(cell, d.characterSet, d.logPixelsY), d.state.dc);
+    if (d.render.fonts.deletions != deletions) d.state.font = nullptr; // the font we had set is gone
+    d.state.UseFont(font.font.Get());
+    d.state.UseTextColour(Colour(cell.fontColor));
+    if (font.lineHeight == 0) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(d.state.dc, &metrics);
+        font.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    }
+    TextArea area;
+    area.width = d.render.spanWidth - d.thickness;
+    area.breakWidth = area.width;
+    area.height = d.render.spanHeight - d.thickness;
+    area.lineHeight = font.lineHeight;
+    area.visibleTop = d.visible.top;
+    area.visibleBottom = d.visible.bottom;
+    LayOutText(d.state.dc, text, cell.alignment, box.left + d.thickness, box.top + d.thickness, area);
+}
+
+void DrawBoxCell(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
+    const int w = box.right - box.left, h = box.bottom - box.top;
+    d.render.spanWidth = static_cast<int16_t>(w);
+    d.render.spanHeight = static_cast<int16_t>(h);
+    d.state.UsePen(d.blackPen.Get());
+    if (cell.backColor == kNoColor) {
+        d.state.UseHollow();
+    } else {
+        d.state.UseFill(Colour(cell.backColor));
+    }
+    DrawBox(d.state, box);
+    if (cell.backColor == kNoColor) DrawPicturePart(d, cell, box);
+    DrawCellTextPart(d, cell, box);
+    DrawIconPart(d, cell, box, w, h);
+}
+
+void DrawFilledBox(TableDrawing& d, const CellBox& box, COLORREF fill) {
+    d.state.UsePen(d.gridPen.Get());
+    d.state.UseFill(fill);
+    DrawBox(d.state, box);
+}
+
+} // namespace
+
+int CellStyleBits(const CellRecord& cell) {
+    return (cell.bold == 1 ? 1 : 0) + (cell.italic == 1 ? 2 : 0) + (cell.underline == 1 ? 4 : 0) +
+           (cell.strikeout == 1 ? 8 : 0) + (cell.leading == 1 ? 16 : 0);
+}
+
+FontKey CellFontKey(const CellRecord& cell, int16_t characterSet, int logPixelsY) {
+    const int style = CellStyleBits(cell);
+    const int32_t pixels =
+        static_cast<int32_t>(std::lround(cell.fontSize * static_cast<double>(logPixelsY) / 72.0));
+    const int32_t height = (style & 16) ? pixels : -pixels;
+    const bool turned = cell.alignment == 135 || cell.alignment == 136;
+    char face[kFontFaceCapacity] = {};
+    std::string_view name = FieldText(cell.fontName);
+    std::copy_n(name.begin(), std::min<size_t>(name.size(), kFontFaceCapacity - 1), face);
+    return MakeFontKey(face, height, (style & 1) ? 700 : 400, style & 2, style & 4, style & 8,
+                       static_cast<uint8_t>(characterSet), turned ? -900 : 0);
+}
+
+bool FileExists(const std::wstring& path) {
+    if (path.empty()) return false;
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, HDC target, int columns,
+               int rows, int offsetX, int offsetY, COLORREF gridPen) {
+    columns = std::clamp(columns, 0, kGridSize);
+    rows = std::clamp(rows, 0, kGridSize);
+    auto spans = std::make_unique<Spans>();
+    CountSpans(doc, columns, rows, *spans);
+
+    const int thickness = static_cast<int>(std::clamp<int32_t>(doc.lineThickness, 0, 1000));
+    TableDrawing d{render,
+                   doc,
+                   TargetState{target},
+                   characterSet,
+                   GetDeviceCaps(target, LOGPIXELSY),
+                   thickness,
+                   doc.separation,
+                   offsetX,
+                   offsetY,
+                   PenHandle(CreatePen(PS_SOLID, thickness, RGB(0, 0, 0))),
+                   PenHandle(CreatePen(PS_SOLID, thickness, gridPen & 0xFFFFFF)),
+                   BrushHandle(),
+                   RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}};
+    if (GetClipBox(target, &d.visible) == ERROR) d.visible = RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    render.lineThickness = thickness;
+
+    // What the target held before is put back at the end, so no object of ours stays selected.
+    HGDIOBJ previousPen = GetCurrentObject(target, OBJ_PEN);
+    HGDIOBJ previousBrush = GetCurrentObject(target, OBJ_BRUSH);
+    HGDIOBJ previousFont = GetCurrentObject(target, OBJ_FONT);
+    const int previousMode = SetBkMode(target, TRANSPARENT);
+    const COLORREF previousTextColour = GetTextColor(target);
+    SetTextJustification(target, 0, 0);
+
+    const int64_t s = doc.separation;
+    for (int b = 0; b < rows; ++b) {
+        for (int a = 0; a < columns; ++a) {
+            const CellRecord& cell = doc.cellGrid(a, b);
+            const int hc = spans->SpanColumns(a, b), vc = spans->SpanRows(a, b);
+            CellBox box{Coordinate(a * s + cell.left + offsetX), Coordinate(b * s + cell.top + offsetY),
+                        Coordinate(a * s + cell.right + offsetX + hc * s),
+                        Coordinate(b * s + cell.bottom + offsetY + vc * s)};
+            render.drawnRight = static_cast<int16_t>(box.right);
+            render.drawnBottom = static_cast<int16_t>(box.bottom);
+
+            if (cell.cancelled != 0 || cell.covered != 0) continue;
+            if (cell.marked != 0) {
+                DrawFilledBox(d, box, kYellow);
+                DrawConnectors(d, cell, a, b, hc, vc);
+            } else if (cell.isBox == 1 && cell.selected != 0) {
+                DrawFilledBox(d, box, kDarkBlue);
+            } else if (cell.isBox == 1) {
+                DrawBoxCell(d, cell, box);
+            } else {
+                render.spanWidth = static_cast<int16_t>(box.right - box.left);
+                render.spanHeight = static_cast<int16_t>(box.bottom - box.top);
+                if (render.exportMode == 0) DrawFilledBox(d, box, RGB(255, 255, 255));
+                DrawConnectors(d, cell, a, b, hc, vc);
+            }
+        }
+    }
+
+    SelectObject(target, previousPen);
+    SelectObject(target, previousBrush);
+    SelectObject(target, previousFont);
+    SetBkMode(target, previousMode);
+    SetTextColor(target, previousTextColour);
+}
+
+void ClearToPaper(Picture& picture, const Document& doc) {
+    FillSolid(picture.Dc(), RECT{0, 0, picture.Width(), picture.Height()}, Colour(doc.paperColor));
+}
+
+void ClearToBackground(Picture& picture, COLORREF favouriteBackground) {
+    FillSolid(picture.Dc(), RECT{0, 0, picture.Width(), picture.Height()}, favouriteBackground & 0xFFFFFF);
+}
+
+void DrawPageGuides(HDC target) {
+    PenHandle black(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    PenHandle dotted(CreatePen(PS_DOT, 1, kRed));
+    ScopedSelect hollow(target, GetStockObject(NULL_BRUSH));
+    ScopedSelect pen(target, black.Get());
+    Rectangle(target, 1, 1, 1119, 1122);
+    // The dots leave the paper showing between them.
+    const int previousMode = SetBkMode(target, TRANSPARENT);
+    SelectObject(target, dotted.Get());
+    MoveToEx(target, kPageGuide, 0, nullptr);
+    LineTo(target, kPageGuide, 1122);
+    MoveToEx(target, 0, kPageGuide, nullptr);
+    LineTo(target, 1122, kPageGuide);
+    SelectObject(target, black.Get());
+    SetBkMode(target, previousMode);
+}
+
+void CopyCanvasToView(RenderState& render, int x, int y) {
+    BitBlt(render.viewPicture.Dc(), x, y, render.tablePicture.Width(), render.tablePicture.Height(),
+           render.tablePicture.Dc(), 0, 0, SRCCOPY);
+}
+
+void CopyRulerToView(RenderState& render, int x, int y) {
+    BitBlt(render.rulerView.Dc(), x, y, render.rulerPicture.Width(), render.rulerPicture.Height(),
+           render.rulerPicture.Dc(), 0, 0, SRCCOPY);
+}
+
+void DrawNewTableGrid(HDC target, const Document& doc, int columns, int rows, int originX, int originY,
+                      COLORREF gridColor, COLORREF fill) {
+    columns = std::clamp(columns, 0, kGridSize);
+    rows = std::clamp(rows, 0, kGridSize);
+    const int thickness = static_cast<int>(std::clamp<int32_t>(doc.lineThickness, 0, 1000));
+    PenHandle pen(CreatePen(PS_SOLID, thickness, gridColor & 0xFFFFFF));
+    ScopedSelect selectPen(target, pen.Get());
+    ScopedSelect selectBrush(target, GetStockObject(DC_BRUSH));
+    const COLORREF previousFill = SetDCBrushColor(target, fill & 0xFFFFFF);
+    const int64_t w = doc.cellWidth, h = doc.cellHeight, s = doc.separation;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            Rectangle(target, Coordinate(c * (w + s) + 2 * originX), Coordinate(r * (h + s) + 2 * originY),
+                      Coordinate((c + 1) * w + c * s + 2 * originX),
+                      Coordinate((r + 1) * h + r * s + 2 * originY));
+    SetDCBrushColor(target, previousFill);
+}
+
+void CreatePictures(RenderState& render) {
+    render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
+    render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);
+    render.rulerPicture = Picture(kRulerThickness, kTablePictureSize);
+    render.rulerView = Picture(kRulerThickness, kTablePictureSize);
+    render.horizontalRulerPicture = Picture(kTablePictureSize, kRulerThickness);
+    for (Picture* p : {&render.tablePicture, &render.viewPicture, &render.rulerPicture, &render.rulerView,
+                       &render.horizontalRulerPicture})
+        if (*p) FillSolid(p->Dc(), RECT{0, 0, p->Width(), p->Height()}, RGB(255, 255, 255));
+}
