@@ -26,11 +26,6 @@ template <typename Function> Function Export(HMODULE library, const char* name) 
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
-bool IsExistingFile(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 bool OnlyBlanks(const std::wstring& text) {
     return text.find_first_not_of(L" \t") == std::wstring::npos;
 }
@@ -76,7 +71,7 @@ void OpenCommandLineFile(App& app, const std::wstring& commandLine) {
     if (CommandTail(commandLine).empty()) return;
     app.shell.workFilePath = CommandTailPath(commandLine.c_str());
     const std::wstring& path = app.shell.workFilePath;
-    if (!path.empty() && IsExistingFile(path)) {
+    if (!path.empty() && FileExists(path)) {
         // A refused file has been reported by the reader; the program runs without a table.
         // Still to come: ShowTableSequence (app/Commands.h) when the read succeeds.
         ReadWorkFile(app.doc, path, app.shell.languageIndex, app.shell.mainWindow);

@@ -136,7 +136,9 @@ void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box
         RECT area;
         if (!PictureArea(d.thickness, box, area)) return;
         std::string_view fillText = bar == std::string_view::npos ? std::string_view() : spec.substr(bar + 1);
-        double fill = LeadingNumber(std::u16string(fillText.begin(), fillText.end()));
+        // The cell's former colour; a damaged record cannot push it outside 32 bits.
+        double fill = std::clamp(LeadingNumber(std::u16string(fillText.begin(), fillText.end())),
+                                 double(INT32_MIN), double(INT32_MAX));
         DrawPictureFile(d.render.pictureCache, d.state.dc, path, area.left, area.top, area.right - area.left,
                         area.bottom - area.top, static_cast<COLORREF>(static_cast<int64_t>(fill)));
         return;

@@ -8,6 +8,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 list(APPEND CUADRIX_WINDOWS_SOURCES
   render/FontCache.cpp
   render/GdiObjects.cpp
+  render/Export.cpp
   render/PictureFiles.cpp
   render/Pictures.cpp
   render/Redraw.cpp
