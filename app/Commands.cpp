@@ -21,13 +21,17 @@
 
 namespace {
 
-HWND Owner(const App& app) { return app.shell.mainWindow; }
+HWND Owner(const App& app) {
+    return app.shell.mainWindow;
+}
 
 void FocusCanvas(const App& app) {
     if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
 }
 
-void SaveSettings(App& app) { Settings(app.shell, "save", SettingsPath()); }
+void SaveSettings(App& app) {
+    Settings(app.shell, "save", SettingsPath());
+}
 
 void ShowMessage(App& app, const std::wstring& text, UINT type = MB_OK) {
     ShowMessageBox(Owner(app), text, Tr(app, MessageTable::Caption), type);
@@ -111,7 +115,8 @@ void SaveFlow(App& app) {
     path = WorkFileDialog(app, Owner(app), path, 1);
     if (path.empty()) return;
     if (FileExists(path)) {
-        std::wstring question = Tr(app, MessageTable::FileExists, 1) + L"\r\n" + Tr(app, MessageTable::FileExists, 2);
+        std::wstring question =
+            Tr(app, MessageTable::FileExists, 1) + L"\r\n" + Tr(app, MessageTable::FileExists, 2);
         if (ShowMessageBox(Owner(app), question, Tr(app, MessageTable::Caption), MB_YESNO) != IDYES) return;
     }
     SaveWorkFile(app.doc, path, Owner(app));
@@ -158,7 +163,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
         return true;
     }
     switch (id) {
-    case kCmdFavouriteBackground: FavouriteBackgroundCommand(app); break;
+    case kCmdFavouriteBackground:
+        FavouriteBackgroundCommand(app);
+        break;
     case kCmdCreateTable:
         CreateTableCommand(app.doc);
         RedrawCanvas(app);
@@ -167,31 +174,64 @@ bool RunCommand(App& app, int id, int notifyCode) {
         CreateLineCommand(app.doc);
         RedrawCanvas(app);
         break;
-    case kCmdRulerStyle: RulerStyleCommand(app, notifyCode); break;
-    case kCmdSelectAllFields: SetCopyFields(app, 1); break;
-    case kCmdDeselectAllFields: SetCopyFields(app, 0); break;
+    case kCmdRulerStyle:
+        RulerStyleCommand(app, notifyCode);
+        break;
+    case kCmdSelectAllFields:
+        SetCopyFields(app, 1);
+        break;
+    case kCmdDeselectAllFields:
+        SetCopyFields(app, 0);
+        break;
     case kCmdSelectAll:
         SelectAllCommand(app.doc);
         RedrawCanvas(app);
         break;
-    case kCmdClearCell: EditCommand(app, ClearCellCommand(app.doc)); break;
-    case kCmdPasteCell: EditCommand(app, PasteCellCommand(app.doc, app.shell.copyFlags)); break;
-    case kCmdCopyCell: EditCommand(app, CopyCellCommand(app.doc)); break;
-    case kCmdCancelCell: EditCommand(app, CancelCellCommand(app.doc)); break;
+    case kCmdClearCell:
+        EditCommand(app, ClearCellCommand(app.doc));
+        break;
+    case kCmdPasteCell:
+        EditCommand(app, PasteCellCommand(app.doc, app.shell.copyFlags));
+        break;
+    case kCmdCopyCell:
+        EditCommand(app, CopyCellCommand(app.doc));
+        break;
+    case kCmdCancelCell:
+        EditCommand(app, CancelCellCommand(app.doc));
+        break;
     case kCmdUndo:
         UndoCommand(app.doc);
         RedrawCanvas(app);
         break;
-    case kCmdMergeHorizontal: EditCommand(app, MergeHorizontalCommand(app.doc)); break;
-    case kCmdMergeVertical: EditCommand(app, MergeVerticalCommand(app.doc)); break;
-    case kCmdRecordFile: SaveFlow(app); break;
-    case kCmdReadPrevious: ReadFlow(app, true); break;
-    case kCmdReadFile: ReadFlow(app, false); break;
-    case kCmdAuthor: AuthorCommand(app); break;
-    case kCmdExportJpeg: ExportCutJpeg(app); break;
-    case kCmdExportBitmap: ExportCutBitmap(app); break;
-    case kCmdExit: ExitCommand(app); break;
-    default: return false;
+    case kCmdMergeHorizontal:
+        EditCommand(app, MergeHorizontalCommand(app.doc));
+        break;
+    case kCmdMergeVertical:
+        EditCommand(app, MergeVerticalCommand(app.doc));
+        break;
+    case kCmdRecordFile:
+        SaveFlow(app);
+        break;
+    case kCmdReadPrevious:
+        ReadFlow(app, true);
+        break;
+    case kCmdReadFile:
+        ReadFlow(app, false);
+        break;
+    case kCmdAuthor:
+        AuthorCommand(app);
+        break;
+    case kCmdExportJpeg:
+        ExportCutJpeg(app);
+        break;
+    case kCmdExportBitmap:
+        ExportCutBitmap(app);
+        break;
+    case kCmdExit:
+        ExitCommand(app);
+        break;
+    default:
+        return false;
     }
     return true;
 }
@@ -219,17 +259,26 @@ void ShowOutcome(App& app, EditOutcome outcome) {
     case EditOutcome::Done:
     case EditOutcome::NothingCopied: // "Paste cell" stays disabled until a copy; nothing to say
         return;
-    case EditOutcome::CopyNeedsOneCell: text = Tr(app, MessageTable::CopyCell) + L"\r\n" + selectCell; break;
-    case EditOutcome::PasteNeedsCell: text = Tr(app, MessageTable::PasteCell) + L"\r\n" + selectCell; break;
-    case EditOutcome::ClearNeedsCell: text = Tr(app, MessageTable::ClearCell, 1) + L"\r\n" + selectCell; break;
-    case EditOutcome::CancelNeedsOneCell: text = Tr(app, MessageTable::OverrideCell) + L"\r\n" + selectCell; break;
+    case EditOutcome::CopyNeedsOneCell:
+        text = Tr(app, MessageTable::CopyCell) + L"\r\n" + selectCell;
+        break;
+    case EditOutcome::PasteNeedsCell:
+        text = Tr(app, MessageTable::PasteCell) + L"\r\n" + selectCell;
+        break;
+    case EditOutcome::ClearNeedsCell:
+        text = Tr(app, MessageTable::ClearCell, 1) + L"\r\n" + selectCell;
+        break;
+    case EditOutcome::CancelNeedsOneCell:
+        text = Tr(app, MessageTable::OverrideCell) + L"\r\n" + selectCell;
+        break;
     case EditOutcome::HorizontalMergeRefused:
         text = Tr(app, MessageTable::HorizontalMergeRefused, 1) + L"\r\n" +
                Tr(app, MessageTable::HorizontalMergeRefused, 2);
         break;
     case EditOutcome::VerticalMergeRefused:
         // The second line is shared with the horizontal refusal.
-        text = Tr(app, MessageTable::VerticalMergeRefused) + L"\r\n" + Tr(app, MessageTable::HorizontalMergeRefused, 2);
+        text = Tr(app, MessageTable::VerticalMergeRefused) + L"\r\n" +
+               Tr(app, MessageTable::HorizontalMergeRefused, 2);
         break;
     }
     ShowMessage(app, text);

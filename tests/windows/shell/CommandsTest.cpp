@@ -41,7 +41,8 @@ struct CommandsTest : MainWindowTest {
 };
 
 void ExpectTableCommands(HMENU bar, bool enabled) {
-    for (int id : kTableCommands) EXPECT_EQ(!enabled, IsDisabled(bar, id)) << id;
+    for (int id : kTableCommands)
+        EXPECT_EQ(!enabled, IsDisabled(bar, id)) << id;
 }
 
 } // namespace
@@ -160,7 +161,7 @@ TEST_F(CommandsTest, LanguageSwitchWithoutTableRenamesEverythingAndKeepsTheState
     Command(1101); // Thai
     Command(kCmdEditText);
     Command(kCmdFavouriteColours);
-    Command(1077); // Italic off
+    Command(1077);                  // Italic off
     Command(kCmdFirstLanguage + 4); // English
 
     EXPECT_EQ(5, app->shell.languageIndex);
@@ -261,7 +262,8 @@ TEST_F(CommandsTest, TableCommandsDoNothingBeforeTheFirstTable) {
     OpenWindow(1);
     MessageBoxRecorder boxes;
     FileDialogRecorder dialogs({L"C:\\never.qdrx"});
-    for (int id : kTableCommands) Command(id);
+    for (int id : kTableCommands)
+        Command(id);
     Command(kCmdUndo);
     Command(kCmdPasteCell);
     EXPECT_TRUE(boxes.Shown().empty());
