@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "app/CommandStates.h"
+#include "app/Commands.h"
 #include "app/DialogTemplate.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
@@ -59,6 +60,9 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return FALSE; // the focus has been given to the canvas
     case WM_ACTIVATE:
         OnActivate(*app, window, wParam);
+        break;
+    case WM_COMMAND:
+        DispatchCommand(*app, LOWORD(wParam), HIWORD(wParam));
         break;
     case WM_DESTROY:
         RemovePropW(window, kAppProperty);

@@ -6,6 +6,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
+  app/Commands.cpp
   app/DialogTemplate.cpp
   app/FileDialogs.cpp
   app/MessageBox.cpp

@@ -1,16 +1,80 @@
-// The canvas input handler: it replaces the canvas control's window procedure and passes every
-// message on to the previous one after its own handling.
+// The canvas input handler: it replaces the canvas control's window procedure, turns buttons,
+// keys and the wheel into document changes and scrolling, and passes every message on to the
+// previous procedure after its own handling.
 #include "interaction/Canvas.h"
 
 #include "app/App.h"
+#include "app/FileDialogs.h"
 #include "app/MainWindow.h"
 #include "app/MessageBox.h"
+#include "document/Selection.h"
+#include "interaction/ColourCapture.h"
+#include "interaction/Favourites.h"
+#include "interaction/TextProperties.h"
+#include "render/Redraw.h"
+
+#include <string>
 
 namespace {
 
-void OnKeyDown(App& app, WPARAM key) {
-    if (key == VK_ESCAPE) AskExitQuestion(app);
+bool IsFreeBox(const CellRecord& cell) { return cell.isBox == 1 && cell.covered == 0 && cell.cancelled == 0; }
+
+// Left mode 2: the cell's fields go into the text-properties buffer and come back on Accept.
+void EditCellText(App& app, int column, int row) {
+    if (!InTable(app.doc, column, row)) return;
+    CellRecord& cell = app.doc.cellGrid(column, row);
+    if (!IsFreeBox(cell) || app.canvas.textDialogOpen != 0) return;
+    LoadTextPropertiesFromCell(cell, app.textProps);
+    app.canvas.textDialogOpen = 1;
+    EditTextProperties(app);
+    if (app.textProps.dialogAccepted == 1) {
+        StoreTextPropertiesInCell(app.textProps, cell);
+        RedrawCanvas(app);
+    }
+    app.canvas.textDialogOpen = 0;
 }
+
+std::string ToAnsi(const std::wstring& text) {
+    if (text.empty()) return {};
+    int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+// Left mode 3: a picture for a chart box; the former background is kept behind the "|" so the
+// picture's transparent parts show it.
+void InsertImage(App& app, int column, int row) {
+    CellRecord& cell = app.doc.cellGrid(column, row);
+    if (cell.isBox != 1) return;
+    app.canvas.picturePath = PictureDialog(app, app.shell.mainWindow, app.canvas.picturePath);
+    if (app.canvas.picturePath.empty()) return;
+    AssignField(cell.imageSpec, ToAnsi(app.canvas.picturePath) + "|" + std::to_string(cell.backColor));
+    cell.backColor = kNoColor;
+    RedrawCanvas(app);
+}
+
+// Left mode 4: an icon for any grid position.
+void InsertIcon(App& app, int column, int row) {
+    CellRecord& cell = app.doc.cellGrid(column, row);
+    app.canvas.iconPath = IconDialog(app, app.shell.mainWindow, app.canvas.iconPath);
+    if (app.canvas.iconPath.empty()) return;
+    AssignField(cell.iconPath, ToAnsi(app.canvas.iconPath));
+    RedrawCanvas(app);
+}
+
+void ScrollBy(App& app, int32_t step) {
+    app.canvas.viewOffsetY += step;
+}
+
+void AfterScroll(App& app) {
+    RedrawCanvas(app);
+    RedrawVerticalRuler(app);
+    if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
+}
+
+int ClientX(LPARAM lParam) { return LOWORD(lParam); }
+int ClientY(LPARAM lParam) { return HIWORD(lParam); }
 
 LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
     App* app = AppOf(canvas);
@@ -27,14 +91,116 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
         EndPaint(canvas, &ps);
         return 0;
     }
+    case WM_LBUTTONDOWN:
+        OnCanvasLeftDown(*app, ClientX(lParam), ClientY(lParam));
+        break;
+    case WM_LBUTTONUP:
+        OnCanvasLeftUp(*app);
+        break;
+    case WM_RBUTTONDOWN:
+        OnCanvasRightDown(*app, ClientX(lParam), ClientY(lParam));
+        break;
     case WM_KEYDOWN:
-        OnKeyDown(*app, wParam);
+        OnCanvasKeyDown(*app, wParam);
+        break;
+    case WM_MOUSEWHEEL:
+        OnCanvasWheel(*app, wParam);
         break;
     }
     return CallWindowProcW(previous, canvas, message, wParam, lParam);
 }
 
 } // namespace
+
+GridHit PixelToCell(const Document& doc, int32_t viewOffsetY, int x, int y) {
+    int pitchX = doc.cellWidth + doc.separation;
+    int pitchY = doc.cellHeight + doc.separation;
+    if (pitchX <= 0 || pitchY <= 0) return {-1, -1};
+    return {x / pitchX, (y - viewOffsetY) / pitchY};
+}
+
+void OnCanvasLeftDown(App& app, int x, int y) {
+    if (app.canvas.canvasActive == 0) return;
+    GridHit hit = PixelToCell(app.doc, app.canvas.viewOffsetY, x, y);
+    // Positions off the grid (far right, or above the table with a positive view offset) are
+    // neither read nor written.
+    if (!InGrid(hit.column, hit.row)) return;
+    switch (app.shell.leftMouseMode) {
+    case 1:
+        if (CellSelectorClick(app.doc, hit.column, hit.row)) RedrawCanvas(app);
+        break;
+    case 2:
+        EditCellText(app, hit.column, hit.row);
+        break;
+    case 3:
+        InsertImage(app, hit.column, hit.row);
+        break;
+    case 4:
+        InsertIcon(app, hit.column, hit.row);
+        break;
+    }
+}
+
+void OnCanvasLeftUp(App&) { SetCursor(LoadCursorW(nullptr, IDC_ARROW)); }
+
+void OnCanvasRightDown(App& app, int x, int y) {
+    if (app.canvas.canvasActive == 0) return;
+    if (app.shell.rightMouseMode == 1) {
+        // The shown picture is already shifted by the view offset: read it as received.
+        if (!app.render.viewPicture) return;
+        COLORREF colour = GetPixel(app.render.viewPicture.Dc(), x, y);
+        if (colour == CLR_INVALID) return;
+        app.canvas.capturedColor = static_cast<int32_t>(colour);
+        ShowCapturedColor(app);
+    } else if (app.shell.rightMouseMode == 2 && app.canvas.favouritesOpen == 0) {
+        app.canvas.favouritesOpen = 1;
+        ShowFavourites(app);
+        app.canvas.favouritesOpen = 0;
+    }
+}
+
+void OnCanvasKeyDown(App& app, WPARAM key) {
+    int32_t& offset = app.canvas.viewOffsetY;
+    // The condition is tested before the step and the result is not clamped.
+    switch (key) {
+    case VK_DOWN:
+        if (offset <= kScrollFloor) return;
+        ScrollBy(app, -kArrowStep);
+        break;
+    case VK_UP:
+        if (offset >= 0) return;
+        ScrollBy(app, kArrowStep);
+        break;
+    case VK_NEXT:
+        if (offset <= kScrollFloor) return;
+        ScrollBy(app, -kPageStep);
+        break;
+    case VK_PRIOR:
+        if (offset >= 0) return;
+        ScrollBy(app, kPageStep);
+        break;
+    case VK_END:
+        offset = kScrollFloor;
+        break;
+    case VK_HOME:
+        offset = 0;
+        break;
+    case VK_ESCAPE:
+        AskExitQuestion(app);
+        return;
+    default:
+        return;
+    }
+    AfterScroll(app);
+}
+
+void OnCanvasWheel(App& app, WPARAM wParam) {
+    unsigned delta = HIWORD(wParam);
+    int32_t step = delta > 0x8000 ? -kWheelStep : kWheelStep;
+    int32_t& offset = app.canvas.viewOffsetY;
+    if ((step < 0 && offset > kScrollFloor) || (step > 0 && offset < 0)) offset += step;
+    AfterScroll(app);
+}
 
 void InstallCanvasHandler(App& app, HWND canvas) {
     app.canvas.previousProc =

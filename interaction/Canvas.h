@@ -8,8 +8,13 @@
 #include <string>
 
 struct App;
+struct Document;
 
 constexpr int kCanvasId = 1001;
+constexpr int32_t kScrollFloor = -561; // half the table picture's height
+constexpr int kArrowStep = 1;
+constexpr int kPageStep = 100;
+constexpr int kWheelStep = 15;
 
 struct CanvasState {
     int32_t canvasActive = 0;
@@ -22,6 +27,14 @@ struct CanvasState {
     WNDPROC previousProc = nullptr;
 };
 
+// Grid position under a canvas pixel. The drawing origin is not subtracted and the division
+// truncates toward zero, so the hit zone of column c is [c * pitch, (c + 1) * pitch).
+struct GridHit {
+    int column;
+    int row;
+};
+GridHit PixelToCell(const Document& doc, int32_t viewOffsetY, int x, int y);
+
 // Replaces the canvas control's window procedure by the canvas input handler.
 void InstallCanvasHandler(App& app, HWND canvas);
 
@@ -30,3 +43,10 @@ void ShowViewPicture(App& app, HWND canvas, HDC dc);
 
 // Asks the exit question; Yes ends the main window without writing the settings.
 void AskExitQuestion(App& app);
+
+// What the canvas does with its input; x and y are client pixels as the messages carry them.
+void OnCanvasLeftDown(App& app, int x, int y);
+void OnCanvasLeftUp(App& app);
+void OnCanvasRightDown(App& app, int x, int y);
+void OnCanvasKeyDown(App& app, WPARAM key);
+void OnCanvasWheel(App& app, WPARAM wParam);

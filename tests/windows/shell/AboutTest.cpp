@@ -96,3 +96,33 @@ TEST(AboutBox, TimerCyclesTheSevenFramesStartingAgainAt701) {
     for (size_t i = 0; i < shown.size(); ++i)
         EXPECT_EQ(Frame(kAboutFirstFrame + static_cast<int>(i % 7)), shown[i]) << "tick " << i;
 }
+TEST_F(MainWindowTest, AuthorOpensOneBoxAtATimeAndTheMainWindowStaysUsable) {
+    OpenWindow(5);
+    int boxes = 0;
+    HICON firstTickOfSecondBox = nullptr;
+    DialogAnswerer answerer([&](HWND box) {
+        if (box == window) return; // the main window is a dialog too and is activated again
+        ++boxes;
+        EXPECT_TRUE(app->shell.aboutOpen);
+        EXPECT_TRUE(IsWindowEnabled(window)) << "the box has no owner";
+        if (boxes == 1) {
+            Tick(box);
+            Tick(box);
+            // "Author" again while the box is open does nothing.
+            Command(kCmdAuthor);
+            // Other commands still reach the main window.
+            Command(kCmdEditText);
+            EXPECT_EQ(2, app->shell.leftMouseMode);
+        } else {
+            Tick(box);
+            firstTickOfSecondBox = ShownIcon(box);
+        }
+        PressSalir(box);
+    });
+    Command(kCmdAuthor);
+    EXPECT_EQ(1, boxes);
+    EXPECT_FALSE(app->shell.aboutOpen);
+    Command(kCmdAuthor);
+    EXPECT_EQ(2, boxes) << "a new box once the first has closed";
+    EXPECT_EQ(Frame(kAboutFirstFrame), firstTickOfSecondBox) << "the new box starts its animation at 701";
+}

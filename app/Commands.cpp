@@ -1,0 +1,293 @@
+// Command dispatch: the shell's own small actions (character set, copy configurator, mouse modes,
+// languages, ruler style, favourite background, files, about box, exit) and the hand-over of
+// document, drawing and export commands to their owners.
+#include "app/Commands.h"
+
+#include "app/About.h"
+#include "app/App.h"
+#include "app/CommandIds.h"
+#include "app/CommandStates.h"
+#include "app/FileDialogs.h"
+#include "app/MainWindow.h"
+#include "app/Menu.h"
+#include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "document/Structure.h"
+#include "document/WorkFile.h"
+#include "interaction/TextStyle.h"
+#include "render/Export.h"
+#include "render/Redraw.h"
+#include "render/Renderer.h"
+
+namespace {
+
+HWND Owner(const App& app) {
+    return app.shell.mainWindow;
+}
+
+void FocusCanvas(const App& app) {
+    if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
+}
+
+void SaveSettings(App& app) {
+    Settings(app.shell, "save", SettingsPath());
+}
+
+void ShowMessage(App& app, const std::wstring& text, UINT type = MB_OK) {
+    ShowMessageBox(Owner(app), text, Tr(app, MessageTable::Caption), type);
+}
+
+// The end of every table-shown sequence, once the table is in the canvas.
+void FinishTableShown(App& app) {
+    RedrawRulers(app);
+    FocusCanvas(app);
+    ApplyMenuStates(app);
+    app.canvas.canvasActive = 1;
+}
+
+void NewTableCommand(App& app, const NewPreset& preset) {
+    app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
+    // Cleared with the paper colour of the table being replaced.
+    ClearToPaper(app.render.viewPicture, app.doc);
+    ClearToPaper(app.render.tablePicture, app.doc);
+    DrawPageGuides(app.render.tablePicture.Dc());
+    ApplyNewPreset(app.doc, preset);
+    ResetTextProperties(app.textProps);
+    // The fresh grid is filled with the default background of new cells, white after the reset.
+    DrawNewTableGrid(app.render.tablePicture.Dc(), app.doc, preset.columns, preset.rows, kNewTableOrigin,
+                     kNewTableOrigin, kGuideGridColor, RGB(255, 255, 255));
+    CopyCanvasToView(app.render, 0, app.canvas.viewOffsetY);
+    ShowCanvas(app);
+    FinishTableShown(app);
+}
+
+void SelectCharacterSet(App& app, int index) {
+    for (size_t i = 0; i < app.shell.characterSetFlags.size(); ++i)
+        app.shell.characterSetFlags[i] = static_cast<int>(i) == index ? 1 : 0;
+    app.shell.characterSet = static_cast<int16_t>(kCharacterSetCodes[static_cast<size_t>(index)]);
+}
+
+void FavouriteBackgroundCommand(App& app) {
+    app.shell.favouriteBackground = app.canvas.capturedColor;
+    SaveSettings(app);
+    BuildMenuBar(app);
+    ApplyMenuStates(app);
+}
+
+void RulerStyleCommand(App& app, int notifyCode) {
+    // The button reports clicks with 0 (or 1 when pressed through the keyboard interface).
+    if (notifyCode != 0 && notifyCode != 1) return;
+    int& style = app.shell.rulerStyle;
+    style = style >= 1 && style < 3 ? style + 1 : 1;
+    RedrawRulers(app);
+    FocusCanvas(app);
+    SaveSettings(app);
+}
+
+// "Select all fields" and "Deselect all fields" leave the icon flag as it is.
+void SetCopyFields(App& app, int value) {
+    for (int field = 0; field < kCopyFieldCount; ++field)
+        if (field != kCopyIcon) app.shell.copyFlags[field] = value;
+}
+
+void EditCommand(App& app, EditOutcome outcome) {
+    ShowOutcome(app, outcome);
+    RedrawCanvas(app);
+}
+
+void ReadFlow(App& app, bool previousFormat) {
+    std::wstring& path = app.shell.workFilePath;
+    path = WorkFileDialog(app, Owner(app), path, 0);
+    if (path.empty()) return;
+    if (!FileExists(path)) {
+        ShowMessage(app, Tr(app, MessageTable::WorkFile, 1) + L"\r\n" + path + L"\r\n" +
+                             Tr(app, MessageTable::WorkFile, 2));
+        return;
+    }
+    int read = previousFormat ? ReadPreviousWorkFile(app.doc, path, app.shell.languageIndex, Owner(app))
+                              : ReadWorkFile(app.doc, path, app.shell.languageIndex, Owner(app));
+    if (read == 1) ShowTableSequence(app);
+}
+
+void SaveFlow(App& app) {
+    std::wstring& path = app.shell.workFilePath;
+    path.clear();
+    path = WorkFileDialog(app, Owner(app), path, 1);
+    if (path.empty()) return;
+    if (FileExists(path)) {
+        std::wstring question =
+            Tr(app, MessageTable::FileExists, 1) + L"\r\n" + Tr(app, MessageTable::FileExists, 2);
+        if (ShowMessageBox(Owner(app), question, Tr(app, MessageTable::Caption), MB_YESNO) != IDYES) return;
+    }
+    SaveWorkFile(app.doc, path, Owner(app));
+}
+
+void AuthorCommand(App& app) {
+    if (app.shell.aboutOpen) return;
+    app.shell.aboutOpen = true;
+    ShowAbout(app);
+    app.shell.aboutOpen = false;
+}
+
+void ExitCommand(App& app) {
+    SaveSettings(app);
+    EndMainWindow(app);
+}
+
+// Runs the command; false when the id is not a command of the program.
+bool RunCommand(App& app, int id, int notifyCode) {
+    if (id >= kCmdFirstCharacterSet && id <= kCmdLastCharacterSet) {
+        SelectCharacterSet(app, id - kCmdFirstCharacterSet);
+        return true;
+    }
+    if (id >= kCmdFirstLanguage && id <= kCmdLastLanguage) {
+        SwitchLanguage(app, id - kCmdFirstLanguage + 1);
+        return true;
+    }
+    if (int field = CopyFieldOfCommand(id); field >= 0) {
+        app.shell.copyFlags[field] = 1 - (app.shell.copyFlags[field] != 0 ? 1 : 0);
+        return true;
+    }
+    for (size_t mode = 0; mode < kLeftModeCommands.size(); ++mode)
+        if (id == kLeftModeCommands[mode]) {
+            app.shell.leftMouseMode = static_cast<int>(mode) + 1;
+            return true;
+        }
+    for (size_t mode = 0; mode < kRightModeCommands.size(); ++mode)
+        if (id == kRightModeCommands[mode]) {
+            app.shell.rightMouseMode = static_cast<int>(mode) + 1;
+            return true;
+        }
+    if (const NewPreset* preset = FindNewPreset(id)) {
+        NewTableCommand(app, *preset);
+        return true;
+    }
+    switch (id) {
+    case kCmdFavouriteBackground:
+        FavouriteBackgroundCommand(app);
+        break;
+    case kCmdCreateTable:
+        CreateTableCommand(app.doc);
+        RedrawCanvas(app);
+        break;
+    case kCmdCreateLine:
+        CreateLineCommand(app.doc);
+        RedrawCanvas(app);
+        break;
+    case kCmdRulerStyle:
+        RulerStyleCommand(app, notifyCode);
+        break;
+    case kCmdSelectAllFields:
+        SetCopyFields(app, 1);
+        break;
+    case kCmdDeselectAllFields:
+        SetCopyFields(app, 0);
+        break;
+    case kCmdSelectAll:
+        SelectAllCommand(app.doc);
+        RedrawCanvas(app);
+        break;
+    case kCmdClearCell:
+        EditCommand(app, ClearCellCommand(app.doc));
+        break;
+    case kCmdPasteCell:
+        EditCommand(app, PasteCellCommand(app.doc, app.shell.copyFlags));
+        break;
+    case kCmdCopyCell:
+        EditCommand(app, CopyCellCommand(app.doc));
+        break;
+    case kCmdCancelCell:
+        EditCommand(app, CancelCellCommand(app.doc));
+        break;
+    case kCmdUndo:
+        UndoCommand(app.doc);
+        RedrawCanvas(app);
+        break;
+    case kCmdMergeHorizontal:
+        EditCommand(app, MergeHorizontalCommand(app.doc));
+        break;
+    case kCmdMergeVertical:
+        EditCommand(app, MergeVerticalCommand(app.doc));
+        break;
+    case kCmdRecordFile:
+        SaveFlow(app);
+        break;
+    case kCmdReadPrevious:
+        ReadFlow(app, true);
+        break;
+    case kCmdReadFile:
+        ReadFlow(app, false);
+        break;
+    case kCmdAuthor:
+        AuthorCommand(app);
+        break;
+    case kCmdExportJpeg:
+        ExportCutJpeg(app);
+        break;
+    case kCmdExportBitmap:
+        ExportCutBitmap(app);
+        break;
+    case kCmdExit:
+        ExitCommand(app);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void DispatchCommand(App& app, int commandId, int notifyCode) {
+    // A disabled item cannot be chosen; the same rule holds for a command that arrives otherwise.
+    if (!CommandAllowed(app.shell, app.doc, commandId)) return;
+    // Every check mark and enabled item follows from the state the command leaves.
+    if (RunCommand(app, commandId, notifyCode)) ApplyMenuStates(app);
+}
+
+void ShowTableSequence(App& app) {
+    app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
+    app.doc.tablePresent = true;
+    RedrawCanvas(app);
+    FinishTableShown(app);
+}
+
+void ShowOutcome(App& app, EditOutcome outcome) {
+    const std::wstring selectCell = Tr(app, MessageTable::ClearCell, 2);
+    std::wstring text;
+    switch (outcome) {
+    case EditOutcome::Done:
+    case EditOutcome::NothingCopied: // "Paste cell" stays disabled until a copy; nothing to say
+        return;
+    case EditOutcome::CopyNeedsOneCell:
+        text = Tr(app, MessageTable::CopyCell) + L"\r\n" + selectCell;
+        break;
+    case EditOutcome::PasteNeedsCell:
+        text = Tr(app, MessageTable::PasteCell) + L"\r\n" + selectCell;
+        break;
+    case EditOutcome::ClearNeedsCell:
+        text = Tr(app, MessageTable::ClearCell, 1) + L"\r\n" + selectCell;
+        break;
+    case EditOutcome::CancelNeedsOneCell:
+        text = Tr(app, MessageTable::OverrideCell) + L"\r\n" + selectCell;
+        break;
+    case EditOutcome::HorizontalMergeRefused:
+        text = Tr(app, MessageTable::HorizontalMergeRefused, 1) + L"\r\n" +
+               Tr(app, MessageTable::HorizontalMergeRefused, 2);
+        break;
+    case EditOutcome::VerticalMergeRefused:
+        // The second line is shared with the horizontal refusal.
+        text = Tr(app, MessageTable::VerticalMergeRefused) + L"\r\n" +
+               Tr(app, MessageTable::HorizontalMergeRefused, 2);
+        break;
+    }
+    ShowMessage(app, text);
+}
+
+void SwitchLanguage(App& app, int languageIndex) {
+    app.shell.languageIndex = languageIndex;
+    SaveSettings(app);
+    BuildMenuBar(app);
+    ApplyMenuStates(app);
+    if (app.shell.mainWindow) SetWindowTextW(app.shell.mainWindow, Tr(app, MessageTable::Chart, 1).c_str());
+}

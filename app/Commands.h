@@ -1,0 +1,23 @@
+// The main window's command handling: every menu command and the ruler-style button, routed by
+// command id to the operation that carries it out.
+#pragma once
+
+#include "document/Edit.h"
+
+struct App;
+
+// Carries out one command; notifyCode is the notification code of the control that sent it (0 for
+// menu items). Unknown ids, and commands whose menu item is disabled, are ignored.
+void DispatchCommand(App& app, int commandId, int notifyCode);
+
+// Puts a freshly read table on screen: a new table picture, the whole table drawn and shown, the
+// rulers redrawn, the canvas focused, the table commands enabled with "Undo" disabled, and the
+// canvas taking mouse input.
+void ShowTableSequence(App& app);
+
+// Shows the message of a refused edit in the current language; Done shows nothing.
+void ShowOutcome(App& app, EditOutcome outcome);
+
+// Switches the interface language (1..6): settings written at once, menu bar rebuilt in the new
+// language with the current states, window title renewed.
+void SwitchLanguage(App& app, int languageIndex);

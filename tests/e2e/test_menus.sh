@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The menu bar answers real clicks: Operaciones > Nuevo > Horizontal > "16 píxeles" draws a fresh
+# guide grid on the canvas, and Escape then ends the program.
+source "$(dirname "$0")/e2e-lib.sh"
+
+e2e_start
+e2e_main_window "^Organigrama$"
+
+before="$E2E_DIR/before.png"
+e2e_screenshot "$before"
+# The canvas sits at (22, 22) with a 1-pixel border: its picture starts at client (23, 23).
+C=23
+e2e_expect_eq "ffffff" "$(e2e_client_pixel "$before" $((C + 4)) $((C + 10)))" "canvas before a table"
+
+# The bar lies just above the client area; each submenu opens to the right of its item.
+e2e_click 33 -9   # Operaciones
+e2e_click 38 10   # Nuevo
+e2e_click 198 10  # Horizontal
+e2e_click 290 10  # 16 píxeles
+sleep 1
+
+after="$E2E_DIR/after.png"
+e2e_screenshot "$after"
+# The box of cell (0, 0) runs from (4, 4) to (20, 20) in light grey and is white inside; the next
+# cell starts at x = 21.
+e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((C + 4)) $((C + 10)))" "left edge of cell (0, 0)"
+e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((C + 10)) $((C + 4)))" "top edge of cell (0, 0)"
+e2e_expect_eq "ffffff" "$(e2e_client_pixel "$after" $((C + 12)) $((C + 12)))" "inside cell (0, 0)"
+e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((C + 21)) $((C + 10)))" "left edge of cell (1, 0)"
+# 65 columns: the last one (64) starts at x = 64 * 17 + 4 = 1092; beyond the grid lies the paper.
+e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((C + 1092)) $((C + 10)))" "left edge of the last column"
+e2e_expect_eq "ffffff" "$(e2e_client_pixel "$after" $((C + 1114)) $((C + 10)))" "paper right of the grid"
+
+# The table took the focus to the canvas: Escape asks the exit question, Return answers Yes.
+e2e_key Escape
+e2e_wait_window "^Programador$" >/dev/null || e2e_fail "exit question did not appear"
+e2e_key Return
+e2e_wait_exit 15 || e2e_fail "program still running after Yes"
+echo "ok"
