@@ -377,3 +377,61 @@ TEST_F(CommandsTest, ExitWritesTheSettingsAndEndsTheWindow) {
     EXPECT_EQ(5, IniValue(L"General", L"Idioma"));
     EXPECT_EQ(0, IniValue(L"Config Copia", L"Negrita"));
 }
+
+TEST_F(CommandsTest, ExportCommandsAskForANameAndWriteTheCutPicture) {
+    ScratchFolder folder;
+    OpenWindow(5);
+    TableWithOneBox();
+    FileDialogRecorder dialogs({folder.Path() + L"cut.bmp", folder.Path() + L"cut.jpg"});
+    MessageBoxRecorder boxes;
+    Command(kCmdExportBitmap);
+    Command(kCmdExportJpeg);
+    ASSERT_EQ(2u, dialogs.Seen().size());
+    EXPECT_EQ(L"bmp", dialogs.Seen()[0].defaultExtension);
+    EXPECT_EQ(L"jpg", dialogs.Seen()[1].defaultExtension);
+    EXPECT_EQ("BM", ReadBytes(folder.Path() + L"cut.bmp").substr(0, 2));
+    EXPECT_EQ("\xFF\xD8", ReadBytes(folder.Path() + L"cut.jpg").substr(0, 2));
+    EXPECT_EQ(2u, boxes.Shown().size()) << "each export confirms";
+}
+
+TEST_F(CommandsTest, ChartSelectionAndUndoCommandsReachTheDocument) {
+    OpenWindow(1);
+    TableWithOneBox();
+    // "Create line" between two marked cells of one row.
+    app->doc.cellGrid(3, 5).marked = 1;
+    app->doc.cellGrid(7, 5).marked = 1;
+    Command(kCmdCreateLine);
+    EXPECT_EQ(1, app->doc.cellGrid(3, 5).hLineOn);
+    EXPECT_EQ(0, app->doc.cellGrid(7, 5).marked);
+
+    Command(kCmdSelectAll);
+    EXPECT_EQ(1, app->doc.cellGrid(1, 1).selected);
+    Command(kCmdSelectAll);
+    EXPECT_EQ(0, app->doc.cellGrid(1, 1).selected);
+
+    Command(kCmdUndo);
+    EXPECT_EQ(0, app->doc.cellGrid(3, 5).hLineOn) << "the line is taken back";
+    EXPECT_EQ(1, app->doc.cellGrid(3, 5).marked);
+    EXPECT_EQ(1, app->doc.cellGrid(1, 1).isBox);
+}
+
+TEST_F(CommandsTest, PasteCarriesTheConfiguredFieldsOfTheCopiedBox) {
+    OpenWindow(1);
+    Command(kCmdNewHorizontal24);
+    app->doc.cellGrid(1, 1).marked = 1;
+    app->doc.cellGrid(2, 1).marked = 1;
+    Command(kCmdCreateTable);
+    app->doc.cellGrid(1, 1).fontSize = 22;
+    app->doc.cellGrid(1, 1).backColor = 0x123456;
+    SelectOneCell(1, 1);
+    Command(kCmdCopyCell);
+    Command(kCmdDeselectAllFields);
+    Command(1075); // Size only
+    SelectOneCell(2, 1);
+    MessageBoxRecorder boxes;
+    Command(kCmdPasteCell);
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(22, app->doc.cellGrid(2, 1).fontSize);
+    EXPECT_NE(0x123456, app->doc.cellGrid(2, 1).backColor) << "background not configured for copying";
+    EXPECT_EQ(0, app->doc.selectionCount) << "the selection ends with the command";
+}
