@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "app/CommandStates.h"
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
@@ -73,8 +74,8 @@ void OpenCommandLineFile(App& app, const std::wstring& commandLine) {
     const std::wstring& path = app.shell.workFilePath;
     if (!path.empty() && FileExists(path)) {
         // A refused file has been reported by the reader; the program runs without a table.
-        // Still to come: ShowTableSequence (app/Commands.h) when the read succeeds.
-        ReadWorkFile(app.doc, path, app.shell.languageIndex, app.shell.mainWindow);
+        if (ReadWorkFile(app.doc, path, app.shell.languageIndex, app.shell.mainWindow) == 1)
+            ShowTableSequence(app);
         return;
     }
     ShowMessageBox(app.shell.mainWindow,

@@ -198,7 +198,7 @@ TEST(CommandLineFile, NothingHappensWhenOnlyTheProgramIsNamed) {
     EXPECT_EQ(L"C:\\before.qdrx", app->shell.workFilePath);
 }
 
-TEST(CommandLineFile, AQuotedPathWithSpacesToAWorkFileIsRead) {
+TEST_F(WindowFixture, AQuotedPathWithSpacesToAWorkFileIsReadAndShown) {
     TempFolder folder;
     std::wstring chart = folder.File(L"my charts 2024.qdrx");
     const NewPreset* preset = FindNewPreset(3303); // landscape, 32 pixels
@@ -208,14 +208,26 @@ TEST(CommandLineFile, AQuotedPathWithSpacesToAWorkFileIsRead) {
         ApplyNewPreset(*saved, *preset);
         ASSERT_TRUE(SaveWorkFile(*saved, chart, nullptr));
     }
-    auto app = std::make_unique<App>();
+    app->shell.commandLine = L"\"C:\\Tools\\Cuadrix.exe\" \"" + chart + L"\"";
     MessageBoxRecorder boxes;
-    OpenCommandLineFile(*app, L"\"C:\\Tools\\Cuadrix.exe\" \"" + chart + L"\"");
+    Create();
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_EQ(chart, app->shell.workFilePath);
     EXPECT_EQ(preset->columns, app->doc.tableColumns);
     EXPECT_EQ(preset->rows, app->doc.tableRows);
     EXPECT_EQ(preset->cellSize, app->doc.cellWidth);
+    // The table is on screen and the document commands work, except "Undo" and "Paste cell".
+    EXPECT_TRUE(app->doc.tablePresent);
+    EXPECT_EQ(1, app->canvas.canvasActive);
+    HMENU bar = GetMenu(window);
+    auto grey = [&](int id) { return (GetMenuState(bar, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    for (int id : {1104, 1006, 1012, 1010, 1011, 1020, 1025, 1050, 1023, 3300, 3301})
+        EXPECT_FALSE(grey(id)) << id;
+    EXPECT_TRUE(grey(1051));
+    EXPECT_TRUE(grey(1021));
+    // The guide grid's light grey lines reached the table picture.
+    RECT table{0, 0, preset->columns * preset->cellSize, preset->rows * preset->cellSize};
+    EXPECT_GT(CountPixels(app->render.tablePicture.Dc(), table, RGB(0xC0, 0xC0, 0xC0)), 0);
 }
 
 TEST(CommandLineFile, AFileInTheWrongFormatIsReportedByTheReaderAlone) {
