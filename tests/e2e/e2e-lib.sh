@@ -128,3 +128,100 @@ e2e_key() {
 e2e_expect_eq() { # expected actual message
     [ "$1" = "$2" ] || e2e_fail "$3: expected '$1', got '$2'"
 }
+
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Visible windows, one id a line, sorted (popup menus are windows of their own).
+e2e_visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort || true; }
+
+# Runs of ink in a region of a screenshot, one "first last" pair a line (see ink_bands.py).
+e2e_ink_bands() { # shot rows|cols x y width height min-length max-gap
+    convert "$1" -crop "$5x$6+$3+$4" +repage -colorspace gray -depth 8 gray:- |
+        python3 "$E2E_LIB_DIR/ink_bands.py" "$2" "$5" "$6" "$7" "$8"
+}
+
+# Waits for a visible window that is not in the given list; prints "id x y width height".
+e2e_wait_new_window() {
+    local known=$1 id geometry
+    for _ in $(seq 40); do
+        id=$(comm -13 <(echo "$known") <(e2e_visible_windows) | head -1)
+        if [ -n "$id" ]; then
+            geometry=$(xdotool getwindowgeometry --shell "$id")
+            echo "$id $(sed -n 's/^X=//p' <<<"$geometry") $(sed -n 's/^Y=//p' <<<"$geometry")" \
+                "$(sed -n 's/^WIDTH=//p' <<<"$geometry") $(sed -n 's/^HEIGHT=//p' <<<"$geometry")"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Chooses a menu item with real clicks: e2e_menu TITLE ITEM [ITEM ...]. TITLE counts the titles on
+# the menu bar from 0, each ITEM the items of the popup that the previous click opened (separators
+# do not count); every ITEM but the last opens a submenu. Titles and items are found on screenshots
+# as runs of text, so the texts' widths and the language do not matter.
+e2e_menu() {
+    local shot="$E2E_DIR/menu.png" origin bands first last known popup popups="" id x y w h
+    read -r -a origin <<<"$(e2e_client_origin)"
+    e2e_screenshot "$shot"
+    # The bar's text lies between its top and bottom edges; titles are a few blanks apart.
+    mapfile -t bands < <(e2e_ink_bands "$shot" cols "${origin[0]}" \
+        $((origin[1] - E2E_MENU_HEIGHT + 3)) 1155 $((E2E_MENU_HEIGHT - 6)) 3 5)
+    [ "$1" -lt "${#bands[@]}" ] || e2e_fail "menu bar: no title $1 among ${#bands[@]}"
+    read -r first last <<<"${bands[$1]}"
+    known=$(e2e_visible_windows)
+    xdotool mousemove $((origin[0] + (first + last) / 2)) $((origin[1] - E2E_MENU_HEIGHT / 2)) click 1
+    shift
+    for item in "$@"; do
+        popup=$(e2e_wait_new_window "$known") || e2e_fail "menu popup for item $item did not open"
+        read -r id x y w h <<<"$popup"
+        popups+="$id"$'\n'
+        known=$(e2e_visible_windows)
+        # Items are the runs of text rows inside the popup's frame; separators are too thin to count.
+        for _ in $(seq 10); do
+            sleep 0.2
+            e2e_screenshot "$shot"
+            mapfile -t bands < <(e2e_ink_bands "$shot" rows $((x + 4)) $((y + 4)) $((w - 8)) $((h - 8)) 5 0)
+            [ "$item" -lt "${#bands[@]}" ] && break
+        done
+        [ "$item" -lt "${#bands[@]}" ] || e2e_fail "menu popup: no item $item among ${#bands[@]}"
+        read -r first last <<<"${bands[$item]}"
+        xdotool mousemove $((x + w / 2)) $((y + 4 + (first + last) / 2)) click 1
+    done
+    # The command has been chosen once every popup has closed again (a dialog it opens may stay).
+    for _ in $(seq 40); do
+        [ -z "$(comm -12 <(sort <<<"$popups") <(e2e_visible_windows))" ] && break
+        sleep 0.1
+    done
+    [ -z "$(comm -12 <(sort <<<"$popups") <(e2e_visible_windows))" ] || e2e_fail "menu did not close"
+    sleep 0.5
+}
+
+# Screen position of the client area of a dialog whose client area is WIDTH x HEIGHT: the frame is
+# as wide on every side, and the caption lies above the client area.
+e2e_window_origin() { # window width height
+    local geometry x y w h frame
+    geometry=$(xdotool getwindowgeometry --shell "$1")
+    x=$(sed -n 's/^X=//p' <<<"$geometry")
+    y=$(sed -n 's/^Y=//p' <<<"$geometry")
+    w=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
+    h=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
+    frame=$(((w - $2) / 2))
+    echo "$((x + frame)) $((y + h - frame - $3))"
+}
+
+# Left click (or button $6) at a client-area point of such a dialog.
+e2e_window_click() { # window width height x y [button]
+    local origin
+    read -r -a origin <<<"$(e2e_window_origin "$1" "$2" "$3")"
+    xdotool mousemove $((origin[0] + $4)) $((origin[1] + $5)) click "${6:-1}"
+    sleep 0.4
+}
+
+# Number of dark pixels (text, outlines) in a client-area rectangle of the main window.
+e2e_client_dark_pixels() { # shot x y width height
+    local origin
+    read -r -a origin <<<"$(e2e_client_origin)"
+    convert "$1" -crop "$4x$5+$((origin[0] + $2))+$((origin[1] + $3))" +repage -colorspace gray \
+        -depth 8 gray:- | python3 -c 'import sys; print(sum(v < 96 for v in sys.stdin.buffer.read()))'
+}
