@@ -179,9 +179,11 @@ TEST_F(CanvasFixture, EditModeOpensOnlyOnFreeBoxesAndAcceptWritesBack) {
     MakeBoxes({{1, 1}, {2, 1}});
     DispatchCommand(*app, kEditTextMode, 0);
     ASSERT_EQ(2, app->shell.leftMouseMode);
+    bool textBoxHadFocus = false;
 
     {
         DialogDriver accept([&](HWND dialog) {
+            textBoxHadFocus = GetFocus() == GetDlgItem(dialog, 10310);
             SetDlgItemTextW(dialog, 10310, L"Hola");
             SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(10280, BN_CLICKED), 0);
         });
@@ -191,6 +193,7 @@ TEST_F(CanvasFixture, EditModeOpensOnlyOnFreeBoxesAndAcceptWritesBack) {
         EXPECT_EQ(1, accept.Opened());
     }
     EXPECT_EQ(u"Hola", FieldText(Cell(1, 1).text));
+    EXPECT_TRUE(textBoxHadFocus); // typing goes into the text first
     EXPECT_EQ(0, app->canvas.textDialogOpen);
 
     {
