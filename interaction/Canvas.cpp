@@ -17,7 +17,9 @@
 
 namespace {
 
-bool IsFreeBox(const CellRecord& cell) { return cell.isBox == 1 && cell.covered == 0 && cell.cancelled == 0; }
+bool IsFreeBox(const CellRecord& cell) {
+    return cell.isBox == 1 && cell.covered == 0 && cell.cancelled == 0;
+}
 
 // Left mode 2: the cell's fields go into the text-properties buffer and come back on Accept.
 void EditCellText(App& app, int column, int row) {
@@ -36,9 +38,11 @@ void EditCellText(App& app, int column, int row) {
 
 std::string ToAnsi(const std::wstring& text) {
     if (text.empty()) return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr,
+                        nullptr);
     return out;
 }
 
@@ -73,8 +77,12 @@ void AfterScroll(App& app) {
     if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
 }
 
-int ClientX(LPARAM lParam) { return LOWORD(lParam); }
-int ClientY(LPARAM lParam) { return HIWORD(lParam); }
+int ClientX(LPARAM lParam) {
+    return LOWORD(lParam);
+}
+int ClientY(LPARAM lParam) {
+    return HIWORD(lParam);
+}
 
 LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
     App* app = AppOf(canvas);
@@ -83,7 +91,8 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_GETDLGCODE:
         // The main window runs a dialog loop; the canvas wants the arrows, page keys and Escape.
-        return DLGC_WANTALLKEYS | DLGC_WANTARROWS | CallWindowProcW(previous, canvas, message, wParam, lParam);
+        return DLGC_WANTALLKEYS | DLGC_WANTARROWS |
+               CallWindowProcW(previous, canvas, message, wParam, lParam);
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(canvas, &ps);
@@ -141,7 +150,9 @@ void OnCanvasLeftDown(App& app, int x, int y) {
     }
 }
 
-void OnCanvasLeftUp(App&) { SetCursor(LoadCursorW(nullptr, IDC_ARROW)); }
+void OnCanvasLeftUp(App&) {
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
 
 void OnCanvasRightDown(App& app, int x, int y) {
     if (app.canvas.canvasActive == 0) return;
@@ -203,8 +214,8 @@ void OnCanvasWheel(App& app, WPARAM wParam) {
 }
 
 void InstallCanvasHandler(App& app, HWND canvas) {
-    app.canvas.previousProc =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(canvas, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasProc)));
+    app.canvas.previousProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(canvas, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasProc)));
 }
 
 void ShowViewPicture(App& app, HWND canvas, HDC dc) {

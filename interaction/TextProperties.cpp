@@ -336,7 +336,12 @@ INT_PTR CALLBACK TextPropertiesProc(HWND dialog, UINT message, WPARAM wParam, LP
         CenterInWorkArea(dialog);
         CreateControls(*run, dialog);
         OnCreated(*run, dialog);
-        return TRUE;
+        // The text is what is edited most: typing goes there first, with the whole text selected
+        // (typing into the closed font list would pick fonts by their first letters instead).
+        HWND textBox = GetDlgItem(dialog, kTextBoxId);
+        SetFocus(textBox);
+        SendMessageW(textBox, EM_SETSEL, 0, -1);
+        return FALSE;
     }
     TextDialogRun* run = RunOf(dialog);
     if (!run) return FALSE;

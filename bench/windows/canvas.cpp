@@ -24,7 +24,8 @@ template <class F> double BestOf(int rounds, int perRound, F&& step) {
     double best = 1e30;
     for (int r = 0; r < rounds; ++r) {
         auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < perRound; ++i) step(i);
+        for (int i = 0; i < perRound; ++i)
+            step(i);
         GdiFlush();
         double each = Milliseconds(std::chrono::steady_clock::now() - start) / perRound;
         if (each < best) best = each;
@@ -67,12 +68,15 @@ int main() {
     });
     Picture target(kTablePictureSize, kTablePictureSize);
     double blit = BestOf(5, 20, [&](int) {
-        BitBlt(target.Dc(), 0, 0, kTablePictureSize, kTablePictureSize, app->render.tablePicture.Dc(), 0, 0, SRCCOPY);
+        BitBlt(target.Dc(), 0, 0, kTablePictureSize, kTablePictureSize, app->render.tablePicture.Dc(), 0, 0,
+               SRCCOPY);
     });
 
     std::printf("65 x 46 table, every cell a box with a three-word text\n");
-    std::printf("left click on a box until the canvas shows it: %8.2f ms  (%.1f x one BitBlt)\n", click, click / blit);
-    std::printf("one wheel notch (canvas and vertical ruler):   %8.2f ms  (%.1f x one BitBlt)\n", wheel, wheel / blit);
+    std::printf("left click on a box until the canvas shows it: %8.2f ms  (%.1f x one BitBlt)\n", click,
+                click / blit);
+    std::printf("one wheel notch (canvas and vertical ruler):   %8.2f ms  (%.1f x one BitBlt)\n", wheel,
+                wheel / blit);
     std::printf("plain 1122 x 1122 BitBlt:                      %8.2f ms\n", blit);
 
     DestroyWindow(window);

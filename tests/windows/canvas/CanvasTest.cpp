@@ -1,0 +1,327 @@
+// The canvas of the real main window driven with mouse, key and wheel messages.
+#include "WinTestSupport.h"
+
+#include "app/App.h"
+#include "app/Commands.h"
+#include "app/FileDialogs.h"
+#include "app/MainWindow.h"
+#include "interaction/ColourDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kNew24Horizontal = 3309;
+constexpr int kCreateTable = 3300;
+constexpr int kCreateLine = 3301;
+constexpr int kMergeHorizontal = 1010;
+constexpr int kEditTextMode = 1009;
+constexpr int kInsertImageMode = 1022;
+constexpr int kInsertIconMode = 1112;
+constexpr int kPitch = 25; // 24-pixel cells and a separation of 1
+
+// Acts once on each dialog that opens while it lives, from a timer running inside the dialog's own
+// modal loop, so the dialog is fully set up when the action reads or clicks it.
+class DialogDriver {
+  public:
+    explicit DialogDriver(std::function<void(HWND)> act)
+        : act_(std::move(act)), answerer_([this](HWND dialog) { OnActivate(dialog); }) {
+        current_ = this;
+    }
+    ~DialogDriver() { current_ = nullptr; }
+    int Opened() const { return opened_; }
+
+  private:
+    void OnActivate(HWND dialog) {
+        // The main window is a dialog too and is activated again when a dialog closes.
+        if (dialog == last_ || !GetWindow(dialog, GW_OWNER)) return;
+        last_ = dialog;
+        ++opened_;
+        SetTimer(nullptr, 0, 20, &DialogDriver::Tick);
+    }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        if (current_ && IsWindow(current_->last_)) current_->act_(current_->last_);
+    }
+    static inline DialogDriver* current_ = nullptr;
+    std::function<void(HWND)> act_;
+    DialogAnswerer answerer_;
+    HWND last_ = nullptr;
+    int opened_ = 0;
+};
+
+struct CanvasFixture : testing::Test {
+    std::unique_ptr<App> app = std::make_unique<App>();
+    HWND window = nullptr;
+    HWND canvas = nullptr;
+
+    void SetUp() override {
+        window = CreateMainWindowForTest(*app);
+        ASSERT_NE(nullptr, window);
+        canvas = GetDlgItem(window, kCanvasId);
+        PumpMessages();
+    }
+    void TearDown() override {
+        SetFileDialogSeam({});
+        if (IsWindow(window)) DestroyWindow(window);
+        PumpMessages();
+    }
+
+    void NewTable() { DispatchCommand(*app, kNew24Horizontal, 0); }
+    // A left click in the middle of a cell of the 24-pixel grid, at the current view offset.
+    void ClickCell(int column, int row) {
+        ClickAt(column * kPitch + 12, row * kPitch + 12 + app->canvas.viewOffsetY);
+    }
+    void ClickAt(int x, int y) {
+        SendMessageW(canvas, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(canvas, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    }
+    void Key(WPARAM key) { SendMessageW(canvas, WM_KEYDOWN, key, 0); }
+    void Wheel(short delta) {
+        SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+    }
+    // Boxes made from cells marked with the cell selector.
+    void MakeBoxes(std::initializer_list<std::pair<int, int>> cells) {
+        for (auto [c, r] : cells)
+            ClickCell(c, r);
+        DispatchCommand(*app, kCreateTable, 0);
+    }
+    const CellRecord& Cell(int c, int r) { return app->doc.cellGrid(c, r); }
+    // What the canvas shows at a client pixel.
+    COLORREF Shown(int x, int y) {
+        Picture shown = CaptureClient(canvas);
+        return PixelAt(shown.Dc(), x, y);
+    }
+};
+
+} // namespace
+
+TEST(CanvasHitZones, PixelMapsToCellWithoutOriginAndTruncatesTowardZero) {
+    Document doc;
+    doc.cellWidth = 16;
+    doc.cellHeight = 16;
+    doc.separation = 1;
+    EXPECT_EQ(0, PixelToCell(doc, 0, 16, 0).column);
+    EXPECT_EQ(1, PixelToCell(doc, 0, 17, 0).column);
+    // Ten pixels above the table with the view moved down by 50 still maps to row 0.
+    EXPECT_EQ(0, PixelToCell(doc, 50, 0, 40).row);
+    EXPECT_EQ(-1, PixelToCell(doc, 50, 0, 30).row);
+    EXPECT_EQ(2, PixelToCell(doc, -20, 0, 20).row);
+}
+
+TEST_F(CanvasFixture, BeforeTheFirstTableClicksDoNothingButPageDownScrolls) {
+    ClickAt(30, 30);
+    SendMessageW(canvas, WM_RBUTTONDOWN, 0, MAKELPARAM(30, 30));
+    EXPECT_EQ(0, Cell(1, 1).marked);
+    Key(VK_NEXT);
+    EXPECT_EQ(-100, app->canvas.viewOffsetY);
+}
+
+TEST_F(CanvasFixture, MarkingShowsYellowAndAnEmptyPositionEndsTheRun) {
+    NewTable();
+    MakeBoxes({{2, 2}, {3, 2}});
+    ClickCell(2, 2);
+    ClickCell(3, 2);
+    EXPECT_EQ(1, Cell(2, 2).selected);
+    EXPECT_EQ(1, Cell(3, 2).selected);
+    EXPECT_EQ(RGB(0, 0, 0x8B), Shown(2 * kPitch + 14, 2 * kPitch + 14));
+
+    ClickCell(6, 6); // a guide cell: marked, and the run ends
+    EXPECT_EQ(1, Cell(6, 6).marked);
+    EXPECT_EQ(0, Cell(2, 2).selected);
+    EXPECT_EQ(0, Cell(3, 2).selected);
+    EXPECT_EQ(0, app->doc.selectionCount);
+    EXPECT_EQ(RGB(255, 255, 0), Shown(6 * kPitch + 14, 6 * kPitch + 14));
+}
+
+TEST_F(CanvasFixture, ThreeBoxRunMergesAndUndoBringsTheCellsBack) {
+    NewTable();
+    MakeBoxes({{2, 4}, {3, 4}, {4, 4}, {2, 5}});
+    CellRecord before = Cell(2, 4);
+    ClickCell(2, 4);
+    ClickCell(3, 4);
+    ClickCell(4, 4);
+    EXPECT_EQ(3, app->doc.selectionCount);
+    DispatchCommand(*app, kMergeHorizontal, 0);
+    EXPECT_EQ(1, Cell(3, 4).covered);
+    EXPECT_EQ(Cell(4, 4).right, Cell(2, 4).right);
+    // The merged box is one white box over the gaps between the three cells.
+    EXPECT_EQ(RGB(255, 255, 255), Shown(3 * kPitch + 3, 4 * kPitch + 12));
+
+    // Skipping a box ends the run; clicking the second box again deselects only it.
+    ClickCell(2, 5);
+    ClickCell(2, 4);
+    EXPECT_EQ(0, Cell(2, 5).selected); // (2,4) spans three columns, (2,5) one: the run broke
+    ClickCell(2, 5);
+    EXPECT_EQ(1, Cell(2, 5).selected);
+
+    DispatchCommand(*app, 1051, 0); // Undo
+    EXPECT_EQ(0, Cell(3, 4).covered);
+    EXPECT_EQ(before.right, Cell(2, 4).right);
+}
+
+TEST_F(CanvasFixture, CreateLineDrawsAConnectorAlongTheTopEdge) {
+    NewTable();
+    ClickCell(3, 5);
+    ClickCell(7, 5);
+    DispatchCommand(*app, kCreateLine, 0);
+    EXPECT_EQ(1, Cell(3, 5).hLineOn);
+    // The line runs one pixel above the top of the boxes from column 3 to beyond column 7.
+    int y = 5 * kPitch + 2 + 2 - 1;
+    EXPECT_EQ(RGB(0, 0, 0), Shown(5 * kPitch + 12, y));
+}
+
+TEST_F(CanvasFixture, EditModeOpensOnlyOnFreeBoxesAndAcceptWritesBack) {
+    NewTable();
+    MakeBoxes({{1, 1}, {2, 1}});
+    DispatchCommand(*app, kEditTextMode, 0);
+    ASSERT_EQ(2, app->shell.leftMouseMode);
+    bool textBoxHadFocus = false;
+
+    {
+        DialogDriver accept([&](HWND dialog) {
+            textBoxHadFocus = GetFocus() == GetDlgItem(dialog, 10310);
+            SetDlgItemTextW(dialog, 10310, L"Hola");
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(10280, BN_CLICKED), 0);
+        });
+        ClickCell(5, 5); // a guide cell: nothing opens
+        EXPECT_EQ(0, accept.Opened());
+        ClickCell(1, 1);
+        EXPECT_EQ(1, accept.Opened());
+    }
+    EXPECT_EQ(u"Hola", FieldText(Cell(1, 1).text));
+    EXPECT_TRUE(textBoxHadFocus); // typing goes into the text first
+    EXPECT_EQ(0, app->canvas.textDialogOpen);
+
+    {
+        app->doc.cellGrid(2, 1).cancelled = 1;
+        DialogDriver never(
+            [&](HWND dialog) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(10270, BN_CLICKED), 0); });
+        ClickCell(2, 1);
+        EXPECT_EQ(0, never.Opened());
+    }
+    {
+        DialogDriver cancel([&](HWND dialog) {
+            SetDlgItemTextW(dialog, 10310, L"Cambio");
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(10270, BN_CLICKED), 0);
+        });
+        ClickCell(1, 1);
+        EXPECT_EQ(1, cancel.Opened());
+    }
+    EXPECT_EQ(u"Hola", FieldText(Cell(1, 1).text));
+}
+
+TEST_F(CanvasFixture, InsertImageOnlyOnBoxesKeepsTheFormerColour) {
+    NewTable();
+    MakeBoxes({{1, 1}});
+    DispatchCommand(*app, kInsertImageMode, 0);
+    int asked = 0;
+    SetFileDialogSeam([&](OPENFILENAMEW& request, bool) {
+        ++asked;
+        wcscpy_s(request.lpstrFile, request.nMaxFile, L"C:\\pics\\boss.png");
+        return true;
+    });
+    ClickCell(4, 4);
+    EXPECT_EQ(0, asked);
+    ClickCell(1, 1);
+    EXPECT_EQ(1, asked);
+    EXPECT_EQ("C:\\pics\\boss.png|16777215", FieldText(Cell(1, 1).imageSpec));
+    EXPECT_EQ(kNoColor, Cell(1, 1).backColor);
+}
+
+TEST_F(CanvasFixture, InsertIconStoresThePathOnAGuideCellToo) {
+    NewTable();
+    DispatchCommand(*app, kInsertIconMode, 0);
+    SetFileDialogSeam([&](OPENFILENAMEW& request, bool) {
+        wcscpy_s(request.lpstrFile, request.nMaxFile, L"C:\\icons\\star.ico");
+        return true;
+    });
+    ClickCell(3, 3);
+    EXPECT_EQ("C:\\icons\\star.ico", FieldText(Cell(3, 3).iconPath));
+    SetFileDialogSeam([&](OPENFILENAMEW&, bool) { return false; }); // cancelled: nothing changes
+    ClickCell(4, 3);
+    EXPECT_EQ("", FieldText(Cell(4, 3).iconPath));
+}
+
+TEST_F(CanvasFixture, ScrollKeysAndWheelFollowTheirConditionsUnclamped) {
+    NewTable();
+    app->canvas.viewOffsetY = -50;
+    Key(VK_PRIOR);
+    EXPECT_EQ(50, app->canvas.viewOffsetY);
+    Key(VK_UP);
+    EXPECT_EQ(50, app->canvas.viewOffsetY);
+    Key(VK_DOWN);
+    EXPECT_EQ(49, app->canvas.viewOffsetY);
+    Key(VK_END);
+    EXPECT_EQ(kScrollFloor, app->canvas.viewOffsetY);
+    Key(VK_DOWN);
+    EXPECT_EQ(kScrollFloor, app->canvas.viewOffsetY);
+    Key(VK_HOME);
+    EXPECT_EQ(0, app->canvas.viewOffsetY);
+
+    // A notch away from the user at the top does not move the view but still redraws it.
+    app->doc.cellGrid(0, 0).isBox = 1;
+    app->doc.cellGrid(0, 0).backColor = RGB(255, 0, 0);
+    Wheel(WHEEL_DELTA);
+    EXPECT_EQ(0, app->canvas.viewOffsetY);
+    EXPECT_EQ(RGB(255, 0, 0), Shown(12, 12));
+    Wheel(-WHEEL_DELTA);
+    EXPECT_EQ(-15, app->canvas.viewOffsetY);
+    // The table moved up with the view: the red box now starts 15 pixels higher.
+    EXPECT_EQ(RGB(255, 0, 0), Shown(12, 5));
+}
+
+TEST_F(CanvasFixture, AClickAboveTheTableWithThePositiveOffsetHitsRowZero) {
+    NewTable();
+    app->canvas.viewOffsetY = 50;
+    ClickAt(12, 40);
+    EXPECT_EQ(1, Cell(0, 0).marked);
+    // Further up the row is negative: off the grid, nothing is read or written.
+    ClickAt(12, 10);
+    EXPECT_EQ(1, Cell(0, 0).marked);
+}
+
+TEST_F(CanvasFixture, CaptureReadsTheShownPixel) {
+    NewTable();
+    MakeBoxes({{1, 1}});
+    app->doc.cellGrid(1, 1).backColor = RGB(255, 0, 0);
+    std::wstring label;
+    DialogDriver answer([&](HWND dialog) {
+        label = WindowText(GetDlgItem(dialog, 21003));
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(21004, BN_CLICKED), 0);
+    });
+    ClickCell(9, 9); // any accepted click redraws the table with the red box
+    SendMessageW(canvas, WM_RBUTTONDOWN, 0, MAKELPARAM(kPitch + 12, kPitch + 12));
+    EXPECT_EQ(static_cast<int32_t>(RGB(255, 0, 0)), app->canvas.capturedColor);
+    EXPECT_EQ(L"&&H000000FF", label); // the label doubles the ampersand to show one
+    // Below the short table the paper shows.
+    SendMessageW(canvas, WM_RBUTTONDOWN, 0, MAKELPARAM(500, 900));
+    EXPECT_EQ(0xFFFFFF, app->canvas.capturedColor);
+    EXPECT_EQ(L"&&H00FFFFFF", label);
+}
+
+TEST_F(CanvasFixture, EscapeThenNoKeepsTheWindowYesEndsIt) {
+    MessageBoxRecorder boxes({IDNO, IDYES});
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(app->shell.mainWindowEnded);
+    Key(VK_ESCAPE);
+    EXPECT_TRUE(app->shell.mainWindowEnded);
+    ASSERT_EQ(2u, boxes.Shown().size());
+}
+
+TEST_F(CanvasFixture, FavouritesOpenFromTheRightButtonOnceAtATime) {
+    NewTable();
+    DispatchCommand(*app, 1016, 0); // right button: "My Favorite Colors"
+    int guardWhileOpen = -1;
+    DialogDriver getOut([&](HWND dialog) {
+        guardWhileOpen = app->canvas.favouritesOpen;
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(31003, BN_CLICKED), 0);
+    });
+    SendMessageW(canvas, WM_RBUTTONDOWN, 0, MAKELPARAM(40, 40));
+    EXPECT_EQ(1, getOut.Opened());
+    EXPECT_EQ(1, guardWhileOpen);
+    EXPECT_EQ(0, app->canvas.favouritesOpen);
+}
