@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/MessageBox.h"
 #include "document/Selection.h"
+#include "render/AnsiText.h"
 #include "interaction/ColourCapture.h"
 #include "interaction/Favourites.h"
 #include "interaction/TextProperties.h"
@@ -36,16 +37,6 @@ void EditCellText(App& app, int column, int row) {
     app.canvas.textDialogOpen = 0;
 }
 
-std::string ToAnsi(const std::wstring& text) {
-    if (text.empty()) return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr,
-                        nullptr);
-    return out;
-}
-
 // Left mode 3: a picture for a chart box; the former background is kept behind the "|" so the
 // picture's transparent parts show it.
 void InsertImage(App& app, int column, int row) {
@@ -53,7 +44,7 @@ void InsertImage(App& app, int column, int row) {
     if (cell.isBox != 1) return;
     app.canvas.picturePath = PictureDialog(app, app.shell.mainWindow, app.canvas.picturePath);
     if (app.canvas.picturePath.empty()) return;
-    AssignField(cell.imageSpec, ToAnsi(app.canvas.picturePath) + "|" + std::to_string(cell.backColor));
+    AssignField(cell.imageSpec, WideToAnsi(app.canvas.picturePath) + "|" + std::to_string(cell.backColor));
     cell.backColor = kNoColor;
     RedrawCanvas(app);
 }
@@ -63,7 +54,7 @@ void InsertIcon(App& app, int column, int row) {
     CellRecord& cell = app.doc.cellGrid(column, row);
     app.canvas.iconPath = IconDialog(app, app.shell.mainWindow, app.canvas.iconPath);
     if (app.canvas.iconPath.empty()) return;
-    AssignField(cell.iconPath, ToAnsi(app.canvas.iconPath));
+    AssignField(cell.iconPath, WideToAnsi(app.canvas.iconPath));
     RedrawCanvas(app);
 }
 

@@ -2,6 +2,8 @@
 // the control fonts, and the focus kept across activation.
 #pragma once
 
+#include "render/AnsiText.h"
+
 #include "render/GdiObjects.h"
 
 #include <windows.h>
@@ -41,6 +43,3 @@ void KeepFocusAcrossActivation(HWND dialog, WPARAM activateParam, HWND& savedFoc
 // The text of a window as UTF-16.
 std::u16string WindowTextU16(HWND window);
 
-// ANSI text (the system code page) to and from UTF-16, for font names.
-std::wstring AnsiToWide(const std::string& text);
-std::string WideToAnsi(const std::wstring& text);

@@ -2,6 +2,8 @@
 // its box, decoded once and kept while the file stays the same.
 #pragma once
 
+#include "render/AnsiText.h"
+
 #include "render/GdiObjects.h"
 #include "render/PictureCache.h"
 
@@ -26,9 +28,6 @@ Picture LoadCellPicture(const std::wstring& path, int width, int height, COLORRE
 // does, with its messages, and what it yields is kept.
 void DrawPictureFile(PictureCache& cache, HDC target, const std::wstring& path, int x, int y, int width,
                      int height, COLORREF fill);
-
-// Paths are stored as ANSI text in the cell records.
-std::wstring AnsiToWide(std::string_view text);
 
 // Size and last-write time of a file; false when its attributes cannot be read.
 bool ReadFileStamp(const std::wstring& path, FileStamp& stamp);

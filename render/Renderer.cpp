@@ -1,6 +1,8 @@
 // The table renderer and the small routines of the redraw sequence.
 #include "render/Renderer.h"
 
+#include "render/AnsiText.h"
+
 #include "document/Spans.h"
 #include "render/NumberFormat.h"
 #include "render/Pictures.h"
@@ -106,15 +108,6 @@ void DrawConnectors(TableDrawing& d, const CellRecord& cell, int column, int row
     if (cell.hLineOn == 1) line(cell.hLineX1, cell.hLineY1, cell.hLineX2, cell.hLineY2);
 }
 
-std::wstring WidePath(std::string_view ansi) {
-    if (ansi.empty()) return {};
-    std::wstring wide(ansi.size(), L'\0');
-    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
-                                static_cast<int>(wide.size()));
-    wide.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return wide;
-}
-
 // Where a cell's picture goes inside its outline, by line thickness; thicker lines leave no room.
 bool PictureArea(int thickness, const CellBox& box, RECT& area) {
     static const int kShrink[] = {2, 3, 4, 5, 6};
@@ -131,7 +124,7 @@ bool PictureArea(int thickness, const CellBox& box, RECT& area) {
 void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
     std::string_view spec = FieldText(cell.imageSpec);
     size_t bar = spec.find('|');
-    std::wstring path = WidePath(spec.substr(0, bar));
+    std::wstring path = AnsiToWide(spec.substr(0, bar));
     if (!path.empty() && FileExists(path)) {
         RECT area;
         if (!PictureArea(d.thickness, box, area)) return;
@@ -155,7 +148,7 @@ void DrawIconPart(TableDrawing& d, const CellRecord& cell, const CellBox& box, i
     std::string_view iconPath = FieldText(cell.iconPath);
     if (iconPath.empty()) return;
     const int x = box.left + d.thickness, y = box.top + d.thickness;
-    std::wstring path = WidePath(iconPath);
+    std::wstring path = AnsiToWide(iconPath);
     if (FileExists(path)) {
         if (w <= 0 || h <= 0) return; // a zero size would load the icon at its own size
         HICON icon = static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, w, h, LR_LOADFROMFILE));

@@ -6,6 +6,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   render/PictureGeometry.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
+  render/AnsiText.cpp
   render/FontCache.cpp
   render/GdiObjects.cpp
   render/Export.cpp
