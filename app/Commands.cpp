@@ -8,6 +8,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
 #include "app/FileDialogs.h"
+#include "app/MainLayout.h"
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
@@ -18,6 +19,7 @@
 #include "render/Export.h"
 #include "render/Redraw.h"
 #include "render/Renderer.h"
+#include "render/ZoomedView.h"
 
 namespace {
 
@@ -31,6 +33,8 @@ void FocusCanvas(const App& app) {
 
 void SaveSettings(App& app) {
     Settings(app.shell, "save", SettingsPath());
+    // In a section of its own, after the settings' two sections.
+    SaveWindowPlacement(app.shell.mainWindow, SettingsPath());
 }
 
 void ShowMessage(App& app, const std::wstring& text, UINT type = MB_OK) {
@@ -48,15 +52,18 @@ void FinishTableShown(App& app) {
 void NewTableCommand(App& app, const NewPreset& preset) {
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     // Cleared with the paper colour of the table being replaced.
-    ClearToPaper(app.render.viewPicture, app.doc);
+    const COLORREF paper = app.doc.paperColor & 0xFFFFFF;
     ClearToPaper(app.render.tablePicture, app.doc);
-    DrawPageGuides(app.render.tablePicture.Dc());
     ApplyNewPreset(app.doc, preset);
     ResetTextProperties(app.textProps);
     // The fresh grid is filled with the default background of new cells, white after the reset.
-    DrawNewTableGrid(app.render.tablePicture.Dc(), app.doc, preset.columns, preset.rows, kNewTableOrigin,
-                     kNewTableOrigin, kGuideGridColor, RGB(255, 255, 255));
-    CopyCanvasToView(app.render, 0, app.canvas.viewOffsetY);
+    auto draw = [&](HDC dc) {
+        DrawPageGuides(dc);
+        DrawNewTableGrid(dc, app.doc, preset.columns, preset.rows, kNewTableOrigin, kNewTableOrigin,
+                         kGuideGridColor, RGB(255, 255, 255));
+    };
+    draw(app.render.tablePicture.Dc());
+    ComposeView(app.render, paper, app.canvas.viewOffsetX, app.canvas.viewOffsetY, draw);
     ShowCanvas(app);
     FinishTableShown(app);
 }

@@ -5,14 +5,20 @@
 #include "app/CommandStates.h"
 #include "app/Commands.h"
 #include "app/DialogTemplate.h"
+#include "app/MainLayout.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
+#include "app/Settings.h"
 #include "app/WindowInit.h"
+#include "interaction/CanvasView.h"
+#include "render/Dpi.h"
 #include "render/Redraw.h"
+#include "render/ViewGeometry.h"
 
 namespace {
 
 constexpr wchar_t kAppProperty[] = L"Cuadrix.App";
+constexpr UINT kDpiChangedMessage = 0x02E0; // WM_DPICHANGED, not in every SDK
 
 void CreateControls(HWND window) {
     CreateChild(window, L"STATIC", L"", 0x50800100, 22, 22, 1122, 936, kCanvasId);
@@ -33,12 +39,31 @@ void OnCreate(App& app, HWND window) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     CreateControls(window);
+    CreateScrollBars(window);
     // Attached after the size is set: the outer size stays, the client area loses the bar's height.
     BuildMenuBar(app);
     InstallCanvasHandler(app, GetDlgItem(window, kCanvasId));
     InstallRulerPainters(app, window);
+    // The table is shown at the screen's scale unless the user zooms.
+    app.render.screenDpi = WindowDpi(window);
+    app.canvas.defaultZoom = ZoomForDpi(app.render.screenDpi);
+    app.render.zoomPercent = app.canvas.defaultZoom;
+    PlaceMainWindow(window, SettingsPath());
 
     InitialiseMainWindow(app, window);
+    LayoutMainWindow(app, window);
+}
+
+// The window moved to a screen of another DPI: it takes the size the system suggests, its
+// controls are laid out anew in WM_SIZE, and a view at the old screen's scale takes the new one.
+void OnDpiChanged(App& app, HWND window, WPARAM wParam, const RECT& suggested) {
+    const int dpi = HIWORD(wParam);
+    if (app.render.zoomPercent == app.canvas.defaultZoom) app.render.zoomPercent = ZoomForDpi(dpi);
+    app.canvas.defaultZoom = ZoomForDpi(dpi);
+    app.render.screenDpi = dpi;
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutMainWindow(app, window);
 }
 
 void OnActivate(App& app, HWND window, WPARAM wParam) {
@@ -64,6 +89,23 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         DispatchCommand(*app, LOWORD(wParam), HIWORD(wParam));
         break;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) LayoutMainWindow(*app, window);
+        break;
+    case WM_GETMINMAXINFO:
+        LimitMainWindowSize(window, *reinterpret_cast<MINMAXINFO*>(lParam));
+        return TRUE;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        OnScrollBar(*app, reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+        return TRUE;
+    case kDpiChangedMessage:
+        OnDpiChanged(*app, window, wParam, *reinterpret_cast<const RECT*>(lParam));
+        return TRUE;
+    case WM_CLOSE:
+        // The close box asks the same question as Escape.
+        AskExitQuestion(*app);
+        return TRUE;
     case WM_DESTROY:
         RemovePropW(window, kAppProperty);
         if (app->shell.mainWindow == window) {
@@ -76,7 +118,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 std::vector<WORD> MainTemplate() {
-    return BuildDialogTemplate(kMainWindowStyle, kMainWindowExStyle, 100, 100, L"");
+    return BuildDialogTemplate(kMainWindowStyle | kMainWindowFrame, kMainWindowExStyle, 100, 100, L"");
 }
 
 } // namespace

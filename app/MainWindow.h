@@ -10,6 +10,9 @@ constexpr int kMainClientWidth = 1155;
 constexpr int kMainClientHeight = 990;
 constexpr DWORD kMainWindowStyle = 0x94C200D4;
 constexpr DWORD kMainWindowExStyle = 0x00010000;
+// Added to the style above: the window can be resized, maximised and closed (the close box asks
+// the exit question).
+constexpr DWORD kMainWindowFrame = WS_THICKFRAME | WS_MAXIMIZEBOX | WS_SYSMENU;
 constexpr int kHorizontalRulerId = 1035;
 constexpr int kVerticalRulerId = 1036;
 constexpr int kRulerButtonId = 1111;

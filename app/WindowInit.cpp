@@ -12,6 +12,7 @@
 #include "document/Selection.h"
 #include "document/WorkFile.h"
 #include "interaction/TextStyle.h"
+#include "render/Dpi.h"
 #include "render/Redraw.h"
 #include "render/Renderer.h"
 
@@ -113,6 +114,9 @@ bool OfferFileAssociation(const AssociationPlaces& places) {
 }
 
 int RunProgram() {
+    // Before any window exists: the system then neither stretches the windows nor scales the
+    // resolution the program reads.
+    DeclareDpiAwareness();
     // The document alone is some 13 MB: the state lives on the heap for the whole run.
     static auto app = std::make_unique<App>();
     Settings(app->shell, "get", SettingsPath());

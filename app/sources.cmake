@@ -11,6 +11,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/FileDialogs.cpp
   app/MessageBox.cpp
   app/MainWindow.cpp
+  app/MainLayout.cpp
   app/Menu.cpp
   app/Settings.cpp
   app/Association.cpp

@@ -9,10 +9,12 @@
 #include "app/MessageBox.h"
 #include "document/Selection.h"
 #include "render/AnsiText.h"
+#include "interaction/CanvasView.h"
 #include "interaction/ColourCapture.h"
 #include "interaction/Favourites.h"
 #include "interaction/TextProperties.h"
 #include "render/Redraw.h"
+#include "render/ViewGeometry.h"
 
 #include <string>
 
@@ -63,9 +65,20 @@ void ScrollBy(App& app, int32_t step) {
 }
 
 void AfterScroll(App& app) {
-    RedrawCanvas(app);
-    RedrawVerticalRuler(app);
-    if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
+    AfterViewMoved(app, false);
+}
+
+// Ctrl with plus, minus or 0 (main keyboard or keypad) zooms around the canvas's centre.
+bool ZoomKey(App& app, WPARAM key) {
+    if (GetKeyState(VK_CONTROL) >= 0) return false;
+    const SIZE view = CanvasViewSize(app);
+    int zoom = 0;
+    if (key == VK_OEM_PLUS || key == VK_ADD) zoom = NextZoomStep(app.render.zoomPercent, 1);
+    else if (key == VK_OEM_MINUS || key == VK_SUBTRACT) zoom = NextZoomStep(app.render.zoomPercent, -1);
+    else if (key == '0' || key == VK_NUMPAD0) zoom = app.canvas.defaultZoom;
+    else return false;
+    SetZoom(app, zoom, view.cx / 2, view.cy / 2);
+    return true;
 }
 
 int ClientX(LPARAM lParam) {
@@ -103,9 +116,12 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
     case WM_KEYDOWN:
         OnCanvasKeyDown(*app, wParam);
         break;
-    case WM_MOUSEWHEEL:
-        OnCanvasWheel(*app, wParam);
+    case WM_MOUSEWHEEL: {
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ScreenToClient(canvas, &at);
+        OnCanvasWheel(*app, wParam, at.x, at.y);
         break;
+    }
     }
     return CallWindowProcW(previous, canvas, message, wParam, lParam);
 }
@@ -113,15 +129,20 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
 } // namespace
 
 GridHit PixelToCell(const Document& doc, int32_t viewOffsetY, int x, int y) {
+    return PixelToCell(doc, 100, 0, viewOffsetY, x, y);
+}
+
+GridHit PixelToCell(const Document& doc, int zoomPercent, int32_t viewOffsetX, int32_t viewOffsetY, int x,
+                    int y) {
     int pitchX = doc.cellWidth + doc.separation;
     int pitchY = doc.cellHeight + doc.separation;
     if (pitchX <= 0 || pitchY <= 0) return {-1, -1};
-    return {x / pitchX, (y - viewOffsetY) / pitchY};
+    return {CanvasToTable(x, viewOffsetX, zoomPercent) / pitchX, CanvasToTable(y, viewOffsetY, zoomPercent) / pitchY};
 }
 
 void OnCanvasLeftDown(App& app, int x, int y) {
     if (app.canvas.canvasActive == 0) return;
-    GridHit hit = PixelToCell(app.doc, app.canvas.viewOffsetY, x, y);
+    GridHit hit = PixelToCell(app.doc, app.render.zoomPercent, app.canvas.viewOffsetX, app.canvas.viewOffsetY, x, y);
     // Positions off the grid (far right, or above the table with a positive view offset) are
     // neither read nor written.
     if (!InGrid(hit.column, hit.row)) return;
@@ -162,11 +183,14 @@ void OnCanvasRightDown(App& app, int x, int y) {
 }
 
 void OnCanvasKeyDown(App& app, WPARAM key) {
+    if (ZoomKey(app, key)) return;
     int32_t& offset = app.canvas.viewOffsetY;
+    // Half the table picture, further where the view is shorter than the zoomed picture needs.
+    const int32_t floor = VerticalFloor(app);
     // The condition is tested before the step and the result is not clamped.
     switch (key) {
     case VK_DOWN:
-        if (offset <= kScrollFloor) return;
+        if (offset <= floor) return;
         ScrollBy(app, -kArrowStep);
         break;
     case VK_UP:
@@ -174,7 +198,7 @@ void OnCanvasKeyDown(App& app, WPARAM key) {
         ScrollBy(app, kArrowStep);
         break;
     case VK_NEXT:
-        if (offset <= kScrollFloor) return;
+        if (offset <= floor) return;
         ScrollBy(app, -kPageStep);
         break;
     case VK_PRIOR:
@@ -182,7 +206,7 @@ void OnCanvasKeyDown(App& app, WPARAM key) {
         ScrollBy(app, kPageStep);
         break;
     case VK_END:
-        offset = kScrollFloor;
+        offset = floor;
         break;
     case VK_HOME:
         offset = 0;
@@ -196,11 +220,19 @@ void OnCanvasKeyDown(App& app, WPARAM key) {
     AfterScroll(app);
 }
 
-void OnCanvasWheel(App& app, WPARAM wParam) {
+void OnCanvasWheel(App& app, WPARAM wParam, int x, int y) {
     unsigned delta = HIWORD(wParam);
     int32_t step = delta > 0x8000 ? -kWheelStep : kWheelStep;
+    if (LOWORD(wParam) & MK_CONTROL) {
+        ZoomByWheel(app, step > 0 ? 1 : -1, x, y);
+        return;
+    }
+    if (LOWORD(wParam) & MK_SHIFT) {
+        ScrollHorizontallyTo(app, app.canvas.viewOffsetX + step);
+        return;
+    }
     int32_t& offset = app.canvas.viewOffsetY;
-    if ((step < 0 && offset > kScrollFloor) || (step > 0 && offset < 0)) offset += step;
+    if ((step < 0 && offset > VerticalFloor(app)) || (step > 0 && offset < 0)) offset += step;
     AfterScroll(app);
 }
 

@@ -11,7 +11,7 @@ struct App;
 struct Document;
 
 constexpr int kCanvasId = 1001;
-constexpr int32_t kScrollFloor = -561; // half the table picture's height
+constexpr int32_t kScrollFloor = -561; // half the table picture's height at 100 %
 constexpr int kArrowStep = 1;
 constexpr int kPageStep = 100;
 constexpr int kWheelStep = 15;
@@ -19,6 +19,8 @@ constexpr int kWheelStep = 15;
 struct CanvasState {
     int32_t canvasActive = 0;
     int32_t viewOffsetY = 0; // 0 shows the top; negative values scroll down
+    int32_t viewOffsetX = 0; // 0 shows the left edge; negative values scroll right
+    int32_t defaultZoom = 100; // the screen's scale; Ctrl+0 returns to it
     int32_t textDialogOpen = 0;
     int32_t favouritesOpen = 0;
     int32_t capturedColor = 0;
@@ -34,6 +36,10 @@ struct GridHit {
     int row;
 };
 GridHit PixelToCell(const Document& doc, int32_t viewOffsetY, int x, int y);
+// The same through the zoom and both view offsets: the canvas pixel is mapped to a table pixel
+// first (CanvasToTable).
+GridHit PixelToCell(const Document& doc, int zoomPercent, int32_t viewOffsetX, int32_t viewOffsetY, int x,
+                    int y);
 
 // Replaces the canvas control's window procedure by the canvas input handler.
 void InstallCanvasHandler(App& app, HWND canvas);
@@ -49,4 +55,5 @@ void OnCanvasLeftDown(App& app, int x, int y);
 void OnCanvasLeftUp(App& app);
 void OnCanvasRightDown(App& app, int x, int y);
 void OnCanvasKeyDown(App& app, WPARAM key);
-void OnCanvasWheel(App& app, WPARAM wParam);
+// The wheel scrolls vertically; with Shift sideways, with Ctrl it zooms around (x, y).
+void OnCanvasWheel(App& app, WPARAM wParam, int x = 0, int y = 0);

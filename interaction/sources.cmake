@@ -4,6 +4,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   interaction/Canvas.cpp
+  interaction/CanvasView.cpp
   interaction/ColourCapture.cpp
   interaction/ColourDialog.cpp
   interaction/DialogParts.cpp

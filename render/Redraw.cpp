@@ -5,22 +5,9 @@
 #include "app/MainWindow.h"
 #include "render/Renderer.h"
 #include "render/Rulers.h"
-
-#include <algorithm>
+#include "render/ZoomedView.h"
 
 namespace {
-
-// The table picture copied at (0, offset) covers the view picture except a strip of |offset|
-// rows at the top or the bottom: only that strip needs the paper.
-void ClearViewOutsideCopy(RenderState& render, const Document& doc, int offset) {
-    Picture& view = render.viewPicture;
-    const int h = view.Height();
-    if (offset > 0) {
-        FillSolid(view.Dc(), RECT{0, 0, view.Width(), std::min(offset, h)}, doc.paperColor & 0xFFFFFF);
-    } else if (offset < 0) {
-        FillSolid(view.Dc(), RECT{0, std::max(h + offset, 0), view.Width(), h}, doc.paperColor & 0xFFFFFF);
-    }
-}
 
 void Show(HWND control, const Picture& picture) {
     if (!control || !picture) return;
@@ -70,33 +57,26 @@ LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lPara
 void RedrawCanvas(App& app) {
     RenderState& render = app.render;
     if (!render.tablePicture || !render.viewPicture) return;
-    ClearToPaper(render.tablePicture, app.doc);
-    ClearViewOutsideCopy(render, app.doc, app.canvas.viewOffsetY);
-    DrawPageGuides(render.tablePicture.Dc());
-    DrawTable(render, app.doc, app.shell.characterSet, render.tablePicture.Dc(), app.doc.tableColumns,
-              app.doc.tableRows, 2, 2, app.doc.lineColor & 0xFFFFFF);
-    CopyCanvasToView(render, 0, app.canvas.viewOffsetY);
+    const Document& doc = app.doc;
+    auto draw = [&](HDC dc) {
+        DrawPageGuides(dc);
+        DrawTable(render, doc, app.shell.characterSet, dc, doc.tableColumns, doc.tableRows, 2, 2,
+                  doc.lineColor & 0xFFFFFF);
+    };
+    ClearToPaper(render.tablePicture, doc);
+    draw(render.tablePicture.Dc());
+    ComposeView(render, doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY, draw);
     ShowCanvas(app);
 }
 
 void RedrawVerticalRuler(App& app) {
-    RenderState& render = app.render;
-    if (!render.rulerPicture || !render.rulerView) return;
-    ClearToPaper(render.rulerPicture, app.doc);
-    ClearToPaper(render.rulerView, app.doc);
-    DrawRulerStyle(render, app.doc, app.shell.rulerStyle, render.rulerPicture.Dc(),
-                   render.rulerPicture.Width(), render.rulerPicture.Height(), 1);
-    CopyRulerToView(render, 0, app.canvas.viewOffsetY);
-    Show(Control(app, kVerticalRulerId), render.rulerView);
+    DrawShownVerticalRuler(app.render, app.doc, app.shell.rulerStyle, app.canvas.viewOffsetY);
+    Show(Control(app, kVerticalRulerId), app.render.rulerView);
 }
 
 void RedrawRulers(App& app) {
-    RenderState& render = app.render;
-    if (render.horizontalRulerPicture) {
-        Picture& ruler = render.horizontalRulerPicture;
-        DrawRulerStyle(render, app.doc, app.shell.rulerStyle, ruler.Dc(), ruler.Width(), ruler.Height(), 0);
-        Show(Control(app, kHorizontalRulerId), ruler);
-    }
+    DrawShownHorizontalRuler(app.render, app.doc, app.shell.rulerStyle, app.canvas.viewOffsetX);
+    Show(Control(app, kHorizontalRulerId), app.render.horizontalRulerPicture);
     RedrawVerticalRuler(app);
 }
 

@@ -29,4 +29,9 @@ struct RenderState {
     FontCache fonts;
     PictureCache pictureCache; // decoded cell pictures, reused while their files stay the same
     WNDPROC previousRulerProc = nullptr; // the ruler controls' own window procedure
+
+    // The canvas shows the table at this zoom (percent of the table's own pixels); the rulers
+    // follow it. Their thickness and labels follow the screen's DPI.
+    int zoomPercent = 100;
+    int screenDpi = 96;
 };

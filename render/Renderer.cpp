@@ -2,6 +2,7 @@
 #include "render/Renderer.h"
 
 #include "render/AnsiText.h"
+#include "render/Dpi.h"
 
 #include "document/Spans.h"
 #include "render/NumberFormat.h"
@@ -254,7 +255,7 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
                    doc,
                    TargetState{target},
                    characterSet,
-                   GetDeviceCaps(target, LOGPIXELSY),
+                   kTableDpi, // the table's pixels are the same on every screen; the zoom scales them
                    thickness,
                    doc.separation,
                    offsetX,

@@ -1,16 +1,18 @@
 // The three ruler styles: strokes, colours, labels and their fonts.
 #include "render/Rulers.h"
 
+#include "render/Dpi.h"
 #include "render/Renderer.h"
 #include "render/TextLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 namespace {
 
 HFONT LabelFont(RenderState& render, HDC target, int points) {
-    const int height = -static_cast<int>(std::lround(points * GetDeviceCaps(target, LOGPIXELSY) / 72.0));
+    const int height = -static_cast<int>(std::lround(points * kTableDpi / 72.0));
     return CachedFont(render.fonts,
                       MakeFontKey("Tahoma", height, 700, false, false, false, DEFAULT_CHARSET, 0), target);
 }
@@ -71,7 +73,8 @@ void DrawUnitRuler(RenderState& render, HDC target, int width, int height, int u
     RulerDrawing ruler(target, vertical, width, height);
     SelectObject(target, LabelFont(render, target, 6));
     // Each axis is measured with its own resolution.
-    const double ppi = GetDeviceCaps(target, vertical ? LOGPIXELSY : LOGPIXELSX);
+    // The rulers measure the table, whose pixels are 96 to the inch on every screen.
+    const double ppi = kTableDpi;
     const int length = vertical ? height : width;
     if (percent <= 0) {
         for (int i = 0;; ++i) {
@@ -149,7 +152,9 @@ void DrawRulerStyle(RenderState& render, const Document& doc, int rulerStyle, HD
         DrawUnitRuler(render, target, width, height, 1, orientation, 0);
         break;
     case 2:
-        DrawPixelRuler(render, target, width, height, 1200, orientation);
+        // Labels up to 1200 at least, further where a small zoom shows more of the table.
+        DrawPixelRuler(render, target, width, height, std::max(1200, orientation == 0 ? width : height),
+                       orientation);
         break;
     case 3:
         DrawCellRuler(render, doc, target, width, height, orientation);

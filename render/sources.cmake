@@ -4,6 +4,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   render/NumberFormat.cpp
   render/PictureCache.cpp
   render/PictureGeometry.cpp
+  render/ViewGeometry.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   render/AnsiText.cpp
@@ -15,5 +16,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/Redraw.cpp
   render/Renderer.cpp
   render/Rulers.cpp
+  render/Dpi.cpp
+  render/ZoomedView.cpp
   render/TextLayout.cpp
 )

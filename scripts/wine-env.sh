@@ -1,5 +1,7 @@
 # Sourced by the test and run scripts: a project-local Wine prefix, a display and one wineserver
 # kept alive for the whole run.  Usage: source scripts/wine-env.sh PREFIX_DIR
+# CUADRIX_LOGPIXELS (96 unless set) is the screen resolution the prefix is made with; use a prefix
+# of its own for each value.
 cuadrix_prefix_dir=$1
 export WINEPREFIX="$cuadrix_prefix_dir"
 export WINEDEBUG=-all
@@ -26,22 +28,24 @@ cuadrix_start_xvfb() {
 }
 
 cuadrix_make_prefix() {
+    local dpi=${CUADRIX_LOGPIXELS:-96} dpi_hex
+    dpi_hex=$(printf '%08x' "$dpi")
     if [ ! -f "$WINEPREFIX/.cuadrix-ready-2" ]; then
         rm -rf "$WINEPREFIX"
         mkdir -p "$(dirname "$WINEPREFIX")"
         wineboot -i >/dev/null 2>&1
         wineserver -w
-        # Deterministic rendering: 96 DPI, no crash dialog, and the usual Windows faces mapped to
-        # installed fonts instead of one fallback face.
+        # Deterministic rendering: 96 DPI (or the one asked for), no crash dialog, and the usual
+        # Windows faces mapped to installed fonts instead of one fallback face.
         local reg="$WINEPREFIX/cuadrix.reg"
-        cat >"$reg" <<'REG'
+        cat >"$reg" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\Control Panel\Desktop]
-"LogPixels"=dword:00000060
+"LogPixels"=dword:$dpi_hex
 
 [HKEY_CURRENT_CONFIG\Software\Fonts]
-"LogPixels"=dword:00000060
+"LogPixels"=dword:$dpi_hex
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000

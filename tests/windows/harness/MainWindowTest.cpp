@@ -48,7 +48,7 @@ TEST_F(MainWindowFixture, HasTheCanvasRulersAndButtonAtTheirPlaces) {
     EXPECT_EQ(22, vertical.top);
     RECT button = ChildRect(window, kRulerButtonId);
     EXPECT_EQ(22, button.right - button.left);
-    EXPECT_EQ(static_cast<LONG_PTR>(kMainWindowStyle) & ~static_cast<LONG_PTR>(WS_VISIBLE),
+    EXPECT_EQ(static_cast<LONG_PTR>(kMainWindowStyle | kMainWindowFrame) & ~static_cast<LONG_PTR>(WS_VISIBLE),
               GetWindowLongPtrW(window, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VISIBLE));
     EXPECT_EQ(L"Organigrama", WindowText(window));
 }

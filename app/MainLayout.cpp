@@ -1,0 +1,133 @@
+#include "app/MainLayout.h"
+
+#include "app/App.h"
+#include "app/DialogTemplate.h"
+#include "app/MainWindow.h"
+#include "interaction/CanvasView.h"
+#include "render/Dpi.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// The settings section of the window's placement, after the two sections of the settings.
+constexpr wchar_t kPlacementSection[] = L"Window";
+
+// The specified places at 96 DPI: canvas at (22, 22) and 1122 x 936 in a client area of
+// 1155 x 990 less one row of menu bar.
+constexpr int kCanvasLeft = 22;
+constexpr int kCanvasTop = 22;
+constexpr int kCanvasWidth = 1122;
+constexpr int kCanvasHeight = 936;
+constexpr int kRulerThickness96 = 21;
+
+RECT Box(int x, int y, int w, int h) {
+    return RECT{x, y, x + std::max(w, 0), y + std::max(h, 0)};
+}
+
+int ReadNumber(const std::wstring& iniPath, const wchar_t* key, int fallback) {
+    return static_cast<int>(GetPrivateProfileIntW(kPlacementSection, key, fallback, iniPath.c_str()));
+}
+
+void WriteNumber(const std::wstring& iniPath, const wchar_t* key, int value) {
+    WritePrivateProfileStringW(kPlacementSection, key, std::to_wstring(value).c_str(), iniPath.c_str());
+}
+
+void Move(HWND window, int id, const RECT& r) {
+    if (HWND child = GetDlgItem(window, id))
+        SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow) {
+    auto s = [dpi](int length) { return ScaleForDpi(length, dpi); };
+    const int left = s(kCanvasLeft), top = s(kCanvasTop);
+    const int rightMargin = s(kMainClientWidth - kCanvasLeft - kCanvasWidth);
+    const int bottomMargin = std::max(s(kMainClientHeight - kCanvasTop - kCanvasHeight) - menuRow, s(8));
+    const int width = std::max(clientWidth - left - rightMargin, 1);
+    const int height = std::max(clientHeight - top - bottomMargin, 1);
+    const int thickness = s(kRulerThickness96);
+    MainLayout layout{};
+    layout.canvas = Box(left, top, width, height);
+    layout.horizontalRuler = Box(left, s(1), width + 1, thickness);
+    layout.verticalRuler = Box(s(1), top, thickness, height + 1);
+    layout.button = Box(0, 0, s(22), s(22));
+    layout.verticalBar = Box(left + width, top, rightMargin, height);
+    layout.horizontalBar = Box(left, top + height, width, bottomMargin);
+    return layout;
+}
+
+void CreateScrollBars(HWND window) {
+    CreateChild(window, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 0, 0,
+                kVerticalScrollBarId);
+    CreateChild(window, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_HORZ, 0, 0, 0, 0,
+                kHorizontalScrollBarId);
+}
+
+void LayoutMainWindow(App& app, HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    if (client.right <= 0 || client.bottom <= 0) return; // minimised
+    const int dpi = WindowDpi(window);
+    app.render.screenDpi = dpi;
+    const MainLayout layout =
+        ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi));
+    Move(window, kCanvasId, layout.canvas);
+    Move(window, kHorizontalRulerId, layout.horizontalRuler);
+    Move(window, kVerticalRulerId, layout.verticalRuler);
+    Move(window, kRulerButtonId, layout.button);
+    Move(window, kVerticalScrollBarId, layout.verticalBar);
+    Move(window, kHorizontalScrollBarId, layout.horizontalBar);
+    OnCanvasResized(app);
+}
+
+void PlaceMainWindow(HWND window, const std::wstring& iniPath) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    const int width = ReadNumber(iniPath, L"Width", 0), height = ReadNumber(iniPath, L"Height", 0);
+    if (width > 0 && height > 0) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        placement.rcNormalPosition =
+            Box(ReadNumber(iniPath, L"Left", 0), ReadNumber(iniPath, L"Top", 0), width, height);
+        // A place on a screen that is no longer there is not restored.
+        if (MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONULL)) {
+            placement.showCmd = ReadNumber(iniPath, L"Maximized", 0) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+            SetWindowPlacement(window, &placement);
+            return;
+        }
+    }
+    const int dpi = WindowDpi(window);
+    RECT outer{0, 0, ScaleForDpi(kMainClientWidth, dpi), ScaleForDpi(kMainClientHeight, dpi)};
+    AdjustWindowRectForDpi(outer, style, false, exStyle, dpi);
+    const RECT work = WorkAreaOf(window);
+    const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+    if (w <= work.right - work.left && h <= work.bottom - work.top) {
+        SetWindowPos(window, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CenterInWorkArea(window);
+    } else {
+        SetWindowPos(window, nullptr, work.left, work.top, work.right - work.left, work.bottom - work.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void SaveWindowPlacement(HWND window, const std::wstring& iniPath) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!window || !GetWindowPlacement(window, &placement)) return;
+    const RECT& r = placement.rcNormalPosition;
+    WriteNumber(iniPath, L"Left", r.left);
+    WriteNumber(iniPath, L"Top", r.top);
+    WriteNumber(iniPath, L"Width", r.right - r.left);
+    WriteNumber(iniPath, L"Height", r.bottom - r.top);
+    WriteNumber(iniPath, L"Maximized", placement.showCmd == SW_SHOWMAXIMIZED || IsZoomed(window) ? 1 : 0);
+}
+
+void LimitMainWindowSize(HWND window, MINMAXINFO& limits) {
+    const int dpi = WindowDpi(window);
+    limits.ptMinTrackSize.x = ScaleForDpi(480, dpi);
+    limits.ptMinTrackSize.y = ScaleForDpi(360, dpi);
+}

@@ -1,0 +1,41 @@
+// The main window's size and the places of its controls. The controls keep their specified
+// 96-DPI places scaled to the screen's DPI; the canvas and the rulers take whatever the window
+// gives beyond the specified size, and the scroll bars lie in the margins right of and below the
+// canvas. The window's placement is kept in a settings section of its own.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct App;
+
+// Places of the controls for a client area of the given size at a DPI; `menuRow` is the height of
+// one row of the menu bar at that DPI.
+struct MainLayout {
+    RECT canvas;
+    RECT horizontalRuler;
+    RECT verticalRuler;
+    RECT button;
+    RECT verticalBar;
+    RECT horizontalBar;
+};
+MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow);
+
+// Creates the two scroll bars beside the canvas.
+void CreateScrollBars(HWND window);
+
+// Moves the controls to their places for the window's current client area and DPI and lets the
+// canvas's view follow.
+void LayoutMainWindow(App& app, HWND window);
+
+// Gives the new window its first size and place: the stored placement when there is one and it
+// lies on a screen; otherwise the specified client size at the screen's DPI, centred in the work
+// area, or the whole work area where that size does not fit.
+void PlaceMainWindow(HWND window, const std::wstring& iniPath);
+
+// Stores the window's placement (normal position and size, maximised or not).
+void SaveWindowPlacement(HWND window, const std::wstring& iniPath);
+
+// WM_GETMINMAXINFO: the smallest useful window.
+void LimitMainWindowSize(HWND window, MINMAXINFO& limits);

@@ -1,0 +1,153 @@
+#include "interaction/CanvasView.h"
+
+#include "app/App.h"
+#include "interaction/Canvas.h"
+#include "render/Redraw.h"
+#include "render/ViewGeometry.h"
+#include "render/ZoomedView.h"
+
+#include <algorithm>
+
+namespace {
+
+HWND Child(const App& app, int id) {
+    return app.shell.mainWindow ? GetDlgItem(app.shell.mainWindow, id) : nullptr;
+}
+
+void SetBar(HWND bar, int viewLength, int floor, int offset) {
+    if (!bar) return;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    info.nMin = 0;
+    info.nMax = floor < 0 ? viewLength - floor - 1 : 0;
+    info.nPage = floor < 0 ? static_cast<UINT>(viewLength) : 0;
+    info.nPos = std::clamp(-offset, 0, -floor);
+    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+}
+
+// The offset a scroll bar action asks for; `line` and `page` are the steps in pixels.
+int32_t BarTarget(HWND bar, int code, int32_t offset, int32_t floor, int line, int page) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(bar, SB_CTL, &info);
+    switch (code) {
+    case SB_LINEUP:
+        return offset + line;
+    case SB_LINEDOWN:
+        return offset - line;
+    case SB_PAGEUP:
+        return offset + page;
+    case SB_PAGEDOWN:
+        return offset - page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        return -info.nTrackPos;
+    case SB_TOP:
+        return 0;
+    case SB_BOTTOM:
+        return floor;
+    }
+    return offset;
+}
+
+void ClampOffsets(App& app) {
+    app.canvas.viewOffsetX = std::clamp(app.canvas.viewOffsetX, HorizontalFloor(app), 0);
+    // The specified keys may leave the view above its top; only a view below its new floor moves.
+    app.canvas.viewOffsetY = std::max(app.canvas.viewOffsetY, VerticalFloor(app));
+}
+
+} // namespace
+
+SIZE CanvasViewSize(const App& app) {
+    RECT client{};
+    HWND canvas = Child(app, kCanvasId);
+    if (!canvas || !GetClientRect(canvas, &client) || client.right <= 0 || client.bottom <= 0)
+        return SIZE{1122, 936};
+    return SIZE{client.right, client.bottom};
+}
+
+int32_t VerticalFloor(const App& app) {
+    return VerticalScrollFloor(CanvasViewSize(app).cy, kTablePictureSize, app.render.zoomPercent);
+}
+
+int32_t HorizontalFloor(const App& app) {
+    return HorizontalScrollFloor(CanvasViewSize(app).cx, kTablePictureSize, app.render.zoomPercent);
+}
+
+void ScrollHorizontallyTo(App& app, int32_t offset) {
+    offset = std::clamp(offset, HorizontalFloor(app), 0);
+    if (offset == app.canvas.viewOffsetX) return;
+    app.canvas.viewOffsetX = offset;
+    AfterViewMoved(app, true);
+}
+
+void AfterViewMoved(App& app, bool horizontalToo) {
+    RedrawCanvas(app);
+    if (horizontalToo) {
+        RedrawRulers(app);
+    } else {
+        RedrawVerticalRuler(app);
+    }
+    UpdateScrollBars(app);
+    if (HWND canvas = Child(app, kCanvasId)) SetFocus(canvas);
+}
+
+void UpdateScrollBars(App& app) {
+    const SIZE view = CanvasViewSize(app);
+    SetBar(Child(app, kVerticalScrollBarId), view.cy, VerticalFloor(app), app.canvas.viewOffsetY);
+    SetBar(Child(app, kHorizontalScrollBarId), view.cx, HorizontalFloor(app), app.canvas.viewOffsetX);
+}
+
+void OnScrollBar(App& app, HWND bar, int code) {
+    if (code == SB_ENDSCROLL) return;
+    const SIZE view = CanvasViewSize(app);
+    if (bar == Child(app, kVerticalScrollBarId)) {
+        const int32_t floor = VerticalFloor(app);
+        int32_t target = BarTarget(bar, code, app.canvas.viewOffsetY, floor, kWheelStep,
+                                   std::max(static_cast<int>(view.cy) - kWheelStep, 1));
+        target = std::clamp(target, floor, 0);
+        if (target == app.canvas.viewOffsetY) return;
+        app.canvas.viewOffsetY = target;
+        AfterViewMoved(app, false);
+    } else if (bar == Child(app, kHorizontalScrollBarId)) {
+        ScrollHorizontallyTo(app, BarTarget(bar, code, app.canvas.viewOffsetX, HorizontalFloor(app),
+                                            kWheelStep, std::max(static_cast<int>(view.cx) - kWheelStep, 1)));
+    }
+}
+
+void SetZoom(App& app, int zoomPercent, int anchorX, int anchorY) {
+    const int old = app.render.zoomPercent;
+    const int zoom = zoomPercent == kZoomToWidth ? ZoomToFit(CanvasViewSize(app).cx, kTablePictureSize)
+                                                 : ClampZoom(zoomPercent);
+    if (zoom != old) {
+        app.canvas.viewOffsetX = OffsetKeepingAnchor(anchorX, app.canvas.viewOffsetX, old, zoom);
+        app.canvas.viewOffsetY = OffsetKeepingAnchor(anchorY, app.canvas.viewOffsetY, old, zoom);
+        app.render.zoomPercent = zoom;
+    }
+    ClampOffsets(app);
+    AfterViewMoved(app, true);
+}
+
+void ZoomByWheel(App& app, int notches, int anchorX, int anchorY) {
+    int zoom = app.render.zoomPercent;
+    for (int i = 0; i < std::abs(notches); ++i)
+        zoom = NextZoomStep(zoom, notches);
+    SetZoom(app, zoom, anchorX, anchorY);
+}
+
+void OnCanvasResized(App& app) {
+    const SIZE view = CanvasViewSize(app);
+    FitViewPictures(app.render, view.cx, view.cy);
+    ClampOffsets(app);
+    if (app.render.tablePicture && app.canvas.canvasActive) {
+        RedrawCanvas(app);
+    } else if (app.render.viewPicture && app.render.tablePicture) {
+        ComposeView(app.render, app.doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY,
+                    [](HDC) {});
+    }
+    RedrawRulers(app);
+    UpdateScrollBars(app);
+    if (HWND canvas = Child(app, kCanvasId)) InvalidateRect(canvas, nullptr, FALSE);
+}

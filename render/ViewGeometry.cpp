@@ -1,0 +1,56 @@
+#include "render/ViewGeometry.h"
+
+#include <algorithm>
+#include <cstdint>
+
+int CanvasToTable(int canvasPixel, int offset, int zoomPercent) {
+    const int64_t shifted = static_cast<int64_t>(canvasPixel) - offset;
+    if (zoomPercent == 100) return static_cast<int>(shifted);
+    return static_cast<int>(shifted * 100 / std::max(zoomPercent, 1));
+}
+
+int TableToCanvas(int tablePixel, int offset, int zoomPercent) {
+    return static_cast<int>(static_cast<int64_t>(tablePixel) * zoomPercent / 100 + offset);
+}
+
+int ZoomedLength(int tableLength, int zoomPercent) {
+    return static_cast<int>(static_cast<int64_t>(tableLength) * zoomPercent / 100);
+}
+
+int VerticalScrollFloor(int viewHeight, int tablePictureHeight, int zoomPercent) {
+    const int zoomed = ZoomedLength(tablePictureHeight, zoomPercent);
+    return std::min(-(zoomed / 2), viewHeight - zoomed);
+}
+
+int HorizontalScrollFloor(int viewWidth, int tablePictureWidth, int zoomPercent) {
+    return std::min(0, viewWidth - ZoomedLength(tablePictureWidth, zoomPercent));
+}
+
+int NextZoomStep(int zoomPercent, int direction) {
+    if (direction > 0) {
+        for (int step : kZoomSteps)
+            if (step > zoomPercent) return step;
+        return ClampZoom(zoomPercent);
+    }
+    for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it)
+        if (*it < zoomPercent) return *it;
+    return ClampZoom(zoomPercent);
+}
+
+int ClampZoom(int zoomPercent) {
+    return std::clamp(zoomPercent, kMinZoom, kMaxZoom);
+}
+
+int ZoomForDpi(int dpi) {
+    return ClampZoom(dpi > 0 ? (dpi * 100 + 48) / 96 : kDefaultZoom);
+}
+
+int ZoomToFit(int viewLength, int tableLength) {
+    if (tableLength <= 0) return kDefaultZoom;
+    return ClampZoom(static_cast<int>(static_cast<int64_t>(viewLength) * 100 / tableLength));
+}
+
+int OffsetKeepingAnchor(int anchor, int offset, int oldZoom, int newZoom) {
+    const int64_t table = static_cast<int64_t>(anchor - offset) * 100 / std::max(oldZoom, 1);
+    return static_cast<int>(anchor - table * newZoom / 100);
+}

@@ -1,0 +1,41 @@
+// The canvas's view of the table at any zoom and the rulers as they are shown. At 100 % on a
+// 96-DPI screen the view is the table picture copied at the view offsets, pixel for pixel; at
+// other zooms the table is drawn again straight into the view under a world transform, so lines
+// and text are drawn at that scale rather than stretched.
+#pragma once
+
+#include "document/Document.h"
+#include "render/RenderState.h"
+
+#include <windows.h>
+
+#include <functional>
+
+// Draws through a world transform while it lives: x' = x * scaleX + dx, y' = y * scaleY + dy.
+class WorldScale {
+  public:
+    WorldScale(HDC dc, double scaleX, double scaleY, int dx, int dy);
+    ~WorldScale();
+    WorldScale(const WorldScale&) = delete;
+    WorldScale& operator=(const WorldScale&) = delete;
+
+  private:
+    HDC dc_;
+    int previousMode_;
+};
+
+// Makes the view and ruler pictures large enough for a canvas of the given client size (never
+// smaller than the table picture) and as thick as the rulers at the screen's DPI. Pictures that
+// change are made anew, cleared to white.
+void FitViewPictures(RenderState& render, int canvasWidth, int canvasHeight);
+
+// Fills the view picture with what the canvas shows: at 100 % the table picture copied at the
+// offsets (the rest in paper); otherwise the paper and `drawTable` drawn at the zoom.
+void ComposeView(RenderState& render, COLORREF paper, int offsetX, int offsetY,
+                 const std::function<void(HDC)>& drawTable);
+
+// The vertical ruler as shown, scrolled by the vertical offset, into the ruler view.
+void DrawShownVerticalRuler(RenderState& render, const Document& doc, int rulerStyle, int offsetY);
+
+// The horizontal ruler as shown, scrolled by the horizontal offset, into its picture.
+void DrawShownHorizontalRuler(RenderState& render, const Document& doc, int rulerStyle, int offsetX);
