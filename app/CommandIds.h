@@ -73,6 +73,11 @@ constexpr std::array<int, 11> kTableCommands{
     kCmdExportJpeg, kCmdRecordFile, kCmdCancelCell,   kCmdMergeHorizontal, kCmdMergeVertical, kCmdCopyCell,
     kCmdClearCell,  kCmdSelectAll,  kCmdExportBitmap, kCmdCreateTable,     kCmdCreateLine};
 
+// The Zoom menu: the zoom steps in percent and "fit to width".
+constexpr int kCmdFirstZoom = 3320;
+constexpr std::array<int, 6> kZoomMenuSteps{50, 75, 100, 150, 200, 400};
+constexpr int kCmdZoomToWidth = kCmdFirstZoom + static_cast<int>(kZoomMenuSteps.size());
+
 // Menu item states.
 constexpr int kItemEnabled = 0;
 constexpr int kItemDisabled = 3;

@@ -15,6 +15,7 @@
 #include "app/Settings.h"
 #include "document/Structure.h"
 #include "document/WorkFile.h"
+#include "interaction/CanvasView.h"
 #include "interaction/TextStyle.h"
 #include "render/Export.h"
 #include "render/Redraw.h"
@@ -136,6 +137,16 @@ void AuthorCommand(App& app) {
     app.shell.aboutOpen = false;
 }
 
+// The Zoom menu zooms around the canvas's centre; "fit to width" keeps the left edge.
+void ZoomCommand(App& app, int id) {
+    const SIZE view = CanvasViewSize(app);
+    if (id == kCmdZoomToWidth) {
+        SetZoom(app, kZoomToWidth, 0, view.cy / 2);
+    } else {
+        SetZoom(app, kZoomMenuSteps[static_cast<size_t>(id - kCmdFirstZoom)], view.cx / 2, view.cy / 2);
+    }
+}
+
 void ExitCommand(App& app) {
     SaveSettings(app);
     EndMainWindow(app);
@@ -165,6 +176,10 @@ bool RunCommand(App& app, int id, int notifyCode) {
             app.shell.rightMouseMode = static_cast<int>(mode) + 1;
             return true;
         }
+    if (id >= kCmdFirstZoom && id <= kCmdZoomToWidth) {
+        ZoomCommand(app, id);
+        return true;
+    }
     if (const NewPreset* preset = FindNewPreset(id)) {
         NewTableCommand(app, *preset);
         return true;

@@ -89,6 +89,10 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         DispatchCommand(*app, LOWORD(wParam), HIWORD(wParam));
         break;
+    case WM_INITMENUPOPUP:
+        // The wheel and the keys zoom too: the check mark is brought up to date as the menu opens.
+        ShowZoomChecks(*app);
+        break;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) LayoutMainWindow(*app, window);
         break;

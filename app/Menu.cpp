@@ -171,6 +171,14 @@ struct MenuBuilder {
             Item(menu, kCmdFirstCharacterSet + i, Text(MessageTable::CharacterSet, i - 2));
         Item(menu, kCmdFirstCharacterSet + 13, Wide(FixedInterfaceText(FixedText::Oem)));
     }
+
+    void Zoom(HMENU bar) const {
+        HMENU menu = Popup(bar, Text(MessageTable::ZoomMenu, 1));
+        for (size_t i = 0; i < kZoomMenuSteps.size(); ++i)
+            Item(menu, kCmdFirstZoom + static_cast<int>(i), std::to_wstring(kZoomMenuSteps[i]) + L" %");
+        Separator(menu);
+        Item(menu, kCmdZoomToWidth, Text(MessageTable::ZoomMenu, 2));
+    }
 };
 
 } // namespace
@@ -205,6 +213,7 @@ HMENU BuildMenuBar(App& app) {
     builder.CopyConfigurator(bar);
     builder.Colour(bar);
     builder.CharacterSet(bar);
+    builder.Zoom(bar);
 
     HMENU previous = app.shell.menuBar;
     if (app.shell.mainWindow) SetMenu(app.shell.mainWindow, bar);
@@ -227,4 +236,11 @@ void SetCommandState(App& app, int commandId, int state) {
 void ApplyMenuStates(App& app) {
     for (int id : GovernedCommands())
         SetCommandState(app, id, CommandState(app.shell, app.doc, id));
+    ShowZoomChecks(app);
+}
+
+void ShowZoomChecks(App& app) {
+    for (size_t i = 0; i < kZoomMenuSteps.size(); ++i)
+        SetCommandState(app, kCmdFirstZoom + static_cast<int>(i),
+                        kZoomMenuSteps[i] == app.render.zoomPercent ? kItemChecked : kItemEnabled);
 }

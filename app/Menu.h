@@ -22,6 +22,9 @@ void SetCommandState(App& app, int commandId, int state);
 // Sets every check mark and every disabled item of the bar from the program state.
 void ApplyMenuStates(App& app);
 
+// Checks the Zoom menu's item of the current zoom (none for a zoom between the steps).
+void ShowZoomChecks(App& app);
+
 // The favourite-background swatch: 16 x 16, white, a rounded box with a black outline filled with
 // the colour.
 BitmapHandle MakeBackgroundSwatch(COLORREF colour);

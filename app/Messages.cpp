@@ -524,9 +524,17 @@ const std::vector<TableDefinition>& Definitions() {
         {T::ExportNotWritten,
          100,
          {{0,
-           {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :", u"Le fichier n'a pas été écrit :",
-            u"Die Datei wurde nicht geschrieben :", u"The file was not written :",
-            u"Il file non è stato scritto :"}}}},
+           {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :",
+            u"Le fichier n'a pas été écrit :", u"Die Datei wurde nicht geschrieben :",
+            u"The file was not written :", u"Il file non è stato scritto :"}}}},
+        {T::ZoomMenu,
+         100,
+         {
+             {1, {u"Zoom", u"Zoom", u"Zoom", u"Zoom", u"Zoom", u"Zoom"}},
+             {2,
+              {u"Ajustar al ancho", u"Ajustar à largura", u"Ajuster à la largeur", u"An Breite anpassen",
+               u"Fit to width", u"Adatta alla larghezza"}},
+         }},
     };
     return tables;
 }

@@ -52,6 +52,7 @@ enum class MessageTable {
     Association,
     About,
     ExportNotWritten, // a cut export whose file could not be written; the file name follows
+    ZoomMenu,         // 1 the popup's title, 2 "fit to width"
     Count
 };
 

@@ -73,10 +73,14 @@ bool ZoomKey(App& app, WPARAM key) {
     if (GetKeyState(VK_CONTROL) >= 0) return false;
     const SIZE view = CanvasViewSize(app);
     int zoom = 0;
-    if (key == VK_OEM_PLUS || key == VK_ADD) zoom = NextZoomStep(app.render.zoomPercent, 1);
-    else if (key == VK_OEM_MINUS || key == VK_SUBTRACT) zoom = NextZoomStep(app.render.zoomPercent, -1);
-    else if (key == '0' || key == VK_NUMPAD0) zoom = app.canvas.defaultZoom;
-    else return false;
+    if (key == VK_OEM_PLUS || key == VK_ADD)
+        zoom = NextZoomStep(app.render.zoomPercent, 1);
+    else if (key == VK_OEM_MINUS || key == VK_SUBTRACT)
+        zoom = NextZoomStep(app.render.zoomPercent, -1);
+    else if (key == '0' || key == VK_NUMPAD0)
+        zoom = app.canvas.defaultZoom;
+    else
+        return false;
     SetZoom(app, zoom, view.cx / 2, view.cy / 2);
     return true;
 }
@@ -137,12 +141,14 @@ GridHit PixelToCell(const Document& doc, int zoomPercent, int32_t viewOffsetX, i
     int pitchX = doc.cellWidth + doc.separation;
     int pitchY = doc.cellHeight + doc.separation;
     if (pitchX <= 0 || pitchY <= 0) return {-1, -1};
-    return {CanvasToTable(x, viewOffsetX, zoomPercent) / pitchX, CanvasToTable(y, viewOffsetY, zoomPercent) / pitchY};
+    return {CanvasToTable(x, viewOffsetX, zoomPercent) / pitchX,
+            CanvasToTable(y, viewOffsetY, zoomPercent) / pitchY};
 }
 
 void OnCanvasLeftDown(App& app, int x, int y) {
     if (app.canvas.canvasActive == 0) return;
-    GridHit hit = PixelToCell(app.doc, app.render.zoomPercent, app.canvas.viewOffsetX, app.canvas.viewOffsetY, x, y);
+    GridHit hit =
+        PixelToCell(app.doc, app.render.zoomPercent, app.canvas.viewOffsetX, app.canvas.viewOffsetY, x, y);
     // Positions off the grid (far right, or above the table with a positive view offset) are
     // neither read nor written.
     if (!InGrid(hit.column, hit.row)) return;

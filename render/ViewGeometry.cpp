@@ -10,7 +10,10 @@ int CanvasToTable(int canvasPixel, int offset, int zoomPercent) {
 }
 
 int TableToCanvas(int tablePixel, int offset, int zoomPercent) {
-    return static_cast<int>(static_cast<int64_t>(tablePixel) * zoomPercent / 100 + offset);
+    // The first canvas pixel that maps back to the table pixel (rounded up for the pixels that
+    // begin part-way into a canvas pixel).
+    const int64_t scaled = static_cast<int64_t>(tablePixel) * zoomPercent;
+    return static_cast<int>((scaled >= 0 ? (scaled + 99) / 100 : scaled / 100) + offset);
 }
 
 int ZoomedLength(int tableLength, int zoomPercent) {

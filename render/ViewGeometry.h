@@ -15,7 +15,7 @@ constexpr std::array<int, 6> kZoomSteps{50, 75, 100, 150, 200, 400};
 // cell mapping always has, so at 100 % the table pixel is the canvas pixel minus the offset.
 int CanvasToTable(int canvasPixel, int offset, int zoomPercent);
 
-// The canvas pixel at which a table pixel begins along one axis.
+// The first canvas pixel that shows a table pixel along one axis.
 int TableToCanvas(int tablePixel, int offset, int zoomPercent);
 
 // Length in screen pixels of `tableLength` table pixels at the zoom.

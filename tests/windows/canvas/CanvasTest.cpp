@@ -5,12 +5,15 @@
 #include "app/Commands.h"
 #include "app/FileDialogs.h"
 #include "app/MainWindow.h"
+#include "interaction/CanvasView.h"
 #include "interaction/ColourDialog.h"
+#include "render/ViewGeometry.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -324,4 +327,62 @@ TEST_F(CanvasFixture, FavouritesOpenFromTheRightButtonOnceAtATime) {
     EXPECT_EQ(1, getOut.Opened());
     EXPECT_EQ(1, guardWhileOpen);
     EXPECT_EQ(0, app->canvas.favouritesOpen);
+}
+
+// The canvas at other zooms and sizes: clicks go through the zoom, the view is drawn at scale,
+// and the last cell of either 24-pixel table can be scrolled to and marked in a small window.
+TEST_F(CanvasFixture, ClicksMapThroughEveryZoomAndTheMarkIsDrawnAtScale) {
+    NewTable();
+    for (int zoom : {50, 100, 150, 400}) {
+        SetZoom(*app, zoom, 0, 0);
+        ASSERT_EQ(zoom, app->render.zoomPercent);
+        // The middle of cell (3, 2), and the last pixel of cell (4, 2) just before cell (5, 2).
+        const int x = TableToCanvas(3 * kPitch + 12, app->canvas.viewOffsetX, zoom);
+        const int y = TableToCanvas(2 * kPitch + 12, app->canvas.viewOffsetY, zoom);
+        ClickAt(x, y);
+        EXPECT_EQ(1, Cell(3, 2).marked) << zoom;
+        EXPECT_EQ(RGB(255, 255, 0), Shown(x, y)) << zoom;
+        EXPECT_EQ(4, PixelToCell(app->doc, zoom, 0, 0, (5 * kPitch * zoom - 1) / 100, 0).column) << zoom;
+        EXPECT_EQ(5, PixelToCell(app->doc, zoom, 0, 0, (5 * kPitch * zoom + 99) / 100, 0).column) << zoom;
+        ClickAt(x, y);
+        EXPECT_EQ(0, Cell(3, 2).marked) << zoom;
+    }
+}
+
+TEST_F(CanvasFixture, CtrlWheelZoomsAroundThePointerAndShiftWheelScrollsSideways) {
+    NewTable();
+    SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, 120), 0);
+    EXPECT_EQ(150, app->render.zoomPercent);
+    SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-120)), 0);
+    EXPECT_EQ(-15, app->canvas.viewOffsetX);
+    SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, 120), 0);
+    SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, 120), 0);
+    EXPECT_EQ(0, app->canvas.viewOffsetX) << "held at the left edge";
+    SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, static_cast<WORD>(-120)), 0);
+    EXPECT_EQ(100, app->render.zoomPercent);
+}
+
+TEST_F(CanvasFixture, TheLastCellOfEitherTableIsReachedInASmallWindow) {
+    constexpr int kNew24Vertical = 3310;
+    // A 1366 x 768 laptop at 100 % and a 1920 x 1080 screen at 150 % (1280 x 720 of its units).
+    for (auto [width, height, zoom] : {std::tuple{1366, 728, 100}, std::tuple{1920, 1040, 150}}) {
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE);
+        for (int command : {kNew24Horizontal, kNew24Vertical}) {
+            DispatchCommand(*app, command, 0);
+            SetZoom(*app, zoom, 0, 0);
+            RECT view{};
+            GetClientRect(canvas, &view);
+            SendMessageW(window, WM_VSCROLL, SB_BOTTOM,
+                         reinterpret_cast<LPARAM>(GetDlgItem(window, kVerticalScrollBarId)));
+            SendMessageW(window, WM_HSCROLL, SB_BOTTOM,
+                         reinterpret_cast<LPARAM>(GetDlgItem(window, kHorizontalScrollBarId)));
+            const int c = app->doc.tableColumns - 1, r = app->doc.tableRows - 1;
+            const int x = TableToCanvas(c * kPitch + 12, app->canvas.viewOffsetX, zoom);
+            const int y = TableToCanvas(r * kPitch + 12, app->canvas.viewOffsetY, zoom);
+            EXPECT_LT(x, view.right) << command << " at " << width;
+            EXPECT_LT(y, view.bottom) << command << " at " << width;
+            ClickAt(x, y);
+            EXPECT_EQ(1, Cell(c, r).marked) << command << " at " << width;
+        }
+    }
 }

@@ -3,10 +3,12 @@
 
 #include "app/App.h"
 #include "app/MainWindow.h"
+#include "interaction/CanvasView.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -71,4 +73,31 @@ TEST_F(MainWindowFixture, EscapeAsksTheExitQuestionAndOnlyYesEndsTheWindow) {
     EXPECT_FALSE(app->shell.mainWindowEnded);
     SendMessageW(canvas, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(app->shell.mainWindowEnded);
+}
+
+TEST_F(MainWindowFixture, ResizingKeepsTheRulersAndScrollBarsAlongTheCanvas) {
+    for (auto [width, height] : {std::pair{1366, 728}, std::pair{700, 500}, std::pair{1600, 1150}}) {
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE);
+        RECT client{}, canvas = ChildRect(window, kCanvasId);
+        GetClientRect(window, &client);
+        const RECT horizontal = ChildRect(window, kHorizontalRulerId);
+        const RECT vertical = ChildRect(window, kVerticalRulerId);
+        const RECT verticalBar = ChildRect(window, kVerticalScrollBarId);
+        const RECT horizontalBar = ChildRect(window, kHorizontalScrollBarId);
+        EXPECT_EQ(client.right - 11, canvas.right) << width;
+        EXPECT_EQ(canvas.left, horizontal.left) << width;
+        EXPECT_EQ(canvas.right + 1, horizontal.right) << width;
+        EXPECT_EQ(canvas.top, vertical.top) << width;
+        EXPECT_EQ(canvas.bottom + 1, vertical.bottom) << width;
+        EXPECT_EQ(canvas.right, verticalBar.left) << width;
+        EXPECT_EQ(client.right, verticalBar.right) << width;
+        EXPECT_EQ(canvas.bottom, horizontalBar.top) << width;
+        EXPECT_EQ(client.bottom, horizontalBar.bottom) << width;
+        // The pictures cover the canvas and the rulers.
+        RECT view{};
+        GetClientRect(GetDlgItem(window, kCanvasId), &view);
+        EXPECT_GE(app->render.viewPicture.Width(), view.right) << width;
+        EXPECT_GE(app->render.viewPicture.Height(), view.bottom) << width;
+        EXPECT_GE(app->render.rulerView.Height(), vertical.bottom - vertical.top - 2) << width;
+    }
 }

@@ -162,6 +162,18 @@ const std::vector<Node>& ExpectedBar() {
           {1101, L"Thai", L"Tailandés", 0, {}},
           {1102, L"Eastern Europe", L"Europa del este", 0, {}},
           {1103, L"OEM", L"OEM", 0, {}}}},
+        {kPopup,
+         L"Zoom",
+         L"Zoom",
+         0,
+         {{3320, L"50 %", L"50 %", 0, {}},
+          {3321, L"75 %", L"75 %", 0, {}},
+          {3322, L"100 %", L"100 %", 0, {}},
+          {3323, L"150 %", L"150 %", 0, {}},
+          {3324, L"200 %", L"200 %", 0, {}},
+          {3325, L"400 %", L"400 %", 0, {}},
+          Sep(),
+          {3326, L"Fit to width", L"Ajustar al ancho", 0, {}}}},
     };
     return bar;
 }
