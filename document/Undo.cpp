@@ -62,6 +62,18 @@ void PushUndo(Document& doc) {
     ++undo.undoLevel;
 }
 
+void PushTableUndo(Document& doc) {
+    PushUndo(doc);
+    UndoSnapshot& snapshot = doc.undo.undoStack.back();
+    snapshot.restoresTable = true;
+    snapshot.cellWidth = doc.cellWidth;
+    snapshot.cellHeight = doc.cellHeight;
+    snapshot.separation = doc.separation;
+    snapshot.lineThickness = doc.lineThickness;
+    snapshot.lineColor = doc.lineColor;
+    snapshot.paperColor = doc.paperColor;
+}
+
 void PopUndo(Document& doc) {
     UndoHistory& undo = doc.undo;
     if (undo.undoReady != 1) return;
@@ -70,6 +82,20 @@ void PopUndo(Document& doc) {
     undo.undoReady = 2;
     if (undo.undoLevel > 0) --undo.undoLevel;
     const UndoSnapshot& snapshot = undo.undoStack[undo.undoLevel];
+    if (snapshot.restoresTable) {
+        // The table had another size: it comes back whole, and the slots outside it are empty
+        // as after a new table.
+        std::memset(static_cast<void*>(doc.cellGrid.slots.data()), 0,
+                    doc.cellGrid.slots.size() * sizeof(CellRecord));
+        doc.tableColumns = snapshot.columns;
+        doc.tableRows = snapshot.rows;
+        doc.cellWidth = snapshot.cellWidth;
+        doc.cellHeight = snapshot.cellHeight;
+        doc.separation = snapshot.separation;
+        doc.lineThickness = snapshot.lineThickness;
+        doc.lineColor = snapshot.lineColor;
+        doc.paperColor = snapshot.paperColor;
+    }
     // The snapshot's own rectangle: a table of another shape cannot exist while it is held,
     // because a new table or a read empties the history.
     int columns = std::min<int>(snapshot.columns, std::clamp<int16_t>(doc.tableColumns, 0, kGridSize));

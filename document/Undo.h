@@ -19,6 +19,10 @@ struct UndoSnapshot {
     int16_t columns = 0;
     int16_t rows = 0;
     std::vector<std::shared_ptr<const CellRecord>> cells;
+    // A snapshot taken before the whole table was replaced also brings back the table's values.
+    bool restoresTable = false;
+    int16_t cellWidth = 0, cellHeight = 0, separation = 0;
+    int32_t lineThickness = 0, lineColor = 0, paperColor = 0;
 };
 
 struct UndoHistory {
@@ -34,6 +38,9 @@ struct UndoHistory {
 
 // Takes a snapshot of the table's cells before a structural edit.
 void PushUndo(Document& doc);
+// Takes a snapshot that also holds the table's size and values, before an edit that replaces the
+// table with one of another size.
+void PushTableUndo(Document& doc);
 // "Undo": restores the cells of the table from the snapshot below the current level.
 void PopUndo(Document& doc);
 // Forgets every snapshot (a new table or a read replaces the document).
