@@ -506,11 +506,14 @@ BuildOutcome BuildChartFromList(Document& doc, std::string_view bytes, const Ans
     UndoHistory before;
     if (doc.tablePresent) {
         ResetUndoHistory(doc);
-        PushTableUndo(doc);
+        PushUndo(doc);
         before = std::move(doc.undo);
     }
     WriteChart(doc, layout, texts);
     if (!before.undoStack.empty()) doc.undo = std::move(before);
+    // The chart exists nowhere else yet.
+    doc.modified = true;
+    ++doc.changeCount;
     outcome.result = BuildResult::Built;
     return outcome;
 }

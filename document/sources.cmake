@@ -6,6 +6,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/Merge.cpp
   document/OrgChart.cpp
   document/PeopleList.cpp
+  document/Recovery.cpp
   document/Selection.cpp
   document/Spans.cpp
   document/Structure.cpp

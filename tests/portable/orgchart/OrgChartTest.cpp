@@ -274,4 +274,7 @@ TEST(OrgChart, RefusalsChangeNothingAndUndoTakesTheChartBack) {
     EXPECT_EQ(doc->cellWidth, 24);
     EXPECT_EQ(doc->tableColumns, 44);
     EXPECT_EQ(std::memcmp(before.data(), doc->cellGrid.slots.data(), before.size() * sizeof(CellRecord)), 0);
+    ASSERT_TRUE(PopRedo(*doc));
+    EXPECT_EQ(doc->cellWidth, 64);
+    EXPECT_EQ(BoxesOf(*doc).size(), 1u);
 }
