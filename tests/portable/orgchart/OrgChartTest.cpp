@@ -171,15 +171,14 @@ std::vector<Box> CheckChart(const Document& doc, const PeopleList& list) {
         }
     }
     for (int i = 0; i < n; ++i) {
-        int root = i;
-        while (managerOf[size_t(root)] >= 0)
-            root = managerOf[size_t(root)];
         if (managerOf[size_t(i)] >= 0) {
             EXPECT_GE(touched[size_t(i)], 1) << "report not joined";
             EXPECT_EQ(Find(parent, i), Find(parent, managerOf[size_t(i)])) << "report apart from manager";
         } else {
-            for (int j = 0; j < i; ++j)
-                if (managerOf[size_t(j)] < 0) EXPECT_NE(Find(parent, i), Find(parent, j)) << "trees joined";
+            for (int j = 0; j < i; ++j) {
+                if (managerOf[size_t(j)] >= 0) continue;
+                EXPECT_NE(Find(parent, i), Find(parent, j)) << "trees joined";
+            }
         }
     }
     return ofPerson;
