@@ -1,8 +1,10 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   render/BmpWriter.cpp
+  render/BoxTextFit.cpp
   render/LineBreaking.cpp
   render/NumberFormat.cpp
   render/PictureCache.cpp
+  render/PagePlacement.cpp
   render/PictureGeometry.cpp
   render/ViewGeometry.cpp
 )
