@@ -61,6 +61,23 @@ struct RulerDrawing {
         std::wstring text = std::to_wstring(value);
         int x = vertical ? 0 : position - shift;
         int y = vertical ? position - shift : 0;
+        // Under the canvas's zoom the ruler is stretched along its length only: the label keeps
+        // the proportions of its font, at the scale across the ruler, beside its stroke.
+        XFORM stretched{};
+        if (GetGraphicsMode(dc) == GM_ADVANCED && GetWorldTransform(dc, &stretched) &&
+            stretched.eM11 != stretched.eM22) {
+            const FLOAT across = vertical ? stretched.eM11 : stretched.eM22;
+            XFORM upright{across, 0, 0, across, stretched.eDx, stretched.eDy};
+            if (vertical) {
+                upright.eDy += static_cast<FLOAT>(position) * (stretched.eM22 - across);
+            } else {
+                upright.eDx += static_cast<FLOAT>(position) * (stretched.eM11 - across);
+            }
+            SetWorldTransform(dc, &upright);
+            TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+            SetWorldTransform(dc, &stretched);
+            return;
+        }
         TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
     }
 };
