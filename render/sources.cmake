@@ -15,5 +15,6 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/Redraw.cpp
   render/Renderer.cpp
   render/Rulers.cpp
+  render/TableUpdate.cpp
   render/TextLayout.cpp
 )
