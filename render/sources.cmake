@@ -1,5 +1,6 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   render/BmpWriter.cpp
+  render/BoxTextFit.cpp
   render/LineBreaking.cpp
   render/NumberFormat.cpp
   render/PictureCache.cpp
