@@ -1,7 +1,7 @@
 #include "app/MainLayout.h"
 
 #include "app/App.h"
-#include "app/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 #include "app/MainWindow.h"
 #include "interaction/CanvasView.h"
 #include "render/Dpi.h"

@@ -4,16 +4,16 @@
 #include "app/App.h"
 #include "app/CommandStates.h"
 #include "app/Commands.h"
-#include "app/DialogTemplate.h"
 #include "app/MainLayout.h"
 #include "app/Menu.h"
-#include "app/MessageBox.h"
 #include "app/Settings.h"
 #include "app/WindowInit.h"
 #include "interaction/CanvasView.h"
+#include "interaction/Redraw.h"
 #include "render/Dpi.h"
-#include "render/Redraw.h"
 #include "render/ViewGeometry.h"
+#include "ui/DialogTemplate.h"
+#include "ui/MessageBox.h"
 
 namespace {
 
@@ -135,14 +135,6 @@ App* AppOf(HWND window) {
     return nullptr;
 }
 
-std::wstring Tr(const App& app, MessageTable table, int item) {
-    return Wide(MessageText(app.shell.languageIndex, table, item));
-}
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 INT_PTR RunMainWindow(App& app) {
     std::vector<WORD> tmpl = MainTemplate();
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
@@ -154,9 +146,4 @@ HWND CreateMainWindowForTest(App& app) {
     return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                       reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()), nullptr, MainDialogProc,
                                       reinterpret_cast<LPARAM>(&app));
-}
-
-void EndMainWindow(App& app) {
-    app.shell.mainWindowEnded = true;
-    if (app.shell.mainWindow) EndDialog(app.shell.mainWindow, 0);
 }

@@ -2,6 +2,8 @@
 // the ruler-style button, run modally until it is ended.
 #pragma once
 
+#include "interaction/Redraw.h"
+
 #include <windows.h>
 
 struct App;
@@ -13,8 +15,6 @@ constexpr DWORD kMainWindowExStyle = 0x00010000;
 // Added to the style above: the window can be resized, maximised and closed (the close box asks
 // the exit question).
 constexpr DWORD kMainWindowFrame = WS_THICKFRAME | WS_MAXIMIZEBOX | WS_SYSMENU;
-constexpr int kHorizontalRulerId = 1035;
-constexpr int kVerticalRulerId = 1036;
 constexpr int kRulerButtonId = 1111;
 
 // Creates and runs the main window; returns when it has been ended.
@@ -25,6 +25,3 @@ HWND CreateMainWindowForTest(App& app);
 
 // The App a window of the program belongs to (the main window or one of its controls).
 App* AppOf(HWND window);
-
-// Ends the main window (the modal run returns).
-void EndMainWindow(App& app);

@@ -6,14 +6,15 @@
 #include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/Menu.h"
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "document/Selection.h"
+#include "app/WorkFileMessages.h"
 #include "document/WorkFile.h"
 #include "interaction/TextStyle.h"
+#include "interaction/Redraw.h"
 #include "render/Dpi.h"
-#include "render/Redraw.h"
 #include "render/Renderer.h"
 
 #include <commctrl.h>

@@ -1,8 +1,9 @@
 #include "interaction/CanvasView.h"
 
-#include "app/App.h"
 #include "interaction/Canvas.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
+#include "interaction/Workspace.h"
+#include "render/Renderer.h"
 #include "render/ViewGeometry.h"
 #include "render/ZoomedView.h"
 
@@ -10,7 +11,7 @@
 
 namespace {
 
-HWND Child(const App& app, int id) {
+HWND Child(const Workspace& app, int id) {
     return app.shell.mainWindow ? GetDlgItem(app.shell.mainWindow, id) : nullptr;
 }
 
@@ -52,7 +53,7 @@ int32_t BarTarget(HWND bar, int code, int32_t offset, int32_t floor, int line, i
     return offset;
 }
 
-void ClampOffsets(App& app) {
+void ClampOffsets(Workspace& app) {
     app.canvas.viewOffsetX = std::clamp(app.canvas.viewOffsetX, HorizontalFloor(app), 0);
     // The specified keys may leave the view above its top; only a view below its new floor moves.
     app.canvas.viewOffsetY = std::max(app.canvas.viewOffsetY, VerticalFloor(app));
@@ -60,7 +61,7 @@ void ClampOffsets(App& app) {
 
 } // namespace
 
-SIZE CanvasViewSize(const App& app) {
+SIZE CanvasViewSize(const Workspace& app) {
     RECT client{};
     HWND canvas = Child(app, kCanvasId);
     if (!canvas || !GetClientRect(canvas, &client) || client.right <= 0 || client.bottom <= 0)
@@ -68,23 +69,27 @@ SIZE CanvasViewSize(const App& app) {
     return SIZE{client.right, client.bottom};
 }
 
-int32_t VerticalFloor(const App& app) {
+int32_t VerticalFloor(const Workspace& app) {
     return VerticalScrollFloor(CanvasViewSize(app).cy, kTablePictureSize, app.render.zoomPercent);
 }
 
-int32_t HorizontalFloor(const App& app) {
+int32_t HorizontalFloor(const Workspace& app) {
     return HorizontalScrollFloor(CanvasViewSize(app).cx, kTablePictureSize, app.render.zoomPercent);
 }
 
-void ScrollHorizontallyTo(App& app, int32_t offset) {
+void ScrollHorizontallyTo(Workspace& app, int32_t offset) {
     offset = std::clamp(offset, HorizontalFloor(app), 0);
     if (offset == app.canvas.viewOffsetX) return;
     app.canvas.viewOffsetX = offset;
     AfterViewMoved(app, true);
 }
 
-void AfterViewMoved(App& app, bool horizontalToo) {
-    RedrawCanvas(app);
+void AfterViewMoved(Workspace& app, bool horizontalToo) {
+    // Moving the view only shows the table picture anew, unless it was never drawn for this table.
+    if (TablePictureDrawnFor(app.render, app.doc, app.shell.characterSet))
+        ShowTableAtOffset(app);
+    else
+        RedrawCanvas(app);
     if (horizontalToo) {
         RedrawRulers(app);
     } else {
@@ -94,13 +99,13 @@ void AfterViewMoved(App& app, bool horizontalToo) {
     if (HWND canvas = Child(app, kCanvasId)) SetFocus(canvas);
 }
 
-void UpdateScrollBars(App& app) {
+void UpdateScrollBars(Workspace& app) {
     const SIZE view = CanvasViewSize(app);
     SetBar(Child(app, kVerticalScrollBarId), view.cy, VerticalFloor(app), app.canvas.viewOffsetY);
     SetBar(Child(app, kHorizontalScrollBarId), view.cx, HorizontalFloor(app), app.canvas.viewOffsetX);
 }
 
-void OnScrollBar(App& app, HWND bar, int code) {
+void OnScrollBar(Workspace& app, HWND bar, int code) {
     if (code == SB_ENDSCROLL) return;
     const SIZE view = CanvasViewSize(app);
     if (bar == Child(app, kVerticalScrollBarId)) {
@@ -117,7 +122,7 @@ void OnScrollBar(App& app, HWND bar, int code) {
     }
 }
 
-void SetZoom(App& app, int zoomPercent, int anchorX, int anchorY) {
+void SetZoom(Workspace& app, int zoomPercent, int anchorX, int anchorY) {
     const int old = app.render.zoomPercent;
     const int zoom = zoomPercent == kZoomToWidth ? ZoomToFit(CanvasViewSize(app).cx, kTablePictureSize)
                                                  : ClampZoom(zoomPercent);
@@ -130,19 +135,19 @@ void SetZoom(App& app, int zoomPercent, int anchorX, int anchorY) {
     AfterViewMoved(app, true);
 }
 
-void ZoomByWheel(App& app, int notches, int anchorX, int anchorY) {
+void ZoomByWheel(Workspace& app, int notches, int anchorX, int anchorY) {
     int zoom = app.render.zoomPercent;
     for (int i = 0; i < std::abs(notches); ++i)
         zoom = NextZoomStep(zoom, notches);
     SetZoom(app, zoom, anchorX, anchorY);
 }
 
-void OnCanvasResized(App& app) {
+void OnCanvasResized(Workspace& app) {
     const SIZE view = CanvasViewSize(app);
     FitViewPictures(app.render, view.cx, view.cy);
     ClampOffsets(app);
     if (app.render.tablePicture && app.canvas.canvasActive) {
-        RedrawCanvas(app);
+        ShowTableAtOffset(app);
     } else if (app.render.viewPicture && app.render.tablePicture) {
         ComposeView(app.render, app.doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY,
                     [](HDC) {});

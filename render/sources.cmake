@@ -15,10 +15,10 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/Export.cpp
   render/PictureFiles.cpp
   render/Pictures.cpp
-  render/Redraw.cpp
   render/Renderer.cpp
   render/Rulers.cpp
   render/Dpi.cpp
+  render/TableUpdate.cpp
   render/ZoomedView.cpp
   render/TextLayout.cpp
 )

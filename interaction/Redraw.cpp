@@ -1,13 +1,16 @@
 // The redraw sequences over the whole program state, and the painting of the ruler controls.
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 
-#include "app/App.h"
-#include "app/MainWindow.h"
+#include "interaction/Workspace.h"
 #include "render/Renderer.h"
 #include "render/Rulers.h"
 #include "render/ZoomedView.h"
+#include "ui/PictureMessages.h"
 
 namespace {
+
+// Each ruler control carries the workspace whose pictures it paints.
+constexpr wchar_t kWorkspaceProperty[] = L"Cuadrix.RulerWorkspace";
 
 void Show(HWND control, const Picture& picture) {
     if (!control || !picture) return;
@@ -17,16 +20,16 @@ void Show(HWND control, const Picture& picture) {
     BitBlt(dc.Get(), 0, 0, client.right, client.bottom, picture.Dc(), 0, 0, SRCCOPY);
 }
 
-HWND Control(const App& app, int id) {
+HWND Control(const Workspace& app, int id) {
     return app.shell.mainWindow ? GetDlgItem(app.shell.mainWindow, id) : nullptr;
 }
 
-const Picture& PictureOfRuler(const App& app, HWND ruler) {
+const Picture& PictureOfRuler(const Workspace& app, HWND ruler) {
     return GetDlgCtrlID(ruler) == kHorizontalRulerId ? app.render.horizontalRulerPicture
                                                      : app.render.rulerView;
 }
 
-void PaintRuler(const App& app, HWND ruler) {
+void PaintRuler(const Workspace& app, HWND ruler) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(ruler, &ps);
     const Picture& picture = PictureOfRuler(app, ruler);
@@ -39,10 +42,13 @@ void PaintRuler(const App& app, HWND ruler) {
 }
 
 LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AppOf(ruler);
+    Workspace* app = static_cast<Workspace*>(GetPropW(ruler, kWorkspaceProperty));
     WNDPROC previous = app ? app->render.previousRulerProc : nullptr;
     if (!previous) return DefWindowProcW(ruler, message, wParam, lParam);
     switch (message) {
+    case WM_NCDESTROY:
+        RemovePropW(ruler, kWorkspaceProperty);
+        break;
     case WM_ERASEBKGND:
         return 1; // the whole client area is painted from the picture
     case WM_PAINT:
@@ -54,40 +60,47 @@ LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
-void RedrawCanvas(App& app) {
+void RedrawCanvas(Workspace& app, bool whole) {
     RenderState& render = app.render;
     if (!render.tablePicture || !render.viewPicture) return;
+    UpdateTablePicture(render, app.doc, app.shell.characterSet, whole);
+    ShowTableAtOffset(app);
+    ReportPictureProblems(render.pictureCache, nullptr);
+}
+
+void ShowTableAtOffset(Workspace& app) {
+    RenderState& render = app.render;
+    if (!render.tablePicture || !render.viewPicture) return;
+    // At 100 % the table picture is copied; at other zooms the table is drawn at that scale.
     const Document& doc = app.doc;
-    auto draw = [&](HDC dc) {
+    ComposeView(render, doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY, [&](HDC dc) {
         DrawPageGuides(dc);
         DrawTable(render, doc, app.shell.characterSet, dc, doc.tableColumns, doc.tableRows, 2, 2,
                   doc.lineColor & 0xFFFFFF);
-    };
-    ClearToPaper(render.tablePicture, doc);
-    draw(render.tablePicture.Dc());
-    ComposeView(render, doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY, draw);
+    });
     ShowCanvas(app);
 }
 
-void RedrawVerticalRuler(App& app) {
+void RedrawVerticalRuler(Workspace& app) {
     DrawShownVerticalRuler(app.render, app.doc, app.shell.rulerStyle, app.canvas.viewOffsetY);
     Show(Control(app, kVerticalRulerId), app.render.rulerView);
 }
 
-void RedrawRulers(App& app) {
+void RedrawRulers(Workspace& app) {
     DrawShownHorizontalRuler(app.render, app.doc, app.shell.rulerStyle, app.canvas.viewOffsetX);
     Show(Control(app, kHorizontalRulerId), app.render.horizontalRulerPicture);
     RedrawVerticalRuler(app);
 }
 
-void ShowCanvas(App& app) {
+void ShowCanvas(Workspace& app) {
     Show(Control(app, kCanvasId), app.render.viewPicture);
 }
 
-void InstallRulerPainters(App& app, HWND mainWindow) {
+void InstallRulerPainters(Workspace& app, HWND mainWindow) {
     for (int id : {kHorizontalRulerId, kVerticalRulerId}) {
         HWND ruler = GetDlgItem(mainWindow, id);
         if (!ruler) continue;
+        SetPropW(ruler, kWorkspaceProperty, &app);
         LONG_PTR previous = SetWindowLongPtrW(ruler, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RulerProc));
         // Both rulers are static controls and share the class's window procedure.
         if (!app.render.previousRulerProc) app.render.previousRulerProc = reinterpret_cast<WNDPROC>(previous);
