@@ -378,7 +378,7 @@ ChartLayout LayOutChart(const std::vector<std::u16string>& texts, const std::vec
     const Tree tree = MakeTree(managerOf);
     const size_t n = texts.size();
     ChartLayout result;
-    long bestExcess = LONG_MAX;
+    long bestArea = LONG_MAX;
     std::vector<LineWidths> widths;
     int measuredPoints = 0;
     const std::vector<Grid> grids = GridsToTry();
@@ -416,11 +416,11 @@ ChartLayout LayOutChart(const std::vector<std::u16string>& texts, const std::vec
         for (int limit = grid.columns; limit >= 2; limit = limit * 4 / 5) {
             attempt.Choose(limit, grid.columns);
             Block chart = PlaceForest(attempt, grid.columns, nullptr, 0, 0);
-            long excess = std::max(long(chart.width) - grid.columns, 0L) * grid.rows +
-                          std::max(long(chart.height) - usableRows, 0L) * grid.columns;
+            // A chart too large is reported by its most compact form on the smallest cells.
+            long area = long(chart.width) * chart.height;
             bool fits = chart.width <= grid.columns && chart.height <= usableRows;
-            if (fits || (last && excess < bestExcess)) {
-                bestExcess = excess;
+            if (fits || (last && area < bestArea)) {
+                bestArea = area;
                 result.chartColumns = chart.width;
                 result.chartRows = chart.height;
             }
