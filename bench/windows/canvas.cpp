@@ -4,7 +4,7 @@
 #include "app/App.h"
 #include "app/MainWindow.h"
 #include "document/Structure.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -3,7 +3,7 @@
 
 #include "app/App.h"
 #include "app/Commands.h"
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "app/MainWindow.h"
 #include "interaction/ColourDialog.h"
 
