@@ -17,5 +17,6 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/Pictures.cpp
   render/Renderer.cpp
   render/Rulers.cpp
+  render/TableUpdate.cpp
   render/TextLayout.cpp
 )
