@@ -209,8 +209,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
         // Undoing a chart built from a list brings back a table of another cell size.
         const int16_t cellSize = app.doc.cellWidth;
         UndoCommand(app.doc);
-        RedrawCanvas(app);
-        if (app.doc.cellWidth != cellSize) RedrawRulers(app);
+        const bool otherTable = app.doc.cellWidth != cellSize;
+        RedrawCanvas(app, otherTable);
+        if (otherTable) RedrawRulers(app);
         break;
     }
     case kCmdMergeHorizontal:
