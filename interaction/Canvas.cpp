@@ -69,7 +69,7 @@ void AfterScroll(App& app) {
         ShowTableAtOffset(app);
     else
         RedrawCanvas(app);
-    RedrawVerticalRuler(app);
+    ScrollVerticalRuler(app);
     if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
 }
 
