@@ -72,7 +72,7 @@ LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 // Everything the vertical ruler's picture depends on.
-void VerticalRulerKey(const App& app, int32_t (&key)[5]) {
+void VerticalRulerKey(const Workspace& app, int32_t (&key)[5]) {
     key[0] = app.shell.rulerStyle;
     key[1] = app.doc.tableRows;
     key[2] = app.doc.cellHeight;
@@ -80,7 +80,7 @@ void VerticalRulerKey(const App& app, int32_t (&key)[5]) {
     key[4] = app.doc.paperColor;
 }
 
-void ShowVerticalRuler(App& app) {
+void ShowVerticalRuler(Workspace& app) {
     RenderState& render = app.render;
     ClearToPaper(render.rulerView, app.doc);
     CopyRulerToView(render, 0, app.canvas.viewOffsetY);
@@ -116,7 +116,7 @@ void RedrawVerticalRuler(Workspace& app) {
     ShowVerticalRuler(app);
 }
 
-void ScrollVerticalRuler(App& app) {
+void ScrollVerticalRuler(Workspace& app) {
     int32_t key[5];
     VerticalRulerKey(app, key);
     if (app.render.verticalRulerDrawn && std::equal(key, key + 5, app.render.verticalRulerKey))

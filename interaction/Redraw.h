@@ -22,7 +22,7 @@ void RedrawVerticalRuler(Workspace& app);
 
 // The same after a scroll: the ruler as last drawn, shifted by the new offset, unless what it
 // shows has changed since.
-void ScrollVerticalRuler(App& app);
+void ScrollVerticalRuler(Workspace& app);
 
 // Both rulers: the horizontal one (which does not scroll) and the vertical one.
 void RedrawRulers(Workspace& app);
