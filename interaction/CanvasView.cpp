@@ -93,7 +93,7 @@ void AfterViewMoved(Workspace& app, bool horizontalToo) {
     if (horizontalToo) {
         RedrawRulers(app);
     } else {
-        RedrawVerticalRuler(app);
+        ScrollVerticalRuler(app);
     }
     UpdateScrollBars(app);
     if (HWND canvas = Child(app, kCanvasId)) SetFocus(canvas);

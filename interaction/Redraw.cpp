@@ -7,6 +7,8 @@
 #include "render/ZoomedView.h"
 #include "ui/PictureMessages.h"
 
+#include <algorithm>
+
 namespace {
 
 // Each ruler control carries the workspace whose pictures it paints.
@@ -58,6 +60,22 @@ LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcW(previous, ruler, message, wParam, lParam);
 }
 
+// Everything the vertical ruler's picture depends on.
+void VerticalRulerKey(const Workspace& app, int32_t (&key)[5]) {
+    key[0] = app.shell.rulerStyle;
+    key[1] = app.doc.tableRows;
+    key[2] = app.doc.cellHeight;
+    key[3] = app.doc.separation;
+    key[4] = app.doc.paperColor;
+}
+
+void ShowVerticalRuler(Workspace& app) {
+    RenderState& render = app.render;
+    ClearToPaper(render.rulerView, app.doc);
+    CopyRulerToView(render, 0, app.canvas.viewOffsetY);
+    Show(Control(app, kVerticalRulerId), render.rulerView);
+}
+
 } // namespace
 
 void RedrawCanvas(Workspace& app, bool whole) {
@@ -73,17 +91,41 @@ void ShowTableAtOffset(Workspace& app) {
     if (!render.tablePicture || !render.viewPicture) return;
     // At 100 % the table picture is copied; at other zooms the table is drawn at that scale.
     const Document& doc = app.doc;
-    ComposeView(render, doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY, [&](HDC dc) {
-        DrawPageGuides(dc);
-        DrawTable(render, doc, app.shell.characterSet, dc, doc.tableColumns, doc.tableRows, 2, 2,
-                  doc.lineColor & 0xFFFFFF);
-    });
+    ComposeView(render, doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY,
+                [&](HDC dc) {
+                    DrawPageGuides(dc);
+                    DrawTable(render, doc, app.shell.characterSet, dc, doc.tableColumns, doc.tableRows, 2, 2,
+                              doc.lineColor & 0xFFFFFF);
+                });
     ShowCanvas(app);
 }
 
 void RedrawVerticalRuler(Workspace& app) {
-    DrawShownVerticalRuler(app.render, app.doc, app.shell.rulerStyle, app.canvas.viewOffsetY);
-    Show(Control(app, kVerticalRulerId), app.render.rulerView);
+    RenderState& render = app.render;
+    if (!DrawnAtTableScale(render)) {
+        // Zoomed or on a high-DPI screen: drawn straight into the view at the offset.
+        DrawShownVerticalRuler(render, app.doc, app.shell.rulerStyle, app.canvas.viewOffsetY);
+        render.verticalRulerDrawn = false;
+        Show(Control(app, kVerticalRulerId), render.rulerView);
+        return;
+    }
+    if (!render.rulerPicture || !render.rulerView) return;
+    ClearToPaper(render.rulerPicture, app.doc);
+    DrawRulerStyle(render, app.doc, app.shell.rulerStyle, render.rulerPicture.Dc(),
+                   render.rulerPicture.Width(), render.rulerPicture.Height(), 1);
+    VerticalRulerKey(app, render.verticalRulerKey);
+    render.verticalRulerDrawn = true;
+    ShowVerticalRuler(app);
+}
+
+void ScrollVerticalRuler(Workspace& app) {
+    int32_t key[5];
+    VerticalRulerKey(app, key);
+    if (app.render.verticalRulerDrawn && DrawnAtTableScale(app.render) &&
+        std::equal(key, key + 5, app.render.verticalRulerKey))
+        ShowVerticalRuler(app);
+    else
+        RedrawVerticalRuler(app);
 }
 
 void RedrawRulers(Workspace& app) {

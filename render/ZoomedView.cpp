@@ -9,11 +9,6 @@
 
 namespace {
 
-// Drawn at the table's own scale and copied: the path on which nothing may change.
-bool PlainRulers(const RenderState& render) {
-    return render.zoomPercent == 100 && render.screenDpi == kBaseDpi;
-}
-
 void Resize(Picture& picture, int width, int height) {
     if (picture && picture.Width() == width && picture.Height() == height) return;
     picture = Picture(width, height);
@@ -29,6 +24,10 @@ double Across(const RenderState& render) {
 }
 
 } // namespace
+
+bool DrawnAtTableScale(const RenderState& render) {
+    return render.zoomPercent == 100 && render.screenDpi == kBaseDpi;
+}
 
 WorldScale::WorldScale(HDC dc, double scaleX, double scaleY, int dx, int dy)
     : dc_(dc), previousMode_(SetGraphicsMode(dc, GM_ADVANCED)) {
@@ -47,7 +46,10 @@ void FitViewPictures(RenderState& render, int canvasWidth, int canvasHeight) {
     const int height = std::max(kTablePictureSize, canvasHeight);
     const int thickness = ScaleForDpi(kRulerThickness, render.screenDpi);
     Resize(render.viewPicture, width, height);
-    Resize(render.rulerPicture, kRulerThickness, height);
+    if (!render.rulerPicture || render.rulerPicture.Height() != height) {
+        Resize(render.rulerPicture, kRulerThickness, height);
+        render.verticalRulerDrawn = false; // the fresh picture is blank
+    }
     Resize(render.rulerView, thickness, height);
     Resize(render.horizontalRulerPicture, width, thickness);
 }
@@ -81,7 +83,7 @@ void ComposeView(RenderState& render, COLORREF paper, int offsetX, int offsetY,
 void DrawShownVerticalRuler(RenderState& render, const Document& doc, int rulerStyle, int offsetY) {
     if (!render.rulerPicture || !render.rulerView) return;
     ClearToPaper(render.rulerView, doc);
-    if (PlainRulers(render)) {
+    if (DrawnAtTableScale(render)) {
         ClearToPaper(render.rulerPicture, doc);
         DrawRulerStyle(render, doc, rulerStyle, render.rulerPicture.Dc(), render.rulerPicture.Width(),
                        render.rulerPicture.Height(), 1);
@@ -99,7 +101,7 @@ void DrawShownVerticalRuler(RenderState& render, const Document& doc, int rulerS
 void DrawShownHorizontalRuler(RenderState& render, const Document& doc, int rulerStyle, int offsetX) {
     Picture& ruler = render.horizontalRulerPicture;
     if (!ruler) return;
-    if (PlainRulers(render) && offsetX == 0) {
+    if (DrawnAtTableScale(render) && offsetX == 0) {
         DrawRulerStyle(render, doc, rulerStyle, ruler.Dc(), ruler.Width(), ruler.Height(), 0);
         return;
     }

@@ -24,6 +24,10 @@ class WorldScale {
     int previousMode_;
 };
 
+// True at 100 % on a 96-DPI screen: the view and the vertical ruler are copies of the pictures
+// drawn at the table's own scale.
+bool DrawnAtTableScale(const RenderState& render);
+
 // Makes the view and ruler pictures large enough for a canvas of the given client size (never
 // smaller than the table picture) and as thick as the rulers at the screen's DPI. Pictures that
 // change are made anew, cleared to white.
