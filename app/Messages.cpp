@@ -527,6 +527,12 @@ const std::vector<TableDefinition>& Definitions() {
            {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :", u"Le fichier n'a pas été écrit :",
             u"Die Datei wurde nicht geschrieben :", u"The file was not written :",
             u"Il file non è stato scritto :"}}}},
+        {T::NothingToPaste,
+         100,
+         {{0,
+           {u"Copie antes una celda ...", u"Copie primeiro uma célula ...", u"Copiez d'abord une cellule ...",
+            u"Kopieren Sie zuerst eine Zelle ...", u"Copy a cell first ...",
+            u"Copiare prima una cella ..."}}}},
     };
     return tables;
 }

@@ -52,6 +52,7 @@ enum class MessageTable {
     Association,
     About,
     ExportNotWritten, // a cut export whose file could not be written; the file name follows
+    NothingToPaste,   // second line of a paste with no copied cell of the current table
     Count
 };
 
