@@ -3,6 +3,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   render/LineBreaking.cpp
   render/NumberFormat.cpp
   render/PictureCache.cpp
+  render/PagePlacement.cpp
   render/PictureGeometry.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
