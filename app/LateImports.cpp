@@ -38,5 +38,6 @@ ULONGLONG WINAPI TickCount64() {
 #define CUADRIX_TICKCOUNT64_IMPORT "__imp_GetTickCount64"
 #endif
 extern "C" {
-__attribute__((used)) TickCount64Function lateGetTickCount64 __asm__(CUADRIX_TICKCOUNT64_IMPORT) = TickCount64;
+__attribute__((used))
+TickCount64Function lateGetTickCount64 __asm__(CUADRIX_TICKCOUNT64_IMPORT) = TickCount64;
 }
