@@ -1,15 +1,13 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   app/CommandStates.cpp
-  app/Messages.cpp
   app/SettingsKeys.cpp
   app/CommandLine.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
   app/Commands.cpp
-  app/DialogTemplate.cpp
-  app/FileDialogs.cpp
-  app/MessageBox.cpp
+  app/WorkFileMessages.cpp
+  app/CutExports.cpp
   app/MainWindow.cpp
   app/Menu.cpp
   app/Settings.cpp

@@ -1,6 +1,6 @@
 // The message tables in Spanish, Portuguese, French, German, English and Italian, the fixed texts
 // that are never translated, and the six-language registration offer.
-#include "app/Messages.h"
+#include "ui/Messages.h"
 
 #include <array>
 #include <vector>
@@ -524,9 +524,9 @@ const std::vector<TableDefinition>& Definitions() {
         {T::ExportNotWritten,
          100,
          {{0,
-           {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :", u"Le fichier n'a pas été écrit :",
-            u"Die Datei wurde nicht geschrieben :", u"The file was not written :",
-            u"Il file non è stato scritto :"}}}},
+           {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :",
+            u"Le fichier n'a pas été écrit :", u"Die Datei wurde nicht geschrieben :",
+            u"The file was not written :", u"Il file non è stato scritto :"}}}},
         {T::NothingToPaste,
          100,
          {{0,
