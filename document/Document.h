@@ -53,6 +53,12 @@ struct Document {
     int32_t selectAllOn = 0;
 
     UndoHistory undo;
+
+    // Unrecorded changes: set by every edit (NoteEdit, Undo, Redo); cleared when the chart is
+    // recorded, replaced by "New" or a read, or restored from a recovery copy.
+    bool modified = false;
+    // Counts edits, so that a recovery copy can tell whether it is behind the document.
+    uint32_t changeCount = 0;
 };
 
 inline bool InTable(const Document& doc, int column, int row) {

@@ -33,6 +33,7 @@ EditOutcome PasteCellCommand(Document& doc, const CopyFlags& flags) {
     PushUndo(doc);
     doc.selectAllOn = 0;
     PasteIntoSelected(doc, flags, doc.copySourceColumn, doc.copySourceRow);
+    NoteEdit(doc);
     return EndSelection(doc, EditOutcome::Done);
 }
 
@@ -41,6 +42,7 @@ EditOutcome ClearCellCommand(Document& doc) {
     PushUndo(doc);
     doc.selectAllOn = 0;
     ClearSelectedCells(doc);
+    NoteEdit(doc);
     return EndSelection(doc, EditOutcome::Done);
 }
 
@@ -50,6 +52,7 @@ EditOutcome CancelCellCommand(Document& doc) {
         return EndSelection(doc, EditOutcome::CancelNeedsOneCell);
     PushUndo(doc);
     doc.cellGrid(doc.selectionColumn, doc.selectionRow).cancelled = 1;
+    NoteEdit(doc);
     return EndSelection(doc, EditOutcome::Done);
 }
 
@@ -57,23 +60,27 @@ EditOutcome MergeHorizontalCommand(Document& doc) {
     // The snapshot comes first even when the merge is refused.
     PushUndo(doc);
     bool merged = MergeHorizontal(doc);
+    if (merged) NoteEdit(doc);
     return EndSelection(doc, merged ? EditOutcome::Done : EditOutcome::HorizontalMergeRefused);
 }
 
 EditOutcome MergeVerticalCommand(Document& doc) {
     PushUndo(doc);
     bool merged = MergeVertical(doc);
+    if (merged) NoteEdit(doc);
     return EndSelection(doc, merged ? EditOutcome::Done : EditOutcome::VerticalMergeRefused);
 }
 
 void CreateTableCommand(Document& doc) {
     PushUndo(doc);
     CreateChartBoxes(doc);
+    NoteEdit(doc);
 }
 
 void CreateLineCommand(Document& doc) {
     PushUndo(doc);
     CreateConnector(doc);
+    NoteEdit(doc);
 }
 
 void SelectAllCommand(Document& doc) {
@@ -88,4 +95,8 @@ void SelectAllCommand(Document& doc) {
 
 void UndoCommand(Document& doc) {
     PopUndo(doc);
+}
+
+void RedoCommand(Document& doc) {
+    PopRedo(doc);
 }

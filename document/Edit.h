@@ -27,3 +27,4 @@ void CreateTableCommand(Document& doc);
 void CreateLineCommand(Document& doc);
 void SelectAllCommand(Document& doc);
 void UndoCommand(Document& doc);
+void RedoCommand(Document& doc);

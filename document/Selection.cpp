@@ -2,6 +2,7 @@
 #include "document/Selection.h"
 
 #include "document/Spans.h"
+#include "document/Undo.h"
 
 #include <memory>
 
@@ -90,6 +91,7 @@ bool CellSelectorClick(Document& doc, int column, int row) {
     CellRecord& cell = doc.cellGrid(column, row);
     if (cell.isBox == 0) {
         cell.marked = cell.marked == 0 ? 1 : 0;
+        NoteEdit(doc);
         redraw = true;
     }
     if (!InTable(doc, column, row)) return redraw;

@@ -73,6 +73,7 @@ void ApplyNewPreset(Document& doc, const NewPreset& preset) {
     doc.tablePresent = true;
     SetPresetTableValues(doc, preset);
     BuildNewTable(doc, doc.tableColumns, doc.tableRows, kNewTableOrigin, kNewTableOrigin, kGuideGridColor);
+    doc.modified = false;
 }
 
 void CreateChartBoxes(Document& doc) {

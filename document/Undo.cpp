@@ -42,13 +42,20 @@ UndoSnapshot TakeSnapshot(const Document& doc, const UndoSnapshot* base) {
     return snapshot;
 }
 
-} // namespace
+void RestoreSnapshot(Document& doc, const UndoSnapshot& snapshot) {
+    // The snapshot's own rectangle: a table of another shape cannot exist while it is held,
+    // because a new table or a read empties the history.
+    int columns = std::min<int>(snapshot.columns, std::clamp<int16_t>(doc.tableColumns, 0, kGridSize));
+    int rows = std::min<int>(snapshot.rows, std::clamp<int16_t>(doc.tableRows, 0, kGridSize));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            doc.cellGrid(c, r) = *snapshot.cells[size_t(r) * snapshot.columns + c];
+    doc.undo.sharingBase = snapshot;
+}
 
-void PushUndo(Document& doc) {
+void PushSnapshot(Document& doc) {
     UndoHistory& undo = doc.undo;
-    const UndoSnapshot* base =
-        undo.sharingBase < undo.undoStack.size() ? &undo.undoStack[undo.sharingBase] : nullptr;
-    UndoSnapshot snapshot = TakeSnapshot(doc, base);
+    UndoSnapshot snapshot = TakeSnapshot(doc, &undo.sharingBase);
 
     // Snapshots at or above the level can no longer be restored: Undo only reads below it.
     if (undo.undoStack.size() > size_t(undo.undoLevel)) undo.undoStack.resize(undo.undoLevel);
@@ -57,9 +64,28 @@ void PushUndo(Document& doc) {
         undo.undoStack.erase(undo.undoStack.begin());
         undo.undoLevel = kUndoDepth - 1;
     }
+    undo.sharingBase = snapshot;
     undo.undoStack.push_back(std::move(snapshot));
-    undo.sharingBase = undo.undoStack.size() - 1;
     ++undo.undoLevel;
+}
+
+// An undo or redo changes the cells like an edit, but keeps the redo states.
+void NoteHistoryStep(Document& doc) {
+    doc.modified = true;
+    ++doc.changeCount;
+}
+
+} // namespace
+
+void NoteEdit(Document& doc) {
+    NoteHistoryStep(doc);
+    doc.undo.redoStack.clear();
+}
+
+void PushUndo(Document& doc) {
+    // A new edit follows: what was undone can no longer come back.
+    doc.undo.redoStack.clear();
+    PushSnapshot(doc);
 }
 
 void PopUndo(Document& doc) {
@@ -68,26 +94,43 @@ void PopUndo(Document& doc) {
     // Without a snapshot there is nothing to go back to; the table stays as it is.
     if (undo.undoStack.empty()) return;
     undo.undoReady = 2;
-    if (undo.undoLevel > 0) --undo.undoLevel;
-    const UndoSnapshot& snapshot = undo.undoStack[undo.undoLevel];
-    // The snapshot's own rectangle: a table of another shape cannot exist while it is held,
-    // because a new table or a read empties the history.
-    int columns = std::min<int>(snapshot.columns, std::clamp<int16_t>(doc.tableColumns, 0, kGridSize));
-    int rows = std::min<int>(snapshot.rows, std::clamp<int16_t>(doc.tableRows, 0, kGridSize));
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c)
-            doc.cellGrid(c, r) = *snapshot.cells[size_t(r) * snapshot.columns + c];
-    undo.sharingBase = undo.undoLevel;
+    if (undo.undoLevel > 0) {
+        --undo.undoLevel;
+        // The redo state shares its unchanged cells with the state last written or restored.
+        undo.redoStack.push_back(TakeSnapshot(doc, &undo.sharingBase));
+        if (undo.redoStack.size() > size_t(kUndoDepth)) undo.redoStack.erase(undo.redoStack.begin());
+    }
+    RestoreSnapshot(doc, undo.undoStack[undo.undoLevel]);
+    NoteHistoryStep(doc);
     undo.undoReady = 1;
+}
+
+bool PopRedo(Document& doc) {
+    UndoHistory& undo = doc.undo;
+    if (undo.undoReady != 1 || undo.redoStack.empty()) return false;
+    undo.undoReady = 2;
+    PushSnapshot(doc);
+    UndoSnapshot state = std::move(undo.redoStack.back());
+    undo.redoStack.pop_back();
+    RestoreSnapshot(doc, state);
+    NoteHistoryStep(doc);
+    undo.undoReady = 1;
+    return true;
 }
 
 void ResetUndoHistory(Document& doc) {
     doc.undo.undoStack.clear();
     doc.undo.undoStack.shrink_to_fit();
+    doc.undo.redoStack.clear();
+    doc.undo.redoStack.shrink_to_fit();
     doc.undo.undoLevel = 0;
-    doc.undo.sharingBase = 0;
+    doc.undo.sharingBase = UndoSnapshot{};
 }
 
 bool UndoAvailable(const Document& doc) {
     return !doc.undo.undoStack.empty();
+}
+
+bool RedoAvailable(const Document& doc) {
+    return !doc.undo.redoStack.empty();
 }

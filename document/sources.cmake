@@ -4,6 +4,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/Edit.cpp
   document/FileErrors.cpp
   document/Merge.cpp
+  document/Recovery.cpp
   document/Selection.cpp
   document/Spans.cpp
   document/Structure.cpp

@@ -4,6 +4,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   render/LineBreaking.cpp
   render/NumberFormat.cpp
   render/PictureCache.cpp
+  render/PagePlacement.cpp
   render/PictureGeometry.cpp
   render/SvgText.cpp
 )

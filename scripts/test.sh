@@ -57,7 +57,11 @@ run_ctest "$build/asan" native
 # shellcheck source=wine-env.sh
 export CUADRIX_TEST_PREFIX=1
 source "$root/scripts/wine-env.sh" "$build/wineprefix"
-trap cuadrix_wine_stop EXIT
+# shellcheck source=printer-env.sh
+source "$root/scripts/printer-env.sh" "$build/cups"
+trap 'cuadrix_wine_stop; cuadrix_printer_stop' EXIT
+step "starting the PDF printer queue"
+cuadrix_printer_start || exit 1
 step "starting Wine (prefix $WINEPREFIX)"
 cuadrix_wine_start || exit 1
 step "Windows tests under Wine (32 bit, end to end included)"
@@ -65,6 +69,7 @@ run_ctest "$build/win32" "wine|e2e"
 step "Windows tests under Wine (64 bit)"
 run_ctest "$build/win64" wine
 cuadrix_wine_stop
+cuadrix_printer_stop
 
 if ls "$root"/fuzz/*.cpp >/dev/null 2>&1; then
     step "fuzzing for ${fuzz_seconds}s per target"

@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -244,4 +245,84 @@ TEST(UndoSnapshots, RandomSessionMatchesAPlainHistoryOfWholeCopies) {
         }
         ASSERT_EQ(plain.level, doc->undo.undoLevel) << "step " << step;
     }
+}
+
+// The same session with "Redo" and the edits that end it, against whole copies of every state.
+TEST(Redo, RandomSessionMatchesWholeCopiesOfUndoneStates) {
+    auto doc = NewTable(kHorizontal64);
+    PlainHistory plain;
+    std::vector<std::vector<CellRecord>> redo;
+    std::vector<CellRecord> current = TableCells(*doc);
+    auto pushPlain = [&] {
+        if (plain.level == 50) {
+            plain.slots.erase(plain.slots.begin());
+            --plain.level;
+        }
+        plain.slots.resize(plain.level);
+        plain.slots.push_back(current);
+        ++plain.level;
+    };
+    std::mt19937 random(777);
+    for (int step = 0; step < 3000; ++step) {
+        int action = int(random() % 12);
+        if (action < 3) {
+            pushPlain();
+            redo.clear();
+            PushUndo(*doc);
+            Edit(*doc, step);
+            current = TableCells(*doc);
+        } else if (action < 5) {
+            // An edit without a snapshot of its own (a mark, a text) ends the redo states too.
+            redo.clear();
+            doc->cellGrid(int(random() % 17), int(random() % 12)).backColor = int32_t(random() % 5);
+            NoteEdit(*doc);
+            current = TableCells(*doc);
+        } else if (action < 9) {
+            if (!plain.slots.empty()) {
+                if (plain.level > 0) {
+                    redo.push_back(current);
+                    --plain.level;
+                }
+                current = plain.slots[plain.level];
+            }
+            UndoCommand(*doc);
+        } else {
+            if (!redo.empty()) {
+                pushPlain();
+                current = redo.back();
+                redo.pop_back();
+            }
+            RedoCommand(*doc);
+        }
+        ASSERT_EQ(plain.level, doc->undo.undoLevel) << "step " << step;
+        ASSERT_EQ(!redo.empty(), RedoAvailable(*doc)) << "step " << step;
+        ASSERT_EQ(0,
+                  std::memcmp(current.data(), TableCells(*doc).data(), current.size() * sizeof(CellRecord)))
+            << "step " << step;
+    }
+}
+
+TEST(Redo, FiftyUndoneStatesOfTheLargestTableShareTheirUnchangedCells) {
+    auto doc = std::make_unique<Document>();
+    doc->cellWidth = doc->cellHeight = 8;
+    doc->tableColumns = doc->tableRows = kGridSize;
+    BuildNewTable(*doc, kGridSize, kGridSize, 2, 2, 0xC0C0C0);
+    for (int n = 1; n <= 60; ++n) {
+        PushUndo(*doc);
+        Edit(*doc, n);
+    }
+    for (int n = 0; n < 50; ++n)
+        UndoCommand(*doc);
+    ASSERT_EQ(50u, doc->undo.redoStack.size());
+    std::set<const CellRecord*> records;
+    for (const auto* stack : {&doc->undo.undoStack, &doc->undo.redoStack})
+        for (const UndoSnapshot& snapshot : *stack)
+            for (const auto& cell : snapshot.cells)
+                records.insert(cell.get());
+    // One table plus the two cells each edit touched, per undo and per redo state.
+    EXPECT_LE(records.size(), size_t(kGridSize * kGridSize + 4 * 110));
+    for (int n = 0; n < 50; ++n)
+        RedoCommand(*doc);
+    EXPECT_EQ(60, StateOf(*doc));
+    EXPECT_FALSE(RedoAvailable(*doc));
 }
