@@ -13,6 +13,7 @@
 #include "interaction/Favourites.h"
 #include "interaction/TextProperties.h"
 #include "render/Redraw.h"
+#include "render/Renderer.h"
 
 #include <string>
 
@@ -63,7 +64,11 @@ void ScrollBy(App& app, int32_t step) {
 }
 
 void AfterScroll(App& app) {
-    RedrawCanvas(app);
+    // Scrolling only moves the table picture, unless it was never drawn for this table.
+    if (TablePictureDrawnFor(app.render, app.doc, app.shell.characterSet))
+        ShowTableAtOffset(app);
+    else
+        RedrawCanvas(app);
     RedrawVerticalRuler(app);
     if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
 }

@@ -48,6 +48,7 @@ Picture DrawCutPicture(App& app) {
     ExportGeometry geometry = ExportGeometryFor(doc.lineThickness);
 
     render.exportMode = 1;
+    ForgetDrawnTable(render); // the cut is drawn on the table picture
     ClearToBackground(render.tablePicture, static_cast<COLORREF>(app.shell.favouriteBackground));
     DrawTable(render, doc, app.shell.characterSet, render.tablePicture.Dc(), doc.tableColumns, doc.tableRows,
               geometry.offset, geometry.offset, static_cast<COLORREF>(doc.lineColor));

@@ -6,9 +6,12 @@
 
 struct App;
 
-// Clears the table and view pictures, draws the page guides and the table, copies the table into
-// the view at the view offset and shows it in the canvas.
-void RedrawCanvas(App& app);
+// Brings the table picture up to date (the whole of it when `whole`, otherwise only what the
+// changed cells touch), copies it into the view at the view offset and shows it in the canvas.
+void RedrawCanvas(App& app, bool whole = false);
+
+// The table picture as it is, copied into the view at the view offset and shown: scrolling.
+void ShowTableAtOffset(App& app);
 
 // The vertical ruler in the current style, shifted by the view offset and shown.
 void RedrawVerticalRuler(App& app);
