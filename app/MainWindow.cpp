@@ -4,11 +4,11 @@
 #include "app/App.h"
 #include "app/CommandStates.h"
 #include "app/Commands.h"
-#include "app/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 #include "app/Menu.h"
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "app/WindowInit.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 
 namespace {
 
@@ -89,14 +89,6 @@ App* AppOf(HWND window) {
     return nullptr;
 }
 
-std::wstring Tr(const App& app, MessageTable table, int item) {
-    return Wide(MessageText(app.shell.languageIndex, table, item));
-}
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 INT_PTR RunMainWindow(App& app) {
     std::vector<WORD> tmpl = MainTemplate();
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
@@ -108,9 +100,4 @@ HWND CreateMainWindowForTest(App& app) {
     return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                       reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()), nullptr, MainDialogProc,
                                       reinterpret_cast<LPARAM>(&app));
-}
-
-void EndMainWindow(App& app) {
-    app.shell.mainWindowEnded = true;
-    if (app.shell.mainWindow) EndDialog(app.shell.mainWindow, 0);
 }

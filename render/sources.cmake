@@ -18,7 +18,6 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/Export.cpp
   render/PictureFiles.cpp
   render/Pictures.cpp
-  render/Redraw.cpp
   render/Renderer.cpp
   render/Rulers.cpp
   render/TableUpdate.cpp

@@ -7,8 +7,9 @@
 #include "app/MainWindow.h"
 #include "app/WindowInit.h"
 #include "document/Structure.h"
+#include "app/WorkFileMessages.h"
 #include "document/WorkFile.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -100,8 +101,8 @@ int main() {
         });
         Picture target(kTablePictureSize, kTablePictureSize);
         blit = BestOf(5, 20, [&](int) {
-            BitBlt(target.Dc(), 0, 0, kTablePictureSize, kTablePictureSize, w.app->render.tablePicture.Dc(), 0, 0,
-                   SRCCOPY);
+            BitBlt(target.Dc(), 0, 0, kTablePictureSize, kTablePictureSize, w.app->render.tablePicture.Dc(),
+                   0, 0, SRCCOPY);
         });
     }
     wchar_t folder[MAX_PATH];

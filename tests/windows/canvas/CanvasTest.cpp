@@ -3,10 +3,10 @@
 
 #include "app/App.h"
 #include "app/Commands.h"
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "app/MainWindow.h"
 #include "interaction/ColourDialog.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 
 #include <gtest/gtest.h>
 

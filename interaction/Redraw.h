@@ -4,23 +4,27 @@
 
 #include <windows.h>
 
-struct App;
+struct Workspace;
+
+constexpr int kHorizontalRulerId = 1035;
+constexpr int kVerticalRulerId = 1036;
 
 // Brings the table picture up to date (the whole of it when `whole`, otherwise only what the
-// changed cells touch), copies it into the view at the view offset and shows it in the canvas.
-void RedrawCanvas(App& app, bool whole = false);
+// changed cells touch), copies it into the view at the view offset and shows it in the canvas;
+// then tells of the pictures that could not be read.
+void RedrawCanvas(Workspace& app, bool whole = false);
 
 // The table picture as it is, copied into the view at the view offset and shown: scrolling.
-void ShowTableAtOffset(App& app);
+void ShowTableAtOffset(Workspace& app);
 
 // The vertical ruler in the current style, shifted by the view offset and shown.
-void RedrawVerticalRuler(App& app);
+void RedrawVerticalRuler(Workspace& app);
 
 // Both rulers: the horizontal one (which does not scroll) and the vertical one.
-void RedrawRulers(App& app);
+void RedrawRulers(Workspace& app);
 
 // Copies the view picture into the canvas control now.
-void ShowCanvas(App& app);
+void ShowCanvas(Workspace& app);
 
 // Makes the two ruler controls of the main window paint their pictures whenever they repaint.
-void InstallRulerPainters(App& app, HWND mainWindow);
+void InstallRulerPainters(Workspace& app, HWND mainWindow);
