@@ -67,12 +67,14 @@ std::vector<std::wstring> SplitArguments(std::wstring_view tail) {
 ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
     const std::vector<std::wstring> arguments = SplitArguments(CommandTail(commandLine));
     ConversionCommand command;
-    if (arguments.empty() || !IsSwitch(arguments[0], L"export")) return command;
+    if (arguments.empty()) return command;
+    const bool exporting = IsSwitch(arguments[0], L"export");
+    if (!exporting && !IsSwitch(arguments[0], L"build")) return command;
     if (arguments.size() != 3 || arguments[1].empty() || arguments[2].empty()) {
         command.kind = ConversionKind::Malformed;
         return command;
     }
-    command.kind = ConversionKind::Export;
+    command.kind = exporting ? ConversionKind::Export : ConversionKind::Build;
     command.source = arguments[1];
     command.target = arguments[2];
     return command;
