@@ -97,8 +97,7 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdSelectAll, Text(MessageTable::EditMenu, 5));
         Separator(menu);
-        Item(menu, kCmdCopyChartPicture,
-             Text(MessageTable::VectorPicture, 6) + L"\t" + Text(MessageTable::VectorPicture, 7));
+        Item(menu, kCmdCopyChartPicture, Text(MessageTable::VectorPicture, 6));
         Pictures(menu, {{0, 821}, {2, 812}, {4, 813}, {6, 814}, {8, 820}, {10, 840}});
     }
 

@@ -640,9 +640,6 @@ const std::vector<TableDefinition>& Definitions() {
               {u"Copiar organigrama como imagen", u"Copiar organograma como imagem",
                u"Copier l'organigramme comme image", u"Organigramm als Bild kopieren",
                u"Copy chart as picture", u"Copia organigramma come immagine"}},
-             {7,
-              {u"Ctrl+Mayús+C", u"Ctrl+Shift+C", u"Ctrl+Maj+C", u"Strg+Umschalt+C", u"Ctrl+Shift+C",
-               u"Ctrl+Maiusc+C"}},
          }},
     };
     return tables;
