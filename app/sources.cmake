@@ -5,6 +5,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
+  app/BuildFromList.cpp
   app/Commands.cpp
   app/WorkFileMessages.cpp
   app/CutExports.cpp

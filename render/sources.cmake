@@ -9,6 +9,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   render/AnsiText.cpp
+  render/BoxTextMeasureGdi.cpp
   render/FontCache.cpp
   render/GdiObjects.cpp
   render/Export.cpp

@@ -52,6 +52,7 @@ enum class MessageTable {
     Association,
     About,
     ExportNotWritten, // a cut export whose file could not be written; the file name follows
+    ChartFromList,    // building a chart from a list of people: %1, %2, %3 stand for numbers and names
     Count
 };
 
