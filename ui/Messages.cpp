@@ -599,6 +599,12 @@ const std::vector<TableDefinition>& Definitions() {
                u"Impossible de lire la liste.", u"Die Liste konnte nicht gelesen werden.",
                u"The list could not be read.", u"Impossibile leggere l'elenco."}},
          }},
+        {T::NothingToPaste,
+         100,
+         {{0,
+           {u"Copie antes una celda ...", u"Copie primeiro uma célula ...", u"Copiez d'abord une cellule ...",
+            u"Kopieren Sie zuerst eine Zelle ...", u"Copy a cell first ...",
+            u"Copiare prima una cella ..."}}}},
     };
     return tables;
 }
