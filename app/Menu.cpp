@@ -75,10 +75,14 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdExportBitmap, Text(MessageTable::OperationsMenu, 7));
         Separator(menu);
+        Item(menu, kCmdExportVector, Text(MessageTable::VectorPicture, 5));
+        Separator(menu);
         Item(menu, kCmdAuthor, Text(MessageTable::OperationsMenu, 9));
         Separator(menu);
         Item(menu, kCmdExit, Text(MessageTable::OperationsMenu, 10));
-        Pictures(menu, {{0, 800}, {2, 801}, {4, 801}, {6, 802}, {8, 816}, {10, 816}, {12, 804}, {14, 810}});
+        Pictures(
+            menu,
+            {{0, 800}, {2, 801}, {4, 801}, {6, 802}, {8, 816}, {10, 816}, {12, 841}, {14, 804}, {16, 810}});
     }
 
     void Edit(HMENU bar) const {
@@ -92,7 +96,9 @@ struct MenuBuilder {
         Item(menu, kCmdClearCell, Text(MessageTable::EditMenu, 4));
         Separator(menu);
         Item(menu, kCmdSelectAll, Text(MessageTable::EditMenu, 5));
-        Pictures(menu, {{0, 821}, {2, 812}, {4, 813}, {6, 814}, {8, 820}});
+        Separator(menu);
+        Item(menu, kCmdCopyChartPicture, Text(MessageTable::VectorPicture, 6));
+        Pictures(menu, {{0, 821}, {2, 812}, {4, 813}, {6, 814}, {8, 820}, {10, 840}});
     }
 
     void Mouse(HMENU bar) const {
