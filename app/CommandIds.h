@@ -18,6 +18,7 @@ constexpr int kCmdReadPrevious = 1027;
 constexpr int kCmdRecordFile = 1006;
 constexpr int kCmdExportJpeg = 1104;
 constexpr int kCmdExportBitmap = 1023;
+constexpr int kCmdPrint = 1120;
 constexpr int kCmdAuthor = 1005;
 constexpr int kCmdExit = 1002;
 // Edit
@@ -69,9 +70,9 @@ constexpr std::array<int, 14> kCharacterSetCodes{0,   128, 129, 130, 136, 161, 1
 
 // Commands that need a table: disabled until the first table is shown. "Undo" and "Paste cell"
 // have rules of their own.
-constexpr std::array<int, 11> kTableCommands{
+constexpr std::array<int, 12> kTableCommands{
     kCmdExportJpeg, kCmdRecordFile, kCmdCancelCell,   kCmdMergeHorizontal, kCmdMergeVertical, kCmdCopyCell,
-    kCmdClearCell,  kCmdSelectAll,  kCmdExportBitmap, kCmdCreateTable,     kCmdCreateLine};
+    kCmdClearCell,  kCmdSelectAll,  kCmdExportBitmap, kCmdCreateTable,     kCmdCreateLine,    kCmdPrint};
 
 // Menu item states.
 constexpr int kItemEnabled = 0;

@@ -11,6 +11,7 @@
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
+#include "app/Print.h"
 #include "app/Settings.h"
 #include "document/Structure.h"
 #include "document/WorkFile.h"
@@ -226,6 +227,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
         break;
     case kCmdExportBitmap:
         ExportCutBitmap(app);
+        break;
+    case kCmdPrint:
+        PrintChart(app);
         break;
     case kCmdExit:
         ExitCommand(app);

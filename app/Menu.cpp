@@ -75,10 +75,20 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdExportBitmap, Text(MessageTable::OperationsMenu, 7));
         Separator(menu);
+        Item(menu, kCmdPrint, Text(MessageTable::Printing, 1));
+        Separator(menu);
         Item(menu, kCmdAuthor, Text(MessageTable::OperationsMenu, 9));
         Separator(menu);
         Item(menu, kCmdExit, Text(MessageTable::OperationsMenu, 10));
-        Pictures(menu, {{0, 800}, {2, 801}, {4, 801}, {6, 802}, {8, 816}, {10, 816}, {12, 804}, {14, 810}});
+        Pictures(menu, {{0, 800},
+                        {2, 801},
+                        {4, 801},
+                        {6, 802},
+                        {8, 816},
+                        {10, 816},
+                        {12, 830},
+                        {14, 804},
+                        {16, 810}});
     }
 
     void Edit(HMENU bar) const {

@@ -524,9 +524,34 @@ const std::vector<TableDefinition>& Definitions() {
         {T::ExportNotWritten,
          100,
          {{0,
-           {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :", u"Le fichier n'a pas été écrit :",
-            u"Die Datei wurde nicht geschrieben :", u"The file was not written :",
-            u"Il file non è stato scritto :"}}}},
+           {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :",
+            u"Le fichier n'a pas été écrit :", u"Die Datei wurde nicht geschrieben :",
+            u"The file was not written :", u"Il file non è stato scritto :"}}}},
+        {T::Printing,
+         160,
+         {
+             {1,
+              {u"Imprimir…\tCtrl+P", u"Imprimir…\tCtrl+P", u"Imprimer…\tCtrl+P", u"Drucken…\tStrg+P",
+               u"Print…\tCtrl+P", u"Stampa…\tCtrl+P"}},
+             {2,
+              {u"No hay ninguna impresora instalada. Instale una impresora y vuelva a intentarlo.",
+               u"Não há nenhuma impressora instalada. Instale uma impressora e tente novamente.",
+               u"Aucune imprimante n'est installée. Installez une imprimante puis réessayez.",
+               u"Es ist kein Drucker installiert. Installieren Sie einen Drucker und versuchen Sie es "
+               u"erneut.",
+               u"No printer is installed. Install a printer and try again.",
+               u"Non è installata alcuna stampante. Installare una stampante e riprovare."}},
+             {3,
+              {u"La impresora no ha aceptado el organigrama (rechazada o no preparada): no se ha impreso "
+               u"nada.",
+               u"A impressora não aceitou o organograma (recusado ou não pronta): nada foi impresso.",
+               u"L'imprimante n'a pas accepté l'organigramme (refusé ou pas prête) : rien n'a été imprimé.",
+               u"Der Drucker hat das Organigramm nicht angenommen (abgelehnt oder nicht bereit): Es wurde "
+               u"nichts gedruckt.",
+               u"The printer did not take the chart (refused, or not ready): nothing was printed.",
+               u"La stampante non ha accettato l'organigramma (rifiutato o non pronta): non è stato stampato "
+               u"nulla."}},
+         }},
     };
     return tables;
 }

@@ -10,6 +10,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/DialogTemplate.cpp
   app/FileDialogs.cpp
   app/MessageBox.cpp
+  app/Print.cpp
   app/MainWindow.cpp
   app/Menu.cpp
   app/Settings.cpp

@@ -57,6 +57,8 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1023, L"Bitmap Export to cut", L"Exportar a Bitmap cortado", 816, {}},
           Sep(),
+          {1120, L"Print…\tCtrl+P", L"Imprimir…\tCtrl+P", 830, {}},
+          Sep(),
           {1005, L"Author", L"Autor", 804, {}},
           Sep(),
           {1002, L"Exit the program", L"Salir del programa", 810, {}}}},
@@ -271,7 +273,7 @@ TEST(MenuSwatch, RoundedBoxInTheColourOnWhiteWithABlackOutline) {
 TEST_F(MainWindowTest, FreshWindowHasTheTableCommandsDisabledAndTheDefaultsChecked) {
     OpenWindow(1);
     HMENU bar = Bar();
-    for (int id : {1104, 1006, 1012, 1010, 1011, 1051, 1021, 1020, 1025, 1050, 1023, 3300, 3301})
+    for (int id : {1104, 1006, 1012, 1010, 1011, 1051, 1021, 1020, 1025, 1050, 1023, 1120, 3300, 3301})
         EXPECT_TRUE(IsDisabled(bar, id)) << id;
     for (int id : {1007, 1027, 1005, 1002, 3302, 3307, 2006, 2011, 3308, 1070, 1071})
         EXPECT_EQ(0u, ItemState(bar, id)) << id;
