@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "app/CommandStates.h"
 #include "app/Commands.h"
+#include "app/Conversion.h"
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "app/MessageBox.h"
@@ -125,6 +126,12 @@ int RunProgram() {
         return 1;
     }
     app->shell.gdiplusToken = token;
+
+    // A conversion asked for on the command line runs without any window or offer.
+    if (std::optional<int> exitCode = RunCommandLineConversion(*app, GetCommandLineW())) {
+        Gdiplus::GdiplusShutdown(token);
+        return *exitCode;
+    }
 
     InitialiseCommonControls();
     OfferFileAssociation(DefaultAssociationPlaces());

@@ -3,10 +3,13 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   app/Messages.cpp
   app/SettingsKeys.cpp
   app/CommandLine.cpp
+  app/ConversionCommand.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
+  app/ChartClipboard.cpp
   app/Commands.cpp
+  app/Conversion.cpp
   app/DialogTemplate.cpp
   app/FileDialogs.cpp
   app/MessageBox.cpp

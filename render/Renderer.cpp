@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <string_view>
 
@@ -28,7 +29,8 @@ COLORREF Colour(int32_t value) {
 }
 
 // The pen, brush, font and text colour set on the target, so that each cell changes only what
-// differs from the cell before. Fills use the DC brush, whose colour is set without any object.
+// differs from the cell before. Fills use the DC brush, whose colour is set without any object;
+// a metafile records no DC brush colour, so a recording gets a solid brush per colour instead.
 struct TargetState {
     HDC dc;
     HGDIOBJ pen = nullptr;
@@ -36,6 +38,8 @@ struct TargetState {
     COLORREF fillColour = CLR_INVALID;
     HFONT font = nullptr;
     COLORREF textColour = CLR_INVALID;
+    bool recording = GetObjectType(dc) == OBJ_ENHMETADC;
+    std::map<COLORREF, BrushHandle> solidBrushes; // deselected before they are deleted
 
     void UsePen(HPEN wanted) {
         if (pen != wanted) pen = SelectObject(dc, wanted) ? wanted : pen;
@@ -44,6 +48,13 @@ struct TargetState {
         if (brush != wanted) brush = SelectObject(dc, wanted) ? wanted : brush;
     }
     void UseFill(COLORREF colour) {
+        if (recording) {
+            BrushHandle& solid = solidBrushes[colour];
+            if (!solid) solid.Reset(CreateSolidBrush(colour));
+            UseBrush(solid.Get());
+            fillColour = colour;
+            return;
+        }
         UseBrush(GetStockObject(DC_BRUSH));
         if (fillColour != colour) {
             SetDCBrushColor(dc, colour);
