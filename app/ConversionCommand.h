@@ -1,6 +1,6 @@
 // Conversions asked for on the command line, run without a window: "/export chart.qdrx
-// picture.svg" writes the cut export of a work file. Any other command line names a work file to
-// open, as it always has.
+// picture.svg" writes the cut export of a work file, "/print chart.qdrx" prints it on the default
+// printer. Any other command line names a work file to open, as it always has.
 #pragma once
 
 #include <string>
@@ -10,11 +10,13 @@
 enum class ConversionKind {
     None,      // not a conversion: the tail names a work file
     Export,    // /export <work file> <picture>
+    Print,     // /print <work file>
     Malformed, // a conversion's name with the wrong number of arguments
 };
 
 struct ConversionCommand {
     ConversionKind kind = ConversionKind::None;
+    ConversionKind named = ConversionKind::None; // the conversion a malformed command line names
     std::wstring source;
     std::wstring target;
 };
@@ -27,6 +29,8 @@ enum ConversionExit : int {
     kConversionSourceRefused = 3, // the file is no work file the program reads
     kConversionUnknownFormat = 4, // the picture's extension names no export format
     kConversionNotWritten = 5,    // the picture could not be written
+    kConversionNoPrinter = 6,     // no printer is installed
+    kConversionNotPrinted = 7,    // the printer refused the chart
 };
 
 // The arguments of a command tail split as Windows programs split them: blanks separate, double

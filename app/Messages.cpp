@@ -562,7 +562,7 @@ const std::vector<TableDefinition>& Definitions() {
               {u"Copiar organigrama como imagen", u"Copiar organograma como imagem",
                u"Copier l'organigramme comme image", u"Organigramm als Bild kopieren",
                u"Copy chart as picture", u"Copia organigramma come immagine"}},
-          }},
+         }},
         {T::Printing,
          160,
          {
@@ -587,6 +587,10 @@ const std::vector<TableDefinition>& Definitions() {
                u"The printer did not take the chart (refused, or not ready): nothing was printed.",
                u"La stampante non ha accettato l'organigramma (rifiutato o non pronta): non è stato stampato "
                u"nulla."}},
+             {4,
+              {u"Uso: Cuadrix /print organigrama.qdrx", u"Uso: Cuadrix /print organograma.qdrx",
+               u"Utilisation : Cuadrix /print organigramme.qdrx", u"Aufruf: Cuadrix /print organigramm.qdrx",
+               u"Usage: Cuadrix /print chart.qdrx", u"Utilizzo: Cuadrix /print organigramma.qdrx"}},
          }},
     };
     return tables;

@@ -53,7 +53,7 @@ enum class MessageTable {
     About,
     ExportNotWritten, // a cut export whose file could not be written; the file name follows
     VectorPicture,    // the vector export, the chart on the clipboard and command-line conversions
-    Printing,         // 1 the menu item, 2 no printer installed, 3 the printer refused the chart
+    Printing,         // 1 the menu item, 2 no printer installed, 3 the printer refused the chart, 4 usage
     Count
 };
 

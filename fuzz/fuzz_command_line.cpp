@@ -21,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         line += static_cast<wchar_t>(data[i] | data[i + 1] << 8);
     const ConversionCommand command = ParseConversionCommand(line);
     if (command.kind == ConversionKind::Export) Require(!command.source.empty() && !command.target.empty());
-    if (command.kind != ConversionKind::Export) Require(command.source.empty() && command.target.empty());
+    if (command.kind == ConversionKind::Print) Require(!command.source.empty() && command.target.empty());
+    if (command.kind != ConversionKind::Export && command.kind != ConversionKind::Print)
+        Require(command.source.empty() && command.target.empty());
     // Splitting never invents characters: an argument is never longer than the tail.
     const std::wstring tail = CommandTail(line);
     for (const std::wstring& argument : SplitArguments(tail))
