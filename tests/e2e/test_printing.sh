@@ -2,11 +2,13 @@
 # Printing through a real printer queue (CUPS with the cups-pdf printer): "/print" without a window
 # and Print... from the menu and with Ctrl+P put the chart on one landscape page, fitted and
 # centred, read back from the PDF and compared with the BMP export; Cancel prints nothing; a bad
-# file and a missing printer end with their exit codes and print nothing.
+# file, a missing printer and a queue that refuses the job end with their exit codes and print
+# nothing.
 source "$(dirname "$0")/e2e-lib.sh"
 
 # The test run's queue (scripts/test.sh), or else one of our own for this test alone.
 if [ -z "${CUADRIX_PDF_DIR:-}" ] || [ -z "${CUPS_SERVER:-}" ]; then
+    chmod 755 "$E2E_DIR"
     source "$E2E_LIB_DIR/../../scripts/printer-env.sh" "$E2E_DIR/cups"
     cuadrix_printer_start || e2e_fail "no printer queue"
     trap 'e2e_finish; cuadrix_printer_stop' EXIT
@@ -72,6 +74,14 @@ expect_refused 3 "bad.qdrx" /print bad.qdrx
 expect_refused 2 "missing.qdrx" /print missing.qdrx
 expect_refused 1 "/print" /print
 RUN_ENV=CUPS_SERVER=/nonexistent/cups.sock expect_refused 6 "impresora" /print chart.qdrx
+# A queue that refuses jobs: the printer's refusal is told, and the queue takes jobs again after.
+cupsreject "${CUADRIX_PRINTER:-Cuadrix_PDF}"
+before=$(jobs_queued)
+run_quietly /print chart.qdrx
+cupsaccept "${CUADRIX_PRINTER:-Cuadrix_PDF}"
+e2e_expect_eq 7 "$CODE" "exit code of a refused job"
+grep -q "chart.qdrx" <<<"$ERR" || e2e_fail "a refused job said: $ERR"
+e2e_expect_eq "$before" "$(jobs_queued)" "jobs queued after a refusal"
 
 # From the menu: Ctrl+P opens the print dialog, Cancel prints nothing; Print... and OK print.
 e2e_start "$(winepath -w "$E2E_DIR/chart.qdrx")"
