@@ -1,11 +1,13 @@
 // Writes the sample chart as a work file for the end-to-end tests: MakeSampleChart <folder>
-// leaves chart.qdrx and the picture one of its boxes shows in that folder.
+// leaves chart.qdrx and the picture one of its boxes shows in that folder, and prints each box of
+// the cut export, "box left top right bottom text|plain", and the export's size, "size w h".
 #include "SampleChart.h"
 
 #include "document/WorkFile.h"
 
 #include <gdiplus.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -20,5 +22,15 @@ int wmain(int argc, wchar_t** argv) {
     BuildSampleChart(*doc, folder + L"picture.png");
     const bool saved = SaveWorkFile(*doc, folder + L"chart.qdrx", nullptr);
     Gdiplus::GdiplusShutdown(token);
+    for (int row = 0; row < kSampleRows; ++row)
+        for (int column = 0; column < kSampleColumns; ++column) {
+            const CellRecord& cell = doc->cellGrid(column, row);
+            if (cell.isBox != 1 && cell.marked != 1) continue;
+            const RECT box = SampleBox(column, row);
+            std::printf("box %ld %ld %ld %ld %s\n", box.left, box.top, box.right, box.bottom,
+                        FieldText(cell.text).empty() ? "plain" : "text");
+        }
+    const RECT last = SampleBox(kSampleColumns - 1, kSampleRows - 1);
+    std::printf("size %ld %ld\n", last.right, last.bottom);
     return saved ? 0 : 1;
 }
