@@ -10,15 +10,12 @@
 
 #include <commdlg.h>
 
-#include <utility>
-
 namespace {
 
 // Owns movable global memory that the print dialog hands out (settings and printer names).
 class GlobalMemory {
   public:
     GlobalMemory() = default;
-    explicit GlobalMemory(HGLOBAL handle) : handle_(handle) {}
     ~GlobalMemory() {
         if (handle_) GlobalFree(handle_);
     }
@@ -117,7 +114,12 @@ PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int
         devMode.Slot() = request.hDevMode;
         devNames.Slot() = request.hDevNames;
         printer.dc = request.hDC;
-        if (!chosen) return CommDlgExtendedError() == 0 ? PrintResult::Cancelled : PrintResult::NoPrinter;
+        if (!chosen) {
+            const DWORD error = CommDlgExtendedError();
+            if (error == 0) return PrintResult::Cancelled;
+            return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES ? PrintResult::NoPrinter
+                                                                           : PrintResult::Refused;
+        }
     } else {
         printer.dc = CreatePrinterDC(devMode.Get(), devNames.Get());
     }
