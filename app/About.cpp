@@ -2,7 +2,7 @@
 #include "app/About.h"
 
 #include "app/App.h"
-#include "app/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 
 #include <cstdint>
 

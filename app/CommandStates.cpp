@@ -2,7 +2,7 @@
 #include "app/CommandStates.h"
 
 #include "app/CommandIds.h"
-#include "app/Shell.h"
+#include "ui/Shell.h"
 #include "document/Document.h"
 #include "document/Undo.h"
 

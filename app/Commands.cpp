@@ -7,17 +7,18 @@
 #include "app/App.h"
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "app/MainWindow.h"
 #include "app/Menu.h"
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "app/Print.h"
 #include "app/Settings.h"
 #include "document/Structure.h"
+#include "app/WorkFileMessages.h"
 #include "document/WorkFile.h"
 #include "interaction/TextStyle.h"
-#include "render/Export.h"
-#include "render/Redraw.h"
+#include "app/CutExports.h"
+#include "interaction/Redraw.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -48,6 +49,7 @@ void FinishTableShown(App& app) {
 
 void NewTableCommand(App& app, const NewPreset& preset) {
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
+    ForgetDrawnTable(app.render);
     // Cleared with the paper colour of the table being replaced.
     ClearToPaper(app.render.viewPicture, app.doc);
     ClearToPaper(app.render.tablePicture, app.doc);
@@ -98,7 +100,7 @@ void EditCommand(App& app, EditOutcome outcome) {
 
 void ReadFlow(App& app, bool previousFormat) {
     std::wstring& path = app.shell.workFilePath;
-    path = WorkFileDialog(app, Owner(app), path, 0);
+    path = WorkFileDialog(app.shell, Owner(app), path, 0);
     if (path.empty()) return;
     if (!FileExists(path)) {
         ShowMessage(app, Tr(app, MessageTable::WorkFile, 1) + L"\r\n" + path + L"\r\n" +
@@ -113,7 +115,7 @@ void ReadFlow(App& app, bool previousFormat) {
 void SaveFlow(App& app) {
     std::wstring& path = app.shell.workFilePath;
     path.clear();
-    path = WorkFileDialog(app, Owner(app), path, 1);
+    path = WorkFileDialog(app.shell, Owner(app), path, 1);
     if (path.empty()) return;
     if (FileExists(path)) {
         std::wstring question =
@@ -132,7 +134,7 @@ void AuthorCommand(App& app) {
 
 void ExitCommand(App& app) {
     SaveSettings(app);
-    EndMainWindow(app);
+    EndMainWindow(app.shell);
 }
 
 // Runs the command; false when the id is not a command of the program.
@@ -186,7 +188,7 @@ bool RunCommand(App& app, int id, int notifyCode) {
         break;
     case kCmdSelectAll:
         SelectAllCommand(app.doc);
-        RedrawCanvas(app);
+        RedrawCanvas(app, true);
         break;
     case kCmdClearCell:
         EditCommand(app, ClearCellCommand(app.doc));
@@ -252,7 +254,7 @@ void DispatchCommand(App& app, int commandId, int notifyCode) {
 void ShowTableSequence(App& app) {
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     app.doc.tablePresent = true;
-    RedrawCanvas(app);
+    RedrawCanvas(app, true);
     FinishTableShown(app);
 }
 

@@ -3,7 +3,8 @@
 
 #include "app/App.h"
 #include "app/ConversionCommand.h"
-#include "app/MessageBox.h"
+#include "app/WorkFileMessages.h"
+#include "ui/MessageBox.h"
 #include "app/Print.h"
 #include "document/WorkFile.h"
 #include "render/CutChart.h"

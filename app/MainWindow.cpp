@@ -5,11 +5,11 @@
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
 #include "app/Commands.h"
-#include "app/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 #include "app/Menu.h"
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "app/WindowInit.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 
 namespace {
 
@@ -122,14 +122,6 @@ App* AppOf(HWND window) {
     return nullptr;
 }
 
-std::wstring Tr(const App& app, MessageTable table, int item) {
-    return Wide(MessageText(app.shell.languageIndex, table, item));
-}
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 INT_PTR RunMainWindow(App& app) {
     std::vector<WORD> tmpl = MainTemplate();
     InstallShortcuts();
@@ -145,9 +137,4 @@ HWND CreateMainWindowForTest(App& app) {
     return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                       reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()), nullptr, MainDialogProc,
                                       reinterpret_cast<LPARAM>(&app));
-}
-
-void EndMainWindow(App& app) {
-    app.shell.mainWindowEnded = true;
-    if (app.shell.mainWindow) EndDialog(app.shell.mainWindow, 0);
 }

@@ -2,6 +2,8 @@
 // the ruler-style button, run modally until it is ended.
 #pragma once
 
+#include "interaction/Redraw.h"
+
 #include <windows.h>
 
 struct App;
@@ -10,8 +12,6 @@ constexpr int kMainClientWidth = 1155;
 constexpr int kMainClientHeight = 990;
 constexpr DWORD kMainWindowStyle = 0x94C200D4;
 constexpr DWORD kMainWindowExStyle = 0x00010000;
-constexpr int kHorizontalRulerId = 1035;
-constexpr int kVerticalRulerId = 1036;
 constexpr int kRulerButtonId = 1111;
 
 // Creates and runs the main window; returns when it has been ended.
@@ -22,6 +22,3 @@ HWND CreateMainWindowForTest(App& app);
 
 // The App a window of the program belongs to (the main window or one of its controls).
 App* AppOf(HWND window);
-
-// Ends the main window (the modal run returns).
-void EndMainWindow(App& app);

@@ -3,10 +3,10 @@
 #include "app/Print.h"
 
 #include "app/App.h"
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "render/CutChart.h"
 #include "render/PrintPage.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 
 #include <commdlg.h>
 

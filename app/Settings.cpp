@@ -77,23 +77,6 @@ void Settings(ShellState& shell, std::string_view mode, const std::wstring& iniP
     });
 }
 
-std::wstring ProgramPath() {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return {};
-        if (length < buffer.size()) return std::wstring(buffer.data(), length);
-        buffer.resize(buffer.size() * 2); // cut short: the path is longer than the buffer
-    }
-}
-
-std::wstring ProgramFolder() {
-    std::wstring path = ProgramPath();
-    size_t slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return {};
-    return path.substr(0, slash) + L"\\";
-}
-
 std::wstring SettingsPath() {
     return ProgramFolder() + L"Cuadrix.ini";
 }

@@ -2,7 +2,8 @@
 // language switch, on a ruler-style change and on a new favourite background.
 #pragma once
 
-#include "app/Shell.h"
+#include "ui/ProgramPaths.h"
+#include "ui/Shell.h"
 
 #include <string>
 #include <string_view>
@@ -11,12 +12,6 @@
 // writes every key, creating the file and its sections; any other mode does nothing. A file that
 // cannot be written loses the settings without a message.
 void Settings(ShellState& shell, std::string_view mode, const std::wstring& iniPath);
-
-// Folder of the running program, whatever the current directory; ends with a backslash.
-std::wstring ProgramFolder();
-
-// Full path of the running program.
-std::wstring ProgramPath();
 
 // "Cuadrix.ini" in the program folder.
 std::wstring SettingsPath();

@@ -2,7 +2,7 @@
 // used to read them, and the mapping between keys and the shell state (no file access here).
 #pragma once
 
-#include "app/Shell.h"
+#include "ui/Shell.h"
 
 #include <array>
 #include <cstdint>

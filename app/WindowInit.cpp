@@ -7,13 +7,14 @@
 #include "app/Conversion.h"
 #include "app/MainWindow.h"
 #include "app/Menu.h"
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "document/Selection.h"
+#include "app/WorkFileMessages.h"
 #include "document/WorkFile.h"
 #include "interaction/TextStyle.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 #include "render/Renderer.h"
 
 #include <commctrl.h>

@@ -1,6 +1,5 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   app/CommandStates.cpp
-  app/Messages.cpp
   app/SettingsKeys.cpp
   app/CommandLine.cpp
   app/ConversionCommand.cpp
@@ -10,9 +9,8 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/ChartClipboard.cpp
   app/Commands.cpp
   app/Conversion.cpp
-  app/DialogTemplate.cpp
-  app/FileDialogs.cpp
-  app/MessageBox.cpp
+  app/WorkFileMessages.cpp
+  app/CutExports.cpp
   app/Print.cpp
   app/MainWindow.cpp
   app/Menu.cpp

@@ -2,8 +2,6 @@
 // a partial or mixed file where the chart was.
 #include "document/WorkFile.h"
 
-#include "app/MessageBox.h"
-#include "app/Messages.h"
 #include "document/FileErrors.h"
 #include "document/WorkFileFormat.h"
 
@@ -16,31 +14,12 @@
 
 namespace {
 
-// The writer's messages keep this caption in every language.
-constexpr wchar_t kFileErrorCaption[] = L"Programador";
-
 // Records read, or encoded and written, at a time (about 260 KB): the buffer stays in the cache.
 constexpr size_t kRecordsPerPiece = 192;
 
 std::optional<uint64_t>& SaveWriteLimit() {
     static std::optional<uint64_t> limit;
     return limit;
-}
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-void ShowFileError(HWND owner, DWORD error) {
-    ShowMessageBox(owner, Wide(FileErrorMessage(FileErrorNumber(error))), kFileErrorCaption, MB_OK);
-}
-
-void ShowWrongFormat(HWND owner, int languageIndex, WorkFileFormat format) {
-    std::wstring text = Wide(MessageText(languageIndex, MessageTable::WrongFormat));
-    // Only the current-format reader points to the reader of the previous format.
-    if (format == WorkFileFormat::Current)
-        text += L"\r\n" + Wide(MessageText(languageIndex, MessageTable::PreviousVersionHint));
-    ShowMessageBox(owner, text, Wide(MessageText(languageIndex, MessageTable::Caption)), MB_OK);
 }
 
 class FileHandle {
@@ -86,18 +65,20 @@ DWORD ReadPieces(HANDLE file, uint64_t size, std::vector<uint8_t>& buffer,
     return ERROR_SUCCESS;
 }
 
+WorkFileOutcome FileError(DWORD error) {
+    return {WorkFileOutcome::Kind::FileError, FileErrorNumber(error)};
+}
+
+} // namespace
+
 // The file is read twice through a small buffer: once to check every record, and only when all
 // passed, once more to load them. Writers are shut out while it is open, so both passes see the
 // same bytes, and the whole file never has to sit in memory.
-int ReadFormat(Document& doc, const std::wstring& path, int languageIndex, HWND owner,
-               WorkFileFormat format) {
+WorkFileOutcome LoadWorkFileFrom(Document& doc, const std::wstring& path, WorkFileFormat format) {
     FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER length{};
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &length)) {
-        ShowFileError(owner, GetLastError());
-        return 0;
-    }
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &length)) return FileError(GetLastError());
     const uint64_t size = static_cast<uint64_t>(length.QuadPart);
     const size_t recordSize = RecordSize(format);
     std::vector<uint8_t> buffer(kRecordsPerPiece * recordSize);
@@ -124,16 +105,12 @@ int ReadFormat(Document& doc, const std::wstring& path, int languageIndex, HWND 
             return true;
         });
     }
-    if (error != ERROR_SUCCESS) {
-        ShowFileError(owner, error);
-        return 0;
-    }
-    if (check != WorkFileCheck::Accepted) {
-        ShowWrongFormat(owner, languageIndex, format);
-        return 0;
-    }
-    return 1;
+    if (error != ERROR_SUCCESS) return FileError(error);
+    if (check != WorkFileCheck::Accepted) return {WorkFileOutcome::Kind::WrongFormat};
+    return {};
 }
+
+namespace {
 
 // Writes one piece of the file, or fails as on a full disk where a test has set a limit.
 DWORD WritePiece(HANDLE file, const uint8_t* bytes, size_t size, uint64_t& written) {
@@ -221,19 +198,10 @@ DWORD WriteAndReplace(const Document& doc, const std::wstring& target) {
 
 } // namespace
 
-int ReadWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner) {
-    return ReadFormat(doc, path, languageIndex, owner, WorkFileFormat::Current);
-}
-
-int ReadPreviousWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner) {
-    return ReadFormat(doc, path, languageIndex, owner, WorkFileFormat::Previous);
-}
-
-bool SaveWorkFile(const Document& doc, const std::wstring& path, HWND owner) {
+WorkFileOutcome WriteWorkFile(const Document& doc, const std::wstring& path) {
     DWORD error = WriteAndReplace(doc, path);
-    if (error == ERROR_SUCCESS) return true;
-    ShowFileError(owner, error);
-    return false;
+    if (error == ERROR_SUCCESS) return {};
+    return FileError(error);
 }
 
 int FileErrorNumber(DWORD error) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/Document.h"
+#include "document/WorkFileFormat.h"
 
 #include <windows.h>
 
@@ -10,14 +11,20 @@
 #include <optional>
 #include <string>
 
-// 1 when the file was read into the document, 0 when it was refused; the reader shows its own
-// message, and a refused file changes nothing.
-int ReadWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner);
-int ReadPreviousWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner);
+// What became of a read or a save: done, a file error (with the number the user is shown), or a
+// file that is not a work file of the format asked for.
+struct WorkFileOutcome {
+    enum class Kind { Done, FileError, WrongFormat };
+    Kind kind = Kind::Done;
+    int errorNumber = 0; // FileError only
+    bool Done() const { return kind == Kind::Done; }
+};
 
-// Writes every cell of the table. On failure shows one "Err: " message, leaves any previous file as
-// it was and returns false.
-bool SaveWorkFile(const Document& doc, const std::wstring& path, HWND owner);
+// Reads the file in the format into the document; a refused file changes nothing.
+WorkFileOutcome LoadWorkFileFrom(Document& doc, const std::wstring& path, WorkFileFormat format);
+
+// Writes every cell of the table. On failure any previous file stays as it was.
+WorkFileOutcome WriteWorkFile(const Document& doc, const std::wstring& path);
 
 // The error number shown for a Windows error code.
 int FileErrorNumber(DWORD error);

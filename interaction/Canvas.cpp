@@ -3,27 +3,30 @@
 // previous procedure after its own handling.
 #include "interaction/Canvas.h"
 
-#include "app/App.h"
-#include "app/FileDialogs.h"
-#include "app/MainWindow.h"
-#include "app/MessageBox.h"
+#include "interaction/Workspace.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
 #include "document/Selection.h"
 #include "render/AnsiText.h"
 #include "interaction/ColourCapture.h"
 #include "interaction/Favourites.h"
 #include "interaction/TextProperties.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
+#include "render/Renderer.h"
 
 #include <string>
 
 namespace {
+
+// The canvas control carries the workspace it edits.
+constexpr wchar_t kWorkspaceProperty[] = L"Cuadrix.CanvasWorkspace";
 
 bool IsFreeBox(const CellRecord& cell) {
     return cell.isBox == 1 && cell.covered == 0 && cell.cancelled == 0;
 }
 
 // Left mode 2: the cell's fields go into the text-properties buffer and come back on Accept.
-void EditCellText(App& app, int column, int row) {
+void EditCellText(Workspace& app, int column, int row) {
     if (!InTable(app.doc, column, row)) return;
     CellRecord& cell = app.doc.cellGrid(column, row);
     if (!IsFreeBox(cell) || app.canvas.textDialogOpen != 0) return;
@@ -39,10 +42,10 @@ void EditCellText(App& app, int column, int row) {
 
 // Left mode 3: a picture for a chart box; the former background is kept behind the "|" so the
 // picture's transparent parts show it.
-void InsertImage(App& app, int column, int row) {
+void InsertImage(Workspace& app, int column, int row) {
     CellRecord& cell = app.doc.cellGrid(column, row);
     if (cell.isBox != 1) return;
-    app.canvas.picturePath = PictureDialog(app, app.shell.mainWindow, app.canvas.picturePath);
+    app.canvas.picturePath = PictureDialog(app.shell, app.shell.mainWindow, app.canvas.picturePath);
     if (app.canvas.picturePath.empty()) return;
     AssignField(cell.imageSpec, WideToAnsi(app.canvas.picturePath) + "|" + std::to_string(cell.backColor));
     cell.backColor = kNoColor;
@@ -50,20 +53,24 @@ void InsertImage(App& app, int column, int row) {
 }
 
 // Left mode 4: an icon for any grid position.
-void InsertIcon(App& app, int column, int row) {
+void InsertIcon(Workspace& app, int column, int row) {
     CellRecord& cell = app.doc.cellGrid(column, row);
-    app.canvas.iconPath = IconDialog(app, app.shell.mainWindow, app.canvas.iconPath);
+    app.canvas.iconPath = IconDialog(app.shell, app.shell.mainWindow, app.canvas.iconPath);
     if (app.canvas.iconPath.empty()) return;
     AssignField(cell.iconPath, WideToAnsi(app.canvas.iconPath));
     RedrawCanvas(app);
 }
 
-void ScrollBy(App& app, int32_t step) {
+void ScrollBy(Workspace& app, int32_t step) {
     app.canvas.viewOffsetY += step;
 }
 
-void AfterScroll(App& app) {
-    RedrawCanvas(app);
+void AfterScroll(Workspace& app) {
+    // Scrolling only moves the table picture, unless it was never drawn for this table.
+    if (TablePictureDrawnFor(app.render, app.doc, app.shell.characterSet))
+        ShowTableAtOffset(app);
+    else
+        RedrawCanvas(app);
     RedrawVerticalRuler(app);
     if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
 }
@@ -76,10 +83,13 @@ int ClientY(LPARAM lParam) {
 }
 
 LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AppOf(canvas);
+    Workspace* app = static_cast<Workspace*>(GetPropW(canvas, kWorkspaceProperty));
     if (!app) return DefWindowProcW(canvas, message, wParam, lParam);
     WNDPROC previous = app->canvas.previousProc;
     switch (message) {
+    case WM_NCDESTROY:
+        RemovePropW(canvas, kWorkspaceProperty);
+        break;
     case WM_GETDLGCODE:
         // The main window runs a dialog loop; the canvas wants the arrows, page keys and Escape.
         return DLGC_WANTALLKEYS | DLGC_WANTARROWS |
@@ -119,7 +129,7 @@ GridHit PixelToCell(const Document& doc, int32_t viewOffsetY, int x, int y) {
     return {x / pitchX, (y - viewOffsetY) / pitchY};
 }
 
-void OnCanvasLeftDown(App& app, int x, int y) {
+void OnCanvasLeftDown(Workspace& app, int x, int y) {
     if (app.canvas.canvasActive == 0) return;
     GridHit hit = PixelToCell(app.doc, app.canvas.viewOffsetY, x, y);
     // Positions off the grid (far right, or above the table with a positive view offset) are
@@ -141,11 +151,11 @@ void OnCanvasLeftDown(App& app, int x, int y) {
     }
 }
 
-void OnCanvasLeftUp(App&) {
+void OnCanvasLeftUp(Workspace&) {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
 
-void OnCanvasRightDown(App& app, int x, int y) {
+void OnCanvasRightDown(Workspace& app, int x, int y) {
     if (app.canvas.canvasActive == 0) return;
     if (app.shell.rightMouseMode == 1) {
         // The shown picture is already shifted by the view offset: read it as received.
@@ -161,7 +171,7 @@ void OnCanvasRightDown(App& app, int x, int y) {
     }
 }
 
-void OnCanvasKeyDown(App& app, WPARAM key) {
+void OnCanvasKeyDown(Workspace& app, WPARAM key) {
     int32_t& offset = app.canvas.viewOffsetY;
     // The condition is tested before the step and the result is not clamped.
     switch (key) {
@@ -196,7 +206,7 @@ void OnCanvasKeyDown(App& app, WPARAM key) {
     AfterScroll(app);
 }
 
-void OnCanvasWheel(App& app, WPARAM wParam) {
+void OnCanvasWheel(Workspace& app, WPARAM wParam) {
     unsigned delta = HIWORD(wParam);
     int32_t step = delta > 0x8000 ? -kWheelStep : kWheelStep;
     int32_t& offset = app.canvas.viewOffsetY;
@@ -204,12 +214,13 @@ void OnCanvasWheel(App& app, WPARAM wParam) {
     AfterScroll(app);
 }
 
-void InstallCanvasHandler(App& app, HWND canvas) {
+void InstallCanvasHandler(Workspace& app, HWND canvas) {
+    SetPropW(canvas, kWorkspaceProperty, &app);
     app.canvas.previousProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(canvas, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasProc)));
 }
 
-void ShowViewPicture(App& app, HWND canvas, HDC dc) {
+void ShowViewPicture(Workspace& app, HWND canvas, HDC dc) {
     RECT client{};
     GetClientRect(canvas, &client);
     if (app.render.viewPicture) {
@@ -219,8 +230,8 @@ void ShowViewPicture(App& app, HWND canvas, HDC dc) {
     }
 }
 
-void AskExitQuestion(App& app) {
+void AskExitQuestion(Workspace& app) {
     int answer = ShowMessageBox(app.shell.mainWindow, Tr(app, MessageTable::ExitQuestion),
                                 Tr(app, MessageTable::Caption), MB_YESNO);
-    if (answer == IDYES) EndMainWindow(app);
+    if (answer == IDYES) EndMainWindow(app.shell);
 }

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-struct App;
+struct Workspace;
 struct Document;
 
 constexpr int kCanvasId = 1001;
@@ -36,17 +36,17 @@ struct GridHit {
 GridHit PixelToCell(const Document& doc, int32_t viewOffsetY, int x, int y);
 
 // Replaces the canvas control's window procedure by the canvas input handler.
-void InstallCanvasHandler(App& app, HWND canvas);
+void InstallCanvasHandler(Workspace& app, HWND canvas);
 
 // Paints the view picture into the canvas (white before any picture exists).
-void ShowViewPicture(App& app, HWND canvas, HDC dc);
+void ShowViewPicture(Workspace& app, HWND canvas, HDC dc);
 
 // Asks the exit question; Yes ends the main window without writing the settings.
-void AskExitQuestion(App& app);
+void AskExitQuestion(Workspace& app);
 
 // What the canvas does with its input; x and y are client pixels as the messages carry them.
-void OnCanvasLeftDown(App& app, int x, int y);
-void OnCanvasLeftUp(App& app);
-void OnCanvasRightDown(App& app, int x, int y);
-void OnCanvasKeyDown(App& app, WPARAM key);
-void OnCanvasWheel(App& app, WPARAM wParam);
+void OnCanvasLeftDown(Workspace& app, int x, int y);
+void OnCanvasLeftUp(Workspace& app);
+void OnCanvasRightDown(Workspace& app, int x, int y);
+void OnCanvasKeyDown(Workspace& app, WPARAM key);
+void OnCanvasWheel(Workspace& app, WPARAM wParam);

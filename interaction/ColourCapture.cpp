@@ -1,8 +1,8 @@
 // The "Color Caught" dialog, built in code in pixels and run modally.
 #include "interaction/ColourCapture.h"
 
-#include "app/App.h"
-#include "app/DialogTemplate.h"
+#include "interaction/Workspace.h"
+#include "ui/DialogTemplate.h"
 #include "interaction/DialogParts.h"
 
 #include <cwchar>
@@ -10,7 +10,7 @@
 namespace {
 
 struct CaptureDialogRun {
-    App& app;
+    Workspace& app;
     FontHandle labelFont;
     FontHandle buttonFont;
     HWND savedFocus = nullptr;
@@ -58,7 +58,7 @@ INT_PTR CALLBACK CaptureProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-void ShowCapturedColor(App& app) {
+void ShowCapturedColor(Workspace& app) {
     CaptureDialogRun run{app};
     std::vector<WORD> tmpl = BuildDialogTemplate(kCaptureDialogStyle, kCaptureDialogExStyle, 100, 60,
                                                  Tr(app, MessageTable::ColourCaught));

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-struct App;
+struct Workspace;
 
 constexpr int kCaptureDialogWidth = 302;
 constexpr int kCaptureDialogHeight = 170;
@@ -18,7 +18,7 @@ constexpr int kCaptureAcceptId = 21004;
 
 // Runs the dialog modally over the main window for app.canvas.capturedColor; changes no state.
 // Accept, Enter and Escape close it.
-void ShowCapturedColor(App& app);
+void ShowCapturedColor(Workspace& app);
 
 // The label text: "&&H" and the colour as 8 upper-case hexadecimal digits; a label shows the
 // doubled ampersand as one, so the user reads &H00BBGGRR.

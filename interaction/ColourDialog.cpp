@@ -1,7 +1,7 @@
 // The system colour dialog behind a replaceable function.
 #include "interaction/ColourDialog.h"
 
-#include "app/App.h"
+#include "interaction/Workspace.h"
 
 #include <commdlg.h>
 
@@ -30,7 +30,7 @@ int SystemColourDialog(HWND owner, std::array<uint32_t, 16>& customColors) {
 
 } // namespace
 
-int ChooseColour(HWND owner, App& app) {
+int ChooseColour(HWND owner, Workspace& app) {
     auto& custom = app.textProps.customColors;
     if (Seam()) return Seam()(owner, custom);
     return SystemColourDialog(owner, custom);

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <functional>
 
-struct App;
+struct Workspace;
 
 constexpr COLORREF kColourDialogStart = 0x808080;
 
@@ -17,7 +17,7 @@ constexpr COLORREF kColourDialogStart = 0x808080;
 using ColourDialogSeam = std::function<int(HWND owner, std::array<uint32_t, 16>& customColors)>;
 
 // Shows the dialog owned by owner; the chosen colour, or -1 when cancelled.
-int ChooseColour(HWND owner, App& app);
+int ChooseColour(HWND owner, Workspace& app);
 
 // Installs a seam; an empty one puts the system dialog back.
 void SetColourDialogSeam(ColourDialogSeam seam);

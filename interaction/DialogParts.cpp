@@ -2,7 +2,7 @@
 // owned through a window property and released with the window), control fonts, the focus memo.
 #include "interaction/DialogParts.h"
 
-#include "app/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 // The favourite-colours dialog, its grid handler and the palette file.
 #include "interaction/Favourites.h"
 
-#include "app/App.h"
-#include "app/DialogTemplate.h"
-#include "app/MessageBox.h"
-#include "app/Settings.h"
+#include "interaction/Workspace.h"
+#include "ui/DialogTemplate.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramPaths.h"
 #include "document/FileErrors.h"
 #include "document/WorkFile.h"
 #include "interaction/ColourDialog.h"
@@ -20,7 +20,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
 
 struct FavouritesRun {
-    App& app;
+    Workspace& app;
     FontHandle buttonFont;
     FontHandle captionFont;
 };
@@ -143,7 +143,7 @@ bool InPalette(const FavouritesState& state, int column, int row) {
     return column >= 0 && column < state.gridColumns && row >= 0 && row < state.gridRows;
 }
 
-void OnGridMouseMove(App& app, HWND grid, int x, int y) {
+void OnGridMouseMove(Workspace& app, HWND grid, int x, int y) {
     FavouritesState& state = app.favourites;
     int column = x / state.pitch, row = y / state.pitch;
     if (!InPalette(state, column, row)) return; // the last highlight stays
@@ -153,7 +153,7 @@ void OnGridMouseMove(App& app, HWND grid, int x, int y) {
     ShowPicture(grid);
 }
 
-void OnGridLeftDown(App& app, HWND grid, int x, int y) {
+void OnGridLeftDown(Workspace& app, HWND grid, int x, int y) {
     FavouritesState& state = app.favourites;
     if (state.gridBusy) return;
     state.gridBusy = true;
@@ -170,7 +170,7 @@ void OnGridLeftDown(App& app, HWND grid, int x, int y) {
     state.gridBusy = false;
 }
 
-void OnGridRightDown(App& app, HWND grid, int x, int y) {
+void OnGridRightDown(Workspace& app, HWND grid, int x, int y) {
     HDC dc = PictureDc(grid);
     if (!dc) return;
     COLORREF colour = GetPixel(dc, x, y);
@@ -182,7 +182,7 @@ void OnGridRightDown(App& app, HWND grid, int x, int y) {
 }
 
 LRESULT CALLBACK FavouritesGridProc(HWND grid, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = static_cast<App*>(GetPropW(grid, kAppProperty));
+    Workspace* app = static_cast<Workspace*>(GetPropW(grid, kAppProperty));
     if (!app) return DefWindowProcW(grid, message, wParam, lParam);
     WNDPROC previous = app->favourites.previousGridProc;
     int x = LOWORD(lParam), y = HIWORD(lParam);
@@ -205,7 +205,7 @@ LRESULT CALLBACK FavouritesGridProc(HWND grid, UINT message, WPARAM wParam, LPAR
 }
 
 void CreateControls(FavouritesRun& run, HWND dialog) {
-    App& app = run.app;
+    Workspace& app = run.app;
     HWND grid = CreatePictureControl(dialog, kFavouritesGridId, 8, 8, 336, 260, true);
     CreatePictureControl(dialog, kSelectedColourId, 8, 270, 336, 50, false);
     auto button = [&](int id, MessageTable table, int x) {
@@ -248,7 +248,7 @@ void OnCreated(FavouritesRun& run, HWND dialog) {
 }
 
 void OnFile(FavouritesRun& run, HWND dialog) {
-    App& app = run.app;
+    Workspace& app = run.app;
     if (!SaveFavourites(app, dialog)) return; // the error was shown; the changes stay unfiled
     app.favourites.favouritesModified = 0;
     EnableWindow(GetDlgItem(dialog, kFavouritesFileId), FALSE);
@@ -256,7 +256,7 @@ void OnFile(FavouritesRun& run, HWND dialog) {
 }
 
 void OnGetOut(FavouritesRun& run, HWND dialog) {
-    App& app = run.app;
+    Workspace& app = run.app;
     if (app.favourites.favouritesModified == 1) {
         int answer = ShowMessageBox(dialog, Tr(app, MessageTable::SaveBeforeExit),
                                     Tr(app, MessageTable::Caption), MB_YESNO);
@@ -267,7 +267,7 @@ void OnGetOut(FavouritesRun& run, HWND dialog) {
 }
 
 void OnReset(FavouritesRun& run, HWND dialog) {
-    App& app = run.app;
+    Workspace& app = run.app;
     FavouritesState& state = app.favourites;
     std::wstring question =
         Tr(app, MessageTable::ResetQuestion, 1) + L"\r\n" + Tr(app, MessageTable::ResetQuestion, 2);
@@ -324,7 +324,7 @@ INT_PTR CALLBACK FavouritesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-void ShowFavourites(App& app) {
+void ShowFavourites(Workspace& app) {
     FavouritesRun run{app};
     std::vector<WORD> tmpl =
         BuildDialogTemplate(kFavouritesDialogStyle, 0, 100, 100, Tr(app, MessageTable::FavouritesTitle));
@@ -360,7 +360,7 @@ void LoadFavourites(FavouritesState& state) {
                           state.originY);
 }
 
-bool SaveFavourites(App& app, HWND owner) {
+bool SaveFavourites(Workspace& app, HWND owner) {
     FavouritesState& state = app.favourites;
     DWORD error = ReplaceFileWith(FavouritesFolder(state), FavouritesFilePath(state),
                                   EncodeFavouritePalette(state.favouriteGrid));

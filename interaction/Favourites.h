@@ -9,7 +9,7 @@
 
 #include <string>
 
-struct App;
+struct Workspace;
 
 constexpr int kFavouritesDialogWidth = 350;
 constexpr int kFavouritesDialogHeight = 357;
@@ -46,7 +46,7 @@ struct FavouritesState {
 };
 
 // Runs the palette dialog modally over the main window.
-void ShowFavourites(App& app);
+void ShowFavourites(Workspace& app);
 
 // Where the palette file is: the override folder, else the program's own folder.
 std::wstring FavouritesFolder(const FavouritesState& state);
@@ -61,7 +61,7 @@ void LoadFavourites(FavouritesState& state);
 
 // Files the 130 swatches: written beside the file first and then put in its place, so a failing
 // disk leaves the previous file as it was. One "Err: " message (owned by owner) on failure.
-bool SaveFavourites(App& app, HWND owner);
+bool SaveFavourites(Workspace& app, HWND owner);
 
 // The "Err: " text for a system error code: the program's error number with a leading blank and
 // its standard text.

@@ -2,8 +2,8 @@
 // while the sample shows it; Accept commits everything to the buffer at once.
 #include "interaction/TextProperties.h"
 
-#include "app/App.h"
-#include "app/DialogTemplate.h"
+#include "interaction/Workspace.h"
+#include "ui/DialogTemplate.h"
 #include "interaction/ColourDialog.h"
 #include "interaction/DialogParts.h"
 
@@ -17,7 +17,7 @@ constexpr int kSmallestSize = 6;
 // What lives only while the dialog runs. The number-format and alignment choices are kept here
 // and reach the buffer with Accept, so Cancel leaves every accepted value as it was.
 struct TextDialogRun {
-    App& app;
+    Workspace& app;
     FontHandle controlFont;
     FontHandle colourLabelFont;
     FontHandle dotsFont;
@@ -76,7 +76,7 @@ void CreateFontListControl(TextDialogRun& run, HWND dialog) {
 }
 
 void CreateControls(TextDialogRun& run, HWND dialog) {
-    const App& app = run.app;
+    const Workspace& app = run.app;
     auto text = [&](int item) { return Tr(app, MessageTable::TextProperties, item); };
     AddLabel(dialog, kFontListLabelId, text(3), 8, 8, 312, 16);
     CreateFontListControl(run, dialog);
@@ -377,7 +377,7 @@ int ScreenLogPixelsY() {
 
 } // namespace
 
-void EditTextProperties(App& app) {
+void EditTextProperties(Workspace& app) {
     TextDialogRun run{app};
     std::vector<WORD> tmpl = BuildDialogTemplate(kTextDialogStyle, kTextDialogExStyle, 100, 100,
                                                  Tr(app, MessageTable::TextProperties, 2));

@@ -9,7 +9,7 @@
 
 #include <string>
 
-struct App;
+struct Workspace;
 
 constexpr int kTextDialogWidth = 442;
 constexpr int kTextDialogHeight = 722;
@@ -47,7 +47,7 @@ constexpr int kSampleTextY = 4;
 // Runs the dialog modally over the main window on app.textProps; the outcome is in the buffer,
 // dialogAccepted telling whether Accept ended it. Enter accepts (except in the text box, where it
 // starts a new line that Accept turns into a blank); Escape cancels.
-void EditTextProperties(App& app);
+void EditTextProperties(Workspace& app);
 
 // Empties the box and adds every installed font family once; the box sorts them.
 void FillFontList(HWND comboBox);

@@ -8,5 +8,6 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   interaction/ColourDialog.cpp
   interaction/DialogParts.cpp
   interaction/Favourites.cpp
+  interaction/Redraw.cpp
   interaction/TextProperties.cpp
 )

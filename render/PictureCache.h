@@ -36,6 +36,12 @@ struct PictureCacheKeyHash {
     size_t operator()(const PictureCacheKey& key) const;
 };
 
+// A picture file that could not be read at a draw, with the loader's message about it.
+struct PictureProblem {
+    std::wstring path;
+    std::wstring text;
+};
+
 constexpr size_t kPictureCacheBudget = 64u << 20; // bytes of pixels
 
 struct PictureCache {
@@ -55,6 +61,7 @@ struct PictureCache {
     std::unordered_map<PictureCacheKey, std::list<Entry>::iterator, PictureCacheKeyHash> index;
     size_t bytes = 0;
     size_t budget = kPictureCacheBudget;
+    std::vector<PictureProblem> problems; // met by the draws since they were last told, in order
 };
 
 // The picture stored for this key, or null when there is none or the file has changed since

@@ -1,7 +1,6 @@
 // Loading cell pictures through GDI+ and drawing pictures and icons into box cells.
 #include "render/Pictures.h"
 
-#include "app/MessageBox.h"
 #include "render/PictureGeometry.h"
 
 #include <gdiplus.h>
@@ -12,12 +11,8 @@ namespace gp = Gdiplus::DllExports;
 
 namespace {
 
-// The loader has no caption of its own; its boxes take the program's fixed caption, as the other
-// untranslated technical messages do.
-constexpr wchar_t kLoaderCaption[] = L"Programador";
-
-void ShowLoaderMessage(HWND owner, const std::wstring& text) {
-    ShowMessageBox(owner, text, kLoaderCaption, MB_OK | MB_TASKMODAL | MB_SETFOREGROUND);
+void Report(std::wstring* problem, std::wstring text) {
+    if (problem) *problem = std::move(text);
 }
 
 bool FileFound(const std::wstring& path) {
@@ -56,16 +51,16 @@ bool ReadFileStamp(const std::wstring& path, FileStamp& stamp) {
 }
 
 Picture GraphicLoadImageFileToBitmap(const std::wstring& path, COLORREF fill, int width, int height,
-                                     int stretch, HWND owner) {
+                                     int stretch, std::wstring* problem) {
     if (stretch != 0 && (width == 0 || height == 0)) return {};
     if (!FileFound(path)) {
-        ShowLoaderMessage(owner, L"[GraphicLoadImageFileToBitmap] called on <" + path + L"> Missing file");
+        Report(problem, L"[GraphicLoadImageFileToBitmap] called on <" + path + L"> Missing file");
         return {};
     }
     Gdiplus::GpImage* loaded = nullptr;
     if (gp::GdipLoadImageFromFile(path.c_str(), &loaded) != Gdiplus::Ok || !loaded) {
-        ShowLoaderMessage(owner, L"[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <" +
-                                     path + L">");
+        Report(problem,
+               L"[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <" + path + L">");
         return {};
     }
     ImageOwner image(loaded);
@@ -93,10 +88,11 @@ Picture GraphicLoadImageFileToBitmap(const std::wstring& path, COLORREF fill, in
     return picture;
 }
 
-Picture LoadCellPicture(const std::wstring& path, int width, int height, COLORREF fill) {
+Picture LoadCellPicture(const std::wstring& path, int width, int height, COLORREF fill,
+                        std::wstring* problem) {
     // The loaded picture is already a screen-compatible picture owned by the caller, so it is
     // handed over as it is rather than copied into a second one.
-    return GraphicLoadImageFileToBitmap(path, fill, width, height, 1, nullptr);
+    return GraphicLoadImageFileToBitmap(path, fill, width, height, 1, problem);
 }
 
 std::vector<uint32_t> ReadPixels(HDC source, int width, int height) {
@@ -140,8 +136,11 @@ void DrawPixels(HDC target, int x, int y, int width, int height, const std::vect
 void DrawPictureFile(PictureCache& cache, HDC target, const std::wstring& path, int x, int y, int width,
                      int height, COLORREF fill) {
     FileStamp stamp;
+    std::wstring problem;
     if (!ReadFileStamp(path, stamp)) {
-        LoadCellPicture(path, width, height, fill); // gone since it was looked for: the loader reports it
+        // Gone since it was looked for: the loader says so.
+        LoadCellPicture(path, width, height, fill, &problem);
+        if (!problem.empty()) cache.problems.push_back({path, std::move(problem)});
         ForgetCachedPath(cache, path);
         return;
     }
@@ -152,8 +151,9 @@ void DrawPictureFile(PictureCache& cache, HDC target, const std::wstring& path, 
         return;
     }
     // Not decoded yet, or the file changed: load it as if nothing were kept, messages included.
-    Picture picture = LoadCellPicture(path, width, height, fill);
+    Picture picture = LoadCellPicture(path, width, height, fill, &problem);
     if (!picture) {
+        if (!problem.empty()) cache.problems.push_back({path, std::move(problem)});
         ForgetCachedPath(cache, path);
         return;
     }

@@ -14,18 +14,20 @@
 
 // The file's image drawn over the fill colour into a new picture. Stretch 1 scales it to exactly
 // width x height; stretch 0 keeps its proportions and never enlarges it, and a width or height of
-// 0 then means the image's own. A missing or undecodable file is reported in a message box; a
-// zero size, an empty image or a picture that cannot be made or drawn gives none silently.
+// 0 then means the image's own. A missing or undecodable file gives none and the loader's message
+// in `problem` (when given); a zero size, an empty image or a picture that cannot be made or drawn
+// gives none silently.
 Picture GraphicLoadImageFileToBitmap(const std::wstring& path, COLORREF fill, int width, int height,
-                                     int stretch, HWND owner);
+                                     int stretch, std::wstring* problem);
 
 // A cell's picture: the image stretched to width x height over the cell's former colour.
-Picture LoadCellPicture(const std::wstring& path, int width, int height, COLORREF fill);
+Picture LoadCellPicture(const std::wstring& path, int width, int height, COLORREF fill,
+                        std::wstring* problem = nullptr);
 
 // Puts the picture of an existing file into a box cell: the image stretched to width x height over
 // the fill colour, copied to (x, y). A picture decoded before is drawn again from the cache while
 // its file keeps its size and last-write time; otherwise the file is loaded as LoadCellPicture
-// does, with its messages, and what it yields is kept.
+// does and what it yields is kept. The loader's messages wait in the cache's problems to be told.
 void DrawPictureFile(PictureCache& cache, HDC target, const std::wstring& path, int x, int y, int width,
                      int height, COLORREF fill);
 

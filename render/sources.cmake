@@ -1,5 +1,6 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   render/BmpWriter.cpp
+  render/BoxTextFit.cpp
   render/ExportFormat.cpp
   render/LineBreaking.cpp
   render/NumberFormat.cpp
@@ -18,9 +19,9 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/PictureFiles.cpp
   render/PrintPage.cpp
   render/Pictures.cpp
-  render/Redraw.cpp
   render/Renderer.cpp
   render/Rulers.cpp
+  render/TableUpdate.cpp
   render/TextLayout.cpp
   render/VectorPicture.cpp
 )

@@ -2,7 +2,7 @@
 // through the seam or a hook, and message pumping.
 #pragma once
 
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "render/GdiObjects.h"
 
 #include <windows.h>

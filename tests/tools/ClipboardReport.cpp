@@ -1,7 +1,8 @@
 // Reads the clipboard as a word processor would and reports what it found, one fact a line:
 // the formats in order, the enhanced metafile's frame and its rectangle, line and text records
 // (with the texts), the PNG's signature and size, the DIB's size and depth. Exit code 1 when
-// any of the three forms is missing or unreadable.
+// any of the three forms is missing or unreadable. "ClipboardReport /put TEXT" puts a text on the
+// clipboard instead, to see whether another program leaves it there.
 #include <windows.h>
 
 #include <cstdio>
@@ -110,7 +111,18 @@ bool ReportDib() {
 
 } // namespace
 
-int main() {
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 3 && std::wstring(argv[1]) == L"/put") {
+        const std::wstring text = argv[2];
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        if (!memory || !OpenClipboard(nullptr)) return 1;
+        std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        EmptyClipboard();
+        const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        CloseClipboard();
+        return put ? 0 : 1;
+    }
     if (!OpenClipboard(nullptr)) {
         std::printf("clipboard not opened\n");
         return 1;

@@ -20,7 +20,7 @@ int wmain(int argc, wchar_t** argv) {
     if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
     auto doc = std::make_unique<Document>();
     BuildSampleChart(*doc, folder + L"picture.png");
-    const bool saved = SaveWorkFile(*doc, folder + L"chart.qdrx", nullptr);
+    const bool saved = WriteWorkFile(*doc, folder + L"chart.qdrx").Done();
     Gdiplus::GdiplusShutdown(token);
     for (int row = 0; row < kSampleRows; ++row)
         for (int column = 0; column < kSampleColumns; ++column) {

@@ -1,6 +1,6 @@
 // The message tables: completeness in six languages, widths, shared style, fixed texts and the
 // six-language registration offer.
-#include "app/Messages.h"
+#include "ui/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // mouse modes and the commands that wait for a table, a snapshot or a copied cell.
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
-#include "app/Shell.h"
+#include "ui/Shell.h"
 #include "document/Document.h"
 #include "document/Undo.h"
 

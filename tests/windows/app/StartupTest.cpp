@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "app/WindowInit.h"
 #include "document/Structure.h"
+#include "app/WorkFileMessages.h"
 #include "document/WorkFile.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,9 @@
 #include "WinTestSupport.h"
 
 #include "app/App.h"
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "document/Structure.h"
+#include "app/CutExports.h"
 #include "render/Export.h"
 #include "render/Pictures.h"
 #include "render/Renderer.h"

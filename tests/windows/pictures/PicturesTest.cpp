@@ -4,6 +4,7 @@
 #include "WinTestSupport.h"
 
 #include "render/Pictures.h"
+#include "ui/PictureMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -121,9 +122,14 @@ TEST(GraphicLoadImageFileToBitmap, ReportsMissingAndUndecodableFiles) {
     std::wstring broken = folder.Path(L"broken.png");
     ASSERT_TRUE(WriteBytes(broken, "this is not a picture"));
     MessageBoxRecorder boxes;
-
-    EXPECT_FALSE(GraphicLoadImageFileToBitmap(missing, 0, 30, 30, 1, nullptr));
-    EXPECT_FALSE(GraphicLoadImageFileToBitmap(broken, 0, 30, 30, 1, nullptr));
+    PictureCache cache;
+    for (const std::wstring& path : {missing, broken}) {
+        std::wstring problem;
+        EXPECT_FALSE(GraphicLoadImageFileToBitmap(path, 0, 30, 30, 1, &problem));
+        cache.problems.push_back({path, problem});
+    }
+    EXPECT_TRUE(boxes.Shown().empty()); // the loader only says what went wrong
+    ReportPictureProblems(cache, nullptr);
     ASSERT_EQ(2u, boxes.Shown().size());
     EXPECT_EQ(L"[GraphicLoadImageFileToBitmap] called on <" + missing + L"> Missing file",
               boxes.Shown()[0].text);
@@ -144,8 +150,10 @@ TEST(CellPicture, UndecodableFileIsReportedAtEveryRedrawAndDrawsNothing) {
     MessageBoxRecorder boxes;
     PictureCache cache;
     Picture target = GreenTarget();
-    for (int redraw = 0; redraw < 2; ++redraw)
+    for (int redraw = 0; redraw < 2; ++redraw) {
         DrawPictureFile(cache, target.Dc(), broken, 11, 11, 48, 48, 0xFFFFFF);
+        ReportPictureProblems(cache, nullptr);
+    }
     ASSERT_EQ(2u, boxes.Shown().size());
     EXPECT_NE(std::wstring::npos, boxes.Shown()[1].text.find(L"read error on <" + broken + L">"));
     EXPECT_TRUE(RegionIs(target.Dc(), RECT{0, 0, 120, 120}, kGreen));
@@ -158,6 +166,7 @@ TEST(CellPicture, FileGoneSinceItWasLookedForIsReportedByTheLoader) {
     PictureCache cache;
     Picture target = GreenTarget();
     DrawPictureFile(cache, target.Dc(), folder.Path(L"gone.png"), 11, 11, 48, 48, 0xFFFFFF);
+    ReportPictureProblems(cache, nullptr);
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ(L"[GraphicLoadImageFileToBitmap] called on <" + folder.Path(L"gone.png") + L"> Missing file",
               boxes.Shown()[0].text);
@@ -213,6 +222,7 @@ TEST(PictureCacheOnDisk, DeletedOrBrokenFileBehavesAsIfNothingWereKept) {
     ASSERT_TRUE(DeleteFileW(png.c_str()));
     Picture afterDelete = GreenTarget();
     DrawPictureFile(cache, afterDelete.Dc(), png, 11, 11, 48, 48, 0xFFFFFF);
+    ReportPictureProblems(cache, nullptr);
     EXPECT_TRUE(RegionIs(afterDelete.Dc(), RECT{0, 0, 120, 120}, kGreen));
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_NE(std::wstring::npos, boxes.Shown()[0].text.find(L"Missing file"));
@@ -223,6 +233,7 @@ TEST(PictureCacheOnDisk, DeletedOrBrokenFileBehavesAsIfNothingWereKept) {
     ASSERT_TRUE(WriteBytes(png, "broken now"));
     Picture afterBreak = GreenTarget();
     DrawPictureFile(cache, afterBreak.Dc(), png, 11, 11, 48, 48, 0xFFFFFF);
+    ReportPictureProblems(cache, nullptr);
     EXPECT_EQ(2u, boxes.Shown().size());
     EXPECT_TRUE(RegionIs(afterBreak.Dc(), RECT{0, 0, 120, 120}, kGreen));
     EXPECT_TRUE(cache.entries.empty());

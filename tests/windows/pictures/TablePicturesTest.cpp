@@ -6,6 +6,7 @@
 
 #include "document/Structure.h"
 #include "render/Renderer.h"
+#include "ui/PictureMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,7 @@ struct TableFixture : testing::Test {
     void Redraw() {
         FillSolid(target.Dc(), RECT{0, 0, 120, 120}, kPaper);
         DrawTable(render, doc, 0, target.Dc(), 1, 1, 8, 8, kGridLine);
+        ReportPictureProblems(render.pictureCache, nullptr);
     }
     HDC Dc() const { return target.Dc(); }
 };

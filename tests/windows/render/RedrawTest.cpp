@@ -4,7 +4,7 @@
 #include "RenderTestSupport.h"
 #include "app/App.h"
 #include "app/MainWindow.h"
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 #include "render/Renderer.h"
 
 #include <gtest/gtest.h>
@@ -89,8 +89,8 @@ TEST_F(MainWindowRedraw, TheVerticalRulerScrollsWithTheViewAndTheHorizontalDoesN
     Picture vertical = CaptureClient(GetDlgItem(window, kVerticalRulerId));
     Picture horizontal = CaptureClient(GetDlgItem(window, kHorizontalRulerId));
     Picture canvas = CaptureClient(GetDlgItem(window, kCanvasId));
-    EXPECT_EQ(RGB(255, 0, 0), PixelAt(vertical.Dc(), 15, 0));  // the stroke at 100
-    EXPECT_EQ(RGB(255, 0, 0), PixelAt(vertical.Dc(), 15, 50)); // the stroke at 150
+    EXPECT_EQ(RGB(255, 0, 0), PixelAt(vertical.Dc(), 15, 0));    // the stroke at 100
+    EXPECT_EQ(RGB(255, 0, 0), PixelAt(vertical.Dc(), 15, 50));   // the stroke at 150
     EXPECT_EQ(RGB(255, 0, 0), PixelAt(horizontal.Dc(), 50, 15)); // the horizontal one stays put
     EXPECT_EQ(RGB(255, 0, 0), PixelAt(horizontal.Dc(), 100, 15));
     EXPECT_EQ(RGB(0, 160, 0), PixelAt(canvas.Dc(), 10, 40));

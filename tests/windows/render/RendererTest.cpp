@@ -6,6 +6,7 @@
 #include "RenderTestSupport.h"
 #include "render/BmpWriter.h"
 #include "render/Renderer.h"
+#include "ui/PictureMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,7 @@ struct Table {
         ClearToPaper(render.tablePicture, doc);
         DrawTable(render, doc, DEFAULT_CHARSET, render.tablePicture.Dc(), doc.tableColumns, doc.tableRows,
                   offset, offset, doc.lineColor);
+        ReportPictureProblems(render.pictureCache, nullptr); // as the program does after each draw
         return ReadPixels(render.tablePicture);
     }
 };

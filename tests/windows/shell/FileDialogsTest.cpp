@@ -33,7 +33,7 @@ void ExpectSaveFlags(const SeenDialog& seen) {
 TEST_F(FileDialogs, WorkFileOpenStartsInThePathsFolderAndRemembersTheChosenOne) {
     app->shell.languageIndex = 5;
     FileDialogRecorder dialogs({L"D:\\other\\chart.qdrx"});
-    std::wstring result = WorkFileDialog(*app, owner, L"C:\\charts\\plan.qdrx", 0);
+    std::wstring result = WorkFileDialog(app->shell, owner, L"C:\\charts\\plan.qdrx", 0);
 
     EXPECT_EQ(L"D:\\other\\chart.qdrx", result);
     EXPECT_EQ(L"D:\\other\\", app->shell.dialogFolder);
@@ -51,7 +51,7 @@ TEST_F(FileDialogs, WorkFileOpenStartsInThePathsFolderAndRemembersTheChosenOne) 
 TEST_F(FileDialogs, WorkFileSaveWithoutPathStartsInTheDefaultFolderAndCancelForgetsTheFolder) {
     app->shell.dialogFolder = L"C:\\program\\";
     FileDialogRecorder dialogs({L""});
-    std::wstring result = WorkFileDialog(*app, owner, L"", 1);
+    std::wstring result = WorkFileDialog(app->shell, owner, L"", 1);
 
     EXPECT_EQ(L"", result);
     EXPECT_EQ(L"", app->shell.dialogFolder);
@@ -68,11 +68,11 @@ TEST_F(FileDialogs, ExportsStartInTheDialogFolderAndPassItOnToTheNextExport) {
     app->shell.dialogFolder = L"C:\\start\\";
     FileDialogRecorder dialogs({L"D:\\exports\\a.bmp", L"", L"E:\\b.jpg"});
 
-    EXPECT_EQ(L"D:\\exports\\a.bmp", BitmapDialog(*app, owner, L"C:\\pictures\\old.bmp"));
+    EXPECT_EQ(L"D:\\exports\\a.bmp", BitmapDialog(app->shell, owner, L"C:\\pictures\\old.bmp"));
     EXPECT_EQ(L"D:\\exports\\", app->shell.dialogFolder);
-    EXPECT_EQ(L"", JpegDialog(*app, owner, L""));
+    EXPECT_EQ(L"", JpegDialog(app->shell, owner, L""));
     EXPECT_EQ(L"", app->shell.dialogFolder) << "a cancelled export forgets the folder";
-    EXPECT_EQ(L"E:\\b.jpg", JpegDialog(*app, owner, L""));
+    EXPECT_EQ(L"E:\\b.jpg", JpegDialog(app->shell, owner, L""));
     EXPECT_EQ(L"E:\\", app->shell.dialogFolder);
 
     ASSERT_EQ(3u, dialogs.Seen().size());
@@ -98,8 +98,8 @@ TEST_F(FileDialogs, PictureAndIconStartInTheirPathsFolderAndLeaveTheDialogFolder
     app->shell.dialogFolder = L"C:\\kept\\";
     FileDialogRecorder dialogs({L"F:\\photos\\me.png", L""});
 
-    EXPECT_EQ(L"F:\\photos\\me.png", PictureDialog(*app, owner, L"C:\\photos\\old.jpg"));
-    EXPECT_EQ(L"", IconDialog(*app, owner, L"C:\\icons\\star.ico"));
+    EXPECT_EQ(L"F:\\photos\\me.png", PictureDialog(app->shell, owner, L"C:\\photos\\old.jpg"));
+    EXPECT_EQ(L"", IconDialog(app->shell, owner, L"C:\\icons\\star.ico"));
     EXPECT_EQ(L"C:\\kept\\", app->shell.dialogFolder);
 
     ASSERT_EQ(2u, dialogs.Seen().size());
@@ -123,8 +123,8 @@ TEST_F(FileDialogs, PictureAndIconStartInTheirPathsFolderAndLeaveTheDialogFolder
 TEST_F(FileDialogs, FilterNamesFollowTheLanguage) {
     app->shell.languageIndex = 1;
     FileDialogRecorder dialogs;
-    PictureDialog(*app, owner, L"");
-    IconDialog(*app, owner, L"");
+    PictureDialog(app->shell, owner, L"");
+    IconDialog(app->shell, owner, L"");
     ASSERT_EQ(2u, dialogs.Seen().size());
     EXPECT_EQ(L"Imagen", dialogs.Seen()[0].filters[0].first);
     EXPECT_EQ(L"All Files", dialogs.Seen()[0].filters[1].first) << "not translated";
@@ -145,7 +145,7 @@ TEST_F(FileDialogs, SystemSaveDialogAddsTheWorkFileExtension) {
         SetWindowTextW(name, (folder.Path() + L"chart").c_str());
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     });
-    std::wstring result = WorkFileDialog(*app, nullptr, folder.Path() + L"x.qdrx", 1);
+    std::wstring result = WorkFileDialog(app->shell, nullptr, folder.Path() + L"x.qdrx", 1);
     ASSERT_EQ(1, typed);
     EXPECT_EQ(folder.Path() + L"chart.qdrx", result);
     EXPECT_EQ(folder.Path(), app->shell.dialogFolder);

@@ -5,7 +5,7 @@
 #include "WinTestSupport.h"
 
 #include "app/App.h"
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 
 #include <gtest/gtest.h>
 

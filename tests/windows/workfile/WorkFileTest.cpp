@@ -3,9 +3,10 @@
 #include "WinTestSupport.h"
 
 #include "../../portable/workfile/TestTables.h"
-#include "app/Messages.h"
+#include "ui/Messages.h"
 #include "document/FileErrors.h"
 #include "document/Undo.h"
+#include "app/WorkFileMessages.h"
 #include "document/WorkFile.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +16,6 @@
 namespace {
 
 constexpr int kEnglish = 5;
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
 
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempFolder {

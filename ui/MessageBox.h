@@ -7,7 +7,8 @@
 #include <functional>
 #include <string>
 
-using MessageBoxSeam = std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)>;
+using MessageBoxSeam =
+    std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)>;
 
 // Shows the box (or asks the seam) and returns the button chosen (IDOK, IDYES, IDNO ...).
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);

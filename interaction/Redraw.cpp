@@ -1,14 +1,17 @@
 // The redraw sequences over the whole program state, and the painting of the ruler controls.
-#include "render/Redraw.h"
+#include "interaction/Redraw.h"
 
-#include "app/App.h"
-#include "app/MainWindow.h"
+#include "interaction/Workspace.h"
 #include "render/Renderer.h"
 #include "render/Rulers.h"
+#include "ui/PictureMessages.h"
 
 #include <algorithm>
 
 namespace {
+
+// Each ruler control carries the workspace whose pictures it paints.
+constexpr wchar_t kWorkspaceProperty[] = L"Cuadrix.RulerWorkspace";
 
 // The table picture copied at (0, offset) covers the view picture except a strip of |offset|
 // rows at the top or the bottom: only that strip needs the paper.
@@ -30,16 +33,16 @@ void Show(HWND control, const Picture& picture) {
     BitBlt(dc.Get(), 0, 0, client.right, client.bottom, picture.Dc(), 0, 0, SRCCOPY);
 }
 
-HWND Control(const App& app, int id) {
+HWND Control(const Workspace& app, int id) {
     return app.shell.mainWindow ? GetDlgItem(app.shell.mainWindow, id) : nullptr;
 }
 
-const Picture& PictureOfRuler(const App& app, HWND ruler) {
+const Picture& PictureOfRuler(const Workspace& app, HWND ruler) {
     return GetDlgCtrlID(ruler) == kHorizontalRulerId ? app.render.horizontalRulerPicture
                                                      : app.render.rulerView;
 }
 
-void PaintRuler(const App& app, HWND ruler) {
+void PaintRuler(const Workspace& app, HWND ruler) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(ruler, &ps);
     const Picture& picture = PictureOfRuler(app, ruler);
@@ -52,10 +55,13 @@ void PaintRuler(const App& app, HWND ruler) {
 }
 
 LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lParam) {
-    App* app = AppOf(ruler);
+    Workspace* app = static_cast<Workspace*>(GetPropW(ruler, kWorkspaceProperty));
     WNDPROC previous = app ? app->render.previousRulerProc : nullptr;
     if (!previous) return DefWindowProcW(ruler, message, wParam, lParam);
     switch (message) {
+    case WM_NCDESTROY:
+        RemovePropW(ruler, kWorkspaceProperty);
+        break;
     case WM_ERASEBKGND:
         return 1; // the whole client area is painted from the picture
     case WM_PAINT:
@@ -67,19 +73,23 @@ LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
-void RedrawCanvas(App& app) {
+void RedrawCanvas(Workspace& app, bool whole) {
     RenderState& render = app.render;
     if (!render.tablePicture || !render.viewPicture) return;
-    ClearToPaper(render.tablePicture, app.doc);
+    UpdateTablePicture(render, app.doc, app.shell.characterSet, whole);
+    ShowTableAtOffset(app);
+    ReportPictureProblems(render.pictureCache, nullptr);
+}
+
+void ShowTableAtOffset(Workspace& app) {
+    RenderState& render = app.render;
+    if (!render.tablePicture || !render.viewPicture) return;
     ClearViewOutsideCopy(render, app.doc, app.canvas.viewOffsetY);
-    DrawPageGuides(render.tablePicture.Dc());
-    DrawTable(render, app.doc, app.shell.characterSet, render.tablePicture.Dc(), app.doc.tableColumns,
-              app.doc.tableRows, 2, 2, app.doc.lineColor & 0xFFFFFF);
     CopyCanvasToView(render, 0, app.canvas.viewOffsetY);
     ShowCanvas(app);
 }
 
-void RedrawVerticalRuler(App& app) {
+void RedrawVerticalRuler(Workspace& app) {
     RenderState& render = app.render;
     if (!render.rulerPicture || !render.rulerView) return;
     ClearToPaper(render.rulerPicture, app.doc);
@@ -90,7 +100,7 @@ void RedrawVerticalRuler(App& app) {
     Show(Control(app, kVerticalRulerId), render.rulerView);
 }
 
-void RedrawRulers(App& app) {
+void RedrawRulers(Workspace& app) {
     RenderState& render = app.render;
     if (render.horizontalRulerPicture) {
         Picture& ruler = render.horizontalRulerPicture;
@@ -100,14 +110,15 @@ void RedrawRulers(App& app) {
     RedrawVerticalRuler(app);
 }
 
-void ShowCanvas(App& app) {
+void ShowCanvas(Workspace& app) {
     Show(Control(app, kCanvasId), app.render.viewPicture);
 }
 
-void InstallRulerPainters(App& app, HWND mainWindow) {
+void InstallRulerPainters(Workspace& app, HWND mainWindow) {
     for (int id : {kHorizontalRulerId, kVerticalRulerId}) {
         HWND ruler = GetDlgItem(mainWindow, id);
         if (!ruler) continue;
+        SetPropW(ruler, kWorkspaceProperty, &app);
         LONG_PTR previous = SetWindowLongPtrW(ruler, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RulerProc));
         // Both rulers are static controls and share the class's window procedure.
         if (!app.render.previousRulerProc) app.render.previousRulerProc = reinterpret_cast<WNDPROC>(previous);

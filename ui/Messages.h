@@ -63,6 +63,11 @@ constexpr int kLanguageCount = 6;
 // An unknown language index reads as Spanish; an unknown item gives an empty text.
 std::u16string_view MessageText(int languageIndex, MessageTable table, int item = 0);
 
+// A text of the tables as the wide-character window functions take it.
+inline std::wstring Wide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
 // Width of a table's entries in characters; an entry holds at most width - 1 characters.
 int MessageTableWidth(MessageTable table);
 

@@ -1,8 +1,8 @@
 // The file-name prompts: title, filter, default extension, starting folder and suggested name of
 // each, and the dialog folder that the work-file and export prompts remember.
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 
-#include "app/App.h"
+#include "ui/Shell.h"
 
 #include <vector>
 
@@ -95,32 +95,32 @@ std::wstring FolderPart(const std::wstring& path) {
     return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
 }
 
-std::wstring WorkFileDialog(App& app, HWND owner, const std::wstring& path, int mode) {
-    app.shell.dialogFolder = FolderPart(path);
+std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& path, int mode) {
+    shell.dialogFolder = FolderPart(path);
     DialogSetup setup;
-    setup.filters = {{Tr(app, MessageTable::Chart, 1), L"*.qdrx"}};
+    setup.filters = {{Tr(shell, MessageTable::Chart, 1), L"*.qdrx"}};
     setup.defaultExtension = L"qdrx";
-    setup.startFolder = app.shell.dialogFolder;
+    setup.startFolder = shell.dialogFolder;
     setup.suggestedName = FileNamePart(path);
     setup.save = mode != 0;
     std::wstring result = ShowFileDialog(owner, setup);
-    app.shell.dialogFolder = FolderPart(result);
+    shell.dialogFolder = FolderPart(result);
     return result;
 }
 
 namespace {
 
-std::wstring ExportDialog(App& app, HWND owner, const std::wstring& path, std::wstring title, Filter filter,
-                          std::wstring extension) {
+std::wstring ExportDialog(ShellState& shell, HWND owner, const std::wstring& path, std::wstring title,
+                          Filter filter, std::wstring extension) {
     DialogSetup setup;
     setup.title = std::move(title);
     setup.filters = {std::move(filter)};
     setup.defaultExtension = std::move(extension);
-    setup.startFolder = app.shell.dialogFolder;
+    setup.startFolder = shell.dialogFolder;
     setup.suggestedName = FileNamePart(path);
     setup.save = true;
     std::wstring result = ShowFileDialog(owner, setup);
-    app.shell.dialogFolder = FolderPart(result);
+    shell.dialogFolder = FolderPart(result);
     return result;
 }
 
@@ -137,23 +137,24 @@ std::wstring CellFileDialog(HWND owner, const std::wstring& path, std::wstring t
 
 } // namespace
 
-std::wstring BitmapDialog(App& app, HWND owner, const std::wstring& path) {
-    return ExportDialog(app, owner, path, Tr(app, MessageTable::BitmapBrowser, 1), {L"Bitmap", L"*.bmp"},
+std::wstring BitmapDialog(ShellState& shell, HWND owner, const std::wstring& path) {
+    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::BitmapBrowser, 1), {L"Bitmap", L"*.bmp"},
                         L"bmp");
 }
 
-std::wstring JpegDialog(App& app, HWND owner, const std::wstring& path) {
-    return ExportDialog(app, owner, path, Tr(app, MessageTable::JpegBrowser), {L"Jpeg", L"*.jpg"}, L"jpg");
+std::wstring JpegDialog(ShellState& shell, HWND owner, const std::wstring& path) {
+    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::JpegBrowser), {L"Jpeg", L"*.jpg"},
+                        L"jpg");
 }
 
-std::wstring PictureDialog(App& app, HWND owner, const std::wstring& path) {
-    return CellFileDialog(owner, path, Tr(app, MessageTable::ImageBrowser),
-                          {{Tr(app, MessageTable::CopyConfigurator, 4), L"*.jpg;*.png;*.gif;*.bmp"},
+std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path) {
+    return CellFileDialog(owner, path, Tr(shell, MessageTable::ImageBrowser),
+                          {{Tr(shell, MessageTable::CopyConfigurator, 4), L"*.jpg;*.png;*.gif;*.bmp"},
                            {Wide(FixedInterfaceText(FixedText::AllFiles)), L"*.*"}},
                           L"jpg");
 }
 
-std::wstring IconDialog(App& app, HWND owner, const std::wstring& path) {
-    return CellFileDialog(owner, path, Tr(app, MessageTable::IconBrowser),
-                          {{Tr(app, MessageTable::CopyConfigurator, 9), L"*.ico"}}, L"Ico");
+std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path) {
+    return CellFileDialog(owner, path, Tr(shell, MessageTable::IconBrowser),
+                          {{Tr(shell, MessageTable::CopyConfigurator, 9), L"*.ico"}}, L"Ico");
 }

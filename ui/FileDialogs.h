@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-struct App;
+struct ShellState;
 
 // Shows the prepared dialog (save = true for the save dialog) and, like GetOpenFileNameW, returns
 // true with the chosen path in request.lpstrFile, false when cancelled.
@@ -25,12 +25,12 @@ std::wstring FolderPart(const std::wstring& path);
 
 // Work file (".qdrx"): mode 0 opens, anything else saves. Starts in the given path's folder, which
 // becomes the dialog folder; the dialog folder then follows the result.
-std::wstring WorkFileDialog(App& app, HWND owner, const std::wstring& path, int mode);
+std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& path, int mode);
 
 // Cut bitmap and JPEG exports (save): start in the dialog folder, which then follows the result.
-std::wstring BitmapDialog(App& app, HWND owner, const std::wstring& path);
-std::wstring JpegDialog(App& app, HWND owner, const std::wstring& path);
+std::wstring BitmapDialog(ShellState& shell, HWND owner, const std::wstring& path);
+std::wstring JpegDialog(ShellState& shell, HWND owner, const std::wstring& path);
 
 // Cell picture and icon (open): start in the given path's folder; the dialog folder is left alone.
-std::wstring PictureDialog(App& app, HWND owner, const std::wstring& path);
-std::wstring IconDialog(App& app, HWND owner, const std::wstring& path);
+std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path);
+std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path);

@@ -1,6 +1,6 @@
 // The message tables in Spanish, Portuguese, French, German, English and Italian, the fixed texts
 // that are never translated, and the six-language registration offer.
-#include "app/Messages.h"
+#include "ui/Messages.h"
 
 #include <array>
 #include <vector>

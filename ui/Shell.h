@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/CopyFlags.h"
+#include "ui/Messages.h"
 
 #include <array>
 #include <cstdint>
@@ -11,8 +12,6 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
-
-
 
 struct ShellState {
     int32_t languageIndex = 1; // 1 Spanish, 2 Portuguese, 3 French, 4 German, 5 English, 6 Italian
@@ -36,3 +35,16 @@ struct ShellState {
     ULONG_PTR gdiplusToken = 0;
 #endif
 };
+
+// Text of the current language.
+inline std::wstring Tr(const ShellState& shell, MessageTable table, int item = 0) {
+    return Wide(MessageText(shell.languageIndex, table, item));
+}
+
+#ifdef _WIN32
+// Ends the main window (its modal run returns).
+inline void EndMainWindow(ShellState& shell) {
+    shell.mainWindowEnded = true;
+    if (shell.mainWindow) EndDialog(shell.mainWindow, 0);
+}
+#endif

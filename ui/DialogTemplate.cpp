@@ -1,5 +1,5 @@
 // In-memory dialog templates and window placement helpers.
-#include "app/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 
 std::vector<WORD> BuildDialogTemplate(DWORD style, DWORD exStyle, short width, short height,
                                       const std::wstring& title, WORD pointSize, const std::wstring& face) {
@@ -9,7 +9,8 @@ std::vector<WORD> BuildDialogTemplate(DWORD style, DWORD exStyle, short width, s
         t.push_back(HIWORD(v));
     };
     auto text = [&](const std::wstring& s) {
-        for (wchar_t c : s) t.push_back(static_cast<WORD>(c));
+        for (wchar_t c : s)
+            t.push_back(static_cast<WORD>(c));
         t.push_back(0);
     };
     dword(style);
@@ -33,7 +34,8 @@ void SetClientSize(HWND window, int width, int height) {
     RECT r{0, 0, width, height};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
-    SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CenterInWorkArea(HWND window) {
@@ -50,5 +52,6 @@ void CenterInWorkArea(HWND window) {
 HWND CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int x, int y,
                  int width, int height, int id, DWORD exStyle) {
     return CreateWindowExW(exStyle, className, text.c_str(), style, x, y, width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                           nullptr);
 }

@@ -1,5 +1,5 @@
 // Message boxes go through one function so that tests can answer them.
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 
 namespace {
 MessageBoxSeam& Seam() {
@@ -13,4 +13,6 @@ int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& cap
     return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
 }
 
-void SetMessageBoxSeam(MessageBoxSeam seam) { Seam() = std::move(seam); }
+void SetMessageBoxSeam(MessageBoxSeam seam) {
+    Seam() = std::move(seam);
+}

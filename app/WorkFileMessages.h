@@ -1,0 +1,19 @@
+// Work-file reads and saves as the commands run them: the outcome of the document's read or save
+// told to the user in a message box.
+#pragma once
+
+#include "document/Document.h"
+
+#include <windows.h>
+
+#include <string>
+
+// 1 when the file was read into the document, 0 when it was refused; a refused file changes
+// nothing. A file error shows one "Err: " message, a file of another format the wrong-format
+// message in the language (the current-format reader points to the reader of the previous one).
+int ReadWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner);
+int ReadPreviousWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner);
+
+// Writes every cell of the table. On failure shows one "Err: " message, leaves any previous file as
+// it was and returns false.
+bool SaveWorkFile(const Document& doc, const std::wstring& path, HWND owner);

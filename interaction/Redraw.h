@@ -1,0 +1,30 @@
+// The redraw sequences of the program: the table redrawn and shown in the canvas, the rulers
+// redrawn and shown, and the ruler controls painting what they show.
+#pragma once
+
+#include <windows.h>
+
+struct Workspace;
+
+constexpr int kHorizontalRulerId = 1035;
+constexpr int kVerticalRulerId = 1036;
+
+// Brings the table picture up to date (the whole of it when `whole`, otherwise only what the
+// changed cells touch), copies it into the view at the view offset and shows it in the canvas;
+// then tells of the pictures that could not be read.
+void RedrawCanvas(Workspace& app, bool whole = false);
+
+// The table picture as it is, copied into the view at the view offset and shown: scrolling.
+void ShowTableAtOffset(Workspace& app);
+
+// The vertical ruler in the current style, shifted by the view offset and shown.
+void RedrawVerticalRuler(Workspace& app);
+
+// Both rulers: the horizontal one (which does not scroll) and the vertical one.
+void RedrawRulers(Workspace& app);
+
+// Copies the view picture into the canvas control now.
+void ShowCanvas(Workspace& app);
+
+// Makes the two ruler controls of the main window paint their pictures whenever they repaint.
+void InstallRulerPainters(Workspace& app, HWND mainWindow);
