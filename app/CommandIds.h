@@ -41,6 +41,7 @@ constexpr int kCmdCancelCell = 1012;
 // Organization chart
 constexpr int kCmdCreateTable = 3300;
 constexpr int kCmdCreateLine = 3301;
+constexpr int kCmdBuildFromList = 3312;
 // Languages: Spanish .. Italian
 constexpr int kCmdFirstLanguage = 2006;
 constexpr int kCmdLastLanguage = 2011;

@@ -4,6 +4,7 @@
 #include "app/Commands.h"
 
 #include "app/About.h"
+#include "app/BuildFromList.h"
 #include "app/App.h"
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
@@ -177,6 +178,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
         CreateLineCommand(app.doc);
         RedrawCanvas(app);
         break;
+    case kCmdBuildFromList:
+        BuildFromListCommand(app);
+        break;
     case kCmdRulerStyle:
         RulerStyleCommand(app, notifyCode);
         break;
@@ -202,10 +206,15 @@ bool RunCommand(App& app, int id, int notifyCode) {
     case kCmdCancelCell:
         EditCommand(app, CancelCellCommand(app.doc));
         break;
-    case kCmdUndo:
+    case kCmdUndo: {
+        // Undoing a chart built from a list brings back a table of another cell size.
+        const int16_t cellSize = app.doc.cellWidth;
         UndoCommand(app.doc);
-        RedrawCanvas(app);
+        const bool otherTable = app.doc.cellWidth != cellSize;
+        RedrawCanvas(app, otherTable);
+        if (otherTable) RedrawRulers(app);
         break;
+    }
     case kCmdMergeHorizontal:
         EditCommand(app, MergeHorizontalCommand(app.doc));
         break;

@@ -135,7 +135,9 @@ struct MenuBuilder {
         Item(menu, kCmdCreateTable, Text(MessageTable::Chart, 2));
         Separator(menu);
         Item(menu, kCmdCreateLine, Text(MessageTable::Chart, 3));
-        Pictures(menu, {{0, 823}, {2, 822}});
+        Separator(menu);
+        Item(menu, kCmdBuildFromList, Text(MessageTable::Chart, 4));
+        Pictures(menu, {{0, 823}, {2, 822}, {4, 830}});
     }
 
     void Languages(HMENU bar) const {

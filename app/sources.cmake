@@ -6,6 +6,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
+  app/BuildFromList.cpp
   app/ChartClipboard.cpp
   app/Commands.cpp
   app/Conversion.cpp

@@ -71,7 +71,7 @@ void AfterScroll(Workspace& app) {
         ShowTableAtOffset(app);
     else
         RedrawCanvas(app);
-    RedrawVerticalRuler(app);
+    ScrollVerticalRuler(app);
     if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
 }
 

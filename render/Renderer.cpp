@@ -96,10 +96,10 @@ struct TableDrawing {
     std::vector<CellLayout>* layouts = nullptr;
     size_t cellIndex = 0;
 
-    // Outlines and connectors are centred on their path: they reach this far beyond it.
-    int PenReach() const { return thickness + 1; }
-    void Touch(int64_t left, int64_t top, int64_t right, int64_t bottom) {
-        const int reach = PenReach();
+    // Wide outlines and connectors are centred on their path and reach beyond it; a rectangle of
+    // the one-pixel pen stays inside [left, right) x [top, bottom).
+    int PenReach() const { return thickness <= 1 ? 0 : thickness / 2 + 1; }
+    void Touch(int64_t left, int64_t top, int64_t right, int64_t bottom, int reach) {
         GrowExtent(extent, Coordinate(left - reach), Coordinate(top - reach), Coordinate(right + reach),
                    Coordinate(bottom + reach));
     }
@@ -110,7 +110,7 @@ struct CellBox {
 };
 
 void DrawBox(TableDrawing& d, const CellBox& box) {
-    d.Touch(box.left, box.top, box.right, box.bottom);
+    d.Touch(box.left, box.top, box.right, box.bottom, d.PenReach());
     if (d.draw) Rectangle(d.state.dc, box.left, box.top, box.right, box.bottom);
 }
 
@@ -127,7 +127,9 @@ void DrawConnectors(TableDrawing& d, const CellRecord& cell, int column, int row
     auto line = [&](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         const int fromX = Coordinate(baseX + x1), fromY = Coordinate(baseY + y1);
         const int toX = Coordinate(baseX + x2 + extendX), toY = Coordinate(baseY + y2 + extendY);
-        d.Touch(std::min(fromX, toX), std::min(fromY, toY), std::max(fromX, toX), std::max(fromY, toY));
+        // A line covers both its end points' columns and rows (the last point is left out).
+        d.Touch(std::min(fromX, toX), std::min(fromY, toY), int64_t(std::max(fromX, toX)) + 1,
+                int64_t(std::max(fromY, toY)) + 1, d.thickness / 2 + 1);
         if (!d.draw) return;
         MoveToEx(d.state.dc, fromX, fromY, nullptr);
         LineTo(d.state.dc, toX, toY);
@@ -178,7 +180,7 @@ void DrawIconPart(TableDrawing& d, const CellRecord& cell, const CellBox& box, i
     std::string_view iconPath = FieldText(cell.iconPath);
     if (iconPath.empty()) return;
     const int x = box.left + d.thickness, y = box.top + d.thickness;
-    d.Touch(x, y, int64_t(x) + std::max(w, 0), int64_t(y) + std::max(h, 0));
+    d.Touch(x, y, int64_t(x) + std::max(w, 0), int64_t(y) + std::max(h, 0), d.PenReach());
     if (!d.draw) return;
     std::wstring path = AnsiToWide(iconPath);
     if (FileExists(path)) {
@@ -216,6 +218,7 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
         GetTextMetricsW(d.state.dc, &metrics);
         font.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
     }
+    ReadGlyphOverhangs(d.state.dc, font.overhangs);
     TextArea area;
     area.width = d.render.spanWidth - d.thickness;
     area.breakWidth = area.width;
@@ -224,6 +227,7 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
     area.visibleTop = d.visible.top;
     area.visibleBottom = d.visible.bottom;
     area.draw = d.draw;
+    area.overhangs = &font.overhangs;
     area.extent = &d.extent;
     if (d.layouts) {
         CellLayout& kept = (*d.layouts)[d.cellIndex];
@@ -419,6 +423,8 @@ void DrawNewTableGrid(HDC target, const Document& doc, int columns, int rows, in
 }
 
 void CreatePictures(RenderState& render) {
+    ForgetDrawnTable(render);
+    render.verticalRulerDrawn = false;
     render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);
     render.rulerPicture = Picture(kRulerThickness, kTablePictureSize);

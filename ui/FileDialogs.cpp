@@ -158,3 +158,15 @@ std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path)
     return CellFileDialog(owner, path, Tr(shell, MessageTable::IconBrowser),
                           {{Tr(shell, MessageTable::CopyConfigurator, 9), L"*.ico"}}, L"Ico");
 }
+
+std::wstring PeopleListDialog(ShellState& shell, HWND owner) {
+    DialogSetup setup;
+    setup.title = Tr(shell, MessageTable::Chart, 4);
+    setup.filters = {{Tr(shell, MessageTable::ChartFromList, 1), L"*.csv;*.txt;*.tsv"},
+                     {Wide(FixedInterfaceText(FixedText::AllFiles)), L"*.*"}};
+    setup.defaultExtension = L"csv";
+    setup.startFolder = shell.dialogFolder;
+    std::wstring result = ShowFileDialog(owner, setup);
+    if (!result.empty()) shell.dialogFolder = FolderPart(result);
+    return result;
+}
