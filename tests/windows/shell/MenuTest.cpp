@@ -57,7 +57,7 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1023, L"Bitmap Export to cut", L"Exportar a Bitmap cortado", 816, {}},
           Sep(),
-          {1120, L"Print…\tCtrl+P", L"Imprimir…\tCtrl+P", 830, {}},
+          {1120, L"Print…\tCtrl+P", L"Imprimir…\tCtrl+P", 835, {}},
           Sep(),
           {1005, L"Author", L"Autor", 804, {}},
           Sep(),
