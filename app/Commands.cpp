@@ -272,8 +272,10 @@ void ShowOutcome(App& app, EditOutcome outcome) {
     std::wstring text;
     switch (outcome) {
     case EditOutcome::Done:
-    case EditOutcome::NothingCopied: // "Paste cell" stays disabled until a copy; nothing to say
         return;
+    case EditOutcome::NothingCopied:
+        text = Tr(app, MessageTable::PasteCell) + L"\r\n" + Tr(app, MessageTable::NothingToPaste);
+        break;
     case EditOutcome::CopyNeedsOneCell:
         text = Tr(app, MessageTable::CopyCell) + L"\r\n" + selectCell;
         break;

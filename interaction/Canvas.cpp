@@ -101,13 +101,17 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
         EndPaint(canvas, &ps);
         return 0;
     }
+    // The static control's class asks for double-clicks, so the second of two quick presses
+    // arrives as a double-click; it is a press like any other.
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         OnCanvasLeftDown(*app, ClientX(lParam), ClientY(lParam));
         break;
     case WM_LBUTTONUP:
         OnCanvasLeftUp(*app);
         break;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
         OnCanvasRightDown(*app, ClientX(lParam), ClientY(lParam));
         break;
     case WM_KEYDOWN:

@@ -109,6 +109,17 @@ struct CellBox {
     int left, top, right, bottom;
 };
 
+// Outlines are solid with square corners. A pen wider than one pixel from CreatePen has round
+// joins, which leave the outer corner pixels unpainted, so wider pens are geometric with mitred
+// joins. Their ends are flat: a connector drawn with the same pen ends where its points say, as
+// the one-pixel line does. One pixel stays the cosmetic pen, whose pixels are exact.
+PenHandle OutlinePen(int thickness, COLORREF colour) {
+    if (thickness <= 1) return PenHandle(CreatePen(PS_SOLID, thickness, colour));
+    LOGBRUSH brush{BS_SOLID, colour, 0};
+    return PenHandle(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_JOIN_MITER | PS_ENDCAP_FLAT,
+                                  static_cast<DWORD>(thickness), &brush, 0, nullptr));
+}
+
 void DrawBox(TableDrawing& d, const CellBox& box) {
     d.Touch(box.left, box.top, box.right, box.bottom, d.PenReach());
     if (d.draw) Rectangle(d.state.dc, box.left, box.top, box.right, box.bottom);
@@ -323,8 +334,8 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
                    doc.separation,
                    offsetX,
                    offsetY,
-                   PenHandle(CreatePen(PS_SOLID, thickness, RGB(0, 0, 0))),
-                   PenHandle(CreatePen(PS_SOLID, thickness, gridPen & 0xFFFFFF)),
+                   OutlinePen(thickness, RGB(0, 0, 0)),
+                   OutlinePen(thickness, gridPen & 0xFFFFFF),
                    BrushHandle(),
                    RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}};
     if (GetClipBox(target, &d.visible) == ERROR) d.visible = RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
@@ -409,7 +420,7 @@ void DrawNewTableGrid(HDC target, const Document& doc, int columns, int rows, in
     columns = std::clamp(columns, 0, kGridSize);
     rows = std::clamp(rows, 0, kGridSize);
     const int thickness = static_cast<int>(std::clamp<int32_t>(doc.lineThickness, 0, 1000));
-    PenHandle pen(CreatePen(PS_SOLID, thickness, gridColor & 0xFFFFFF));
+    PenHandle pen = OutlinePen(thickness, gridColor & 0xFFFFFF);
     ScopedSelect selectPen(target, pen.Get());
     ScopedSelect selectBrush(target, GetStockObject(DC_BRUSH));
     const COLORREF previousFill = SetDCBrushColor(target, fill & 0xFFFFFF);

@@ -664,6 +664,12 @@ const std::vector<TableDefinition>& Definitions() {
                u"Utilisation : Cuadrix /print organigramme.qdrx", u"Aufruf: Cuadrix /print organigramm.qdrx",
                u"Usage: Cuadrix /print chart.qdrx", u"Utilizzo: Cuadrix /print organigramma.qdrx"}},
          }},
+        {T::NothingToPaste,
+         100,
+         {{0,
+           {u"Copie antes una celda ...", u"Copie primeiro uma célula ...", u"Copiez d'abord une cellule ...",
+            u"Kopieren Sie zuerst eine Zelle ...", u"Copy a cell first ...",
+            u"Copiare prima una cella ..."}}}},
     };
     return tables;
 }
