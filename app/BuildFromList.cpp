@@ -96,6 +96,13 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
     return text;
 }
 
+bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return false;
+    outcome = BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet));
+    return true;
+}
+
 void BuildFromListCommand(App& app) {
     HWND owner = app.shell.mainWindow;
     std::wstring path = PeopleListDialog(app.shell, owner);

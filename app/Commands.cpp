@@ -239,6 +239,12 @@ bool RunCommand(App& app, int id, int notifyCode) {
     case kCmdExportBitmap:
         ExportCutBitmap(app);
         break;
+    case kCmdExportVector:
+        ExportVectorPicture(app);
+        break;
+    case kCmdCopyChartPicture:
+        CopyChartAsPicture(app);
+        break;
     case kCmdPrint:
         PrintChart(app);
         break;

@@ -2,6 +2,7 @@
 #include "app/Conversion.h"
 
 #include "app/App.h"
+#include "app/BuildFromList.h"
 #include "app/ConversionCommand.h"
 #include "app/WorkFileMessages.h"
 #include "ui/MessageBox.h"
@@ -97,6 +98,20 @@ int RunExport(App& app, const ConversionCommand& command) {
     return kConversionDone;
 }
 
+int RunBuild(App& app, const ConversionCommand& command) {
+    const std::wstring source = FullPath(command.source);
+    const std::wstring target = FullPath(command.target);
+    const std::wstring unread = Tr(app, MessageTable::ChartFromList, 12) + L" " + source;
+    if (!FileExists(source)) return Fail(kConversionSourceMissing, unread);
+    BuildOutcome outcome;
+    if (!BuildChartFromListFile(app, source, outcome)) return Fail(kConversionSourceRefused, unread);
+    if (outcome.result != BuildResult::Built)
+        return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + source);
+    if (!WriteWorkFile(app.doc, target).Done())
+        return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
+    return kConversionDone;
+}
+
 // The chart of the work file on one page of the default printer, as it is set up.
 int RunPrint(App& app, const ConversionCommand& command) {
     const std::wstring source = FullPath(command.source);
@@ -159,6 +174,8 @@ std::optional<int> RunCommandLineConversion(App& app, const std::wstring& comman
                                           : Tr(app, MessageTable::VectorPicture, 4));
     case ConversionKind::Export:
         return RunExport(app, command);
+    case ConversionKind::Build:
+        return RunBuild(app, command);
     case ConversionKind::Print:
         return RunPrint(app, command);
     }

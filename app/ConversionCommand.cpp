@@ -71,11 +71,13 @@ ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
     // Each conversion's name and how many arguments follow it.
     if (IsSwitch(arguments[0], L"export"))
         command.named = ConversionKind::Export;
+    else if (IsSwitch(arguments[0], L"build"))
+        command.named = ConversionKind::Build;
     else if (IsSwitch(arguments[0], L"print"))
         command.named = ConversionKind::Print;
     else
         return command;
-    const size_t count = command.named == ConversionKind::Export ? 3 : 2;
+    const size_t count = command.named == ConversionKind::Print ? 2 : 3;
     for (size_t i = 1; i < arguments.size(); ++i)
         if (arguments[i].empty()) command.kind = ConversionKind::Malformed;
     if (arguments.size() != count || command.kind == ConversionKind::Malformed) {

@@ -75,6 +75,8 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdExportBitmap, Text(MessageTable::OperationsMenu, 7));
         Separator(menu);
+        Item(menu, kCmdExportVector, Text(MessageTable::VectorPicture, 5));
+        Separator(menu);
         Item(menu, kCmdPrint, Text(MessageTable::Printing, 1));
         Separator(menu);
         Item(menu, kCmdAuthor, Text(MessageTable::OperationsMenu, 9));
@@ -86,9 +88,10 @@ struct MenuBuilder {
                         {6, 802},
                         {8, 816},
                         {10, 816},
-                        {12, 835},
-                        {14, 804},
-                        {16, 810}});
+                        {12, 841},
+                        {14, 835},
+                        {16, 804},
+                        {18, 810}});
     }
 
     void Edit(HMENU bar) const {
@@ -102,7 +105,9 @@ struct MenuBuilder {
         Item(menu, kCmdClearCell, Text(MessageTable::EditMenu, 4));
         Separator(menu);
         Item(menu, kCmdSelectAll, Text(MessageTable::EditMenu, 5));
-        Pictures(menu, {{0, 821}, {2, 812}, {4, 813}, {6, 814}, {8, 820}});
+        Separator(menu);
+        Item(menu, kCmdCopyChartPicture, Text(MessageTable::VectorPicture, 6));
+        Pictures(menu, {{0, 821}, {2, 812}, {4, 813}, {6, 814}, {8, 820}, {10, 840}});
     }
 
     void Mouse(HMENU bar) const {

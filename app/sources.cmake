@@ -6,8 +6,8 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
-  app/BuildFromList.cpp
   app/ChartClipboard.cpp
+  app/BuildFromList.cpp
   app/Commands.cpp
   app/Conversion.cpp
   app/WorkFileMessages.cpp

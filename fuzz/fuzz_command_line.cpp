@@ -20,9 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i + 1 < size; i += 2)
         line += static_cast<wchar_t>(data[i] | data[i + 1] << 8);
     const ConversionCommand command = ParseConversionCommand(line);
-    if (command.kind == ConversionKind::Export) Require(!command.source.empty() && !command.target.empty());
+    const bool named = command.kind == ConversionKind::Export || command.kind == ConversionKind::Build;
+    if (named) Require(!command.source.empty() && !command.target.empty());
     if (command.kind == ConversionKind::Print) Require(!command.source.empty() && command.target.empty());
-    if (command.kind != ConversionKind::Export && command.kind != ConversionKind::Print)
+    if (!named && command.kind != ConversionKind::Print)
         Require(command.source.empty() && command.target.empty());
     // Splitting never invents characters: an argument is never longer than the tail.
     const std::wstring tail = CommandTail(line);

@@ -11,8 +11,8 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   render/AnsiText.cpp
-  render/BoxTextMeasureGdi.cpp
   render/CutChart.cpp
+  render/BoxTextMeasureGdi.cpp
   render/FontCache.cpp
   render/MetafileSvg.cpp
   render/GdiObjects.cpp

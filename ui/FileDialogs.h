@@ -30,6 +30,8 @@ std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& p
 // Cut bitmap and JPEG exports (save): start in the dialog folder, which then follows the result.
 std::wstring BitmapDialog(ShellState& shell, HWND owner, const std::wstring& path);
 std::wstring JpegDialog(ShellState& shell, HWND owner, const std::wstring& path);
+// The vector export (save), SVG or EMF by the filter or the extension typed; the same folder rule.
+std::wstring VectorDialog(ShellState& shell, HWND owner, const std::wstring& path);
 
 // Cell picture and icon (open): start in the given path's folder; the dialog folder is left alone.
 std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path);

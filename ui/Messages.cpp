@@ -598,9 +598,15 @@ const std::vector<TableDefinition>& Definitions() {
               {u"No se ha podido leer la lista.", u"Não foi possível ler a lista.",
                u"Impossible de lire la liste.", u"Die Liste konnte nicht gelesen werden.",
                u"The list could not be read.", u"Impossibile leggere l'elenco."}},
-          }},
+         }},
+        {T::NothingToPaste,
+         100,
+         {{0,
+           {u"Copie antes una celda ...", u"Copie primeiro uma célula ...", u"Copiez d'abord une cellule ...",
+            u"Kopieren Sie zuerst eine Zelle ...", u"Copy a cell first ...",
+            u"Copiare prima una cella ..."}}}},
         {T::VectorPicture,
-         120,
+         160,
          {
              {1,
               {u"Exportado a imagen vectorial ..", u"Exportado para imagem vetorial ..",
@@ -620,12 +626,18 @@ const std::vector<TableDefinition>& Definitions() {
                u"Unknown picture format (bmp, jpg, png, gif, tif, emf, svg):",
                u"Formato di immagine sconosciuto (bmp, jpg, png, gif, tif, emf, svg):"}},
              {4,
-              {u"Uso: Cuadrix /export organigrama.qdrx imagen.(bmp|jpg|png|gif|tif|emf|svg)",
-               u"Uso: Cuadrix /export organograma.qdrx imagem.(bmp|jpg|png|gif|tif|emf|svg)",
-               u"Utilisation : Cuadrix /export organigramme.qdrx image.(bmp|jpg|png|gif|tif|emf|svg)",
-               u"Aufruf: Cuadrix /export organigramm.qdrx bild.(bmp|jpg|png|gif|tif|emf|svg)",
-               u"Usage: Cuadrix /export chart.qdrx picture.(bmp|jpg|png|gif|tif|emf|svg)",
-               u"Utilizzo: Cuadrix /export organigramma.qdrx immagine.(bmp|jpg|png|gif|tif|emf|svg)"}},
+              {u"Uso: Cuadrix /export organigrama.qdrx imagen.(bmp|jpg|png|gif|tif|emf|svg) o /build "
+               u"lista.csv organigrama.qdrx",
+               u"Uso: Cuadrix /export organograma.qdrx imagem.(bmp|jpg|png|gif|tif|emf|svg) ou /build "
+               u"lista.csv organograma.qdrx",
+               u"Utilisation : Cuadrix /export organigramme.qdrx image.(bmp|jpg|png|gif|tif|emf|svg) ou "
+               u"/build liste.csv organigramme.qdrx",
+               u"Aufruf: Cuadrix /export organigramm.qdrx bild.(bmp|jpg|png|gif|tif|emf|svg) oder /build "
+               u"liste.csv organigramm.qdrx",
+               u"Usage: Cuadrix /export chart.qdrx picture.(bmp|jpg|png|gif|tif|emf|svg) or /build "
+               u"people.csv chart.qdrx",
+               u"Utilizzo: Cuadrix /export organigramma.qdrx immagine.(bmp|jpg|png|gif|tif|emf|svg) o /build "
+               u"elenco.csv organigramma.qdrx"}},
              {5,
               {u"Exportar a imagen vectorial (EMF, SVG)", u"Exportar para imagem vetorial (EMF, SVG)",
                u"Exporter en image vectorielle (EMF, SVG)", u"Als Vektorgrafik exportieren (EMF, SVG)",
@@ -664,12 +676,6 @@ const std::vector<TableDefinition>& Definitions() {
                u"Utilisation : Cuadrix /print organigramme.qdrx", u"Aufruf: Cuadrix /print organigramm.qdrx",
                u"Usage: Cuadrix /print chart.qdrx", u"Utilizzo: Cuadrix /print organigramma.qdrx"}},
          }},
-        {T::NothingToPaste,
-         100,
-         {{0,
-           {u"Copie antes una celda ...", u"Copie primeiro uma célula ...", u"Copiez d'abord une cellule ...",
-            u"Kopieren Sie zuerst eine Zelle ...", u"Copy a cell first ...",
-            u"Copiare prima una cella ..."}}}},
     };
     return tables;
 }

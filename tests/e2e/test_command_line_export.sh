@@ -68,6 +68,18 @@ expect_failure 5 "out.svg" /export chart.qdrx 'no such folder\out.svg'
 [ ! -e out.png ] && [ ! -e out.xyz ] || e2e_fail "a failed conversion wrote a file"
 e2e_expect_eq "an earlier picture" "$(cat kept.png)" "the read-only target"
 
+# A chart built from a list of people and recorded, then converted like any other.
+printf 'Ana,Director,\r\nBea,Sales,Ana\r\nCarl,Systems,Ana\r\n' >people.csv
+convert_chart /build people.csv built.qdrx
+e2e_expect_eq 0 "$CODE" "exit code of the build ($ERR)"
+[ $(($(stat -c %s built.qdrx) % 1345)) -eq 0 ] && [ -s built.qdrx ] || e2e_fail "the built chart is no work file"
+convert_chart /export built.qdrx built.png
+e2e_expect_eq 0 "$CODE" "exit code of the built chart's export ($ERR)"
+printf 'Ana,Director,\r\nDan,Systems,Nobody\r\n' >faulty.csv
+expect_failure 3 "faulty.csv" /build faulty.csv faulty.qdrx
+expect_failure 2 "nobody.csv" /build nobody.csv faulty.qdrx
+[ ! -e faulty.qdrx ] || e2e_fail "a refused list recorded a chart"
+
 # The browser's picture of the SVG against the BMP export, pixel by pixel. A fresh profile may
 # take some of the window's height for itself: the window is taller and the picture cut from it.
 "$BROWSER" --headless --no-sandbox --disable-gpu --no-first-run --disable-extensions --hide-scrollbars \

@@ -95,7 +95,7 @@ e2e_key Escape
 sleep 1
 xdotool search --onlyvisible --name "^Print$" >/dev/null 2>&1 && e2e_fail "the print dialog stayed open"
 e2e_expect_eq "$before" "$(jobs_queued)" "jobs queued after Cancel"
-e2e_menu 0 6
+e2e_menu 0 7
 dialog=$(e2e_wait_window "^Print$") || e2e_fail "Print... showed no print dialog"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 e2e_key Return

@@ -15,13 +15,18 @@ TEST(ConversionCommand, ArgumentsSplitAtBlanksOutsideQuotesWithWindowsBackslashR
     EXPECT_EQ(V({}), SplitArguments(L"   "));
 }
 
-TEST(ConversionCommand, ExportNeedsBothNamesAndOtherLinesNameAWorkFile) {
+TEST(ConversionCommand, ExportAndBuildNeedBothNamesAndOtherLinesNameAWorkFile) {
     ConversionCommand command =
         ParseConversionCommand(L"\"C:\\Cuadrix\\Cuadrix.exe\" /EXPORT chart.qdrx \"out dir\\p.svg\"");
     EXPECT_EQ(ConversionKind::Export, command.kind);
     EXPECT_EQ(L"chart.qdrx", command.source);
     EXPECT_EQ(L"out dir\\p.svg", command.target);
     EXPECT_EQ(ConversionKind::Export, ParseConversionCommand(L"Cuadrix -export a b").kind);
+    command = ParseConversionCommand(L"Cuadrix /Build people.csv chart.qdrx");
+    EXPECT_EQ(ConversionKind::Build, command.kind);
+    EXPECT_EQ(L"people.csv", command.source);
+    EXPECT_EQ(L"chart.qdrx", command.target);
+    EXPECT_EQ(ConversionKind::Malformed, ParseConversionCommand(L"Cuadrix /build people.csv").kind);
 
     EXPECT_EQ(ConversionKind::Malformed, ParseConversionCommand(L"Cuadrix /export chart.qdrx").kind);
     EXPECT_EQ(ConversionKind::Malformed, ParseConversionCommand(L"Cuadrix /export a b c").kind);

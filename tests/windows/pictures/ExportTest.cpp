@@ -302,3 +302,31 @@ TEST_F(ExportFixture, CommandsAskForTheNameAndDoNothingWhenCancelled) {
     EXPECT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ(0, app.render.exportMode);
 }
+
+TEST_F(ExportFixture, VectorExportAsksForTheNameAndSaysWhatBecameOfTheFile) {
+    app.doc.cellGrid(0, 0).isBox = 1;
+    const std::wstring chosen = folder.Path(L"asked.svg");
+    const std::wstring locked = folder.Path(L"locked.emf");
+    ASSERT_TRUE(WriteBytes(locked, "earlier picture"));
+    ASSERT_TRUE(SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+    SetFileDialogSeam([&](OPENFILENAMEW& request, bool save) {
+        EXPECT_TRUE(save);
+        lstrcpynW(request.lpstrFile, chosen.c_str(), static_cast<int>(request.nMaxFile));
+        return true;
+    });
+    MessageBoxRecorder boxes;
+    ExportVectorPicture(app);
+    SetFileDialogSeam({});
+    EXPECT_FALSE(ExportVectorPictureTo(app, locked));
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    const std::vector<uint8_t> svg = ReadBytes(chosen);
+    const std::string text(svg.begin(), svg.end());
+    EXPECT_NE(std::string::npos, text.find("width=\"201\" height=\"50\""));
+    EXPECT_EQ(0, app.render.exportMode);
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_EQ(L"Exported to vector picture ..", boxes.Shown()[0].text);
+    EXPECT_EQ(Tr(app, MessageTable::ExportNotWritten) + L"\r\n" + locked, boxes.Shown()[1].text);
+    const std::vector<uint8_t> kept = ReadBytes(locked);
+    EXPECT_EQ("earlier picture", std::string(kept.begin(), kept.end()));
+}
