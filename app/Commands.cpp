@@ -267,6 +267,7 @@ void DispatchCommand(App& app, int commandId, int notifyCode) {
 }
 
 void ShowTableSequence(App& app) {
+    ForgetToldPictureProblems(app.render.pictureCache); // another chart: its pictures are news
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     app.doc.tablePresent = true;
     RedrawCanvas(app, true);
