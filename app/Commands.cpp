@@ -13,6 +13,7 @@
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "ui/MessageBox.h"
+#include "app/Print.h"
 #include "app/Settings.h"
 #include "document/Structure.h"
 #include "app/WorkFileMessages.h"
@@ -265,6 +266,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
         break;
     case kCmdCopyChartPicture:
         CopyChartAsPicture(app);
+        break;
+    case kCmdPrint:
+        PrintChart(app);
         break;
     case kCmdExit:
         ExitCommand(app);
