@@ -74,6 +74,7 @@ const std::vector<TableDefinition>& Definitions() {
               {u"Seleccionar todo", u"Selecionar tudo", u"Tout sélectionner", u"Alles auswählen",
                u"Select all", u"Seleziona tutto"}},
              {6, {u"Deshacer", u"Desfazer", u"Annuler", u"Rückgängig", u"Undo", u"Annulla"}},
+             {7, {u"Rehacer", u"Refazer", u"Rétablir", u"Wiederholen", u"Redo", u"Ripeti"}},
          }},
         {T::MouseMenu,
          100,
@@ -527,6 +528,30 @@ const std::vector<TableDefinition>& Definitions() {
            {u"El fichero no se ha escrito :", u"O arquivo não foi gravado :",
             u"Le fichier n'a pas été écrit :", u"Die Datei wurde nicht geschrieben :",
             u"The file was not written :", u"Il file non è stato scritto :"}}}},
+        // %1 stands for the chart's name (2) or the time of the copy (3). Buttons 4 and 5 share
+        // the mnemonic N for "Don't Save" in every language.
+        {T::UnsavedChanges,
+         100,
+         {
+             {1, {u"Sin título", u"Sem título", u"Sans titre", u"Unbenannt", u"Untitled", u"Senza titolo"}},
+             {2,
+              {u"¿Desea guardar los cambios en %1?", u"Deseja salvar as alterações em %1?",
+               u"Voulez-vous enregistrer les modifications de %1 ?",
+               u"Möchten Sie die Änderungen an %1 speichern?", u"Do you want to save the changes to %1?",
+               u"Salvare le modifiche a %1?"}},
+             {3,
+              {u"¿Restaurar el organigrama sin guardar del %1?", u"Restaurar o organograma não salvo de %1?",
+               u"Restaurer l'organigramme non enregistré du %1 ?",
+               u"Das nicht gespeicherte Organigramm vom %1 wiederherstellen?",
+               u"Restore the unsaved chart from %1?", u"Ripristinare l'organigramma non salvato del %1?"}},
+             {4, {u"&Guardar", u"&Salvar", u"&Enregistrer", u"&Speichern", u"&Save", u"&Salva"}},
+             {5,
+              {u"&No guardar", u"&Não salvar", u"&Ne pas enregistrer", u"&Nicht speichern", u"Do&n't Save",
+               u"&Non salvare"}},
+             {6, {u"Cancelar", u"Cancelar", u"Annuler", u"Abbrechen", u"Cancel", u"Annulla"}},
+             {7, {u"Ctrl", u"Ctrl", u"Ctrl", u"Strg", u"Ctrl", u"Ctrl"}},
+             {8, {u"Supr", u"Del", u"Suppr", u"Entf", u"Del", u"Canc"}},
+         }},
     };
     return tables;
 }

@@ -52,6 +52,7 @@ enum class MessageTable {
     Association,
     About,
     ExportNotWritten, // a cut export whose file could not be written; the file name follows
+    UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names
     Count
 };
 
