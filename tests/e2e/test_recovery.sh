@@ -4,9 +4,7 @@
 # chart. Don't Save at the end removes the copy.
 source "$(dirname "$0")/e2e-lib.sh"
 
-mkdir -p "$E2E_DIR/recovery"
-export CUADRIX_RECOVERY_FOLDER=$(winepath -w "$E2E_DIR/recovery" 2>/dev/null)
-export CUADRIX_RECOVERY_INTERVAL_MS=500
+export CUADRIX_RECOVERY_INTERVAL_MS=500 # e2e-lib gives the run its own recovery folder
 CANVAS=23
 PITCH=25
 box_fill() { e2e_client_pixel "$1" $((CANVAS + PITCH * $2 + 16)) $((CANVAS + PITCH * $3 + 16)); }
@@ -32,7 +30,7 @@ e2e_wait_exit 15 || e2e_fail "program still running after kill"
 ls "$E2E_DIR"/recovery/*.qdrx >/dev/null 2>&1 || e2e_fail "the copy went with the killed program"
 
 e2e_start
-offer=$(e2e_wait_window "^Programador$") || e2e_fail "restore offer did not appear"
+offer=$(e2e_wait_window_past_offer "^Programador$") || e2e_fail "restore offer did not appear"
 xdotool windowfocus --sync "$offer" 2>/dev/null || true
 e2e_key y
 e2e_main_window "Organigrama$"
