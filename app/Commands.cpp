@@ -50,6 +50,7 @@ void FinishTableShown(App& app) {
 void NewTableCommand(App& app, const NewPreset& preset) {
     if (!SettleUnsavedChanges(app)) return;
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
+    ForgetDrawnTable(app.render);
     // Cleared with the paper colour of the table being replaced.
     ClearToPaper(app.render.viewPicture, app.doc);
     ClearToPaper(app.render.tablePicture, app.doc);
@@ -180,7 +181,7 @@ bool RunCommand(App& app, int id, int notifyCode) {
         break;
     case kCmdSelectAll:
         SelectAllCommand(app.doc);
-        RedrawCanvas(app);
+        RedrawCanvas(app, true);
         break;
     case kCmdClearCell:
         EditCommand(app, ClearCellCommand(app.doc));
@@ -252,7 +253,7 @@ void DispatchCommand(App& app, int commandId, int notifyCode) {
 void ShowTableSequence(App& app) {
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     app.doc.tablePresent = true;
-    RedrawCanvas(app);
+    RedrawCanvas(app, true);
     FinishTableShown(app);
 }
 

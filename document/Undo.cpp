@@ -16,6 +16,12 @@ UndoSnapshot TakeSnapshot(const Document& doc, const UndoSnapshot* base) {
     UndoSnapshot snapshot;
     snapshot.columns = std::clamp<int16_t>(doc.tableColumns, 0, kGridSize);
     snapshot.rows = std::clamp<int16_t>(doc.tableRows, 0, kGridSize);
+    snapshot.cellWidth = doc.cellWidth;
+    snapshot.cellHeight = doc.cellHeight;
+    snapshot.separation = doc.separation;
+    snapshot.lineThickness = doc.lineThickness;
+    snapshot.lineColor = doc.lineColor;
+    snapshot.paperColor = doc.paperColor;
     size_t count = size_t(snapshot.columns) * size_t(snapshot.rows);
     snapshot.cells.resize(count);
     bool sameShape = base && base->columns == snapshot.columns && base->rows == snapshot.rows;
@@ -43,8 +49,22 @@ UndoSnapshot TakeSnapshot(const Document& doc, const UndoSnapshot* base) {
 }
 
 void RestoreSnapshot(Document& doc, const UndoSnapshot& snapshot) {
-    // The snapshot's own rectangle: a table of another shape cannot exist while it is held,
-    // because a new table or a read empties the history.
+    if (snapshot.columns != doc.tableColumns || snapshot.rows != doc.tableRows ||
+        snapshot.cellWidth != doc.cellWidth || snapshot.cellHeight != doc.cellHeight) {
+        // A table of another size (the one a built chart replaced, or the chart itself): it comes
+        // back whole with its values, and the slots outside it are empty as after a new table.
+        std::memset(static_cast<void*>(doc.cellGrid.slots.data()), 0,
+                    doc.cellGrid.slots.size() * sizeof(CellRecord));
+        doc.tableColumns = snapshot.columns;
+        doc.tableRows = snapshot.rows;
+        doc.cellWidth = snapshot.cellWidth;
+        doc.cellHeight = snapshot.cellHeight;
+        doc.separation = snapshot.separation;
+        doc.lineThickness = snapshot.lineThickness;
+        doc.lineColor = snapshot.lineColor;
+        doc.paperColor = snapshot.paperColor;
+    }
+    // The snapshot's own rectangle.
     int columns = std::min<int>(snapshot.columns, std::clamp<int16_t>(doc.tableColumns, 0, kGridSize));
     int rows = std::min<int>(snapshot.rows, std::clamp<int16_t>(doc.tableRows, 0, kGridSize));
     for (int r = 0; r < rows; ++r)

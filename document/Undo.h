@@ -19,6 +19,10 @@ struct UndoSnapshot {
     int16_t columns = 0;
     int16_t rows = 0;
     std::vector<std::shared_ptr<const CellRecord>> cells;
+    // The table values at the time: a chart built from a list replaces the table by one of
+    // another size, and undoing or redoing across it brings that size back.
+    int16_t cellWidth = 0, cellHeight = 0, separation = 0;
+    int32_t lineThickness = 0, lineColor = 0, paperColor = 0;
 };
 
 struct UndoHistory {

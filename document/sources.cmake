@@ -4,6 +4,8 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/Edit.cpp
   document/FileErrors.cpp
   document/Merge.cpp
+  document/OrgChart.cpp
+  document/PeopleList.cpp
   document/Recovery.cpp
   document/Selection.cpp
   document/Spans.cpp

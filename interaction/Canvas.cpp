@@ -13,6 +13,7 @@
 #include "interaction/Favourites.h"
 #include "interaction/TextProperties.h"
 #include "interaction/Redraw.h"
+#include "render/Renderer.h"
 
 #include <string>
 
@@ -69,7 +70,11 @@ void ScrollBy(Workspace& app, int32_t step) {
 }
 
 void AfterScroll(Workspace& app) {
-    RedrawCanvas(app);
+    // Scrolling only moves the table picture, unless it was never drawn for this table.
+    if (TablePictureDrawnFor(app.render, app.doc, app.shell.characterSet))
+        ShowTableAtOffset(app);
+    else
+        RedrawCanvas(app);
     RedrawVerticalRuler(app);
     if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
 }

@@ -73,17 +73,20 @@ LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
-void RedrawCanvas(Workspace& app) {
+void RedrawCanvas(Workspace& app, bool whole) {
     RenderState& render = app.render;
     if (!render.tablePicture || !render.viewPicture) return;
-    ClearToPaper(render.tablePicture, app.doc);
+    UpdateTablePicture(render, app.doc, app.shell.characterSet, whole);
+    ShowTableAtOffset(app);
+    ReportPictureProblems(render.pictureCache, nullptr);
+}
+
+void ShowTableAtOffset(Workspace& app) {
+    RenderState& render = app.render;
+    if (!render.tablePicture || !render.viewPicture) return;
     ClearViewOutsideCopy(render, app.doc, app.canvas.viewOffsetY);
-    DrawPageGuides(render.tablePicture.Dc());
-    DrawTable(render, app.doc, app.shell.characterSet, render.tablePicture.Dc(), app.doc.tableColumns,
-              app.doc.tableRows, 2, 2, app.doc.lineColor & 0xFFFFFF);
     CopyCanvasToView(render, 0, app.canvas.viewOffsetY);
     ShowCanvas(app);
-    ReportPictureProblems(render.pictureCache, nullptr);
 }
 
 void RedrawVerticalRuler(Workspace& app) {

@@ -9,10 +9,13 @@ struct Workspace;
 constexpr int kHorizontalRulerId = 1035;
 constexpr int kVerticalRulerId = 1036;
 
-// Clears the table and view pictures, draws the page guides and the table, copies the table into
-// the view at the view offset and shows it in the canvas; then tells of the pictures that could not
-// be read.
-void RedrawCanvas(Workspace& app);
+// Brings the table picture up to date (the whole of it when `whole`, otherwise only what the
+// changed cells touch), copies it into the view at the view offset and shows it in the canvas;
+// then tells of the pictures that could not be read.
+void RedrawCanvas(Workspace& app, bool whole = false);
+
+// The table picture as it is, copied into the view at the view offset and shown: scrolling.
+void ShowTableAtOffset(Workspace& app);
 
 // The vertical ruler in the current style, shifted by the view offset and shown.
 void RedrawVerticalRuler(Workspace& app);

@@ -12,6 +12,7 @@ Picture DrawCutPicture(RenderState& render, const Document& doc, int characterSe
     ExportGeometry geometry = ExportGeometryFor(doc.lineThickness);
 
     render.exportMode = 1;
+    ForgetDrawnTable(render); // the cut is drawn on the table picture
     ClearToBackground(render.tablePicture, background);
     DrawTable(render, doc, characterSet, render.tablePicture.Dc(), doc.tableColumns, doc.tableRows,
               geometry.offset, geometry.offset, static_cast<COLORREF>(doc.lineColor));

@@ -38,6 +38,7 @@ using FontHandle = GdiObject<HFONT>;
 using PenHandle = GdiObject<HPEN>;
 using BrushHandle = GdiObject<HBRUSH>;
 using BitmapHandle = GdiObject<HBITMAP>;
+using RegionHandle = GdiObject<HRGN>;
 
 // Selects an object into a DC for the lifetime of the scope and puts the previous one back, so an
 // object is never deleted while still selected.

@@ -2,6 +2,7 @@
 // text layout and the exports, and the shared fonts.
 #pragma once
 
+#include "render/DrawnTable.h"
 #include "render/FontCache.h"
 #include "render/GdiObjects.h"
 #include "render/PictureCache.h"
@@ -26,6 +27,7 @@ struct RenderState {
     // Line thickness of the table being drawn: a cell's text is laid out inside its outline.
     int32_t lineThickness = 1;
 
+    DrawnTable drawn; // what tablePicture shows
     FontCache fonts;
     PictureCache pictureCache; // decoded cell pictures, reused while their files stay the same
     WNDPROC previousRulerProc = nullptr; // the ruler controls' own window procedure

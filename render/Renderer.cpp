@@ -80,14 +80,27 @@ struct TableDrawing {
     PenHandle gridPen;
     BrushHandle hatch; // made when the first placeholder needs it
     RECT visible;      // the target's drawable area
+    bool draw = true;
+    RECT extent{}; // of the cell being drawn
+    std::vector<CellLayout>* layouts = nullptr;
+    size_t cellIndex = 0;
+
+    // Outlines and connectors are centred on their path: they reach this far beyond it.
+    int PenReach() const { return thickness + 1; }
+    void Touch(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+        const int reach = PenReach();
+        GrowExtent(extent, Coordinate(left - reach), Coordinate(top - reach), Coordinate(right + reach),
+                   Coordinate(bottom + reach));
+    }
 };
 
 struct CellBox {
     int left, top, right, bottom;
 };
 
-void DrawBox(TargetState& state, const CellBox& box) {
-    Rectangle(state.dc, box.left, box.top, box.right, box.bottom);
+void DrawBox(TableDrawing& d, const CellBox& box) {
+    d.Touch(box.left, box.top, box.right, box.bottom);
+    if (d.draw) Rectangle(d.state.dc, box.left, box.top, box.right, box.bottom);
 }
 
 // Connectors run in the coordinates of the cell records; the end point gets the separations
@@ -101,8 +114,12 @@ void DrawConnectors(TableDrawing& d, const CellRecord& cell, int column, int row
     const int64_t extendX = int64_t(spanColumns) * d.separation;
     const int64_t extendY = int64_t(spanRows) * d.separation;
     auto line = [&](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-        MoveToEx(d.state.dc, Coordinate(baseX + x1), Coordinate(baseY + y1), nullptr);
-        LineTo(d.state.dc, Coordinate(baseX + x2 + extendX), Coordinate(baseY + y2 + extendY));
+        const int fromX = Coordinate(baseX + x1), fromY = Coordinate(baseY + y1);
+        const int toX = Coordinate(baseX + x2 + extendX), toY = Coordinate(baseY + y2 + extendY);
+        d.Touch(std::min(fromX, toX), std::min(fromY, toY), std::max(fromX, toX), std::max(fromY, toY));
+        if (!d.draw) return;
+        MoveToEx(d.state.dc, fromX, fromY, nullptr);
+        LineTo(d.state.dc, toX, toY);
     };
     if (cell.vLineOn == 1) line(cell.vLineX1, cell.vLineY1, cell.vLineX2, cell.vLineY2);
     if (cell.hLineOn == 1) line(cell.hLineX1, cell.hLineY1, cell.hLineX2, cell.hLineY2);
@@ -122,6 +139,8 @@ bool PictureArea(int thickness, const CellBox& box, RECT& area) {
 }
 
 void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
+    // Pictures and placeholders stay inside the outline, whose extent is already taken.
+    if (!d.draw) return;
     std::string_view spec = FieldText(cell.imageSpec);
     size_t bar = spec.find('|');
     std::wstring path = AnsiToWide(spec.substr(0, bar));
@@ -141,13 +160,15 @@ void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box
     if (!d.hatch) d.hatch.Reset(CreateHatchBrush(HS_DIAGCROSS, kSilver));
     d.state.UsePen(d.gridPen.Get());
     d.state.UseBrush(d.hatch.Get());
-    DrawBox(d.state, box);
+    DrawBox(d, box);
 }
 
 void DrawIconPart(TableDrawing& d, const CellRecord& cell, const CellBox& box, int w, int h) {
     std::string_view iconPath = FieldText(cell.iconPath);
     if (iconPath.empty()) return;
     const int x = box.left + d.thickness, y = box.top + d.thickness;
+    d.Touch(x, y, int64_t(x) + std::max(w, 0), int64_t(y) + std::max(h, 0));
+    if (!d.draw) return;
     std::wstring path = AnsiToWide(iconPath);
     if (FileExists(path)) {
         if (w <= 0 || h <= 0) return; // a zero size would load the icon at its own size
@@ -191,6 +212,17 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
     area.lineHeight = font.lineHeight;
     area.visibleTop = d.visible.top;
     area.visibleBottom = d.visible.bottom;
+    area.draw = d.draw;
+    area.extent = &d.extent;
+    if (d.layouts) {
+        CellLayout& kept = (*d.layouts)[d.cellIndex];
+        const FontKey key = CellFontKey(cell, d.characterSet, d.logPixelsY);
+        if (!(kept.font == key)) {
+            kept.font = key;
+            kept.lines.valid = false;
+        }
+        area.kept = &kept.lines;
+    }
     LayOutText(d.state.dc, text, cell.alignment, box.left + d.thickness, box.top + d.thickness, area);
 }
 
@@ -204,7 +236,7 @@ void DrawBoxCell(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
     } else {
         d.state.UseFill(Colour(cell.backColor));
     }
-    DrawBox(d.state, box);
+    DrawBox(d, box);
     if (cell.backColor == kNoColor) DrawPicturePart(d, cell, box);
     DrawCellTextPart(d, cell, box);
     DrawIconPart(d, cell, box, w, h);
@@ -213,7 +245,24 @@ void DrawBoxCell(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
 void DrawFilledBox(TableDrawing& d, const CellBox& box, COLORREF fill) {
     d.state.UsePen(d.gridPen.Get());
     d.state.UseFill(fill);
-    DrawBox(d.state, box);
+    DrawBox(d, box);
+}
+
+void DrawCell(TableDrawing& d, const CellRecord& cell, int a, int b, int hc, int vc, const CellBox& box) {
+    if (cell.cancelled != 0 || cell.covered != 0) return;
+    if (cell.marked != 0) {
+        DrawFilledBox(d, box, kYellow);
+        DrawConnectors(d, cell, a, b, hc, vc);
+    } else if (cell.isBox == 1 && cell.selected != 0) {
+        DrawFilledBox(d, box, kDarkBlue);
+    } else if (cell.isBox == 1) {
+        DrawBoxCell(d, cell, box);
+    } else {
+        d.render.spanWidth = static_cast<int16_t>(box.right - box.left);
+        d.render.spanHeight = static_cast<int16_t>(box.bottom - box.top);
+        if (d.render.exportMode == 0) DrawFilledBox(d, box, RGB(255, 255, 255));
+        DrawConnectors(d, cell, a, b, hc, vc);
+    }
 }
 
 } // namespace
@@ -243,7 +292,7 @@ bool FileExists(const std::wstring& path) {
 }
 
 void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, HDC target, int columns,
-               int rows, int offsetX, int offsetY, COLORREF gridPen) {
+               int rows, int offsetX, int offsetY, COLORREF gridPen, const TablePass* pass) {
     columns = std::clamp(columns, 0, kGridSize);
     rows = std::clamp(rows, 0, kGridSize);
     auto spans = std::make_unique<Spans>();
@@ -264,6 +313,10 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
                    BrushHandle(),
                    RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}};
     if (GetClipBox(target, &d.visible) == ERROR) d.visible = RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    if (pass) {
+        d.draw = pass->draw;
+        d.layouts = pass->layouts;
+    }
     render.lineThickness = thickness;
 
     // What the target held before is put back at the end, so no object of ours stays selected.
@@ -285,20 +338,12 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
             render.drawnRight = static_cast<int16_t>(box.right);
             render.drawnBottom = static_cast<int16_t>(box.bottom);
 
-            if (cell.cancelled != 0 || cell.covered != 0) continue;
-            if (cell.marked != 0) {
-                DrawFilledBox(d, box, kYellow);
-                DrawConnectors(d, cell, a, b, hc, vc);
-            } else if (cell.isBox == 1 && cell.selected != 0) {
-                DrawFilledBox(d, box, kDarkBlue);
-            } else if (cell.isBox == 1) {
-                DrawBoxCell(d, cell, box);
-            } else {
-                render.spanWidth = static_cast<int16_t>(box.right - box.left);
-                render.spanHeight = static_cast<int16_t>(box.bottom - box.top);
-                if (render.exportMode == 0) DrawFilledBox(d, box, RGB(255, 255, 255));
-                DrawConnectors(d, cell, a, b, hc, vc);
-            }
+            const size_t index = CellIndex(a, b);
+            if (pass && pass->only && (*pass->only)[index] == 0) continue;
+            d.cellIndex = index;
+            d.extent = RECT{};
+            DrawCell(d, cell, a, b, hc, vc, box);
+            if (pass && pass->extents) (*pass->extents)[index] = d.extent;
         }
     }
 

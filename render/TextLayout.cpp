@@ -73,54 +73,84 @@ void DrawLine(HDC dc, int x, int y, std::u16string_view line) {
     if (!line.empty()) TextOutW(dc, x, y, Wide(line), Length(line));
 }
 
-void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, const TextArea& area) {
+// Glyphs may reach outside the cell of their line (italics, overhangs, accents): the extent of a
+// text is padded by this much.
+int GlyphMargin(int lineHeight) {
+    return lineHeight / 2 + 2;
+}
+
+void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, LaidOutLines& out) {
     TextLines lines;
     KnownWidths known;
     int used = BreakTextLines(
-        text, area.breakWidth,
+        text, breakWidth,
         [dc, &known](std::u16string_view s, int width) { return FitCount(dc, s, width, known); }, lines);
+    out.text.assign(text.begin(), text.end());
+    out.breakWidth = breakWidth;
+    out.lines.assign(static_cast<size_t>(used), {});
+    out.widest = 0;
+    for (int i = 0; i < used; ++i) {
+        LaidOutLines::Line& line = out.lines[static_cast<size_t>(i)];
+        if (!lines[i].empty()) {
+            line.start = static_cast<uint16_t>(lines[i].data() - text.data());
+            line.length = static_cast<uint16_t>(lines[i].size());
+        }
+        line.width = TextWidth(dc, lines[i], known);
+        out.widest = std::max(out.widest, line.width);
+    }
+    out.valid = true;
+}
+
+void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, const TextArea& area) {
+    LaidOutLines local;
+    LaidOutLines& laid = area.kept ? *area.kept : local;
+    if (!laid.valid || laid.breakWidth != area.breakWidth || laid.text != text)
+        BreakAndMeasure(dc, text, area.breakWidth, laid);
+    const std::u16string_view kept = laid.text;
+    const int used = static_cast<int>(laid.lines.size());
     if (used == 0) return;
-    const int lineHeight = used == 1 ? 0 : area.lineHeight > 0 ? area.lineHeight : LineHeight(dc);
+    const int fullHeight = area.lineHeight > 0 ? area.lineHeight : LineHeight(dc);
+    const int lineHeight = used == 1 ? 0 : fullHeight;
+    const int margin = GlyphMargin(fullHeight);
     auto visible = [&](int lineY) {
         return used == 1 || (lineY < area.visibleBottom && lineY + lineHeight > area.visibleTop);
     };
 
     // Justification stretches lines to the widest of all 100, seen or not.
-    int widest = 0;
-    int widths[kTextLineCount] = {};
-    if (alignment == 134) {
-        for (int i = 0; i < used; ++i) {
-            widths[i] = TextWidth(dc, lines[i], known);
-            widest = std::max(widest, widths[i]);
-        }
-    }
+    const int widest = laid.widest;
     for (int i = 0; i < used; ++i) {
+        const LaidOutLines::Line& laidLine = laid.lines[static_cast<size_t>(i)];
         const int lineY = y + i * lineHeight;
-        std::u16string_view line = lines[i];
-        if (line.empty() || !visible(lineY)) continue;
+        const std::u16string_view line = kept.substr(laidLine.start, laidLine.length);
+        if (line.empty()) continue;
+        const int w = laidLine.width;
+        int lineX = x;
+        int drawnWidth = w;
+        bool stretched = false;
         switch (alignment) {
-        case 131:
-            DrawLine(dc, x, lineY, line);
-            break;
         case 132:
-            DrawLine(dc, x + area.width - TextWidth(dc, line, known) - 3, lineY, line);
+            lineX = x + area.width - w - 3;
             break;
         case 133:
-            DrawLine(dc, x + FloorHalf(area.width - TextWidth(dc, line, known)), lineY, line);
+            lineX = x + FloorHalf(area.width - w);
             break;
-        case 134: {
+        case 134:
             // Lines from 80 % of the widest up are stretched to the widest line (not to the cell).
-            int w = widths[i];
-            if (w < widest && w * 5 >= widest * 4) {
-                int spaces = static_cast<int>(std::count(line.begin(), line.end(), u' '));
-                SetTextJustification(dc, widest - w, spaces);
-                DrawLine(dc, x, lineY, line);
-                if (spaces != 0) SetTextJustification(dc, 0, 0);
-            } else {
-                DrawLine(dc, x, lineY, line);
-            }
+            stretched = w < widest && w * 5 >= widest * 4;
+            if (stretched) drawnWidth = widest;
             break;
         }
+        if (area.extent)
+            GrowExtent(*area.extent, lineX - margin, lineY - margin, lineX + drawnWidth + margin,
+                       lineY + fullHeight + margin);
+        if (!area.draw || !visible(lineY)) continue;
+        if (stretched) {
+            int spaces = static_cast<int>(std::count(line.begin(), line.end(), u' '));
+            SetTextJustification(dc, widest - w, spaces);
+            DrawLine(dc, lineX, lineY, line);
+            if (spaces != 0) SetTextJustification(dc, 0, 0);
+        } else {
+            DrawLine(dc, lineX, lineY, line);
         }
     }
 }
@@ -133,10 +163,26 @@ void LayOutTurned(HDC dc, std::u16string_view text, int alignment, int x, int y,
     GetTextExtentPoint32W(dc, Wide(text), Length(text), &size);
     int px = x + FloorHalf(area.width + size.cy);
     int py = alignment == 135 ? y : y + FloorHalf(area.height - size.cx);
-    TextOutW(dc, px, py, Wide(text), Length(text));
+    if (area.extent) {
+        const int margin = GlyphMargin(size.cy);
+        GrowExtent(*area.extent, px - size.cy - margin, py - margin, px + margin, py + size.cx + margin);
+    }
+    if (area.draw) TextOutW(dc, px, py, Wide(text), Length(text));
 }
 
 } // namespace
+
+void GrowExtent(RECT& extent, int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top) return;
+    if (extent.right <= extent.left || extent.bottom <= extent.top) {
+        extent = RECT{left, top, right, bottom};
+        return;
+    }
+    extent.left = std::min<LONG>(extent.left, left);
+    extent.top = std::min<LONG>(extent.top, top);
+    extent.right = std::max<LONG>(extent.right, right);
+    extent.bottom = std::max<LONG>(extent.bottom, bottom);
+}
 
 void LayOutText(HDC dc, std::u16string_view text, int alignment, int x, int y, const TextArea& area) {
     if (alignment >= 131 && alignment <= 134) {

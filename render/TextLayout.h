@@ -19,7 +19,16 @@ struct TextArea {
     // are never clipped to their cell, only to the picture.
     int visibleTop = INT_MIN;
     int visibleBottom = INT_MAX;
+    LaidOutLines* kept = nullptr; // where the lines are kept between calls; none: broken every time
+    bool draw = true;             // false: nothing is drawn, only `extent` grows
+    // When set, grows to cover every pixel the text can touch, drawn or not (with a margin for
+    // glyphs that reach out of their cells).
+    RECT* extent = nullptr;
 };
+
+// Grows `extent` to cover the rectangle [left, right) x [top, bottom); an empty extent (right at
+// or left of left) is replaced.
+void GrowExtent(RECT& extent, int left, int top, int right, int bottom);
 
 // Lays the text out with the font, colour and background already set on the DC. Alignment codes
 // 131 left, 132 right, 133 centred, 134 justified, 135 turned from the top, 136 turned and

@@ -1,5 +1,6 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   render/BmpWriter.cpp
+  render/BoxTextFit.cpp
   render/LineBreaking.cpp
   render/NumberFormat.cpp
   render/PictureCache.cpp
@@ -15,5 +16,6 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/Pictures.cpp
   render/Renderer.cpp
   render/Rulers.cpp
+  render/TableUpdate.cpp
   render/TextLayout.cpp
 )

@@ -1,15 +1,21 @@
-// How long the user waits at the canvas: a left click on a box of the 65 x 46 table whose cells
-// are all boxes with a three-word text, and one wheel notch, each until the canvas shows the new
-// table, against one plain 1122 x 1122 BitBlt in the same run. Prints figures; asserts nothing.
+// How long the user waits at the canvas, against one plain 1122 x 1122 BitBlt in the same run: a
+// left click on a box and one wheel notch on the 65 x 46 table whose cells are all boxes with a
+// three-word text; a click on the fullest table (44 x 31 boxes, each a justified 273-character
+// text of two-letter words); and opening that table from the command line until the main window
+// shows it. Each until the canvas shows the result. Prints figures; asserts nothing.
 #include "app/App.h"
 #include "app/MainWindow.h"
+#include "app/WindowInit.h"
 #include "document/Structure.h"
+#include "app/WorkFileMessages.h"
+#include "document/WorkFile.h"
 #include "interaction/Redraw.h"
 
 #include <windows.h>
 #include <commctrl.h>
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -33,6 +39,47 @@ template <class F> double BestOf(int rounds, int perRound, F&& step) {
     return best;
 }
 
+struct Window {
+    std::unique_ptr<App> app = std::make_unique<App>();
+    HWND window = CreateMainWindowForTest(*app);
+    HWND canvas = GetDlgItem(window, kCanvasId);
+    ~Window() { DestroyWindow(window); }
+};
+
+// Every cell of the preset's table a box with this text.
+void FillTable(App& app, int presetId, const std::u16string& text, int16_t alignment) {
+    ApplyNewPreset(app.doc, *FindNewPreset(presetId));
+    for (int r = 0; r < app.doc.tableRows; ++r)
+        for (int c = 0; c < app.doc.tableColumns; ++c) {
+            CellRecord& cell = app.doc.cellGrid(c, r);
+            cell.isBox = 1;
+            cell.alignment = alignment;
+            AssignField(cell.text, text);
+        }
+    app.canvas.canvasActive = 1;
+}
+
+// Selects and deselects a box of the fifth row and column, as the user clicks it.
+double ClickTime(Window& w, int rounds, int perRound) {
+    const int pitch = w.app->doc.cellWidth + w.app->doc.separation;
+    const LPARAM onBox = MAKELPARAM(5 * pitch + pitch / 2, 5 * pitch + pitch / 2);
+    return BestOf(rounds, perRound, [&](int) {
+        SendMessageW(w.canvas, WM_LBUTTONDOWN, MK_LBUTTON, onBox);
+        SendMessageW(w.canvas, WM_LBUTTONUP, 0, onBox);
+    });
+}
+
+std::u16string TwoLetterWords(size_t length) {
+    std::u16string text;
+    for (size_t i = 0; text.size() < length; ++i) {
+        if (!text.empty()) text += u' ';
+        text += char16_t(u'a' + i % 26);
+        text += char16_t(u'a' + (i * 7 + 3) % 26);
+    }
+    text.resize(length);
+    return text;
+}
+
 } // namespace
 
 int main() {
@@ -42,44 +89,55 @@ int main() {
     ULONG_PTR token = 0;
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
 
-    auto app = std::make_unique<App>();
-    HWND window = CreateMainWindowForTest(*app);
-    HWND canvas = GetDlgItem(window, kCanvasId);
-    ApplyNewPreset(app->doc, *FindNewPreset(3302)); // Horizontal, 16 pixels: 65 x 46
-    for (int r = 0; r < app->doc.tableRows; ++r)
-        for (int c = 0; c < app->doc.tableColumns; ++c) {
-            CellRecord& cell = app->doc.cellGrid(c, r);
-            cell.isBox = 1;
-            AssignField(cell.text, u"Head of sales");
-        }
-    app->canvas.canvasActive = 1;
-    RedrawCanvas(*app);
-
-    const int pitch = app->doc.cellWidth + app->doc.separation;
-    const LPARAM onBox = MAKELPARAM(5 * pitch + 8, 5 * pitch + 8);
-    // Each click selects or deselects the box, and every accepted click redraws the whole table.
-    double click = BestOf(5, 10, [&](int) {
-        SendMessageW(canvas, WM_LBUTTONDOWN, MK_LBUTTON, onBox);
-        SendMessageW(canvas, WM_LBUTTONUP, 0, onBox);
-    });
-    double wheel = BestOf(5, 10, [&](int i) {
-        short delta = (i % 2 == 0) ? -WHEEL_DELTA : WHEEL_DELTA;
-        SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
-    });
-    Picture target(kTablePictureSize, kTablePictureSize);
-    double blit = BestOf(5, 20, [&](int) {
-        BitBlt(target.Dc(), 0, 0, kTablePictureSize, kTablePictureSize, app->render.tablePicture.Dc(), 0, 0,
-               SRCCOPY);
-    });
+    double click = 0, wheel = 0, fullestClick = 0, fullestOpen = 0, blit = 0;
+    {
+        Window w;
+        FillTable(*w.app, 3302, u"Head of sales", kAlignCenter); // Horizontal, 16 pixels: 65 x 46
+        RedrawCanvas(*w.app);
+        click = ClickTime(w, 5, 10);
+        wheel = BestOf(5, 10, [&](int i) {
+            short delta = (i % 2 == 0) ? -WHEEL_DELTA : WHEEL_DELTA;
+            SendMessageW(w.canvas, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+        });
+        Picture target(kTablePictureSize, kTablePictureSize);
+        blit = BestOf(5, 20, [&](int) {
+            BitBlt(target.Dc(), 0, 0, kTablePictureSize, kTablePictureSize, w.app->render.tablePicture.Dc(),
+                   0, 0, SRCCOPY);
+        });
+    }
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"fullest-table.qdrx";
+    {
+        Window w;
+        FillTable(*w.app, 3309, TwoLetterWords(273), kAlignJustified); // Horizontal, 24 pixels: 44 x 31
+        SaveWorkFile(w.app->doc, path, nullptr);
+        RedrawCanvas(*w.app);
+        fullestClick = ClickTime(w, 2, 2);
+    }
+    fullestOpen = 1e30;
+    for (int round = 0; round < 3; ++round) {
+        Window w;
+        auto start = std::chrono::steady_clock::now();
+        OpenCommandLineFile(*w.app, L"Cuadrix.exe \"" + path + L"\"");
+        GdiFlush();
+        fullestOpen = std::min(fullestOpen, Milliseconds(std::chrono::steady_clock::now() - start));
+    }
+    DeleteFileW(path.c_str());
 
     std::printf("65 x 46 table, every cell a box with a three-word text\n");
     std::printf("left click on a box until the canvas shows it: %8.2f ms  (%.1f x one BitBlt)\n", click,
                 click / blit);
     std::printf("one wheel notch (canvas and vertical ruler):   %8.2f ms  (%.1f x one BitBlt)\n", wheel,
                 wheel / blit);
+    std::printf("44 x 31 table, every box a justified 273-character text of two-letter words\n");
+    std::printf("left click on a box until the canvas shows it: %8.2f ms  (%.1f x one BitBlt, %.1f x the "
+                "click above)\n",
+                fullestClick, fullestClick / blit, fullestClick / click);
+    std::printf("opened from the command line until shown:      %8.2f ms  (%.1f x one BitBlt)\n", fullestOpen,
+                fullestOpen / blit);
     std::printf("plain 1122 x 1122 BitBlt:                      %8.2f ms\n", blit);
 
-    DestroyWindow(window);
     Gdiplus::GdiplusShutdown(token);
     return 0;
 }
