@@ -18,6 +18,7 @@ constexpr int kCmdReadPrevious = 1027;
 constexpr int kCmdRecordFile = 1006;
 constexpr int kCmdExportJpeg = 1104;
 constexpr int kCmdExportBitmap = 1023;
+constexpr int kCmdExportVector = 1131;
 constexpr int kCmdAuthor = 1005;
 constexpr int kCmdExit = 1002;
 // Ctrl+S: records to the chart's own file without asking; no menu item of its own.
@@ -29,6 +30,7 @@ constexpr int kCmdCopyCell = 1020;
 constexpr int kCmdPasteCell = 1021;
 constexpr int kCmdClearCell = 1025;
 constexpr int kCmdSelectAll = 1050;
+constexpr int kCmdCopyChartPicture = 1130; // Ctrl+Shift+C
 // Mouse
 constexpr int kCmdCellSelector = 1008;
 constexpr int kCmdEditText = 1009;
@@ -43,6 +45,7 @@ constexpr int kCmdCancelCell = 1012;
 // Organization chart
 constexpr int kCmdCreateTable = 3300;
 constexpr int kCmdCreateLine = 3301;
+constexpr int kCmdBuildFromList = 3312;
 // Languages: Spanish .. Italian
 constexpr int kCmdFirstLanguage = 2006;
 constexpr int kCmdLastLanguage = 2011;
@@ -72,9 +75,10 @@ constexpr std::array<int, 14> kCharacterSetCodes{0,   128, 129, 130, 136, 161, 1
 
 // Commands that need a table: disabled until the first table is shown. "Undo" and "Paste cell"
 // have rules of their own.
-constexpr std::array<int, 11> kTableCommands{
-    kCmdExportJpeg, kCmdRecordFile, kCmdCancelCell,   kCmdMergeHorizontal, kCmdMergeVertical, kCmdCopyCell,
-    kCmdClearCell,  kCmdSelectAll,  kCmdExportBitmap, kCmdCreateTable,     kCmdCreateLine};
+constexpr std::array<int, 13> kTableCommands{
+    kCmdExportJpeg, kCmdRecordFile,   kCmdCancelCell,      kCmdMergeHorizontal, kCmdMergeVertical,
+    kCmdCopyCell,   kCmdClearCell,    kCmdSelectAll,       kCmdExportBitmap,    kCmdCreateTable,
+    kCmdCreateLine, kCmdExportVector, kCmdCopyChartPicture};
 
 // Menu item states.
 constexpr int kItemEnabled = 0;

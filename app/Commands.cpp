@@ -4,6 +4,7 @@
 #include "app/Commands.h"
 
 #include "app/About.h"
+#include "app/BuildFromList.h"
 #include "app/App.h"
 #include "app/CommandIds.h"
 #include "app/ChartFile.h"
@@ -170,6 +171,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
         CreateLineCommand(app.doc);
         RedrawCanvas(app);
         break;
+    case kCmdBuildFromList:
+        BuildFromListCommand(app);
+        break;
     case kCmdRulerStyle:
         RulerStyleCommand(app, notifyCode);
         break;
@@ -195,14 +199,23 @@ bool RunCommand(App& app, int id, int notifyCode) {
     case kCmdCancelCell:
         EditCommand(app, CancelCellCommand(app.doc));
         break;
-    case kCmdUndo:
+    case kCmdUndo: {
+        // Undoing a chart built from a list brings back a table of another cell size.
+        const int16_t cellSize = app.doc.cellWidth;
         UndoCommand(app.doc);
-        RedrawCanvas(app);
+        const bool otherTable = app.doc.cellWidth != cellSize;
+        RedrawCanvas(app, otherTable);
+        if (otherTable) RedrawRulers(app);
         break;
-    case kCmdRedo:
+    }
+    case kCmdRedo: {
+        const int16_t cellSize = app.doc.cellWidth;
         RedoCommand(app.doc);
-        RedrawCanvas(app);
+        const bool otherTable = app.doc.cellWidth != cellSize;
+        RedrawCanvas(app, otherTable);
+        if (otherTable) RedrawRulers(app);
         break;
+    }
     case kCmdRecordToChartFile:
         RecordToChartFile(app);
         break;
@@ -229,6 +242,12 @@ bool RunCommand(App& app, int id, int notifyCode) {
         break;
     case kCmdExportBitmap:
         ExportCutBitmap(app);
+        break;
+    case kCmdExportVector:
+        ExportVectorPicture(app);
+        break;
+    case kCmdCopyChartPicture:
+        CopyChartAsPicture(app);
         break;
     case kCmdExit:
         ExitCommand(app);
@@ -262,8 +281,10 @@ void ShowOutcome(App& app, EditOutcome outcome) {
     std::wstring text;
     switch (outcome) {
     case EditOutcome::Done:
-    case EditOutcome::NothingCopied: // "Paste cell" stays disabled until a copy; nothing to say
         return;
+    case EditOutcome::NothingCopied:
+        text = Tr(app, MessageTable::PasteCell) + L"\r\n" + Tr(app, MessageTable::NothingToPaste);
+        break;
     case EditOutcome::CopyNeedsOneCell:
         text = Tr(app, MessageTable::CopyCell) + L"\r\n" + selectCell;
         break;

@@ -2,11 +2,16 @@
 #include "app/CutExports.h"
 
 #include "app/App.h"
+#include "app/ChartClipboard.h"
 #include "interaction/Redraw.h"
+#include "render/CutChart.h"
 #include "render/Export.h"
+#include "render/VectorPicture.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureMessages.h"
+
+#include <new>
 
 namespace {
 
@@ -28,6 +33,10 @@ bool ExportCutTo(App& app, const std::wstring& path, CutFormat format) {
     return written;
 }
 
+CutChartLook LookOf(const App& app) {
+    return CutChartLook{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
+}
+
 } // namespace
 
 bool ExportCutBitmapTo(App& app, const std::wstring& path) {
@@ -46,4 +55,40 @@ void ExportCutBitmap(App& app) {
 void ExportCutJpeg(App& app) {
     std::wstring path = JpegDialog(app.shell, app.shell.mainWindow, L"");
     if (!path.empty()) ExportCutJpegTo(app, path);
+}
+
+bool ExportVectorPictureTo(App& app, const std::wstring& path) {
+    if (path.empty()) return false;
+    bool written = false;
+    try {
+        const CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app));
+        written = chart.metafile && SaveVectorPicture(chart, path);
+    } catch (const std::bad_alloc&) {
+        written = false; // a chart too large to hold in memory is simply not written
+    }
+    ReportPictureProblems(app.render.pictureCache, nullptr);
+    RedrawCanvas(app);
+    const std::wstring text = written ? Tr(app, MessageTable::VectorPicture, 1)
+                                      : Tr(app, MessageTable::ExportNotWritten) + L"\r\n" + path;
+    ShowMessageBox(app.shell.mainWindow, text, Tr(app, MessageTable::Caption), MB_OK);
+    return written;
+}
+
+void ExportVectorPicture(App& app) {
+    std::wstring path = VectorDialog(app.shell, app.shell.mainWindow, L"");
+    if (!path.empty()) ExportVectorPictureTo(app, path);
+}
+
+bool CopyChartAsPicture(App& app) {
+    if (!app.doc.tablePresent || app.doc.tableColumns <= 0 || app.doc.tableRows <= 0) return false;
+    bool copied = false;
+    try {
+        const CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app));
+        copied = PutCutChartOnClipboard(app.shell.mainWindow, chart);
+    } catch (const std::bad_alloc&) {
+        copied = false;
+    }
+    ReportPictureProblems(app.render.pictureCache, nullptr);
+    RedrawCanvas(app);
+    return copied;
 }

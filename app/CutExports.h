@@ -17,3 +17,12 @@ void ExportCutJpeg(App& app);
 // the file was written and the not-written message otherwise; true when it was written.
 bool ExportCutBitmapTo(App& app, const std::wstring& path);
 bool ExportCutJpegTo(App& app, const std::wstring& path);
+
+// "Export to vector picture": asks for the name with the vector dialog, then writes the chart as
+// EMF or SVG by the name's extension, through a temporary file, and says whether it was written.
+void ExportVectorPicture(App& app);
+bool ExportVectorPictureTo(App& app, const std::wstring& path);
+
+// "Copy chart as picture": the cut chart on the clipboard as metafile, PNG and DIB. Nothing happens
+// without a table; false when nothing was copied.
+bool CopyChartAsPicture(App& app);

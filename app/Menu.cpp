@@ -81,10 +81,14 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdExportBitmap, Text(MessageTable::OperationsMenu, 7));
         Separator(menu);
+        Item(menu, kCmdExportVector, Text(MessageTable::VectorPicture, 5));
+        Separator(menu);
         Item(menu, kCmdAuthor, Text(MessageTable::OperationsMenu, 9));
         Separator(menu);
         Item(menu, kCmdExit, Text(MessageTable::OperationsMenu, 10));
-        Pictures(menu, {{0, 800}, {2, 801}, {4, 801}, {6, 802}, {8, 816}, {10, 816}, {12, 804}, {14, 810}});
+        Pictures(
+            menu,
+            {{0, 800}, {2, 801}, {4, 801}, {6, 802}, {8, 816}, {10, 816}, {12, 841}, {14, 804}, {16, 810}});
     }
 
     void Edit(HMENU bar) const {
@@ -99,7 +103,9 @@ struct MenuBuilder {
         Item(menu, kCmdClearCell, Keyed(MessageTable::EditMenu, 4, 0));
         Separator(menu);
         Item(menu, kCmdSelectAll, Keyed(MessageTable::EditMenu, 5, L'A'));
-        Pictures(menu, {{0, 821}, {1, 824}, {3, 812}, {5, 813}, {7, 814}, {9, 820}});
+        Separator(menu);
+        Item(menu, kCmdCopyChartPicture, Text(MessageTable::VectorPicture, 6));
+        Pictures(menu, {{0, 821}, {1, 824}, {3, 812}, {5, 813}, {7, 814}, {9, 820}, {11, 840}});
     }
 
     void Mouse(HMENU bar) const {
@@ -132,7 +138,9 @@ struct MenuBuilder {
         Item(menu, kCmdCreateTable, Text(MessageTable::Chart, 2));
         Separator(menu);
         Item(menu, kCmdCreateLine, Text(MessageTable::Chart, 3));
-        Pictures(menu, {{0, 823}, {2, 822}});
+        Separator(menu);
+        Item(menu, kCmdBuildFromList, Text(MessageTable::Chart, 4));
+        Pictures(menu, {{0, 823}, {2, 822}, {4, 830}});
     }
 
     void Languages(HMENU bar) const {

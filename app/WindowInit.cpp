@@ -5,6 +5,7 @@
 #include "app/ChartFile.h"
 #include "app/CommandStates.h"
 #include "app/Commands.h"
+#include "app/Conversion.h"
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "ui/MessageBox.h"
@@ -139,6 +140,12 @@ int RunProgram() {
         return 1;
     }
     app->shell.gdiplusToken = token;
+
+    // A conversion asked for on the command line runs without any window or offer.
+    if (std::optional<int> exitCode = RunCommandLineConversion(*app, GetCommandLineW())) {
+        Gdiplus::GdiplusShutdown(token);
+        return *exitCode;
+    }
 
     InitialiseCommonControls();
     OfferFileAssociation(DefaultAssociationPlaces());

@@ -2,10 +2,14 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   app/CommandStates.cpp
   app/SettingsKeys.cpp
   app/CommandLine.cpp
+  app/ConversionCommand.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
+  app/ChartClipboard.cpp
+  app/BuildFromList.cpp
   app/Commands.cpp
+  app/Conversion.cpp
   app/WorkFileMessages.cpp
   app/CutExports.cpp
   app/MainWindow.cpp

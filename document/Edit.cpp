@@ -28,8 +28,10 @@ EditOutcome CopyCellCommand(Document& doc) {
 }
 
 EditOutcome PasteCellCommand(Document& doc, const CopyFlags& flags) {
-    if (doc.selectionCount < 1) return EndSelection(doc, EditOutcome::PasteNeedsCell);
-    if (!doc.cellCopied) return EndSelection(doc, EditOutcome::NothingCopied);
+    if (!SelectionOnBoxes(doc)) return EndSelection(doc, EditOutcome::PasteNeedsCell);
+    // A cell copied in a larger table may lie outside this one: there is nothing to read there.
+    if (!doc.cellCopied || !InTable(doc, doc.copySourceColumn, doc.copySourceRow))
+        return EndSelection(doc, EditOutcome::NothingCopied);
     PushUndo(doc);
     doc.selectAllOn = 0;
     PasteIntoSelected(doc, flags, doc.copySourceColumn, doc.copySourceRow);
@@ -38,7 +40,7 @@ EditOutcome PasteCellCommand(Document& doc, const CopyFlags& flags) {
 }
 
 EditOutcome ClearCellCommand(Document& doc) {
-    if (doc.selectionCount < 1) return EndSelection(doc, EditOutcome::ClearNeedsCell);
+    if (!SelectionOnBoxes(doc)) return EndSelection(doc, EditOutcome::ClearNeedsCell);
     PushUndo(doc);
     doc.selectAllOn = 0;
     ClearSelectedCells(doc);
@@ -47,8 +49,7 @@ EditOutcome ClearCellCommand(Document& doc) {
 }
 
 EditOutcome CancelCellCommand(Document& doc) {
-    // A selection left over from an earlier, larger table may point outside this one.
-    if (doc.selectionCount != 1 || !InTable(doc, doc.selectionColumn, doc.selectionRow))
+    if (doc.selectionCount != 1 || !SelectionOnBoxes(doc))
         return EndSelection(doc, EditOutcome::CancelNeedsOneCell);
     PushUndo(doc);
     doc.cellGrid(doc.selectionColumn, doc.selectionRow).cancelled = 1;

@@ -14,7 +14,7 @@ enum class EditOutcome {
     CancelNeedsOneCell,     // "To override cell : " / "Select cell ..."
     HorizontalMergeRefused, // the horizontal merge message
     VerticalMergeRefused,   // the vertical merge message
-    NothingCopied,          // "Paste cell" before any "Copy cell"; the menu keeps it disabled, no message
+    NothingCopied,          // no copy, or one outside this table: the paste message, "Copy a cell first ..."
 };
 
 EditOutcome CopyCellCommand(Document& doc);

@@ -8,9 +8,9 @@ bool MergeHorizontal(Document& doc) {
     int c0 = doc.selectionColumn;
     int n = doc.selectionCount;
     if (doc.selectionHorizontal != 1 || n <= 1) return false;
-    // A run left over from an earlier table may reach past the current one; only cells of the
-    // table are ever merged.
-    if (!InTable(doc, c0, r) || !InTable(doc, c0 + n - 1, r)) return false;
+    // A run left over from an earlier table may name guide cells or reach past the current one;
+    // only the selected boxes of this table are ever merged.
+    if (!SelectionOnBoxes(doc)) return false;
     for (int c = c0; c < c0 + n; ++c)
         doc.cellGrid(c, r).selected = 0;
     for (int c = c0 + 1; c < c0 + n; ++c)
@@ -26,7 +26,7 @@ bool MergeVertical(Document& doc) {
     int r0 = doc.selectionRow;
     int n = doc.selectionCount;
     if (doc.selectionVertical != 1 || n <= 1) return false;
-    if (!InTable(doc, c, r0) || !InTable(doc, c, r0 + n - 1)) return false;
+    if (!SelectionOnBoxes(doc)) return false;
     for (int r = r0; r < r0 + n; ++r)
         doc.cellGrid(c, r).selected = 0;
     for (int r = r0 + 1; r < r0 + n; ++r)

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -94,8 +95,10 @@ struct BoxSize {
 // the middle of an edge, and room for the lines with a little air above and below.
 BoxSize SizeBox(const LineWidths& widths, const Grid& grid, int lineHeight) {
     const int pitch = grid.cellSize + 1;
-    BoxSize best{INT_MAX / 4, INT_MAX / 4};
-    bool bestSquat = false;
+    // A text with a word too wide for any box gets a box wider than the table: this grid cannot
+    // hold the chart.
+    BoxSize best{grid.columns + 2, 2};
+    bool bestSquat = false, found = false;
     for (int k = 1; k <= kMaxLines; ++k) {
         int w = widths[size_t(k - 1)];
         if (w == INT_MAX) continue;
@@ -107,11 +110,12 @@ BoxSize SizeBox(const LineWidths& widths, const Grid& grid, int lineHeight) {
         rows += rows % 2;
         if (columns > grid.columns) continue;
         bool squat = rows <= columns; // boxes no taller than wide read best
-        long area = long(columns) * rows, bestArea = long(best.columns) * best.rows;
-        if ((squat && !bestSquat) ||
+        int area = columns * rows, bestArea = best.columns * best.rows;
+        if (!found || (squat && !bestSquat) ||
             (squat == bestSquat && (area < bestArea || (area == bestArea && rows < best.rows)))) {
             best = {columns, rows};
             bestSquat = squat;
+            found = true;
         }
     }
     return best;
@@ -378,7 +382,7 @@ ChartLayout LayOutChart(const std::vector<std::u16string>& texts, const std::vec
     const Tree tree = MakeTree(managerOf);
     const size_t n = texts.size();
     ChartLayout result;
-    long bestExcess = LONG_MAX;
+    int64_t bestArea = INT64_MAX;
     std::vector<LineWidths> widths;
     int measuredPoints = 0;
     const std::vector<Grid> grids = GridsToTry();
@@ -392,14 +396,14 @@ ChartLayout LayOutChart(const std::vector<std::u16string>& texts, const std::vec
         }
         const int lineHeight = measure.lineHeight(grid.points);
         Attempt attempt{tree, std::vector<BoxSize>(n), std::vector<Block>(n), std::vector<Arrangement>(n)};
-        long boxArea = 0;
+        int64_t boxArea = 0;
         for (size_t i = 0; i < n; ++i) {
             attempt.box[i] = SizeBox(widths[i], grid, lineHeight);
-            boxArea += long(attempt.box[i].columns + 1) * (attempt.box[i].rows + 1);
+            boxArea += int64_t(attempt.box[i].columns + 1) * (attempt.box[i].rows + 1);
         }
         const bool last = g + 1 == grids.size();
         // The boxes alone with a cell of space each would not go in: no need to lay them out.
-        if (!last && boxArea > long(grid.columns) * grid.rows) continue;
+        if (!last && boxArea > int64_t(grid.columns) * grid.rows) continue;
         // Reports of one manager share one box size, so rows and columns of them line up.
         for (int v = 0; v < int(n); ++v) {
             const std::vector<int>& kids = tree.reports[size_t(v)];
@@ -416,11 +420,11 @@ ChartLayout LayOutChart(const std::vector<std::u16string>& texts, const std::vec
         for (int limit = grid.columns; limit >= 2; limit = limit * 4 / 5) {
             attempt.Choose(limit, grid.columns);
             Block chart = PlaceForest(attempt, grid.columns, nullptr, 0, 0);
-            long excess = std::max(long(chart.width) - grid.columns, 0L) * grid.rows +
-                          std::max(long(chart.height) - usableRows, 0L) * grid.columns;
+            // A chart too large is reported by its most compact form on the smallest cells.
+            int64_t area = int64_t(chart.width) * chart.height;
             bool fits = chart.width <= grid.columns && chart.height <= usableRows;
-            if (fits || (last && excess < bestExcess)) {
-                bestExcess = excess;
+            if (fits || (last && area < bestArea)) {
+                bestArea = area;
                 result.chartColumns = chart.width;
                 result.chartRows = chart.height;
             }

@@ -20,6 +20,27 @@ void DeselectAll(Document& doc) {
             doc.cellGrid(c, r).selected = 0;
 }
 
+bool SelectionOnBoxes(const Document& doc) {
+    auto onBox = [&](int c, int r) {
+        if (!InTable(doc, c, r)) return false;
+        const CellRecord& cell = doc.cellGrid(c, r);
+        return cell.isBox == 1 && cell.selected == 1 && cell.covered == 0 && cell.cancelled == 0;
+    };
+    const int n = doc.selectionCount, c0 = doc.selectionColumn, r0 = doc.selectionRow;
+    if (n < 1) return false;
+    if (n == 1 || doc.selectionHorizontal == 1 || doc.selectionVertical == 1) {
+        const int dc = doc.selectionHorizontal == 1 ? 1 : 0, dr = doc.selectionVertical == 1 ? 1 : 0;
+        for (int k = 0; k < n; ++k)
+            if (!onBox(c0 + k * dc, r0 + k * dr)) return false;
+        return true;
+    }
+    // "Select all" records a count without a run: any selected box of the table will do.
+    for (int r = 0; r < doc.tableRows && r < kGridSize; ++r)
+        for (int c = 0; c < doc.tableColumns && c < kGridSize; ++c)
+            if (onBox(c, r)) return true;
+    return false;
+}
+
 void ResetCellContent(CellRecord& cell) {
     cell.backColor = kWhite;
     cell.fontColor = 0;

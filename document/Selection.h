@@ -8,6 +8,9 @@
 void ClearSelection(Document& doc);
 // Clears `selected` on every cell of the table.
 void DeselectAll(Document& doc);
+// True when the run stands on selected chart boxes of the current table. A run kept from an
+// earlier table (after "New" or a read) may name guide cells or lie outside this one.
+bool SelectionOnBoxes(const Document& doc);
 // Default content of a box: colours, font, style flags, texts, alignment and number format.
 // Geometry, indices, table copies, roles, marks and connectors are left alone.
 void ResetCellContent(CellRecord& cell);

@@ -75,7 +75,7 @@ void AfterScroll(Workspace& app) {
         ShowTableAtOffset(app);
     else
         RedrawCanvas(app);
-    RedrawVerticalRuler(app);
+    ScrollVerticalRuler(app);
     if (app.shell.mainWindow) SetFocus(GetDlgItem(app.shell.mainWindow, kCanvasId));
 }
 
@@ -105,7 +105,10 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
         EndPaint(canvas, &ps);
         return 0;
     }
+    // The static control's class asks for double-clicks, so the second of two quick presses
+    // arrives as a double-click; it is a press like any other.
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         OnCanvasLeftDown(*app, ClientX(lParam), ClientY(lParam));
         if (app->chartEdited) app->chartEdited();
         break;
@@ -113,6 +116,7 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
         OnCanvasLeftUp(*app);
         break;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
         OnCanvasRightDown(*app, ClientX(lParam), ClientY(lParam));
         break;
     case WM_KEYDOWN:

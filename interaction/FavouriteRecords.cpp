@@ -85,7 +85,12 @@ std::vector<uint8_t> EncodeFavouritePalette(const FavouriteGrid& grid) {
     bytes.reserve(kFavouriteColumns * kFavouriteRows * kFavouriteRecordSize);
     for (int r = 0; r < kFavouriteRows; ++r) {
         for (int c = 0; c < kFavouriteColumns; ++c) {
-            auto record = EncodeFavouriteSwatch(grid(c, r));
+            // A position the palette file did not name is all zero; written as it is, its column
+            // and row of 0 would overwrite the swatch at (0, 0) on the next reading.
+            FavouriteSwatch swatch = grid(c, r);
+            swatch.column = static_cast<int16_t>(c);
+            swatch.row = static_cast<int16_t>(r);
+            auto record = EncodeFavouriteSwatch(swatch);
             bytes.insert(bytes.end(), record.begin(), record.end());
         }
     }

@@ -52,5 +52,6 @@ void InitFavouriteGrid(FavouriteGrid& grid, int columns, int rows, int originX, 
 // end is ignored. Returns the number of records placed.
 int LoadFavouriteRecords(FavouriteGrid& grid, std::span<const uint8_t> bytes);
 
-// The bytes of a palette file: the 13 x 10 swatches row by row, 3120 bytes.
+// The bytes of a palette file: the 13 x 10 swatches row by row, 3120 bytes, each record with the
+// column and row it is written for.
 std::vector<uint8_t> EncodeFavouritePalette(const FavouriteGrid& grid);

@@ -71,6 +71,22 @@ LRESULT CALLBACK RulerProc(HWND ruler, UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcW(previous, ruler, message, wParam, lParam);
 }
 
+// Everything the vertical ruler's picture depends on.
+void VerticalRulerKey(const Workspace& app, int32_t (&key)[5]) {
+    key[0] = app.shell.rulerStyle;
+    key[1] = app.doc.tableRows;
+    key[2] = app.doc.cellHeight;
+    key[3] = app.doc.separation;
+    key[4] = app.doc.paperColor;
+}
+
+void ShowVerticalRuler(Workspace& app) {
+    RenderState& render = app.render;
+    ClearToPaper(render.rulerView, app.doc);
+    CopyRulerToView(render, 0, app.canvas.viewOffsetY);
+    Show(Control(app, kVerticalRulerId), render.rulerView);
+}
+
 } // namespace
 
 void RedrawCanvas(Workspace& app, bool whole) {
@@ -93,11 +109,20 @@ void RedrawVerticalRuler(Workspace& app) {
     RenderState& render = app.render;
     if (!render.rulerPicture || !render.rulerView) return;
     ClearToPaper(render.rulerPicture, app.doc);
-    ClearToPaper(render.rulerView, app.doc);
     DrawRulerStyle(render, app.doc, app.shell.rulerStyle, render.rulerPicture.Dc(),
                    render.rulerPicture.Width(), render.rulerPicture.Height(), 1);
-    CopyRulerToView(render, 0, app.canvas.viewOffsetY);
-    Show(Control(app, kVerticalRulerId), render.rulerView);
+    VerticalRulerKey(app, render.verticalRulerKey);
+    render.verticalRulerDrawn = true;
+    ShowVerticalRuler(app);
+}
+
+void ScrollVerticalRuler(Workspace& app) {
+    int32_t key[5];
+    VerticalRulerKey(app, key);
+    if (app.render.verticalRulerDrawn && std::equal(key, key + 5, app.render.verticalRulerKey))
+        ShowVerticalRuler(app);
+    else
+        RedrawVerticalRuler(app);
 }
 
 void RedrawRulers(Workspace& app) {

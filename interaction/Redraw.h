@@ -20,6 +20,10 @@ void ShowTableAtOffset(Workspace& app);
 // The vertical ruler in the current style, shifted by the view offset and shown.
 void RedrawVerticalRuler(Workspace& app);
 
+// The same after a scroll: the ruler as last drawn, shifted by the new offset, unless what it
+// shows has changed since.
+void ScrollVerticalRuler(Workspace& app);
+
 // Both rulers: the horizontal one (which does not scroll) and the vertical one.
 void RedrawRulers(Workspace& app);
 

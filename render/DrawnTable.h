@@ -22,6 +22,8 @@ struct LaidOutLines {
         uint16_t start = 0;
         uint16_t length = 0;
         int width = 0;
+        int16_t inkLeft = 0;  // the ink reaches this far left of the line's origin
+        int16_t inkRight = 0; // and this far right of its width
     };
 
     bool valid = false;

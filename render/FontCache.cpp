@@ -49,6 +49,7 @@ CachedFontEntry& CachedFontWithMetrics(FontCache& cache, const FontKey& key, HDC
         ++cache.deletions;
         cache.bypassFont.font.Reset(CreateKeyFont(key));
         cache.bypassFont.lineHeight = 0;
+        cache.bypassFont.overhangs.known = false;
         return cache.bypassFont;
     }
     auto found = cache.fonts.find(key);

@@ -27,9 +27,21 @@ struct FontKeyHash {
     size_t operator()(const FontKey& key) const;
 };
 
+// How far the ink of each of the characters 0 to 255 reaches left of its origin and right of its
+// advance (the negated A and C widths, 0 when inside), so a text's drawn bounds are known from
+// its measured width. Read once per font; `usable` stays false for a font that cannot tell.
+struct GlyphOverhangs {
+    bool known = false;
+    bool usable = false;
+    uint8_t synthesised = 0; // the overhang of a bold or italic made from the regular face
+    uint8_t left[256] = {};
+    uint8_t right[256] = {};
+};
+
 struct CachedFontEntry {
     FontHandle font;
     int lineHeight = 0; // height plus external leading, once read; 0 before
+    GlyphOverhangs overhangs;
 };
 
 struct FontCache {

@@ -28,7 +28,10 @@ struct RenderState {
     int32_t lineThickness = 1;
 
     DrawnTable drawn; // what tablePicture shows
+    // What rulerPicture was drawn for: style, rows, cell height, separation, paper; valid when set.
+    bool verticalRulerDrawn = false;
+    int32_t verticalRulerKey[5] = {};
     FontCache fonts;
-    PictureCache pictureCache; // decoded cell pictures, reused while their files stay the same
+    PictureCache pictureCache;           // decoded cell pictures, reused while their files stay the same
     WNDPROC previousRulerProc = nullptr; // the ruler controls' own window procedure
 };

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <string_view>
 
@@ -28,7 +29,8 @@ COLORREF Colour(int32_t value) {
 }
 
 // The pen, brush, font and text colour set on the target, so that each cell changes only what
-// differs from the cell before. Fills use the DC brush, whose colour is set without any object.
+// differs from the cell before. Fills use the DC brush, whose colour is set without any object;
+// a metafile records no DC brush colour, so a recording gets a solid brush per colour instead.
 struct TargetState {
     HDC dc;
     HGDIOBJ pen = nullptr;
@@ -36,6 +38,8 @@ struct TargetState {
     COLORREF fillColour = CLR_INVALID;
     HFONT font = nullptr;
     COLORREF textColour = CLR_INVALID;
+    bool recording = GetObjectType(dc) == OBJ_ENHMETADC;
+    std::map<COLORREF, BrushHandle> solidBrushes; // deselected before they are deleted
 
     void UsePen(HPEN wanted) {
         if (pen != wanted) pen = SelectObject(dc, wanted) ? wanted : pen;
@@ -44,6 +48,13 @@ struct TargetState {
         if (brush != wanted) brush = SelectObject(dc, wanted) ? wanted : brush;
     }
     void UseFill(COLORREF colour) {
+        if (recording) {
+            BrushHandle& solid = solidBrushes[colour];
+            if (!solid) solid.Reset(CreateSolidBrush(colour));
+            UseBrush(solid.Get());
+            fillColour = colour;
+            return;
+        }
         UseBrush(GetStockObject(DC_BRUSH));
         if (fillColour != colour) {
             SetDCBrushColor(dc, colour);
@@ -85,10 +96,10 @@ struct TableDrawing {
     std::vector<CellLayout>* layouts = nullptr;
     size_t cellIndex = 0;
 
-    // Outlines and connectors are centred on their path: they reach this far beyond it.
-    int PenReach() const { return thickness + 1; }
-    void Touch(int64_t left, int64_t top, int64_t right, int64_t bottom) {
-        const int reach = PenReach();
+    // Wide outlines and connectors are centred on their path and reach beyond it; a rectangle of
+    // the one-pixel pen stays inside [left, right) x [top, bottom).
+    int PenReach() const { return thickness <= 1 ? 0 : thickness / 2 + 1; }
+    void Touch(int64_t left, int64_t top, int64_t right, int64_t bottom, int reach) {
         GrowExtent(extent, Coordinate(left - reach), Coordinate(top - reach), Coordinate(right + reach),
                    Coordinate(bottom + reach));
     }
@@ -98,8 +109,19 @@ struct CellBox {
     int left, top, right, bottom;
 };
 
+// Outlines are solid with square corners. A pen wider than one pixel from CreatePen has round
+// joins, which leave the outer corner pixels unpainted, so wider pens are geometric with mitred
+// joins. Their ends are flat: a connector drawn with the same pen ends where its points say, as
+// the one-pixel line does. One pixel stays the cosmetic pen, whose pixels are exact.
+PenHandle OutlinePen(int thickness, COLORREF colour) {
+    if (thickness <= 1) return PenHandle(CreatePen(PS_SOLID, thickness, colour));
+    LOGBRUSH brush{BS_SOLID, colour, 0};
+    return PenHandle(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_JOIN_MITER | PS_ENDCAP_FLAT,
+                                  static_cast<DWORD>(thickness), &brush, 0, nullptr));
+}
+
 void DrawBox(TableDrawing& d, const CellBox& box) {
-    d.Touch(box.left, box.top, box.right, box.bottom);
+    d.Touch(box.left, box.top, box.right, box.bottom, d.PenReach());
     if (d.draw) Rectangle(d.state.dc, box.left, box.top, box.right, box.bottom);
 }
 
@@ -116,7 +138,9 @@ void DrawConnectors(TableDrawing& d, const CellRecord& cell, int column, int row
     auto line = [&](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         const int fromX = Coordinate(baseX + x1), fromY = Coordinate(baseY + y1);
         const int toX = Coordinate(baseX + x2 + extendX), toY = Coordinate(baseY + y2 + extendY);
-        d.Touch(std::min(fromX, toX), std::min(fromY, toY), std::max(fromX, toX), std::max(fromY, toY));
+        // A line covers both its end points' columns and rows (the last point is left out).
+        d.Touch(std::min(fromX, toX), std::min(fromY, toY), int64_t(std::max(fromX, toX)) + 1,
+                int64_t(std::max(fromY, toY)) + 1, d.thickness / 2 + 1);
         if (!d.draw) return;
         MoveToEx(d.state.dc, fromX, fromY, nullptr);
         LineTo(d.state.dc, toX, toY);
@@ -167,7 +191,7 @@ void DrawIconPart(TableDrawing& d, const CellRecord& cell, const CellBox& box, i
     std::string_view iconPath = FieldText(cell.iconPath);
     if (iconPath.empty()) return;
     const int x = box.left + d.thickness, y = box.top + d.thickness;
-    d.Touch(x, y, int64_t(x) + std::max(w, 0), int64_t(y) + std::max(h, 0));
+    d.Touch(x, y, int64_t(x) + std::max(w, 0), int64_t(y) + std::max(h, 0), d.PenReach());
     if (!d.draw) return;
     std::wstring path = AnsiToWide(iconPath);
     if (FileExists(path)) {
@@ -205,6 +229,7 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
         GetTextMetricsW(d.state.dc, &metrics);
         font.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
     }
+    ReadGlyphOverhangs(d.state.dc, font.overhangs);
     TextArea area;
     area.width = d.render.spanWidth - d.thickness;
     area.breakWidth = area.width;
@@ -213,6 +238,7 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
     area.visibleTop = d.visible.top;
     area.visibleBottom = d.visible.bottom;
     area.draw = d.draw;
+    area.overhangs = &font.overhangs;
     area.extent = &d.extent;
     if (d.layouts) {
         CellLayout& kept = (*d.layouts)[d.cellIndex];
@@ -308,8 +334,8 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
                    doc.separation,
                    offsetX,
                    offsetY,
-                   PenHandle(CreatePen(PS_SOLID, thickness, RGB(0, 0, 0))),
-                   PenHandle(CreatePen(PS_SOLID, thickness, gridPen & 0xFFFFFF)),
+                   OutlinePen(thickness, RGB(0, 0, 0)),
+                   OutlinePen(thickness, gridPen & 0xFFFFFF),
                    BrushHandle(),
                    RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}};
     if (GetClipBox(target, &d.visible) == ERROR) d.visible = RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
@@ -394,7 +420,7 @@ void DrawNewTableGrid(HDC target, const Document& doc, int columns, int rows, in
     columns = std::clamp(columns, 0, kGridSize);
     rows = std::clamp(rows, 0, kGridSize);
     const int thickness = static_cast<int>(std::clamp<int32_t>(doc.lineThickness, 0, 1000));
-    PenHandle pen(CreatePen(PS_SOLID, thickness, gridColor & 0xFFFFFF));
+    PenHandle pen = OutlinePen(thickness, gridColor & 0xFFFFFF);
     ScopedSelect selectPen(target, pen.Get());
     ScopedSelect selectBrush(target, GetStockObject(DC_BRUSH));
     const COLORREF previousFill = SetDCBrushColor(target, fill & 0xFFFFFF);
@@ -408,6 +434,8 @@ void DrawNewTableGrid(HDC target, const Document& doc, int columns, int rows, in
 }
 
 void CreatePictures(RenderState& render) {
+    ForgetDrawnTable(render);
+    render.verticalRulerDrawn = false;
     render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);
     render.rulerPicture = Picture(kRulerThickness, kTablePictureSize);

@@ -79,7 +79,26 @@ int GlyphMargin(int lineHeight) {
     return lineHeight / 2 + 2;
 }
 
-void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, LaidOutLines& out) {
+// How far a line's ink can reach beyond [origin, origin + width): with advances that never go
+// backwards, no glyph reaches further than the largest overhang of its characters.
+void InkMargins(std::u16string_view line, const GlyphOverhangs* overhangs, int generous,
+                LaidOutLines::Line& out) {
+    out.inkLeft = out.inkRight = static_cast<int16_t>(generous);
+    if (!overhangs || !overhangs->usable) return;
+    int left = 0, right = 0;
+    for (char16_t c : line) {
+        if (c > 255) return;
+        left = std::max<int>(left, overhangs->left[c]);
+        right = std::max<int>(right, overhangs->right[c]);
+    }
+    // Bearings are whole pixels of a glyph placed at a fraction: two more take the rounding and
+    // the smoothed edges, and a synthesised bold or italic adds its overhang.
+    out.inkLeft = static_cast<int16_t>(left + 2 + overhangs->synthesised);
+    out.inkRight = static_cast<int16_t>(right + 2 + overhangs->synthesised);
+}
+
+void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, const GlyphOverhangs* overhangs,
+                     int generous, LaidOutLines& out) {
     TextLines lines;
     KnownWidths known;
     int used = BreakTextLines(
@@ -96,6 +115,7 @@ void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, LaidOutLi
             line.length = static_cast<uint16_t>(lines[i].size());
         }
         line.width = TextWidth(dc, lines[i], known);
+        InkMargins(lines[i], overhangs, generous, line);
         out.widest = std::max(out.widest, line.width);
     }
     out.valid = true;
@@ -104,14 +124,14 @@ void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, LaidOutLi
 void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, const TextArea& area) {
     LaidOutLines local;
     LaidOutLines& laid = area.kept ? *area.kept : local;
+    const int fullHeight = area.lineHeight > 0 ? area.lineHeight : LineHeight(dc);
+    const int margin = GlyphMargin(fullHeight);
     if (!laid.valid || laid.breakWidth != area.breakWidth || laid.text != text)
-        BreakAndMeasure(dc, text, area.breakWidth, laid);
+        BreakAndMeasure(dc, text, area.breakWidth, area.overhangs, margin, laid);
     const std::u16string_view kept = laid.text;
     const int used = static_cast<int>(laid.lines.size());
     if (used == 0) return;
-    const int fullHeight = area.lineHeight > 0 ? area.lineHeight : LineHeight(dc);
     const int lineHeight = used == 1 ? 0 : fullHeight;
-    const int margin = GlyphMargin(fullHeight);
     auto visible = [&](int lineY) {
         return used == 1 || (lineY < area.visibleBottom && lineY + lineHeight > area.visibleTop);
     };
@@ -140,10 +160,11 @@ void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, 
             if (stretched) drawnWidth = widest;
             break;
         }
-        if (area.extent)
-            GrowExtent(*area.extent, lineX - margin, lineY - margin, lineX + drawnWidth + margin,
-                       lineY + fullHeight + margin);
-        if (!area.draw || !visible(lineY)) continue;
+        // Across, the ink is known to the pixel; down, a margin takes glyphs reaching out of the line.
+        const RECT ink{lineX - laidLine.inkLeft, lineY - margin, lineX + drawnWidth + laidLine.inkRight,
+                       lineY + fullHeight + margin};
+        if (area.extent) GrowExtent(*area.extent, ink.left, ink.top, ink.right, ink.bottom);
+        if (!area.draw || !visible(lineY) || !RectVisible(dc, &ink)) continue;
         if (stretched) {
             int spaces = static_cast<int>(std::count(line.begin(), line.end(), u' '));
             SetTextJustification(dc, widest - w, spaces);
@@ -171,6 +192,21 @@ void LayOutTurned(HDC dc, std::u16string_view text, int alignment, int x, int y,
 }
 
 } // namespace
+
+void ReadGlyphOverhangs(HDC dc, GlyphOverhangs& overhangs) {
+    if (overhangs.known) return;
+    overhangs.known = true;
+    ABC widths[256];
+    overhangs.usable = GetCharABCWidthsW(dc, 0, 255, widths) != 0;
+    if (!overhangs.usable) return;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    overhangs.synthesised = static_cast<uint8_t>(std::clamp<LONG>(metrics.tmOverhang, 0, 255));
+    for (int c = 0; c < 256; ++c) {
+        overhangs.left[c] = static_cast<uint8_t>(std::clamp(-widths[c].abcA, 0, 255));
+        overhangs.right[c] = static_cast<uint8_t>(std::clamp(-widths[c].abcC, 0, 255));
+    }
+}
 
 void GrowExtent(RECT& extent, int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) return;

@@ -20,11 +20,17 @@ struct TextArea {
     int visibleTop = INT_MIN;
     int visibleBottom = INT_MAX;
     LaidOutLines* kept = nullptr; // where the lines are kept between calls; none: broken every time
-    bool draw = true;             // false: nothing is drawn, only `extent` grows
+    // The selected font's overhangs: with them a line's extent is its measured width and the ink
+    // beyond it, without them a generous margin.
+    const GlyphOverhangs* overhangs = nullptr;
+    bool draw = true; // false: nothing is drawn, only `extent` grows
     // When set, grows to cover every pixel the text can touch, drawn or not (with a margin for
     // glyphs that reach out of their cells).
     RECT* extent = nullptr;
 };
+
+// Reads the overhangs of the font selected in the DC, once.
+void ReadGlyphOverhangs(HDC dc, GlyphOverhangs& overhangs);
 
 // Grows `extent` to cover the rectangle [left, right) x [top, bottom); an empty extent (right at
 // or left of left) is replaced.

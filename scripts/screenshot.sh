@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshot.png: runs Cuadrix.exe in a virtual display, draws a small
-# organisation chart in it with real clicks (boxes, merged boxes, connectors, texts and colours)
-# and keeps a picture of the main window with its colours reduced.
+# organisation chart in it with real clicks (boxes, merged boxes, connectors, texts and colours),
+# keeps a picture of the main window with its colours reduced and records the chart as
+# samples/Organigrama.qdrx.
 # Usage: scripts/screenshot.sh [Cuadrix.exe]   (without an argument build/win32/Cuadrix.exe is built)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -118,6 +119,23 @@ h=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
 mkdir -p "$root/docs"
 convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -colors 64 -strip "PNG8:$root/docs/screenshot.png"
 echo "Saved $root/docs/screenshot.png ($(stat -c %s "$root/docs/screenshot.png") bytes)"
+
+# The chart is recorded, by the program itself, as the sample that "scripts/run.sh --screenshot"
+# opens.
+sample="$root/samples/Organigrama.qdrx"
+mkdir -p "$root/samples"
+rm -f "$sample"
+e2e_menu 0 3 # Operations > Record file
+e2e_wait_window "^Save As$" >/dev/null || e2e_fail "no Save As dialog"
+sleep 0.5
+xdotool type --delay 20 "$(winepath -w "$sample")"
+e2e_key Return
+for _ in $(seq 40); do
+    [ -s "$sample" ] && break
+    sleep 0.25
+done
+[ -s "$sample" ] || e2e_fail "the sample chart was not recorded"
+echo "Saved $sample ($(stat -c %s "$sample") bytes)"
 
 e2e_click 900 800
 # The chart has unrecorded changes: Escape asks to save them, and "Don't Save" (N) ends the program.

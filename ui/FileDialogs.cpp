@@ -147,6 +147,19 @@ std::wstring JpegDialog(ShellState& shell, HWND owner, const std::wstring& path)
                         L"jpg");
 }
 
+std::wstring VectorDialog(ShellState& shell, HWND owner, const std::wstring& path) {
+    DialogSetup setup;
+    setup.title = Tr(shell, MessageTable::VectorPicture, 2);
+    setup.filters = {{L"SVG", L"*.svg"}, {L"EMF", L"*.emf"}};
+    setup.defaultExtension = L"svg";
+    setup.startFolder = shell.dialogFolder;
+    setup.suggestedName = FileNamePart(path);
+    setup.save = true;
+    std::wstring result = ShowFileDialog(owner, setup);
+    shell.dialogFolder = FolderPart(result);
+    return result;
+}
+
 std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path) {
     return CellFileDialog(owner, path, Tr(shell, MessageTable::ImageBrowser),
                           {{Tr(shell, MessageTable::CopyConfigurator, 4), L"*.jpg;*.png;*.gif;*.bmp"},
@@ -157,4 +170,16 @@ std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& pa
 std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path) {
     return CellFileDialog(owner, path, Tr(shell, MessageTable::IconBrowser),
                           {{Tr(shell, MessageTable::CopyConfigurator, 9), L"*.ico"}}, L"Ico");
+}
+
+std::wstring PeopleListDialog(ShellState& shell, HWND owner) {
+    DialogSetup setup;
+    setup.title = Tr(shell, MessageTable::Chart, 4);
+    setup.filters = {{Tr(shell, MessageTable::ChartFromList, 1), L"*.csv;*.txt;*.tsv"},
+                     {Wide(FixedInterfaceText(FixedText::AllFiles)), L"*.*"}};
+    setup.defaultExtension = L"csv";
+    setup.startFolder = shell.dialogFolder;
+    std::wstring result = ShowFileDialog(owner, setup);
+    if (!result.empty()) shell.dialogFolder = FolderPart(result);
+    return result;
 }

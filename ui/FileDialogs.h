@@ -1,4 +1,4 @@
-// The five file-name prompts (work file, bitmap and JPEG exports, cell picture, cell icon) on the
+// The file-name prompts (work file, bitmap and JPEG exports, cell picture, cell icon, list of people) on the
 // system's open and save dialogs, behind a seam that tests replace.
 #pragma once
 
@@ -30,7 +30,13 @@ std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& p
 // Cut bitmap and JPEG exports (save): start in the dialog folder, which then follows the result.
 std::wstring BitmapDialog(ShellState& shell, HWND owner, const std::wstring& path);
 std::wstring JpegDialog(ShellState& shell, HWND owner, const std::wstring& path);
+// The vector export (save), SVG or EMF by the filter or the extension typed; the same folder rule.
+std::wstring VectorDialog(ShellState& shell, HWND owner, const std::wstring& path);
 
 // Cell picture and icon (open): start in the given path's folder; the dialog folder is left alone.
 std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path);
 std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path);
+
+// A list of people to build a chart from (open; text lists): starts in the dialog folder, which
+// then follows the result.
+std::wstring PeopleListDialog(ShellState& shell, HWND owner);

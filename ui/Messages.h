@@ -52,6 +52,9 @@ enum class MessageTable {
     Association,
     About,
     ExportNotWritten, // a cut export whose file could not be written; the file name follows
+    ChartFromList,    // building a chart from a list of people: %1, %2, %3 stand for numbers and names
+    NothingToPaste,   // second line of a paste with no copied cell of the current table
+    VectorPicture,    // the vector export, the chart on the clipboard and command-line conversions
     UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names
     Count
 };

@@ -188,6 +188,49 @@ TEST(PasteCell, CopySourceSurvivesNewAndReadsTheNewTable) {
     EXPECT_EQ(u"New chart", FieldText(doc->cellGrid(5, 5).text));
 }
 
+TEST(PasteCell, ACopySourceOutsideTheNewTablePastesNothing) {
+    auto doc = NewTable(kHorizontal16); // 65 columns
+    MakeBoxes(*doc, {{40, 3}});
+    Decorate(doc->cellGrid(40, 3));
+    CopyBox(*doc, 40, 3);
+    ApplyNewPreset(*doc, *FindNewPreset(kHorizontal64)); // 17 columns
+    MakeBoxes(*doc, {{2, 2}});
+    CellSelectorClick(*doc, 2, 2);
+    CopyFlags all;
+    all.fill(1);
+    EXPECT_EQ(EditOutcome::NothingCopied, PasteCellCommand(*doc, all));
+    EXPECT_EQ(kWhite, doc->cellGrid(2, 2).backColor);
+    EXPECT_EQ(kDefaultFontSize, doc->cellGrid(2, 2).fontSize);
+    EXPECT_FALSE(UndoAvailable(*doc));
+}
+
+TEST(SelectionFromAnEarlierTable, CountsAsNoSelection) {
+    for (int command : {kHorizontal16, kHorizontal64}) { // a table of the same size, a smaller one
+        // Boxes selected in the old table; "New" puts guide cells where they stood.
+        auto leftOver = [&](const std::vector<std::pair<int, int>>& cells) {
+            auto doc = NewTable(kHorizontal16);
+            MakeBoxes(*doc, cells);
+            Click(*doc, cells);
+            ApplyNewPreset(*doc, *FindNewPreset(command));
+            return doc;
+        };
+        auto doc = leftOver({{2, 2}, {3, 2}});
+        EXPECT_EQ(EditOutcome::HorizontalMergeRefused, MergeHorizontalCommand(*doc));
+        EXPECT_EQ(0, doc->cellGrid(3, 2).covered);
+        doc = leftOver({{2, 2}, {2, 3}});
+        EXPECT_EQ(EditOutcome::VerticalMergeRefused, MergeVerticalCommand(*doc));
+        EXPECT_EQ(0, doc->cellGrid(2, 3).covered);
+        doc = leftOver({{2, 2}});
+        EXPECT_EQ(EditOutcome::CancelNeedsOneCell, CancelCellCommand(*doc));
+        EXPECT_EQ(0, doc->cellGrid(2, 2).cancelled);
+        doc = leftOver({{2, 2}});
+        EXPECT_EQ(EditOutcome::ClearNeedsCell, ClearCellCommand(*doc));
+        doc = leftOver({{2, 2}});
+        EXPECT_EQ(EditOutcome::PasteNeedsCell, PasteCellCommand(*doc, OnlyFlags({kCopyText})));
+        EXPECT_FALSE(UndoAvailable(*doc));
+    }
+}
+
 TEST(PasteCell, NeedsASelectionAndACopiedCell) {
     auto doc = NewTable(kHorizontal24);
     MakeBoxes(*doc, {{1, 1}, {2, 2}});

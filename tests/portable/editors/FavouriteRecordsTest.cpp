@@ -69,6 +69,22 @@ TEST(PaletteFile, IsTheSwatchesRowByRow) {
     EXPECT_EQ(FavouriteSwatch{}, back(30, 30));
 }
 
+TEST(PaletteFile, APositionWithoutARecordComesBackEmptyAndLeavesTheOthersAlone) {
+    // A palette read from a file that named only some positions: the others are all zero.
+    std::vector<uint8_t> partial;
+    Append(partial, Swatch(0, 0, 0x0000FF));
+    Append(partial, Swatch(7, 4, 0x00FF00));
+    FavouriteGrid shown;
+    LoadFavouriteRecords(shown, partial);
+    FavouriteGrid back;
+    EXPECT_EQ(130, LoadFavouriteRecords(back, EncodeFavouritePalette(shown)));
+    for (int r = 0; r < kFavouriteRows; ++r)
+        for (int c = 0; c < kFavouriteColumns; ++c) {
+            EXPECT_EQ(shown(c, r).color, back(c, r).color) << c << "," << r;
+            EXPECT_EQ(shown(c, r).right, back(c, r).right) << c << "," << r;
+        }
+}
+
 TEST(LoadingPalette, PlacesRecordsByTheirOwnColumnAndRow) {
     std::vector<uint8_t> bytes;
     Append(bytes, Swatch(4, 7, 0x0000FF));

@@ -80,6 +80,18 @@ struct CanvasFixture : testing::Test {
         SendMessageW(canvas, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         SendMessageW(canvas, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
+    // Two quick presses as the queue delivers them: the canvas class asks for double-clicks, so
+    // the second press comes as a double-click message.
+    void QuickPresses(int x, int y, UINT down, UINT doubleClick, UINT up) {
+        for (UINT press : {down, doubleClick}) {
+            PostMessageW(canvas, press, 0, MAKELPARAM(x, y));
+            PostMessageW(canvas, up, 0, MAKELPARAM(x, y));
+            PumpMessages();
+        }
+    }
+    void QuickLeft(int column, int row) {
+        QuickPresses(column * kPitch + 12, row * kPitch + 12, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP);
+    }
     void Key(WPARAM key) { SendMessageW(canvas, WM_KEYDOWN, key, 0); }
     void Wheel(short delta) {
         SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
@@ -162,6 +174,30 @@ TEST_F(CanvasFixture, ThreeBoxRunMergesAndUndoBringsTheCellsBack) {
     DispatchCommand(*app, 1051, 0); // Undo
     EXPECT_EQ(0, Cell(3, 4).covered);
     EXPECT_EQ(before.right, Cell(2, 4).right);
+}
+
+TEST_F(CanvasFixture, ASecondQuickPressActsAsAFirstOneInEveryMode) {
+    NewTable();
+    MakeBoxes({{2, 2}});
+    QuickLeft(5, 5); // a guide cell: marked and unmarked
+    EXPECT_EQ(0, Cell(5, 5).marked);
+    EXPECT_EQ(RGB(255, 255, 255), Shown(5 * kPitch + 14, 5 * kPitch + 14));
+    QuickLeft(2, 2); // a box: selected and deselected
+    EXPECT_EQ(0, Cell(2, 2).selected);
+    EXPECT_EQ(RGB(255, 255, 255), Shown(2 * kPitch + 14, 2 * kPitch + 14));
+
+    DispatchCommand(*app, kEditTextMode, 0);
+    {
+        DialogDriver cancel(
+            [&](HWND dialog) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(10270, BN_CLICKED), 0); });
+        QuickLeft(2, 2);
+        EXPECT_EQ(2, cancel.Opened());
+    }
+    // The right button's colour capture shows its colour for each press.
+    DialogDriver answer(
+        [&](HWND dialog) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(21004, BN_CLICKED), 0); });
+    QuickPresses(40, 40, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, WM_RBUTTONUP);
+    EXPECT_EQ(2, answer.Opened());
 }
 
 TEST_F(CanvasFixture, CreateLineDrawsAConnectorAlongTheTopEdge) {

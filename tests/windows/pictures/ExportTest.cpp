@@ -77,6 +77,17 @@ SIZE ImageSize(const std::wstring& path) {
     return SIZE{static_cast<LONG>(w), static_cast<LONG>(h)};
 }
 
+// Pixel (x, y) of an image file as GDI+ reads it, as 0x00BBGGRR.
+COLORREF ImagePixel(const std::wstring& path, int x, int y) {
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromFile(path.c_str(), &bitmap) != Gdiplus::Ok)
+        return CLR_INVALID;
+    Gdiplus::ARGB argb = 0;
+    Gdiplus::DllExports::GdipBitmapGetPixel(bitmap, x, y, &argb);
+    Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
 } // namespace
 
 TEST_F(ExportFixture, BitmapOfTheExampleTableIsCutToItsExtent) {
@@ -255,6 +266,13 @@ TEST_F(ExportFixture, ThicknessSetsTheOffsetAndTheExtraSize) {
         ASSERT_GT(file.size(), 54u) << row.thickness;
         EXPECT_EQ(static_cast<uint32_t>(row.width), Field32(file, 18)) << row.thickness;
         EXPECT_EQ(static_cast<uint32_t>(row.height), Field32(file, 22)) << row.thickness;
+        if (row.thickness >= 1 && row.thickness <= 5) {
+            // The outline has square corners: the picture's first pixel is its corner, in both exports.
+            EXPECT_EQ(kBlack, BmpPixel(file, 0, 0)) << row.thickness;
+            std::wstring png = folder.Path(L"t" + std::to_wstring(row.thickness) + L".png");
+            ASSERT_TRUE(ExportCutJpegTo(app, png)) << row.thickness;
+            EXPECT_EQ(kBlack, ImagePixel(png, 0, 0)) << row.thickness;
+        }
         if (row.thickness == 3 || row.thickness == 5) {
             // Odd widths are centred on the box's edge: the outline begins in the first column and row.
             EXPECT_EQ(kBlack, BmpPixel(file, 0, 25)) << row.thickness;
@@ -283,4 +301,32 @@ TEST_F(ExportFixture, CommandsAskForTheNameAndDoNothingWhenCancelled) {
     EXPECT_EQ(std::vector<bool>({true, true}), saveModes);
     EXPECT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ(0, app.render.exportMode);
+}
+
+TEST_F(ExportFixture, VectorExportAsksForTheNameAndSaysWhatBecameOfTheFile) {
+    app.doc.cellGrid(0, 0).isBox = 1;
+    const std::wstring chosen = folder.Path(L"asked.svg");
+    const std::wstring locked = folder.Path(L"locked.emf");
+    ASSERT_TRUE(WriteBytes(locked, "earlier picture"));
+    ASSERT_TRUE(SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+    SetFileDialogSeam([&](OPENFILENAMEW& request, bool save) {
+        EXPECT_TRUE(save);
+        lstrcpynW(request.lpstrFile, chosen.c_str(), static_cast<int>(request.nMaxFile));
+        return true;
+    });
+    MessageBoxRecorder boxes;
+    ExportVectorPicture(app);
+    SetFileDialogSeam({});
+    EXPECT_FALSE(ExportVectorPictureTo(app, locked));
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    const std::vector<uint8_t> svg = ReadBytes(chosen);
+    const std::string text(svg.begin(), svg.end());
+    EXPECT_NE(std::string::npos, text.find("width=\"201\" height=\"50\""));
+    EXPECT_EQ(0, app.render.exportMode);
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_EQ(L"Exported to vector picture ..", boxes.Shown()[0].text);
+    EXPECT_EQ(Tr(app, MessageTable::ExportNotWritten) + L"\r\n" + locked, boxes.Shown()[1].text);
+    const std::vector<uint8_t> kept = ReadBytes(locked);
+    EXPECT_EQ("earlier picture", std::string(kept.begin(), kept.end()));
 }

@@ -327,6 +327,63 @@ TEST(DrawTable, ThickLinesDrawEverythingButPictures) {
     EXPECT_TRUE(grid.All(RECT{1 * 33 + 4 + 1, 33 + 4 + 12, 1 * 33 + 4 + 3, 33 + 4 + 14}, kBlackInk));
 }
 
+TEST(DrawTable, OutlinesOfEveryThicknessHaveSquareCornersAndConnectorsEndAtTheirPoints) {
+    Table t;
+    // Walks from (x, y) by (dx, dy) to the first pixel that is not paper.
+    auto ink = [](const PixelGrid& grid, int x, int y, int dx, int dy) {
+        while (grid.At(x, y) == kPaper)
+            x += dx, y += dy;
+        return POINT{x, y};
+    };
+    // The four outer corners of the outline around (middleX, middleY) have the colour of its sides.
+    auto expectSquare = [&](const PixelGrid& grid, int middleX, int middleY, const char* what,
+                            int thickness) {
+        const int left = ink(grid, middleX - 30, middleY, 1, 0).x,
+                  right = ink(grid, middleX + 30, middleY, -1, 0).x;
+        const int top = ink(grid, middleX, middleY - 30, 0, 1).y,
+                  bottom = ink(grid, middleX, middleY + 30, 0, -1).y;
+        const COLORREF side = grid.At(left, middleY);
+        for (POINT corner : {POINT{left, top}, POINT{right, top}, POINT{left, bottom}, POINT{right, bottom}})
+            EXPECT_EQ(side, grid.At(corner.x, corner.y)) << what << " at thickness " << thickness;
+    };
+    for (int thickness = 1; thickness <= 5; ++thickness) {
+        // A box, a placeholder and a guide cell, with paper between them (the rest is cancelled).
+        Document doc = TestDocument(7, 3, 32);
+        doc.lineThickness = thickness;
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 7; ++c)
+                doc.cellGrid(c, r).cancelled = (r == 1 && c % 2 == 1) ? 0 : 1;
+        MakeBox(doc, 1, 1).backColor = kGreen;
+        CellRecord& placeholder = MakeBox(doc, 3, 1);
+        placeholder.backColor = kNoColor;
+        AssignField(placeholder.imageSpec, "|0");
+        PixelGrid grid = t.Draw(doc);
+        const int middle = 33 + 4 + 16; // cell c spans 33c + 4 .. 33c + 36
+        expectSquare(grid, 33 + 4 + 16, middle, "box", thickness);
+        expectSquare(grid, 3 * 33 + 4 + 16, middle, "placeholder", thickness);
+        expectSquare(grid, 5 * 33 + 4 + 16, middle, "guide cell", thickness);
+
+        ClearToPaper(t.render.tablePicture, doc);
+        DrawNewTableGrid(t.render.tablePicture.Dc(), doc, 1, 1, 30, 30, kGrid, kWhiteFill);
+        expectSquare(ReadPixels(t.render.tablePicture), 62 + 16, 62 + 16, "new grid", thickness);
+
+        // Connectors of a guide cell (drawn as in an export, without the cells' fill) end where
+        // their points say.
+        CellRecord& line = doc.cellGrid(5, 1);
+        line.hLineOn = line.vLineOn = 1;
+        line.hLineX1 = 100, line.hLineY1 = 200, line.hLineX2 = 300, line.hLineY2 = 200;
+        line.vLineX1 = 400, line.vLineY1 = 100, line.vLineX2 = 400, line.vLineY2 = 300;
+        t.render.exportMode = 1;
+        grid = t.Draw(doc);
+        t.render.exportMode = 0;
+        const int x = 5 + 2, y = 1 + 2; // the separations before cell (5, 1), then the offset
+        EXPECT_EQ(x + 100, ink(grid, x + 50, y + 200, 1, 0).x) << thickness;
+        EXPECT_EQ(x + 299, ink(grid, x + 350, y + 200, -1, 0).x) << thickness;
+        EXPECT_EQ(y + 100, ink(grid, x + 400, y + 50, 0, 1).y) << thickness;
+        EXPECT_EQ(y + 299, ink(grid, x + 400, y + 350, 0, -1).y) << thickness;
+    }
+}
+
 TEST(DrawTable, AnIconIsDrawnFromItsFileOverTheWholeCell) {
     Table t;
     Document doc = TestDocument();

@@ -258,6 +258,22 @@ TEST_F(CommandsTest, RefusedEditsShowTheirMessagesInTheCurrentLanguage) {
     }
 }
 
+TEST_F(CommandsTest, ACopyFromBeyondTheNewTableSaysThereIsNothingToPaste) {
+    OpenWindow(5);
+    Command(kCmdNewHorizontal16); // 65 columns
+    app->doc.cellGrid(50, 1).marked = 1;
+    Command(kCmdCreateTable);
+    SelectOneCell(50, 1);
+    Command(kCmdCopyCell);
+    TableWithOneBox(); // 44 columns
+    SelectOneCell(1, 1);
+    MessageBoxRecorder boxes;
+    Command(kCmdPasteCell);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(L"To paste cell : \r\nCopy a cell first ...", boxes.Shown()[0].text);
+    EXPECT_EQ(kWhite, app->doc.cellGrid(1, 1).backColor);
+}
+
 TEST_F(CommandsTest, TableCommandsDoNothingBeforeTheFirstTable) {
     OpenWindow(1);
     MessageBoxRecorder boxes;

@@ -57,6 +57,8 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1023, L"Bitmap Export to cut", L"Exportar a Bitmap cortado", 816, {}},
           Sep(),
+          {1131, L"Export to vector picture (EMF, SVG)", L"Exportar a imagen vectorial (EMF, SVG)", 841, {}},
+          Sep(),
           {1005, L"Author", L"Autor", 804, {}},
           Sep(),
           {1002, L"Exit the program", L"Salir del programa", 810, {}}}},
@@ -73,7 +75,13 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1025, L"Clear cell\tDel", L"Borrar celda\tSupr", 814, {}},
           Sep(),
-          {1050, L"Select all\tCtrl+A", L"Seleccionar todo\tCtrl+A", 820, {}}}},
+          {1050, L"Select all\tCtrl+A", L"Seleccionar todo\tCtrl+A", 820, {}},
+          Sep(),
+          {1130,
+           L"Copy chart as picture",
+           L"Copiar organigrama como imagen",
+           840,
+           {}}}},
         {kPopup,
          L"Mouse",
          L"Ratón",
@@ -106,7 +114,9 @@ const std::vector<Node>& ExpectedBar() {
          0,
          {{3300, L"Create table", L"Crear tabla", 823, {}},
           Sep(),
-          {3301, L"Create line", L"Crear linea", 822, {}}}},
+          {3301, L"Create line", L"Crear linea", 822, {}},
+          Sep(),
+          {3312, L"Build from list\u2026", L"Construir desde lista\u2026", 830, {}}}},
         {kPopup,
          L"Languages",
          L"Idiomas",
@@ -272,7 +282,13 @@ TEST(MenuSwatch, RoundedBoxInTheColourOnWhiteWithABlackOutline) {
 TEST_F(MainWindowTest, FreshWindowHasTheTableCommandsDisabledAndTheDefaultsChecked) {
     OpenWindow(1);
     HMENU bar = Bar();
-    for (int id : {1104, 1006, 1012, 1010, 1011, 1051, 1052, 1021, 1020, 1025, 1050, 1023, 3300, 3301})
+          {1050, L"Select all\tCtrl+A", L"Seleccionar todo\tCtrl+A", 820, {}},
+          Sep(),
+          {1130,
+           L"Copy chart as picture",
+           L"Copiar organigrama como imagen",
+           840,
+           {}}}},
         EXPECT_TRUE(IsDisabled(bar, id)) << id;
     for (int id : {1007, 1027, 1005, 1002, 3302, 3307, 2006, 2011, 3308, 1070, 1071})
         EXPECT_EQ(0u, ItemState(bar, id)) << id;

@@ -1,0 +1,149 @@
+// Command-line conversions: reading the work file quietly, drawing the cut chart and writing it.
+#include "app/Conversion.h"
+
+#include "app/App.h"
+#include "app/BuildFromList.h"
+#include "app/ConversionCommand.h"
+#include "app/WorkFileMessages.h"
+#include "ui/MessageBox.h"
+#include "document/WorkFile.h"
+#include "render/CutChart.h"
+#include "render/ExportFormat.h"
+#include "render/Renderer.h"
+#include "render/VectorPicture.h"
+
+#include <vector>
+
+namespace {
+
+bool Usable(HANDLE handle) {
+    return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    size = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (size == 0 || size >= full.size()) return path;
+    full.resize(size);
+    return full;
+}
+
+// Several lines of a message box made one line of a console message.
+std::wstring OneLine(const std::wstring& text) {
+    std::wstring line;
+    for (wchar_t c : text) {
+        if (c == L'\r') continue;
+        if (c == L'\n') {
+            if (!line.empty() && line.back() != L' ') line += L' ';
+            continue;
+        }
+        line += c;
+    }
+    while (!line.empty() && line.back() == L' ')
+        line.pop_back();
+    return line;
+}
+
+int Fail(int code, const std::wstring& message) {
+    WriteErrorLine(OneLine(message));
+    return code;
+}
+
+// The messages the reader would show go to the console instead.
+class QuietMessages {
+  public:
+    QuietMessages() {
+        SetMessageBoxSeam([this](HWND, const std::wstring& text, const std::wstring&, UINT) {
+            texts.push_back(text);
+            return IDOK;
+        });
+    }
+    ~QuietMessages() { SetMessageBoxSeam({}); }
+    QuietMessages(const QuietMessages&) = delete;
+    QuietMessages& operator=(const QuietMessages&) = delete;
+    std::vector<std::wstring> texts;
+};
+
+int RunExport(App& app, const ConversionCommand& command) {
+    const std::wstring source = FullPath(command.source);
+    const std::wstring target = FullPath(command.target);
+    if (ExportFormatForPath(target) == ExportFormat::Unknown)
+        return Fail(kConversionUnknownFormat, Tr(app, MessageTable::VectorPicture, 3) + L" " + target);
+    if (!FileExists(source))
+        return Fail(kConversionSourceMissing, Tr(app, MessageTable::WorkFile, 1) + L" " + source + L" " +
+                                                  Tr(app, MessageTable::WorkFile, 2));
+    {
+        QuietMessages quiet;
+        if (ReadWorkFile(app.doc, source, app.shell.languageIndex, nullptr) != 1) {
+            std::wstring told;
+            for (const std::wstring& text : quiet.texts)
+                told += (told.empty() ? L"" : L" ") + text;
+            return Fail(kConversionSourceRefused, told + L" " + source);
+        }
+    }
+    CreatePictures(app.render);
+    const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
+    const CutChart chart = DrawCutChart(app.render, app.doc, look);
+    if (!chart.metafile || !SaveCutChart(chart, target))
+        return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
+    return kConversionDone;
+}
+
+int RunBuild(App& app, const ConversionCommand& command) {
+    const std::wstring source = FullPath(command.source);
+    const std::wstring target = FullPath(command.target);
+    const std::wstring unread = Tr(app, MessageTable::ChartFromList, 12) + L" " + source;
+    if (!FileExists(source)) return Fail(kConversionSourceMissing, unread);
+    BuildOutcome outcome;
+    if (!BuildChartFromListFile(app, source, outcome)) return Fail(kConversionSourceRefused, unread);
+    if (outcome.result != BuildResult::Built)
+        return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + source);
+    if (!WriteWorkFile(app.doc, target).Done())
+        return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
+    return kConversionDone;
+}
+
+} // namespace
+
+void WriteErrorLine(const std::wstring& line) {
+    const std::wstring text = line + L"\r\n";
+    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    HANDLE console = nullptr;
+    // A program of the window subsystem started with its standard error redirected has that handle;
+    // started from a console without redirection, it writes to the console of its parent.
+    if (!Usable(error) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+        error = console;
+    }
+    if (!Usable(error)) return;
+    DWORD mode = 0, written = 0;
+    if (GetConsoleMode(error, &mode)) {
+        WriteConsoleW(error, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
+    } else {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
+                                             0, nullptr, nullptr);
+        std::string bytes(static_cast<size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
+                            nullptr, nullptr);
+        WriteFile(error, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    }
+    if (console && console != INVALID_HANDLE_VALUE) CloseHandle(console);
+}
+
+std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine) {
+    const ConversionCommand command = ParseConversionCommand(commandLine);
+    switch (command.kind) {
+    case ConversionKind::None:
+        return std::nullopt;
+    case ConversionKind::Malformed:
+        return Fail(kConversionUsage, Tr(app, MessageTable::VectorPicture, 4));
+    case ConversionKind::Export:
+        return RunExport(app, command);
+    case ConversionKind::Build:
+        return RunBuild(app, command);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,81 @@
+// Splitting the command tail into arguments and recognising the conversions.
+#include "app/ConversionCommand.h"
+
+#include "app/CommandLine.h"
+
+namespace {
+
+bool Blank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
+
+bool IsSwitch(const std::wstring& argument, std::wstring_view name) {
+    if (argument.size() != name.size() + 1 || (argument[0] != L'/' && argument[0] != L'-')) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        wchar_t c = argument[i + 1];
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+        if (c != name[i]) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<std::wstring> SplitArguments(std::wstring_view tail) {
+    std::vector<std::wstring> arguments;
+    size_t at = 0;
+    while (true) {
+        while (at < tail.size() && Blank(tail[at]))
+            ++at;
+        if (at >= tail.size()) break;
+        std::wstring argument;
+        bool quoted = false;
+        while (at < tail.size() && (quoted || !Blank(tail[at]))) {
+            if (tail[at] == L'\\') {
+                size_t backslashes = 0;
+                while (at < tail.size() && tail[at] == L'\\') {
+                    ++backslashes;
+                    ++at;
+                }
+                if (at < tail.size() && tail[at] == L'"') {
+                    argument.append(backslashes / 2, L'\\');
+                    if (backslashes % 2 == 1) {
+                        argument += L'"';
+                        ++at;
+                    }
+                } else {
+                    argument.append(backslashes, L'\\');
+                }
+            } else if (tail[at] == L'"') {
+                // Inside quotes, a doubled quote stands for one quote.
+                if (quoted && at + 1 < tail.size() && tail[at + 1] == L'"') {
+                    argument += L'"';
+                    at += 2;
+                } else {
+                    quoted = !quoted;
+                    ++at;
+                }
+            } else {
+                argument += tail[at++];
+            }
+        }
+        arguments.push_back(std::move(argument));
+    }
+    return arguments;
+}
+
+ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
+    const std::vector<std::wstring> arguments = SplitArguments(CommandTail(commandLine));
+    ConversionCommand command;
+    if (arguments.empty()) return command;
+    const bool exporting = IsSwitch(arguments[0], L"export");
+    if (!exporting && !IsSwitch(arguments[0], L"build")) return command;
+    if (arguments.size() != 3 || arguments[1].empty() || arguments[2].empty()) {
+        command.kind = ConversionKind::Malformed;
+        return command;
+    }
+    command.kind = exporting ? ConversionKind::Export : ConversionKind::Build;
+    command.source = arguments[1];
+    command.target = arguments[2];
+    return command;
+}

@@ -1,0 +1,41 @@
+// Conversions asked for on the command line, run without a window: "/export chart.qdrx
+// picture.svg" writes the cut export of a work file, "/build people.csv chart.qdrx" builds a chart
+// from a list of people and records it. Any other command line names a work file to open, as it
+// always has.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class ConversionKind {
+    None,      // not a conversion: the tail names a work file
+    Export,    // /export <work file> <picture>
+    Build,     // /build <list of people> <work file>
+    Malformed, // a conversion's name with the wrong number of arguments
+};
+
+struct ConversionCommand {
+    ConversionKind kind = ConversionKind::None;
+    std::wstring source;
+    std::wstring target;
+};
+
+// Exit codes of a conversion; each failure has its own.
+enum ConversionExit : int {
+    kConversionDone = 0,
+    kConversionUsage = 1,         // wrong arguments
+    kConversionSourceMissing = 2, // no such work file
+    kConversionSourceRefused = 3, // the file is no work file, or a list with faults
+    kConversionUnknownFormat = 4, // the picture's extension names no export format
+    kConversionNotWritten = 5,    // the picture could not be written
+};
+
+// The arguments of a command tail split as Windows programs split them: blanks separate, double
+// quotes group, a backslash escapes a quote (2n backslashes before a quote give n and the quote
+// groups; 2n + 1 give n and a literal quote), other backslashes are themselves.
+std::vector<std::wstring> SplitArguments(std::wstring_view tail);
+
+// The conversion a whole command line (program name first) asks for. The names are compared
+// without regard to case, with "/" or "-" before them.
+ConversionCommand ParseConversionCommand(std::wstring_view commandLine);

@@ -1,0 +1,67 @@
+// The chart builder with the real box font measured by GDI: lists of about a hundred and of 1,500
+// people, each timed against reading its file from disk and against reading and checking it.
+#include "document/OrgChart.h"
+#include "render/AnsiText.h"
+#include "render/BoxTextMeasureGdi.h"
+#include "tests/portable/orgchart/SampleLists.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace {
+
+double Milliseconds(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+std::u16string Ansi(std::string_view bytes) {
+    std::wstring wide = AnsiToWide(bytes);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+void Run(const char* what, const std::string& list) {
+    const char* path = "bench_orgchart_people.csv";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << list;
+    }
+    auto start = std::chrono::steady_clock::now();
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    double readMs = Milliseconds(start);
+    file.close();
+    std::remove(path);
+
+    start = std::chrono::steady_clock::now();
+    std::vector<int> managerOf;
+    PeopleList people = ReadPeopleList(DecodeListText(bytes, Ansi));
+    CheckPeopleList(people, managerOf);
+    double checkMs = Milliseconds(start);
+
+    auto doc = std::make_unique<Document>();
+    start = std::chrono::steady_clock::now();
+    // A fresh measure each time: the first build of a session measures every text.
+    BuildOutcome outcome = BuildChartFromList(*doc, bytes, Ansi, MakeGdiBoxTextMeasure(0));
+    double buildMs = Milliseconds(start);
+    const char* results[] = {"built", "faulty list", "empty list", "too large"};
+    std::printf("%s (%d people): %s; chart %d x %d cells", what, outcome.people, results[int(outcome.result)],
+                outcome.chartColumns, outcome.chartRows);
+    if (outcome.result == BuildResult::Built)
+        std::printf(" on %d-pixel cells, %d x %d table, %d-point text", doc->cellWidth, doc->tableColumns,
+                    doc->tableRows, doc->cellGrid(0, 0).fontSize);
+    std::printf("\n  reading the file %.2f ms; reading and checking %.2f ms; whole build %.2f ms\n", readMs,
+                checkMs, buildMs);
+    std::printf("  whole build = %.0f x reading the file = %.1f x reading and checking\n", buildMs / readMs,
+                buildMs / checkMs);
+}
+
+} // namespace
+
+int main() {
+    Run("hundred, four levels", HundredPeopleList(';', true));
+    Run("company", LargeList(1500));
+    return 0;
+}

@@ -1,0 +1,59 @@
+// Box-text extents and line heights from GDI, for the chart builder.
+#include "render/BoxTextMeasureGdi.h"
+
+#include "render/BoxTextFit.h"
+#include "render/FontCache.h"
+#include "render/GdiObjects.h"
+#include "render/Renderer.h"
+
+#include <memory>
+
+namespace {
+
+struct Measuring {
+    MemoryDC dc{nullptr};
+    FontCache fonts;
+    int16_t characterSet = 0;
+    int logPixelsY = 96;
+
+    // Selects the box font of that size and returns its entry; it stays selected until the next.
+    CachedFontEntry& Use(int points) {
+        CellRecord cell{};
+        AssignField(cell.fontName, kDefaultFontName);
+        cell.fontSize = int16_t(points);
+        cell.alignment = kAlignCenter;
+        CachedFontEntry& font =
+            CachedFontWithMetrics(fonts, CellFontKey(cell, characterSet, logPixelsY), dc.Get());
+        SelectObject(dc.Get(), font.font.Get());
+        if (font.lineHeight == 0) {
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc.Get(), &metrics);
+            font.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+        }
+        return font;
+    }
+
+    ~Measuring() {
+        // The cached fonts are deleted after this: none of them may still be selected.
+        if (dc.Get()) SelectObject(dc.Get(), GetStockObject(SYSTEM_FONT));
+    }
+};
+
+} // namespace
+
+BoxTextMeasure MakeGdiBoxTextMeasure(int16_t characterSet) {
+    auto state = std::make_shared<Measuring>();
+    state->characterSet = characterSet;
+    state->logPixelsY = GetDeviceCaps(state->dc.Get(), LOGPIXELSY);
+    return MakeBoxTextMeasure(
+        [state](std::u16string_view text, int points) {
+            state->Use(points);
+            std::vector<int> extents(text.size());
+            SIZE size{};
+            if (!text.empty())
+                GetTextExtentExPointW(state->dc.Get(), reinterpret_cast<const wchar_t*>(text.data()),
+                                      int(text.size()), 0, nullptr, extents.data(), &size);
+            return extents;
+        },
+        [state](int points) { return state->Use(points).lineHeight; });
+}

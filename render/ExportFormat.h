@@ -1,0 +1,15 @@
+// The picture formats of the cut exports, chosen by the file name's extension.
+#pragma once
+
+#include <string_view>
+
+enum class ExportFormat {
+    Unknown,
+    Bitmap,  // .bmp: the program's own 24-bit writer
+    Encoded, // .png, .jpg, .gif, .tif: through the GDI+ encoder of the extension
+    Emf,     // .emf: the recorded drawing
+    Svg,     // .svg: the recorded drawing written as SVG
+};
+
+// By the extension after the last "." of the name (not of a folder), without regard to case.
+ExportFormat ExportFormatForPath(std::wstring_view path);

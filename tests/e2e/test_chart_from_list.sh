@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# "Build from list…": a list saved by a spreadsheet in Spanish settings (semicolons, UTF-8 with a
+# byte-order mark) is chosen in the open dialog and becomes a chart on the screen; the chart is
+# then recorded, and the work file holds every person's box once.
+source "$(dirname "$0")/e2e-lib.sh"
+
+list="$E2E_DIR/personas.csv"
+{
+    printf '\xef\xbb\xbf'
+    printf '%s\r\n' "Nombre;Puesto;Jefe" \
+        "Lucía Navarro;Directora general;" \
+        "Pablo Romero;Director financiero;Lucía Navarro" \
+        "Inês Carvalho;Directora de operaciones;Lucía Navarro" \
+        "Jürgen Becker;Jefe de tecnología;Lucía Navarro" \
+        "Marta Castillo;Contable;Pablo Romero" \
+        "Luis Fontaine;Tesorero;Pablo Romero" \
+        "Giulia Ricci;Jefa de planta;Inês Carvalho" \
+        "Henrik Moreau;Logística;Inês Carvalho" \
+        "Ana Pereira;Compras;Inês Carvalho" \
+        "Emily Harrison;Desarrolladora;Jürgen Becker" \
+        "George Sullivan;\"Administrador de sistemas\";Jürgen Becker"
+} >"$list"
+
+# Types a path into the file dialog that has just opened (the file name box has the focus).
+choose_file() { # window-title-pattern-or-empty known-windows path
+    local dialog
+    if [ -n "$1" ]; then
+        dialog=$(e2e_wait_window "$1") || e2e_fail "file dialog did not open"
+    else
+        dialog=$(e2e_wait_new_window "$2" | cut -d' ' -f1) || e2e_fail "file dialog did not open"
+    fi
+    sleep 1
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    xdotool type --delay 20 "$(winepath -w "$3")"
+    e2e_key Return
+    for _ in $(seq 40); do
+        xdotool getwindowname "$dialog" >/dev/null 2>&1 || break
+        [ -z "$(xdotool search --onlyvisible --name "$(xdotool getwindowname "$dialog")" 2>/dev/null)" ] && break
+        sleep 0.25
+    done
+    sleep 1
+}
+
+e2e_start
+e2e_main_window "^Organigrama$"
+shot="$E2E_DIR/empty.png"
+e2e_screenshot "$shot"
+blank=$(e2e_client_dark_pixels "$shot" 30 30 1000 600)
+
+e2e_menu 4 2 # Organigrama > Construir desde lista…
+choose_file "Construir desde lista" "" "$list"
+shot="$E2E_DIR/chart.png"
+e2e_screenshot "$shot"
+# Eleven boxes with two or three lines of text and their connectors darken the canvas.
+ink=$(e2e_client_dark_pixels "$shot" 30 30 1000 600)
+[ "$ink" -gt $((blank + 3000)) ] || e2e_fail "no chart on the canvas ($blank dark pixels before, $ink after)"
+
+# Operaciones > Grabar archivo, into the test folder.
+known=$(e2e_visible_windows)
+e2e_menu 0 3
+choose_file "" "$known" "$E2E_DIR/organigrama.qdrx"
+[ -s "$E2E_DIR/organigrama.qdrx" ] || e2e_fail "the chart was not recorded"
+python3 - "$E2E_DIR/organigrama.qdrx" "$list" <<'PY' || e2e_fail "recorded chart does not match the list"
+import sys
+data = open(sys.argv[1], "rb").read()
+rows = open(sys.argv[2], encoding="utf-8-sig").read().splitlines()[1:]
+for row in rows:
+    name, title, _ = row.split(";")
+    text = (name + " " + title.strip('"')).encode("utf-16-le") + b"\0\0"
+    count = data.count(text)
+    if count != 1:
+        sys.exit(f"{name}: {count} boxes")
+PY
+echo "ok"

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Charts converted from the command line without any window: every picture format written with
+# the export's size, each failure with its own exit code and one line on standard error and the
+# old target left as it was; and the SVG export rendered by a real browser (headless Chromium)
+# showing the chart of the BMP export: the same outlines, fills and pictures, the texts in place.
+source "$(dirname "$0")/e2e-lib.sh"
+
+TOOLS=$(cd "$(dirname "$E2E_EXE")/tests" && pwd)
+BROWSER=$(command -v chromium || command -v chromium-browser || true)
+[ -n "$BROWSER" ] || e2e_fail "no Chromium to render the SVG export (scripts/deps.sh installs it)"
+cd "$E2E_DIR"
+wine "$TOOLS/MakeSampleChart.exe" "$(winepath -w "$E2E_DIR")" | tr -d '\r' >boxes.txt || e2e_fail "no sample chart"
+read -r _ width height < <(grep '^size' boxes.txt)
+
+# Runs a conversion (relative paths, from the chart's folder); fails if it shows a window or does
+# not end by itself. Leaves the exit code in CODE and standard error in ERR.
+convert_chart() {
+    local known id
+    known=$(e2e_visible_windows)
+    (timeout 60 wine "$E2E_DIR/Cuadrix.exe" "$@" >stdout.txt 2>stderr.txt) &
+    local pid=$!
+    while kill -0 $pid 2>/dev/null; do
+        id=$(comm -13 <(echo "$known") <(e2e_visible_windows) | head -1)
+        [ -z "$id" ] || e2e_fail "a window appeared during '$*': $(xdotool getwindowname "$id")"
+        sleep 0.1
+    done
+    CODE=0
+    wait $pid || CODE=$?
+    ERR=$(tr -d '\r' <stderr.txt)
+}
+
+expect_failure() { # code pattern args...
+    local code=$1 pattern=$2
+    shift 2
+    convert_chart "$@"
+    e2e_expect_eq "$code" "$CODE" "exit code of '$*'"
+    [ "$(wc -l <stderr.txt)" -eq 1 ] || e2e_fail "'$*' should say one line, said: $ERR"
+    grep -q -- "$pattern" <<<"$ERR" || e2e_fail "'$*' said '$ERR', not '$pattern'"
+}
+
+for format in bmp jpg png gif tif emf svg; do
+    convert_chart /export chart.qdrx "chart.$format"
+    e2e_expect_eq 0 "$CODE" "exit code of the $format export ($ERR)"
+    [ -z "$ERR" ] || e2e_fail "the $format export said: $ERR"
+    [ -s "chart.$format" ] || e2e_fail "no chart.$format"
+done
+for format in bmp jpg png tif; do
+    e2e_expect_eq "$width $height" "$(identify -format '%w %h' "chart.$format")" "size of chart.$format"
+done
+e2e_expect_eq "$(e2e_pixel chart.bmp 5 55)" "$(e2e_pixel chart.png 5 55)" "a box's fill in the PNG"
+e2e_expect_eq "$(e2e_pixel chart.bmp 0 30)" "$(e2e_pixel chart.tif 0 30)" "a box's outline in the TIFF"
+# The EMF's header: its signature and bounds of the chart's pixels.
+e2e_expect_eq " EMF" "$(dd if=chart.emf bs=1 skip=40 count=4 2>/dev/null)" "EMF signature"
+read -r right bottom < <(od -An -t d4 -j 16 -N 8 chart.emf)
+e2e_expect_eq "$((width - 1)) $((height - 1))" "$right $bottom" "EMF bounds"
+grep -q "<svg [^>]*width=\"$width\" height=\"$height\"" chart.svg || e2e_fail "SVG without the cut size"
+
+# Failures: each its own code, one line naming the file, nothing written or replaced.
+echo "an earlier picture" >kept.png
+chmod a-w kept.png
+expect_failure 1 "/export" /export chart.qdrx
+expect_failure 2 "missing.qdrx" /export missing.qdrx out.png
+head -c 1000 /dev/urandom >bad.qdrx
+expect_failure 3 "bad.qdrx" /export bad.qdrx out.png
+expect_failure 4 "out.xyz" /export chart.qdrx out.xyz
+expect_failure 5 "kept.png" /export chart.qdrx kept.png
+expect_failure 5 "out.svg" /export chart.qdrx 'no such folder\out.svg'
+[ ! -e out.png ] && [ ! -e out.xyz ] || e2e_fail "a failed conversion wrote a file"
+e2e_expect_eq "an earlier picture" "$(cat kept.png)" "the read-only target"
+
+# A chart built from a list of people and recorded, then converted like any other.
+printf 'Ana,Director,\r\nBea,Sales,Ana\r\nCarl,Systems,Ana\r\n' >people.csv
+convert_chart /build people.csv built.qdrx
+e2e_expect_eq 0 "$CODE" "exit code of the build ($ERR)"
+[ $(($(stat -c %s built.qdrx) % 1345)) -eq 0 ] && [ -s built.qdrx ] || e2e_fail "the built chart is no work file"
+convert_chart /export built.qdrx built.png
+e2e_expect_eq 0 "$CODE" "exit code of the built chart's export ($ERR)"
+printf 'Ana,Director,\r\nDan,Systems,Nobody\r\n' >faulty.csv
+expect_failure 3 "faulty.csv" /build faulty.csv faulty.qdrx
+expect_failure 2 "nobody.csv" /build nobody.csv faulty.qdrx
+[ ! -e faulty.qdrx ] || e2e_fail "a refused list recorded a chart"
+
+# The browser's picture of the SVG against the BMP export, pixel by pixel. A fresh profile may
+# take some of the window's height for itself: the window is taller and the picture cut from it.
+"$BROWSER" --headless --no-sandbox --disable-gpu --no-first-run --disable-extensions --hide-scrollbars \
+    --user-data-dir="$E2E_DIR/browser" --run-all-compositor-stages-before-draw --virtual-time-budget=5000 \
+    --force-device-scale-factor=1 --window-size="$((width + 200)),$((height + 200))" \
+    --screenshot="$E2E_DIR/browser.png" "file://$E2E_DIR/chart.svg" >browser.log 2>&1 ||
+    e2e_fail "Chromium did not render the SVG: $(tail -3 browser.log)"
+convert browser.png -crop "${width}x${height}+0+0" +repage -depth 8 rgb:browser.rgb
+convert chart.bmp -depth 8 rgb:export.rgb
+python3 "$E2E_LIB_DIR/compare_pictures.py" browser.rgb export.rgb "$width" "$height" boxes.txt ||
+    e2e_fail "the browser shows another chart than the BMP export"
+echo "PASS"

@@ -1,0 +1,38 @@
+// The command line's conversions: arguments split as Windows programs split them, "/export" with
+// its two names recognised in any case, anything else left to name a work file.
+#include "app/ConversionCommand.h"
+
+#include <gtest/gtest.h>
+
+TEST(ConversionCommand, ArgumentsSplitAtBlanksOutsideQuotesWithWindowsBackslashRules) {
+    using V = std::vector<std::wstring>;
+    EXPECT_EQ(V({L"/export", L"my chart.qdrx", L"out.svg"}),
+              SplitArguments(L" /export \"my chart.qdrx\"\tout.svg "));
+    EXPECT_EQ(V({L"C:\\folder\\", L"b"}), SplitArguments(L"\"C:\\folder\\\\\" b"));
+    EXPECT_EQ(V({L"a\"b", L"c\\\\d"}), SplitArguments(L"a\\\"b c\\\\d"));
+    EXPECT_EQ(V({L"say \"hi\""}), SplitArguments(L"\"say \"\"hi\"\"\""));
+    EXPECT_EQ(V({L"", L"x"}), SplitArguments(L"\"\" x"));
+    EXPECT_EQ(V({}), SplitArguments(L"   "));
+}
+
+TEST(ConversionCommand, ExportAndBuildNeedBothNamesAndOtherLinesNameAWorkFile) {
+    ConversionCommand command =
+        ParseConversionCommand(L"\"C:\\Cuadrix\\Cuadrix.exe\" /EXPORT chart.qdrx \"out dir\\p.svg\"");
+    EXPECT_EQ(ConversionKind::Export, command.kind);
+    EXPECT_EQ(L"chart.qdrx", command.source);
+    EXPECT_EQ(L"out dir\\p.svg", command.target);
+    EXPECT_EQ(ConversionKind::Export, ParseConversionCommand(L"Cuadrix -export a b").kind);
+    command = ParseConversionCommand(L"Cuadrix /Build people.csv chart.qdrx");
+    EXPECT_EQ(ConversionKind::Build, command.kind);
+    EXPECT_EQ(L"people.csv", command.source);
+    EXPECT_EQ(L"chart.qdrx", command.target);
+    EXPECT_EQ(ConversionKind::Malformed, ParseConversionCommand(L"Cuadrix /build people.csv").kind);
+
+    EXPECT_EQ(ConversionKind::Malformed, ParseConversionCommand(L"Cuadrix /export chart.qdrx").kind);
+    EXPECT_EQ(ConversionKind::Malformed, ParseConversionCommand(L"Cuadrix /export a b c").kind);
+    EXPECT_EQ(ConversionKind::Malformed, ParseConversionCommand(L"Cuadrix /export \"\" b").kind);
+
+    EXPECT_EQ(ConversionKind::None, ParseConversionCommand(L"Cuadrix").kind);
+    EXPECT_EQ(ConversionKind::None, ParseConversionCommand(L"Cuadrix \"C:\\charts\\export.qdrx\"").kind);
+    EXPECT_EQ(ConversionKind::None, ParseConversionCommand(L"Cuadrix /exports a b").kind);
+}

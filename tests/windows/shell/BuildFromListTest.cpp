@@ -1,0 +1,68 @@
+// "Build from list…" on the main window: the open dialog it asks, the message of a faulty or too
+// large list (which change nothing), and a built chart that one Undo takes back.
+#include "ShellFixture.h"
+
+#include "app/CommandIds.h"
+#include "tests/portable/orgchart/SampleLists.h"
+
+namespace {
+
+struct BuildFromListTest : MainWindowTest {
+    ScratchFolder folder;
+    std::wstring List(const std::string& bytes) {
+        std::wstring path = folder.Path() + L"people.csv";
+        WriteBytes(path, bytes);
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(BuildFromListTest, FaultyAndTooLargeListsAreToldAndChangeNothing) {
+    OpenWindow(5); // English
+    Command(kCmdNewHorizontal64);
+    std::string faulty = "Name,Title,Manager\nAna,Boss,\n,Nobody,Ana\n";
+    for (int i = 0; i < 11; ++i)
+        faulty += "P" + std::to_string(i) + ",Clerk,Zoe\n";
+    FileDialogRecorder dialogs({List(faulty)});
+    MessageBoxRecorder boxes;
+    Command(kCmdBuildFromList);
+    ASSERT_EQ(1u, dialogs.Seen().size());
+    EXPECT_FALSE(dialogs.Seen()[0].save);
+    EXPECT_EQ(L"*.csv;*.txt;*.tsv", dialogs.Seen()[0].filters.at(0).second);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    std::wstring expected = L"The chart was not built; these lines of the list are wrong:\r\nLine 3: no name";
+    for (int line = 4; line <= 12; ++line)
+        expected +=
+            L"\r\nLine " + std::to_wstring(line) + L": the manager \u201cZoe\u201d is not in the list";
+    expected += L"\r\n\u2026 and 2 more faulty lines.";
+    EXPECT_EQ(expected, boxes.Shown()[0].text);
+    EXPECT_EQ(64, app->doc.cellWidth);
+
+    Command(kCmdFirstLanguage); // Spanish
+    dialogs.Answer(List(LargeList(2000)));
+    Command(kCmdBuildFromList);
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_EQ(0u, boxes.Shown()[1].text.find(L"El organigrama de 2000 personas necesitaría "))
+        << boxes.Shown()[1].text;
+    EXPECT_EQ(17, app->doc.tableColumns);
+}
+
+TEST_F(BuildFromListTest, ABuiltChartIsShownAndOneUndoBringsBackTheTableBefore) {
+    OpenWindow(1);
+    Command(kCmdNewHorizontal24);
+    FileDialogRecorder dialogs({List(HundredPeopleList(';', true))});
+    MessageBoxRecorder boxes;
+    Command(kCmdBuildFromList);
+    EXPECT_TRUE(boxes.Shown().empty());
+    int boxCount = 0;
+    for (int r = 0; r < app->doc.tableRows; ++r)
+        for (int c = 0; c < app->doc.tableColumns; ++c)
+            boxCount += app->doc.cellGrid(c, r).isBox && !app->doc.cellGrid(c, r).covered;
+    EXPECT_EQ(100, boxCount);
+    EXPECT_TRUE(app->doc.modified);
+    Command(kCmdUndo);
+    EXPECT_EQ(24, app->doc.cellWidth);
+    EXPECT_EQ(44, app->doc.tableColumns);
+    EXPECT_EQ(0, app->doc.cellGrid(0, 0).isBox);
+}
