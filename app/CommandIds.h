@@ -19,10 +19,11 @@ constexpr int kCmdRecordFile = 1006;
 constexpr int kCmdExportJpeg = 1104;
 constexpr int kCmdExportBitmap = 1023;
 constexpr int kCmdExportVector = 1131;
+constexpr int kCmdPrint = 1120;
 constexpr int kCmdAuthor = 1005;
 constexpr int kCmdExit = 1002;
 // Ctrl+S: records to the chart's own file without asking; no menu item of its own.
-constexpr int kCmdRecordToChartFile = 1120;
+constexpr int kCmdRecordToChartFile = 1125;
 // Edit
 constexpr int kCmdUndo = 1051;
 constexpr int kCmdRedo = 1052;
@@ -75,10 +76,11 @@ constexpr std::array<int, 14> kCharacterSetCodes{0,   128, 129, 130, 136, 161, 1
 
 // Commands that need a table: disabled until the first table is shown. "Undo" and "Paste cell"
 // have rules of their own.
-constexpr std::array<int, 13> kTableCommands{
-    kCmdExportJpeg, kCmdRecordFile,   kCmdCancelCell,      kCmdMergeHorizontal, kCmdMergeVertical,
-    kCmdCopyCell,   kCmdClearCell,    kCmdSelectAll,       kCmdExportBitmap,    kCmdCreateTable,
-    kCmdCreateLine, kCmdExportVector, kCmdCopyChartPicture};
+constexpr std::array<int, 14> kTableCommands{kCmdExportJpeg,       kCmdRecordFile,    kCmdCancelCell,
+                                             kCmdMergeHorizontal,  kCmdMergeVertical, kCmdCopyCell,
+                                             kCmdClearCell,        kCmdSelectAll,     kCmdExportBitmap,
+                                             kCmdCreateTable,      kCmdCreateLine,    kCmdExportVector,
+                                             kCmdCopyChartPicture, kCmdPrint};
 
 // Menu item states.
 constexpr int kItemEnabled = 0;

@@ -13,6 +13,7 @@
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "ui/MessageBox.h"
+#include "app/Print.h"
 #include "app/Settings.h"
 #include "document/Structure.h"
 #include "app/WorkFileMessages.h"
@@ -249,6 +250,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
     case kCmdCopyChartPicture:
         CopyChartAsPicture(app);
         break;
+    case kCmdPrint:
+        PrintChart(app);
+        break;
     case kCmdExit:
         ExitCommand(app);
         break;
@@ -270,6 +274,7 @@ void DispatchCommand(App& app, int commandId, int notifyCode) {
 }
 
 void ShowTableSequence(App& app) {
+    ForgetToldPictureProblems(app.render.pictureCache); // another chart: its pictures are news
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     app.doc.tablePresent = true;
     RedrawCanvas(app, true);

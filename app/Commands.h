@@ -12,7 +12,7 @@ void DispatchCommand(App& app, int commandId, int notifyCode);
 
 // Puts a freshly read table on screen: a new table picture, the whole table drawn and shown, the
 // rulers redrawn, the canvas focused, the table commands enabled with "Undo" disabled, and the
-// canvas taking mouse input.
+// canvas taking mouse input. Pictures of the table that cannot be read are told about again.
 void ShowTableSequence(App& app);
 
 // Shows the message of a refused edit in the current language; Done shows nothing.

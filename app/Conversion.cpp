@@ -6,6 +6,7 @@
 #include "app/ConversionCommand.h"
 #include "app/WorkFileMessages.h"
 #include "ui/MessageBox.h"
+#include "app/Print.h"
 #include "document/WorkFile.h"
 #include "render/CutChart.h"
 #include "render/ExportFormat.h"
@@ -66,11 +67,8 @@ class QuietMessages {
     std::vector<std::wstring> texts;
 };
 
-int RunExport(App& app, const ConversionCommand& command) {
-    const std::wstring source = FullPath(command.source);
-    const std::wstring target = FullPath(command.target);
-    if (ExportFormatForPath(target) == ExportFormat::Unknown)
-        return Fail(kConversionUnknownFormat, Tr(app, MessageTable::VectorPicture, 3) + L" " + target);
+// Reads the work file quietly; the exit code of a failure, or done.
+int ReadSource(App& app, const std::wstring& source) {
     if (!FileExists(source))
         return Fail(kConversionSourceMissing, Tr(app, MessageTable::WorkFile, 1) + L" " + source + L" " +
                                                   Tr(app, MessageTable::WorkFile, 2));
@@ -83,6 +81,15 @@ int RunExport(App& app, const ConversionCommand& command) {
             return Fail(kConversionSourceRefused, told + L" " + source);
         }
     }
+    return kConversionDone;
+}
+
+int RunExport(App& app, const ConversionCommand& command) {
+    const std::wstring source = FullPath(command.source);
+    const std::wstring target = FullPath(command.target);
+    if (ExportFormatForPath(target) == ExportFormat::Unknown)
+        return Fail(kConversionUnknownFormat, Tr(app, MessageTable::VectorPicture, 3) + L" " + target);
+    if (int read = ReadSource(app, source); read != kConversionDone) return read;
     CreatePictures(app.render);
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
     const CutChart chart = DrawCutChart(app.render, app.doc, look);
@@ -103,6 +110,29 @@ int RunBuild(App& app, const ConversionCommand& command) {
     if (!WriteWorkFile(app.doc, target).Done())
         return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
     return kConversionDone;
+}
+
+// The chart of the work file on one page of the default printer, as it is set up.
+int RunPrint(App& app, const ConversionCommand& command) {
+    const std::wstring source = FullPath(command.source);
+    if (int read = ReadSource(app, source); read != kConversionDone) return read;
+    CreatePictures(app.render);
+    const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
+    const CutChart chart = DrawCutChart(app.render, app.doc, look);
+    const PrintResult result = chart.metafile
+                                   ? PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width,
+                                                        chart.height, PrintDocumentName(source))
+                                   : PrintResult::Refused;
+    switch (result) {
+    case PrintResult::Printed:
+    case PrintResult::Cancelled:
+        return kConversionDone;
+    case PrintResult::NoPrinter:
+        return Fail(kConversionNoPrinter, Tr(app, MessageTable::Printing, 2));
+    case PrintResult::Refused:
+        break;
+    }
+    return Fail(kConversionNotPrinted, Tr(app, MessageTable::Printing, 3) + L" " + source);
 }
 
 } // namespace
@@ -139,11 +169,15 @@ std::optional<int> RunCommandLineConversion(App& app, const std::wstring& comman
     case ConversionKind::None:
         return std::nullopt;
     case ConversionKind::Malformed:
-        return Fail(kConversionUsage, Tr(app, MessageTable::VectorPicture, 4));
+        return Fail(kConversionUsage, command.named == ConversionKind::Print
+                                          ? Tr(app, MessageTable::Printing, 4)
+                                          : Tr(app, MessageTable::VectorPicture, 4));
     case ConversionKind::Export:
         return RunExport(app, command);
     case ConversionKind::Build:
         return RunBuild(app, command);
+    case ConversionKind::Print:
+        return RunPrint(app, command);
     }
     return std::nullopt;
 }

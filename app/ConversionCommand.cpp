@@ -68,14 +68,24 @@ ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
     const std::vector<std::wstring> arguments = SplitArguments(CommandTail(commandLine));
     ConversionCommand command;
     if (arguments.empty()) return command;
-    const bool exporting = IsSwitch(arguments[0], L"export");
-    if (!exporting && !IsSwitch(arguments[0], L"build")) return command;
-    if (arguments.size() != 3 || arguments[1].empty() || arguments[2].empty()) {
+    // Each conversion's name and how many arguments follow it.
+    if (IsSwitch(arguments[0], L"export"))
+        command.named = ConversionKind::Export;
+    else if (IsSwitch(arguments[0], L"build"))
+        command.named = ConversionKind::Build;
+    else if (IsSwitch(arguments[0], L"print"))
+        command.named = ConversionKind::Print;
+    else
+        return command;
+    const size_t count = command.named == ConversionKind::Print ? 2 : 3;
+    for (size_t i = 1; i < arguments.size(); ++i)
+        if (arguments[i].empty()) command.kind = ConversionKind::Malformed;
+    if (arguments.size() != count || command.kind == ConversionKind::Malformed) {
         command.kind = ConversionKind::Malformed;
         return command;
     }
-    command.kind = exporting ? ConversionKind::Export : ConversionKind::Build;
+    command.kind = command.named;
     command.source = arguments[1];
-    command.target = arguments[2];
+    if (count == 3) command.target = arguments[2];
     return command;
 }

@@ -1,7 +1,7 @@
 // Conversions asked for on the command line, run without a window: "/export chart.qdrx
 // picture.svg" writes the cut export of a work file, "/build people.csv chart.qdrx" builds a chart
-// from a list of people and records it. Any other command line names a work file to open, as it
-// always has.
+// from a list of people and records it, "/print chart.qdrx" prints a work file's chart on the
+// default printer. Any other command line names a work file to open, as it always has.
 #pragma once
 
 #include <string>
@@ -11,12 +11,14 @@
 enum class ConversionKind {
     None,      // not a conversion: the tail names a work file
     Export,    // /export <work file> <picture>
+    Print,     // /print <work file>
     Build,     // /build <list of people> <work file>
     Malformed, // a conversion's name with the wrong number of arguments
 };
 
 struct ConversionCommand {
     ConversionKind kind = ConversionKind::None;
+    ConversionKind named = ConversionKind::None; // the conversion a malformed command line names
     std::wstring source;
     std::wstring target;
 };
@@ -29,6 +31,8 @@ enum ConversionExit : int {
     kConversionSourceRefused = 3, // the file is no work file, or a list with faults
     kConversionUnknownFormat = 4, // the picture's extension names no export format
     kConversionNotWritten = 5,    // the picture could not be written
+    kConversionNoPrinter = 6,     // no printer is installed
+    kConversionNotPrinted = 7,    // the printer refused the chart
 };
 
 // The arguments of a command tail split as Windows programs split them: blanks separate, double

@@ -48,7 +48,10 @@ bool ExportCutJpegTo(App& app, const std::wstring& path) {
 }
 
 void ExportCutBitmap(App& app) {
-    std::wstring path = BitmapDialog(app.shell, app.shell.mainWindow, L"");
+    // The bitmap export and the picture prompt share one path: each suggests what either chose
+    // last, and a cancelled export empties it.
+    std::wstring& path = app.canvas.picturePath;
+    path = BitmapDialog(app.shell, app.shell.mainWindow, path);
     if (!path.empty()) ExportCutBitmapTo(app, path);
 }
 

@@ -6,7 +6,8 @@
 
 struct App;
 
-// "Bitmap Export to cut" (command 1023): asks for the name with the bitmap dialog, then exports.
+// "Bitmap Export to cut" (command 1023): asks for the name with the bitmap dialog, suggesting the
+// picture path (shared with the picture prompt, which the answer replaces), then exports.
 void ExportCutBitmap(App& app);
 
 // "Export to cut JPEG" (command 1104): asks for the name with the JPEG dialog, then exports through

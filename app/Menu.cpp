@@ -83,12 +83,21 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdExportVector, Text(MessageTable::VectorPicture, 5));
         Separator(menu);
+        Item(menu, kCmdPrint, Text(MessageTable::Printing, 1));
+        Separator(menu);
         Item(menu, kCmdAuthor, Text(MessageTable::OperationsMenu, 9));
         Separator(menu);
         Item(menu, kCmdExit, Text(MessageTable::OperationsMenu, 10));
-        Pictures(
-            menu,
-            {{0, 800}, {2, 801}, {4, 801}, {6, 802}, {8, 816}, {10, 816}, {12, 841}, {14, 804}, {16, 810}});
+        Pictures(menu, {{0, 800},
+                        {2, 801},
+                        {4, 801},
+                        {6, 802},
+                        {8, 816},
+                        {10, 816},
+                        {12, 841},
+                        {14, 835},
+                        {16, 804},
+                        {18, 810}});
     }
 
     void Edit(HMENU bar) const {

@@ -8,9 +8,10 @@
 
 #include <string>
 
-// 1 when the file was read into the document, 0 when it was refused; a refused file changes
-// nothing. A file error shows one "Err: " message, a file of another format the wrong-format
-// message in the language (the current-format reader points to the reader of the previous one).
+// 1 when the file was read into the document, 0 when it was refused or could not be read whole;
+// then the document is exactly as it was. A file error shows one "Err: " message, a file of another format
+// the wrong-format message in the language (the current-format reader points to the reader of the previous
+// one).
 int ReadWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner);
 int ReadPreviousWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner);
 

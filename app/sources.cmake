@@ -12,6 +12,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/Conversion.cpp
   app/WorkFileMessages.cpp
   app/CutExports.cpp
+  app/Print.cpp
   app/MainWindow.cpp
   app/Menu.cpp
   app/Settings.cpp

@@ -1,12 +1,12 @@
-// Work files on disk: reads that check every record before loading any, and saves that never leave
-// a partial or mixed file where the chart was.
+// Work files on disk: reads that take a whole file or change nothing, and saves that never leave a
+// partial or mixed file where the chart was.
 #include "document/WorkFile.h"
 
 #include "document/FileErrors.h"
 #include "document/WorkFileFormat.h"
 
 #include <algorithm>
-#include <functional>
+#include <memory>
 #include <new>
 #include <span>
 #include <utility>
@@ -14,12 +14,32 @@
 
 namespace {
 
-// Records read, or encoded and written, at a time (about 260 KB): the buffer stays in the cache.
+// Records encoded and written at a time (about 260 KB): the buffer stays in the cache.
 constexpr size_t kRecordsPerPiece = 192;
 
 std::optional<uint64_t>& SaveWriteLimit() {
     static std::optional<uint64_t> limit;
     return limit;
+}
+
+std::optional<uint64_t>& ReadFailureAfter() {
+    static std::optional<uint64_t> limit;
+    return limit;
+}
+
+// Reads up to `size` bytes, or fails as on a device error where a test has set a limit.
+BOOL ReadCounted(HANDLE file, uint8_t* bytes, DWORD size, DWORD* got, uint64_t& read) {
+    const std::optional<uint64_t> limit = ReadFailureAfter();
+    if (limit) {
+        if (read >= *limit) {
+            SetLastError(ERROR_IO_DEVICE);
+            return FALSE;
+        }
+        size = static_cast<DWORD>(std::min<uint64_t>(size, *limit - read));
+    }
+    if (!ReadFile(file, bytes, size, got, nullptr)) return FALSE;
+    read += *got;
+    return TRUE;
 }
 
 class FileHandle {
@@ -42,25 +62,20 @@ class FileHandle {
     HANDLE handle_;
 };
 
-// Reads the file from its start in pieces of whole records, handing each to `use`; stops early
-// when `use` returns false. Returns the Windows error of a failed read.
-DWORD ReadPieces(HANDLE file, uint64_t size, std::vector<uint8_t>& buffer,
-                 const std::function<bool(std::span<const uint8_t>)>& use) {
-    LARGE_INTEGER start{};
-    if (!SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return GetLastError();
-    uint64_t done = 0;
-    while (done < size) {
-        const size_t piece = static_cast<size_t>(std::min<uint64_t>(buffer.size(), size - done));
-        size_t filled = 0;
-        while (filled < piece) {
-            DWORD got = 0;
-            if (!ReadFile(file, buffer.data() + filled, static_cast<DWORD>(piece - filled), &got, nullptr))
-                return GetLastError();
-            if (got == 0) return ERROR_HANDLE_EOF; // shorter than its length said
-            filled += got;
-        }
-        done += piece;
-        if (!use({buffer.data(), piece})) break;
+// Reads the whole file into `bytes`; returns the Windows error of a failed read.
+DWORD ReadWhole(HANDLE file, uint64_t size, std::vector<uint8_t>& bytes) {
+    if (size > bytes.max_size() / 2) return ERROR_NOT_ENOUGH_MEMORY;
+    try {
+        bytes.resize(static_cast<size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    uint64_t read = 0;
+    while (read < size) {
+        DWORD got = 0;
+        const DWORD want = static_cast<DWORD>(std::min<uint64_t>(size - read, 1u << 24));
+        if (!ReadCounted(file, bytes.data() + read, want, &got, read)) return GetLastError();
+        if (got == 0) return ERROR_HANDLE_EOF; // shorter than its length said
     }
     return ERROR_SUCCESS;
 }
@@ -71,42 +86,30 @@ WorkFileOutcome FileError(DWORD error) {
 
 } // namespace
 
-// The file is read twice through a small buffer: once to check every record, and only when all
-// passed, once more to load them. Writers are shut out while it is open, so both passes see the
-// same bytes, and the whole file never has to sit in memory.
+// A read is all or nothing: the file is read whole (a work file holds at most 101 x 101 records,
+// 13.7 MB), checked and decoded into a scratch document, and the document takes the table over only
+// when all of that succeeded. Writers are shut out while the file is open.
 WorkFileOutcome LoadWorkFileFrom(Document& doc, const std::wstring& path, WorkFileFormat format) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    LARGE_INTEGER length{};
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &length)) return FileError(GetLastError());
-    const uint64_t size = static_cast<uint64_t>(length.QuadPart);
-    const size_t recordSize = RecordSize(format);
-    std::vector<uint8_t> buffer(kRecordsPerPiece * recordSize);
-    std::vector<uint8_t> firstRecord;
-
-    WorkFileScan scan;
-    WorkFileCheck check = WorkFileCheck::WrongLength;
-    DWORD error = ERROR_SUCCESS;
-    if (size != 0 && size % recordSize == 0) {
-        error = ReadPieces(file.Get(), size, buffer, [&](std::span<const uint8_t> piece) {
-            if (firstRecord.empty()) {
-                firstRecord.assign(piece.begin(), piece.begin() + recordSize);
-                check = StartWorkFileScan(scan, format, size, firstRecord);
-                if (check != WorkFileCheck::Accepted) return false;
-            }
-            check = ScanWorkFileRecords(scan, piece);
-            return check == WorkFileCheck::Accepted;
-        });
+    std::vector<uint8_t> bytes;
+    {
+        FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        LARGE_INTEGER length{};
+        if (!file.Valid() || !GetFileSizeEx(file.Get(), &length)) return FileError(GetLastError());
+        const uint64_t size = static_cast<uint64_t>(length.QuadPart);
+        if (size == 0 || size % RecordSize(format) != 0) return {WorkFileOutcome::Kind::WrongFormat};
+        DWORD error = ReadWhole(file.Get(), size, bytes);
+        if (error != ERROR_SUCCESS) return FileError(error);
     }
-    if (error == ERROR_SUCCESS && check == WorkFileCheck::Accepted) {
-        StartWorkFileLoad(doc, scan, firstRecord);
-        error = ReadPieces(file.Get(), size, buffer, [&](std::span<const uint8_t> piece) {
-            LoadWorkFileRecords(doc, scan, piece);
-            return true;
-        });
+    std::unique_ptr<Document> scratch;
+    try {
+        scratch = std::make_unique<Document>();
+    } catch (const std::bad_alloc&) {
+        return FileError(ERROR_NOT_ENOUGH_MEMORY);
     }
-    if (error != ERROR_SUCCESS) return FileError(error);
-    if (check != WorkFileCheck::Accepted) return {WorkFileOutcome::Kind::WrongFormat};
+    if (LoadWorkFile(*scratch, bytes, format) != WorkFileCheck::Accepted)
+        return {WorkFileOutcome::Kind::WrongFormat};
+    TakeOverLoadedTable(doc, *scratch);
     return {};
 }
 
@@ -242,4 +245,8 @@ int FileErrorNumber(DWORD error) {
 
 void SetSaveWriteLimit(std::optional<uint64_t> bytes) {
     SaveWriteLimit() = bytes;
+}
+
+void SetReadFailureAfter(std::optional<uint64_t> bytes) {
+    ReadFailureAfter() = bytes;
 }

@@ -31,3 +31,7 @@ int FileErrorNumber(DWORD error);
 
 // For tests: while set, the writes of a save fail as on a full disk once this many bytes are written.
 void SetSaveWriteLimit(std::optional<uint64_t> bytes);
+
+// For tests: while set, the reads of a work file fail as on a device error once this many bytes of
+// it have been read.
+void SetReadFailureAfter(std::optional<uint64_t> bytes);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -307,4 +308,19 @@ WorkFileCheck LoadWorkFile(Document& doc, std::span<const uint8_t> bytes, WorkFi
     StartWorkFileLoad(doc, scan, bytes);
     LoadWorkFileRecords(doc, scan, bytes);
     return WorkFileCheck::Accepted;
+}
+
+void TakeOverLoadedTable(Document& doc, Document& loaded) {
+    std::swap(doc.cellGrid.slots, loaded.cellGrid.slots);
+    doc.tableColumns = loaded.tableColumns;
+    doc.tableRows = loaded.tableRows;
+    doc.cellWidth = loaded.cellWidth;
+    doc.cellHeight = loaded.cellHeight;
+    doc.separation = loaded.separation;
+    doc.lineThickness = loaded.lineThickness;
+    doc.lineColor = loaded.lineColor;
+    doc.paperColor = loaded.paperColor;
+    doc.tablePresent = loaded.tablePresent;
+    std::swap(doc.undo, loaded.undo);
+    ClearSelection(doc);
 }

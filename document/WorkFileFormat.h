@@ -54,6 +54,11 @@ WorkFileCheck CheckWorkFile(std::span<const uint8_t> bytes, WorkFileFormat forma
 // selected. A refused image leaves the document exactly as it was and returns its reason.
 WorkFileCheck LoadWorkFile(Document& doc, std::span<const uint8_t> bytes, WorkFileFormat format);
 
+// Puts a table loaded into a scratch document in the document's place: the grid, the table values
+// and the undo history are taken over and the selection run is cleared, as a load does; the rest
+// of the document stays. The scratch document is left with the document's former grid and history.
+void TakeOverLoadedTable(Document& doc, Document& loaded);
+
 // The same load a piece at a time, for a reader that does not hold the whole file: start the scan
 // with the file's length and first record, scan every record in file order, and only when all
 // passed, start the load with the first record and load the records again in the same order.

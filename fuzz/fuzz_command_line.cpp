@@ -22,7 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ConversionCommand command = ParseConversionCommand(line);
     const bool named = command.kind == ConversionKind::Export || command.kind == ConversionKind::Build;
     if (named) Require(!command.source.empty() && !command.target.empty());
-    if (!named) Require(command.source.empty() && command.target.empty());
+    if (command.kind == ConversionKind::Print) Require(!command.source.empty() && command.target.empty());
+    if (!named && command.kind != ConversionKind::Print)
+        Require(command.source.empty() && command.target.empty());
     // Splitting never invents characters: an argument is never longer than the tail.
     const std::wstring tail = CommandTail(line);
     for (const std::wstring& argument : SplitArguments(tail))

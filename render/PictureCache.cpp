@@ -2,6 +2,7 @@
 #include "render/PictureCache.h"
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -62,4 +63,16 @@ void ClearPictureCache(PictureCache& cache) {
     cache.entries.clear();
     cache.index.clear();
     cache.bytes = 0;
+}
+
+void NotePictureProblem(PictureCache& cache, const std::wstring& path, std::optional<FileStamp> stamp,
+                        std::wstring text) {
+    auto told = cache.toldProblems.find(path);
+    if (told != cache.toldProblems.end() && told->second == stamp) return;
+    cache.toldProblems[path] = stamp;
+    cache.problems.push_back({path, std::move(text)});
+}
+
+void ForgetToldPictureProblems(PictureCache& cache) {
+    cache.toldProblems.clear();
 }

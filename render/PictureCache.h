@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <list>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -62,6 +63,9 @@ struct PictureCache {
     size_t bytes = 0;
     size_t budget = kPictureCacheBudget;
     std::vector<PictureProblem> problems; // met by the draws since they were last told, in order
+    // Files whose problem has been told, with the stamp they had then (none for a missing file): a
+    // file is told about once, and again when it changes.
+    std::unordered_map<std::wstring, std::optional<FileStamp>> toldProblems;
 };
 
 // The picture stored for this key, or null when there is none or the file has changed since
@@ -78,3 +82,11 @@ void StoreCachedPicture(PictureCache& cache, const PictureCacheKey& key, const F
 void ForgetCachedPath(PictureCache& cache, const std::wstring& path);
 
 void ClearPictureCache(PictureCache& cache);
+
+// Notes the loader's problem with a file for the caller to tell, unless it was told about this
+// file as it is (same stamp, or missing again) already.
+void NotePictureProblem(PictureCache& cache, const std::wstring& path, std::optional<FileStamp> stamp,
+                        std::wstring text);
+
+// Every problem may be told once more: another chart has been read.
+void ForgetToldPictureProblems(PictureCache& cache);

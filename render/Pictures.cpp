@@ -140,7 +140,7 @@ void DrawPictureFile(PictureCache& cache, HDC target, const std::wstring& path, 
     if (!ReadFileStamp(path, stamp)) {
         // Gone since it was looked for: the loader says so.
         LoadCellPicture(path, width, height, fill, &problem);
-        if (!problem.empty()) cache.problems.push_back({path, std::move(problem)});
+        if (!problem.empty()) NotePictureProblem(cache, path, std::nullopt, std::move(problem));
         ForgetCachedPath(cache, path);
         return;
     }
@@ -153,10 +153,11 @@ void DrawPictureFile(PictureCache& cache, HDC target, const std::wstring& path, 
     // Not decoded yet, or the file changed: load it as if nothing were kept, messages included.
     Picture picture = LoadCellPicture(path, width, height, fill, &problem);
     if (!picture) {
-        if (!problem.empty()) cache.problems.push_back({path, std::move(problem)});
+        if (!problem.empty()) NotePictureProblem(cache, path, stamp, std::move(problem));
         ForgetCachedPath(cache, path);
         return;
     }
+    cache.toldProblems.erase(path); // readable again: a later problem is news
     BitBlt(target, x, y, picture.Width(), picture.Height(), picture.Dc(), 0, 0, SRCCOPY);
     CachedPicture kept{picture.Width(), picture.Height(),
                        ReadPixels(picture.Dc(), picture.Width(), picture.Height())};

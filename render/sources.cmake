@@ -18,6 +18,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/GdiObjects.cpp
   render/Export.cpp
   render/PictureFiles.cpp
+  render/PrintPage.cpp
   render/Pictures.cpp
   render/Renderer.cpp
   render/Rulers.cpp

@@ -15,6 +15,11 @@ cuadrix_printer_start() {
     rm -rf "$d"
     mkdir -p "$d/spool/tmp" "$d/cache" "$d/state" "$d/log" "$d/ppd" "$CUADRIX_PDF_DIR"
     chmod 0755 "$d" "$d/log" "$d/ppd"
+    # The filters run as the user lp: without a way into the folder they print blank pages.
+    if ! runuser -u lp -- test -x "$d/spool" 2>/dev/null; then
+        echo "error: the user lp cannot reach $d: the printer queue needs a folder others may enter" >&2
+        return 1
+    fi
     chmod 1777 "$CUADRIX_PDF_DIR"
     cat >"$d/cups-files.conf" <<CONF
 ServerRoot $d

@@ -627,12 +627,18 @@ const std::vector<TableDefinition>& Definitions() {
                u"Unknown picture format (bmp, jpg, png, gif, tif, emf, svg):",
                u"Formato di immagine sconosciuto (bmp, jpg, png, gif, tif, emf, svg):"}},
              {4,
-              {u"Uso: Cuadrix /export organigrama.qdrx imagen.(bmp|jpg|png|gif|tif|emf|svg) o /build lista.csv organigrama.qdrx",
-               u"Uso: Cuadrix /export organograma.qdrx imagem.(bmp|jpg|png|gif|tif|emf|svg) ou /build lista.csv organograma.qdrx",
-               u"Utilisation : Cuadrix /export organigramme.qdrx image.(bmp|jpg|png|gif|tif|emf|svg) ou /build liste.csv organigramme.qdrx",
-               u"Aufruf: Cuadrix /export organigramm.qdrx bild.(bmp|jpg|png|gif|tif|emf|svg) oder /build liste.csv organigramm.qdrx",
-               u"Usage: Cuadrix /export chart.qdrx picture.(bmp|jpg|png|gif|tif|emf|svg) or /build people.csv chart.qdrx",
-               u"Utilizzo: Cuadrix /export organigramma.qdrx immagine.(bmp|jpg|png|gif|tif|emf|svg) o /build elenco.csv organigramma.qdrx"}},
+              {u"Uso: Cuadrix /export organigrama.qdrx imagen.(bmp|jpg|png|gif|tif|emf|svg) o /build "
+               u"lista.csv organigrama.qdrx",
+               u"Uso: Cuadrix /export organograma.qdrx imagem.(bmp|jpg|png|gif|tif|emf|svg) ou /build "
+               u"lista.csv organograma.qdrx",
+               u"Utilisation : Cuadrix /export organigramme.qdrx image.(bmp|jpg|png|gif|tif|emf|svg) ou "
+               u"/build liste.csv organigramme.qdrx",
+               u"Aufruf: Cuadrix /export organigramm.qdrx bild.(bmp|jpg|png|gif|tif|emf|svg) oder /build "
+               u"liste.csv organigramm.qdrx",
+               u"Usage: Cuadrix /export chart.qdrx picture.(bmp|jpg|png|gif|tif|emf|svg) or /build "
+               u"people.csv chart.qdrx",
+               u"Utilizzo: Cuadrix /export organigramma.qdrx immagine.(bmp|jpg|png|gif|tif|emf|svg) o /build "
+               u"elenco.csv organigramma.qdrx"}},
              {5,
               {u"Exportar a imagen vectorial (EMF, SVG)", u"Exportar para imagem vetorial (EMF, SVG)",
                u"Exporter en image vectorielle (EMF, SVG)", u"Als Vektorgrafik exportieren (EMF, SVG)",
@@ -641,6 +647,35 @@ const std::vector<TableDefinition>& Definitions() {
               {u"Copiar organigrama como imagen", u"Copiar organograma como imagem",
                u"Copier l'organigramme comme image", u"Organigramm als Bild kopieren",
                u"Copy chart as picture", u"Copia organigramma come immagine"}},
+         }},
+        {T::Printing,
+         160,
+         {
+             {1,
+              {u"Imprimir…\tCtrl+P", u"Imprimir…\tCtrl+P", u"Imprimer…\tCtrl+P", u"Drucken…\tStrg+P",
+               u"Print…\tCtrl+P", u"Stampa…\tCtrl+P"}},
+             {2,
+              {u"No hay ninguna impresora instalada. Instale una impresora y vuelva a intentarlo.",
+               u"Não há nenhuma impressora instalada. Instale uma impressora e tente novamente.",
+               u"Aucune imprimante n'est installée. Installez une imprimante puis réessayez.",
+               u"Es ist kein Drucker installiert. Installieren Sie einen Drucker und versuchen Sie es "
+               u"erneut.",
+               u"No printer is installed. Install a printer and try again.",
+               u"Non è installata alcuna stampante. Installare una stampante e riprovare."}},
+             {3,
+              {u"La impresora no ha aceptado el organigrama (rechazada o no preparada): no se ha impreso "
+               u"nada.",
+               u"A impressora não aceitou o organograma (recusado ou não pronta): nada foi impresso.",
+               u"L'imprimante n'a pas accepté l'organigramme (refusé ou pas prête) : rien n'a été imprimé.",
+               u"Der Drucker hat das Organigramm nicht angenommen (abgelehnt oder nicht bereit): Es wurde "
+               u"nichts gedruckt.",
+               u"The printer did not take the chart (refused, or not ready): nothing was printed.",
+               u"La stampante non ha accettato l'organigramma (rifiutato o non pronta): non è stato stampato "
+               u"nulla."}},
+             {4,
+              {u"Uso: Cuadrix /print organigrama.qdrx", u"Uso: Cuadrix /print organograma.qdrx",
+               u"Utilisation : Cuadrix /print organigramme.qdrx", u"Aufruf: Cuadrix /print organigramm.qdrx",
+               u"Usage: Cuadrix /print chart.qdrx", u"Utilizzo: Cuadrix /print organigramma.qdrx"}},
          }},
         // %1 stands for the chart's name (2) or the time of the copy (3). Buttons 4 and 5 share
         // the mnemonic N for "Don't Save" in every language.

@@ -55,6 +55,7 @@ enum class MessageTable {
     ChartFromList,    // building a chart from a list of people: %1, %2, %3 stand for numbers and names
     NothingToPaste,   // second line of a paste with no copied cell of the current table
     VectorPicture,    // the vector export, the chart on the clipboard and command-line conversions
+    Printing,         // 1 the menu item, 2 no printer installed, 3 the printer refused the chart, 4 usage
     UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names
     Count
 };

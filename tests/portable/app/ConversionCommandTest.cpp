@@ -36,3 +36,17 @@ TEST(ConversionCommand, ExportAndBuildNeedBothNamesAndOtherLinesNameAWorkFile) {
     EXPECT_EQ(ConversionKind::None, ParseConversionCommand(L"Cuadrix \"C:\\charts\\export.qdrx\"").kind);
     EXPECT_EQ(ConversionKind::None, ParseConversionCommand(L"Cuadrix /exports a b").kind);
 }
+
+TEST(ConversionCommand, PrintNeedsOneWorkFileAndItsUsageIsItsOwn) {
+    const ConversionCommand command = ParseConversionCommand(L"Cuadrix /Print \"my charts\\chart.qdrx\"");
+    EXPECT_EQ(ConversionKind::Print, command.kind);
+    EXPECT_EQ(L"my charts\\chart.qdrx", command.source);
+    EXPECT_TRUE(command.target.empty());
+    for (const wchar_t* line : {L"Cuadrix /print", L"Cuadrix -print a b", L"Cuadrix /print \"\""}) {
+        const ConversionCommand malformed = ParseConversionCommand(line);
+        EXPECT_EQ(ConversionKind::Malformed, malformed.kind) << line;
+        EXPECT_EQ(ConversionKind::Print, malformed.named) << line;
+    }
+    EXPECT_EQ(ConversionKind::Export, ParseConversionCommand(L"Cuadrix /export a").named);
+    EXPECT_EQ(ConversionKind::None, ParseConversionCommand(L"Cuadrix print.qdrx").kind);
+}

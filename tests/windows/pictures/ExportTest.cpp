@@ -8,6 +8,7 @@
 #include "ui/FileDialogs.h"
 #include "document/Structure.h"
 #include "app/CutExports.h"
+#include "interaction/Canvas.h"
 #include "render/Export.h"
 #include "render/Pictures.h"
 #include "render/Renderer.h"
@@ -301,6 +302,30 @@ TEST_F(ExportFixture, CommandsAskForTheNameAndDoNothingWhenCancelled) {
     EXPECT_EQ(std::vector<bool>({true, true}), saveModes);
     EXPECT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ(0, app.render.exportMode);
+}
+
+TEST_F(ExportFixture, BitmapExportAndPicturePromptShareTheirPath) {
+    app.doc.cellGrid(0, 0).isBox = 1;
+    app.canvas.canvasActive = 1;
+    app.shell.leftMouseMode = 3; // insert image
+    app.canvas.picturePath = L"C:\\photos\\team.jpg";
+    const std::wstring exported = folder.Path(L"cut.bmp");
+    std::vector<std::wstring> suggested;
+    SetFileDialogSeam([&](OPENFILENAMEW& request, bool save) {
+        suggested.push_back(std::wstring(request.lpstrInitialDir ? request.lpstrInitialDir : L"") + L"|" +
+                            request.lpstrFile);
+        if (!save) return false; // the picture prompt is cancelled
+        lstrcpynW(request.lpstrFile, exported.c_str(), static_cast<int>(request.nMaxFile));
+        return true;
+    });
+    MessageBoxRecorder boxes;
+    ExportCutBitmap(app);
+    OnCanvasLeftDown(app, 10, 10); // the picture prompt, on the box at (0, 0)
+    SetFileDialogSeam({});
+    EXPECT_EQ(1u, boxes.Shown().size());
+    ASSERT_EQ(2u, suggested.size());
+    EXPECT_EQ(L"team.jpg", suggested[0].substr(suggested[0].find(L'|') + 1));
+    EXPECT_EQ(FolderPart(exported) + L"|cut.bmp", suggested[1]);
 }
 
 TEST_F(ExportFixture, VectorExportAsksForTheNameAndSaysWhatBecameOfTheFile) {

@@ -7,6 +7,8 @@
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "app/Settings.h"
+#include "interaction/Redraw.h"
+#include "render/AnsiText.h"
 
 namespace {
 
@@ -383,6 +385,33 @@ TEST_F(CommandsTest, ReadingASavedChartShowsItWithUndoDisabled) {
     ExpectTableCommands(Bar(), true);
     EXPECT_TRUE(IsDisabled(Bar(), kCmdUndo));
     EXPECT_TRUE(IsDisabled(Bar(), kCmdPasteCell));
+}
+
+TEST_F(CommandsTest, AnUnreadablePictureIsToldOncePerFileAndAgainAfterARead) {
+    ScratchFolder folder;
+    const std::wstring chart = folder.Path() + L"photos.qdrx";
+    const std::wstring broken = folder.Path() + L"broken.jpg";
+    WriteBytes(broken, std::string(3000, 'j'));
+    OpenWindow(1);
+    TableWithOneBox();
+    app->doc.cellGrid(1, 1).backColor = kNoColor;
+    AssignField(app->doc.cellGrid(1, 1).imageSpec, WideToAnsi(broken) + "|0");
+    FileDialogRecorder dialogs({chart, chart, chart});
+    Command(kCmdRecordFile);
+
+    MessageBoxRecorder boxes;
+    Command(kCmdReadFile);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_NE(std::wstring::npos, boxes.Shown()[0].text.find(L"read error on <" + broken + L">"));
+    RedrawCanvas(*app, true); // the whole table drawn again, as after a command
+    RedrawCanvas(*app, true);
+    EXPECT_EQ(1u, boxes.Shown().size());
+
+    WriteBytes(broken, std::string(4000, 'k')); // changed, still unreadable
+    RedrawCanvas(*app, true);
+    EXPECT_EQ(2u, boxes.Shown().size());
+    Command(kCmdReadFile);
+    EXPECT_EQ(3u, boxes.Shown().size());
 }
 
 TEST_F(CommandsTest, ExitWritesTheSettingsAndEndsTheWindow) {

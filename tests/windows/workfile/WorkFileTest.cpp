@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -98,6 +99,12 @@ void ExpectOneFileError(const MessageBoxRecorder& boxes, int number) {
 struct WriteLimitGuard {
     explicit WriteLimitGuard(uint64_t bytes) { SetSaveWriteLimit(bytes); }
     ~WriteLimitGuard() { SetSaveWriteLimit(std::nullopt); }
+};
+
+// While alive, the reads of a work file fail as on a device error after the given number of bytes.
+struct ReadFailureGuard {
+    explicit ReadFailureGuard(uint64_t bytes) { SetReadFailureAfter(bytes); }
+    ~ReadFailureGuard() { SetReadFailureAfter(std::nullopt); }
 };
 
 } // namespace
@@ -276,6 +283,43 @@ TEST(WorkFileOnDisk, RefusedFilesShowTheFormatMessageAndKeepTheTable) {
     EXPECT_EQ(0, ReadWorkFile(*doc, folder.File(L"absent.qdrx"), kEnglish, nullptr));
     ExpectOneFileError(boxes, kErrorFileNotFound);
     EXPECT_EQ(gridBefore, GridBytes(*doc));
+}
+
+TEST(WorkFileOnDisk, AReadFailingAnywhereLeavesTheDocumentAsItWas) {
+    TempFolder folder;
+    const std::vector<uint8_t> image = EncodeWorkFile(*Table(20, 15));
+    for (bool previous : {false, true}) {
+        const std::wstring path = folder.File(previous ? L"old.qdrx" : L"new.qdrx");
+        const std::vector<uint8_t> bytes = previous ? ToPreviousFormat(image) : image;
+        WriteBytes(path, bytes);
+        auto whole = std::make_unique<Document>();
+        ASSERT_EQ(1, previous ? ReadPreviousWorkFile(*whole, path, kEnglish, nullptr)
+                              : ReadWorkFile(*whole, path, kEnglish, nullptr));
+        const std::vector<uint8_t> read = EncodeWorkFile(*whole);
+        std::set<int> outcomes;
+        // From the first byte to well past the file's length, a few records at a time.
+        for (uint64_t limit = 0; limit < 2 * bytes.size(); limit += bytes.size() / 7) {
+            SCOPED_TRACE(testing::Message() << (previous ? "previous " : "current ") << limit);
+            auto doc = Table(6, 4);
+            PushUndo(*doc);
+            const std::vector<uint8_t> before = EncodeWorkFile(*doc);
+            MessageBoxRecorder boxes;
+            ReadFailureGuard failing(limit);
+            const int result = previous ? ReadPreviousWorkFile(*doc, path, kEnglish, nullptr)
+                                        : ReadWorkFile(*doc, path, kEnglish, nullptr);
+            outcomes.insert(result);
+            if (result == 1) { // all: the file's table, nothing said, nothing to undo
+                EXPECT_TRUE(boxes.Shown().empty());
+                EXPECT_EQ(read, EncodeWorkFile(*doc));
+                EXPECT_FALSE(UndoAvailable(*doc));
+            } else { // or nothing: the error, and the table and its history as they were
+                ExpectOneFileError(boxes, kErrorDeviceIo);
+                EXPECT_EQ(before, EncodeWorkFile(*doc));
+                EXPECT_TRUE(UndoAvailable(*doc));
+            }
+        }
+        EXPECT_EQ((std::set<int>{0, 1}), outcomes); // failed reads, and whole ones once the file was read
+    }
 }
 
 TEST(WorkFileOnDisk, PreviousFormatFileReadAndSavedBecomesACurrentFormatFile) {

@@ -1,0 +1,149 @@
+// Printing the cut chart: the standard print dialog with the default printer's settings and the
+// chart's orientation preselected, the recorded chart played on the printer, errors reported.
+#include "app/Print.h"
+
+#include "app/App.h"
+#include "ui/MessageBox.h"
+#include "render/CutChart.h"
+#include "render/PrintPage.h"
+#include "interaction/Redraw.h"
+
+#include <commdlg.h>
+
+namespace {
+
+// Owns movable global memory that the print dialog hands out (settings and printer names).
+class GlobalMemory {
+  public:
+    GlobalMemory() = default;
+    ~GlobalMemory() {
+        if (handle_) GlobalFree(handle_);
+    }
+    GlobalMemory(const GlobalMemory&) = delete;
+    GlobalMemory& operator=(const GlobalMemory&) = delete;
+    HGLOBAL Get() const { return handle_; }
+    // The dialog may replace the handles it was given: the owner takes the new one back.
+    HGLOBAL& Slot() { return handle_; }
+
+  private:
+    HGLOBAL handle_ = nullptr;
+};
+
+// Locks global memory for the lifetime of the scope.
+template <class T> class Locked {
+  public:
+    explicit Locked(HGLOBAL handle)
+        : handle_(handle), data_(handle ? static_cast<T*>(GlobalLock(handle)) : nullptr) {}
+    ~Locked() {
+        if (data_) GlobalUnlock(handle_);
+    }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+    T* operator->() const { return data_; }
+    explicit operator bool() const { return data_ != nullptr; }
+    T* Get() const { return data_; }
+
+  private:
+    HGLOBAL handle_;
+    T* data_;
+};
+
+// Owns a printer drawing surface.
+struct PrinterDC {
+    HDC dc = nullptr;
+    PrinterDC() = default;
+    PrinterDC(const PrinterDC&) = delete;
+    PrinterDC& operator=(const PrinterDC&) = delete;
+    ~PrinterDC() {
+        if (dc) DeleteDC(dc);
+    }
+};
+
+// The default printer's settings and names; false when no printer is installed.
+bool DefaultPrinterSettings(GlobalMemory& devMode, GlobalMemory& devNames) {
+    PRINTDLGW request{};
+    request.lStructSize = sizeof request;
+    request.Flags = PD_RETURNDEFAULT;
+    if (!PrintDlgW(&request)) return false;
+    devMode.Slot() = request.hDevMode;
+    devNames.Slot() = request.hDevNames;
+    return devMode.Get() && devNames.Get();
+}
+
+void SetOrientation(HGLOBAL devMode, bool landscape) {
+    Locked<DEVMODEW> mode(devMode);
+    if (!mode) return;
+    mode->dmFields |= DM_ORIENTATION;
+    mode->dmOrientation = static_cast<short>(landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT);
+}
+
+// The drawing surface of the printer the names and settings describe.
+HDC CreatePrinterDC(HGLOBAL devMode, HGLOBAL devNames) {
+    Locked<DEVNAMES> names(devNames);
+    Locked<DEVMODEW> mode(devMode);
+    if (!names) return nullptr;
+    const auto* base = reinterpret_cast<const wchar_t*>(names.Get());
+    return CreateDCW(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode.Get());
+}
+
+// What the chart is drawn with besides the document: as the cut exports draw it.
+CutChartLook LookOf(const App& app) {
+    return CutChartLook{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
+}
+
+} // namespace
+
+PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int width, int height,
+                               const std::wstring& documentName) {
+    GlobalMemory devMode, devNames;
+    if (!DefaultPrinterSettings(devMode, devNames)) return PrintResult::NoPrinter;
+    SetOrientation(devMode.Get(), PrefersLandscape(width, height));
+
+    PrinterDC printer;
+    if (askUser) {
+        PRINTDLGW request{};
+        request.lStructSize = sizeof request;
+        request.hwndOwner = owner;
+        request.hDevMode = devMode.Get();
+        request.hDevNames = devNames.Get();
+        // One page, the whole chart: no page ranges, no selection; copies go to the printer.
+        request.Flags =
+            PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
+        request.nCopies = 1;
+        const BOOL chosen = PrintDlgW(&request);
+        devMode.Slot() = request.hDevMode;
+        devNames.Slot() = request.hDevNames;
+        printer.dc = request.hDC;
+        if (!chosen) {
+            const DWORD error = CommDlgExtendedError();
+            if (error == 0) return PrintResult::Cancelled;
+            return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES ? PrintResult::NoPrinter
+                                                                           : PrintResult::Refused;
+        }
+    } else {
+        printer.dc = CreatePrinterDC(devMode.Get(), devNames.Get());
+    }
+    if (!printer.dc) return PrintResult::Refused;
+    return PrintChartPage(printer.dc, chart, documentName) ? PrintResult::Printed : PrintResult::Refused;
+}
+
+std::wstring PrintDocumentName(const std::wstring& workFilePath) {
+    const size_t slash = workFilePath.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? workFilePath : workFilePath.substr(slash + 1);
+    return name.empty() ? L"Cuadrix" : name;
+}
+
+void PrintChart(App& app) {
+    if (!app.doc.tablePresent) return;
+    CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app));
+    // The drawing for the chart used the table picture: the screen is drawn again first.
+    RedrawCanvas(app);
+    if (!chart.metafile) return;
+    const PrintResult result =
+        PrintRecordedChart(app.shell.mainWindow, true, chart.metafile.Get(), chart.width, chart.height,
+                           PrintDocumentName(app.shell.workFilePath));
+    if (result == PrintResult::NoPrinter || result == PrintResult::Refused)
+        ShowMessageBox(app.shell.mainWindow,
+                       Tr(app, MessageTable::Printing, result == PrintResult::NoPrinter ? 2 : 3),
+                       Tr(app, MessageTable::Caption), MB_OK | MB_ICONEXCLAMATION);
+}

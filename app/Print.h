@@ -1,0 +1,31 @@
+// Printing the cut chart on one page: from the menu through the standard print dialog, or without
+// any window to the default printer.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct App;
+
+// How a print request ended.
+enum class PrintResult {
+    Printed,
+    Cancelled, // the dialog was closed without printing
+    NoPrinter, // no printer is installed
+    Refused,   // the printer refused the document, or the chart could not be drawn for it
+};
+
+// Prints a recorded chart of width x height pixels on one page. With a dialog owner the standard
+// print dialog asks first (printer, copies, orientation); with none, the default printer takes it
+// as it is. Landscape is preselected when the chart is wider than tall.
+PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int width, int height,
+                               const std::wstring& documentName);
+
+// "Print..." (Ctrl+P): the print dialog, then the chart on one page; a printer that is missing or
+// refuses the chart is reported in the current language and nothing else changes.
+void PrintChart(App& app);
+
+// The name the printed document carries in the printer's queue: the work file's name, or the
+// program's when the chart has not been saved.
+std::wstring PrintDocumentName(const std::wstring& workFilePath);
