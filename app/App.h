@@ -3,6 +3,7 @@
 // their own App.
 #pragma once
 
+#include "app/RecoveryCopies.h"
 #include "interaction/Workspace.h"
 #include "render/GdiObjects.h"
 
@@ -10,4 +11,5 @@
 
 struct App : Workspace {
     std::vector<BitmapHandle> menuPictures; // the pictures of the current menu bar's items
+    RecoveryRun recovery;                   // the recovery copies of the run (none in tests unless begun)
 };

@@ -22,8 +22,11 @@ constexpr int kCmdExportVector = 1131;
 constexpr int kCmdPrint = 1120;
 constexpr int kCmdAuthor = 1005;
 constexpr int kCmdExit = 1002;
+// Ctrl+S: records to the chart's own file without asking; no menu item of its own.
+constexpr int kCmdRecordToChartFile = 1125;
 // Edit
 constexpr int kCmdUndo = 1051;
+constexpr int kCmdRedo = 1052;
 constexpr int kCmdCopyCell = 1020;
 constexpr int kCmdPasteCell = 1021;
 constexpr int kCmdClearCell = 1025;

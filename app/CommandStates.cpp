@@ -39,6 +39,8 @@ int CommandState(const ShellState& shell, const Document& doc, int commandId) {
         return Checked(shell.rightMouseMode == mode + 1);
     if (IndexIn(kTableCommands, commandId) >= 0) return Enabled(doc.tablePresent);
     if (commandId == kCmdUndo) return Enabled(doc.tablePresent && UndoAvailable(doc));
+    if (commandId == kCmdRedo) return Enabled(doc.tablePresent && RedoAvailable(doc));
+    if (commandId == kCmdRecordToChartFile) return Enabled(doc.tablePresent);
     if (commandId == kCmdPasteCell) return Enabled(doc.tablePresent && doc.cellCopied);
     return kItemEnabled;
 }
@@ -62,6 +64,7 @@ std::span<const int> GovernedCommands() {
         all.insert(all.end(), kRightModeCommands.begin(), kRightModeCommands.end());
         all.insert(all.end(), kTableCommands.begin(), kTableCommands.end());
         all.push_back(kCmdUndo);
+        all.push_back(kCmdRedo);
         all.push_back(kCmdPasteCell);
         return all;
     }();

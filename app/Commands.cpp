@@ -7,6 +7,7 @@
 #include "app/BuildFromList.h"
 #include "app/App.h"
 #include "app/CommandIds.h"
+#include "app/ChartFile.h"
 #include "app/CommandStates.h"
 #include "app/MainLayout.h"
 #include "ui/FileDialogs.h"
@@ -54,6 +55,7 @@ void FinishTableShown(App& app) {
 }
 
 void NewTableCommand(App& app, const NewPreset& preset) {
+    if (!SettleUnsavedChanges(app)) return;
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     ForgetDrawnTable(app.render);
     // Cleared with the paper colour of the table being replaced.
@@ -71,6 +73,7 @@ void NewTableCommand(App& app, const NewPreset& preset) {
     ComposeView(app.render, paper, app.canvas.viewOffsetX, app.canvas.viewOffsetY, draw);
     ShowCanvas(app);
     FinishTableShown(app);
+    ChartMatchesFile(app, L"");
 }
 
 void SelectCharacterSet(App& app, int index) {
@@ -108,6 +111,7 @@ void EditCommand(App& app, EditOutcome outcome) {
 }
 
 void ReadFlow(App& app, bool previousFormat) {
+    if (!SettleUnsavedChanges(app)) return;
     std::wstring& path = app.shell.workFilePath;
     path = WorkFileDialog(app.shell, Owner(app), path, 0);
     if (path.empty()) return;
@@ -118,20 +122,9 @@ void ReadFlow(App& app, bool previousFormat) {
     }
     int read = previousFormat ? ReadPreviousWorkFile(app.doc, path, app.shell.languageIndex, Owner(app))
                               : ReadWorkFile(app.doc, path, app.shell.languageIndex, Owner(app));
-    if (read == 1) ShowTableSequence(app);
-}
-
-void SaveFlow(App& app) {
-    std::wstring& path = app.shell.workFilePath;
-    path.clear();
-    path = WorkFileDialog(app.shell, Owner(app), path, 1);
-    if (path.empty()) return;
-    if (FileExists(path)) {
-        std::wstring question =
-            Tr(app, MessageTable::FileExists, 1) + L"\r\n" + Tr(app, MessageTable::FileExists, 2);
-        if (ShowMessageBox(Owner(app), question, Tr(app, MessageTable::Caption), MB_YESNO) != IDYES) return;
-    }
-    SaveWorkFile(app.doc, path, Owner(app));
+    if (read != 1) return;
+    ShowTableSequence(app);
+    ChartMatchesFile(app, path);
 }
 
 void AuthorCommand(App& app) {
@@ -152,6 +145,7 @@ void ZoomCommand(App& app, int id) {
 }
 
 void ExitCommand(App& app) {
+    if (!SettleUnsavedChanges(app)) return;
     SaveSettings(app);
     EndMainWindow(app.shell);
 }
@@ -237,6 +231,17 @@ bool RunCommand(App& app, int id, int notifyCode) {
         if (otherTable) RedrawRulers(app);
         break;
     }
+    case kCmdRedo: {
+        const int16_t cellSize = app.doc.cellWidth;
+        RedoCommand(app.doc);
+        const bool otherTable = app.doc.cellWidth != cellSize;
+        RedrawCanvas(app, otherTable);
+        if (otherTable) RedrawRulers(app);
+        break;
+    }
+    case kCmdRecordToChartFile:
+        RecordToChartFile(app);
+        break;
     case kCmdMergeHorizontal:
         EditCommand(app, MergeHorizontalCommand(app.doc));
         break;
@@ -244,7 +249,7 @@ bool RunCommand(App& app, int id, int notifyCode) {
         EditCommand(app, MergeVerticalCommand(app.doc));
         break;
     case kCmdRecordFile:
-        SaveFlow(app);
+        RecordWithPrompt(app);
         break;
     case kCmdReadPrevious:
         ReadFlow(app, true);
@@ -285,7 +290,9 @@ void DispatchCommand(App& app, int commandId, int notifyCode) {
     // A disabled item cannot be chosen; the same rule holds for a command that arrives otherwise.
     if (!CommandAllowed(app.shell, app.doc, commandId)) return;
     // Every check mark and enabled item follows from the state the command leaves.
-    if (RunCommand(app, commandId, notifyCode)) ApplyMenuStates(app);
+    if (!RunCommand(app, commandId, notifyCode)) return;
+    ApplyMenuStates(app);
+    UpdateChartTitle(app);
 }
 
 void ShowTableSequence(App& app) {
@@ -335,5 +342,5 @@ void SwitchLanguage(App& app, int languageIndex) {
     SaveSettings(app);
     BuildMenuBar(app);
     ApplyMenuStates(app);
-    if (app.shell.mainWindow) SetWindowTextW(app.shell.mainWindow, Tr(app, MessageTable::Chart, 1).c_str());
+    UpdateChartTitle(app);
 }

@@ -2,12 +2,15 @@
 #include "app/MainWindow.h"
 
 #include "app/App.h"
+#include "app/ChartFile.h"
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
 #include "app/Commands.h"
 #include "app/MainLayout.h"
 #include "app/Menu.h"
 #include "app/Settings.h"
+#include "app/Shortcuts.h"
+#include "ui/MessageBox.h"
 #include "app/WindowInit.h"
 #include "interaction/CanvasView.h"
 #include "interaction/Redraw.h"
@@ -111,7 +114,20 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // The close box asks the same question as Escape.
         AskExitQuestion(*app);
         return TRUE;
+    case WM_TIMER:
+        if (wParam == kRecoveryTimerId) OnRecoveryTimer(*app);
+        break;
+    case WM_QUERYENDSESSION:
+        // Windows is ending the session: unrecorded changes get the save question, and Cancel (or
+        // a failed save) keeps the session running.
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, SettleUnsavedChanges(*app) ? TRUE : FALSE);
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) EndRecoveryCopies(*app);
+        break;
     case WM_DESTROY:
+        RemoveShortcuts(window);
+        EndRecoveryCopies(*app);
         RemovePropW(window, kAppProperty);
         if (app->shell.mainWindow == window) {
             app->shell.mainWindow = nullptr;

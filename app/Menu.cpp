@@ -23,6 +23,12 @@ struct MenuBuilder {
     std::vector<BitmapHandle>& pictures;
 
     std::wstring Text(MessageTable table, int item = 0) const { return Tr(app, table, item); }
+    // An item's text with its shortcut key after a tab: Ctrl+letter, or the Delete key's name.
+    std::wstring Keyed(MessageTable table, int item, wchar_t letter) const {
+        std::wstring key = letter ? Text(MessageTable::UnsavedChanges, 7) + L"+" + letter
+                                  : Text(MessageTable::UnsavedChanges, 8);
+        return Text(table, item) + L"\t" + key;
+    }
 
     void Item(HMENU menu, int id, const std::wstring& text) const {
         AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), text.c_str());
@@ -65,11 +71,11 @@ struct MenuBuilder {
             for (size_t i = 0; i < ids.size(); ++i)
                 Item(page, ids[i], Text(MessageTable::PageOrientation, sizeTexts[i]));
         Separator(menu);
-        Item(menu, kCmdReadFile, Text(MessageTable::OperationsMenu, 3));
+        Item(menu, kCmdReadFile, Keyed(MessageTable::OperationsMenu, 3, L'O'));
         Separator(menu);
         Item(menu, kCmdReadPrevious, Text(MessageTable::OperationsMenu, 4));
         Separator(menu);
-        Item(menu, kCmdRecordFile, Text(MessageTable::OperationsMenu, 5));
+        Item(menu, kCmdRecordFile, Keyed(MessageTable::OperationsMenu, 5, L'S'));
         Separator(menu);
         Item(menu, kCmdExportJpeg, Text(MessageTable::OperationsMenu, 11));
         Separator(menu);
@@ -96,18 +102,19 @@ struct MenuBuilder {
 
     void Edit(HMENU bar) const {
         HMENU menu = Popup(bar, Text(MessageTable::EditMenu, 1));
-        Item(menu, kCmdUndo, Text(MessageTable::EditMenu, 6));
+        Item(menu, kCmdUndo, Keyed(MessageTable::EditMenu, 6, L'Z'));
+        Item(menu, kCmdRedo, Keyed(MessageTable::EditMenu, 7, L'Y'));
         Separator(menu);
-        Item(menu, kCmdCopyCell, Text(MessageTable::EditMenu, 2));
+        Item(menu, kCmdCopyCell, Keyed(MessageTable::EditMenu, 2, L'C'));
         Separator(menu);
-        Item(menu, kCmdPasteCell, Text(MessageTable::EditMenu, 3));
+        Item(menu, kCmdPasteCell, Keyed(MessageTable::EditMenu, 3, L'V'));
         Separator(menu);
-        Item(menu, kCmdClearCell, Text(MessageTable::EditMenu, 4));
+        Item(menu, kCmdClearCell, Keyed(MessageTable::EditMenu, 4, 0));
         Separator(menu);
-        Item(menu, kCmdSelectAll, Text(MessageTable::EditMenu, 5));
+        Item(menu, kCmdSelectAll, Keyed(MessageTable::EditMenu, 5, L'A'));
         Separator(menu);
         Item(menu, kCmdCopyChartPicture, Text(MessageTable::VectorPicture, 6));
-        Pictures(menu, {{0, 821}, {2, 812}, {4, 813}, {6, 814}, {8, 820}, {10, 840}});
+        Pictures(menu, {{0, 821}, {1, 824}, {3, 812}, {5, 813}, {7, 814}, {9, 820}, {11, 840}});
     }
 
     void Mouse(HMENU bar) const {

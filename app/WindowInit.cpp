@@ -2,6 +2,7 @@
 #include "app/WindowInit.h"
 
 #include "app/App.h"
+#include "app/ChartFile.h"
 #include "app/CommandStates.h"
 #include "app/Commands.h"
 #include "app/Conversion.h"
@@ -9,6 +10,7 @@
 #include "app/Menu.h"
 #include "ui/MessageBox.h"
 #include "app/Settings.h"
+#include "app/Shortcuts.h"
 #include "app/SettingsKeys.h"
 #include "document/Selection.h"
 #include "app/WorkFileMessages.h"
@@ -67,8 +69,17 @@ void InitialiseMainWindow(App& app, HWND window) {
     // Check marks from the flags and modes; the document commands disabled, as no table exists.
     ApplyMenuStates(app);
 
+    // Edits on the canvas show in the title; Escape with unrecorded changes asks to save them and
+    // then ends the program as the exit question's Yes does.
+    app.chartEdited = [&app] { UpdateChartTitle(app); };
+    app.endWithChanges = [&app] {
+        if (SettleUnsavedChanges(app)) EndMainWindow(app.shell);
+    };
+    InstallShortcuts(window);
+
     FocusCanvas(window);
     OpenCommandLineFile(app, shell.commandLine);
+    StartRecoveryCopies(app);
 }
 
 void OpenCommandLineFile(App& app, const std::wstring& commandLine) {
@@ -77,8 +88,10 @@ void OpenCommandLineFile(App& app, const std::wstring& commandLine) {
     const std::wstring& path = app.shell.workFilePath;
     if (!path.empty() && FileExists(path)) {
         // A refused file has been reported by the reader; the program runs without a table.
-        if (ReadWorkFile(app.doc, path, app.shell.languageIndex, app.shell.mainWindow) == 1)
+        if (ReadWorkFile(app.doc, path, app.shell.languageIndex, app.shell.mainWindow) == 1) {
             ShowTableSequence(app);
+            ChartMatchesFile(app, path);
+        }
         return;
     }
     ShowMessageBox(app.shell.mainWindow,
@@ -142,6 +155,7 @@ int RunProgram() {
     OfferFileAssociation(DefaultAssociationPlaces());
 
     app->shell.commandLine = GetCommandLineW();
+    BeginRecovery(app->recovery, DefaultRecoveryFolder());
     RunMainWindow(*app);
 
     Gdiplus::GdiplusShutdown(token);

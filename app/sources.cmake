@@ -19,4 +19,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/Settings.cpp
   app/Association.cpp
   app/WindowInit.cpp
+  app/ChartFile.cpp
+  app/RecoveryCopies.cpp
+  app/Shortcuts.cpp
 )

@@ -7,6 +7,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "document/Selection.h"
+#include "document/Undo.h"
 #include "render/AnsiText.h"
 #include "interaction/CanvasView.h"
 #include "interaction/ColourCapture.h"
@@ -37,6 +38,7 @@ void EditCellText(Workspace& app, int column, int row) {
     EditTextProperties(app);
     if (app.textProps.dialogAccepted == 1) {
         StoreTextPropertiesInCell(app.textProps, cell);
+        NoteEdit(app.doc);
         RedrawCanvas(app);
     }
     app.canvas.textDialogOpen = 0;
@@ -51,6 +53,7 @@ void InsertImage(Workspace& app, int column, int row) {
     if (app.canvas.picturePath.empty()) return;
     AssignField(cell.imageSpec, WideToAnsi(app.canvas.picturePath) + "|" + std::to_string(cell.backColor));
     cell.backColor = kNoColor;
+    NoteEdit(app.doc);
     RedrawCanvas(app);
 }
 
@@ -60,6 +63,7 @@ void InsertIcon(Workspace& app, int column, int row) {
     app.canvas.iconPath = IconDialog(app.shell, app.shell.mainWindow, app.canvas.iconPath);
     if (app.canvas.iconPath.empty()) return;
     AssignField(cell.iconPath, WideToAnsi(app.canvas.iconPath));
+    NoteEdit(app.doc);
     RedrawCanvas(app);
 }
 
@@ -119,6 +123,7 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         OnCanvasLeftDown(*app, ClientX(lParam), ClientY(lParam));
+        if (app->chartEdited) app->chartEdited();
         break;
     case WM_LBUTTONUP:
         OnCanvasLeftUp(*app);
@@ -269,6 +274,11 @@ void ShowViewPicture(Workspace& app, HWND canvas, HDC dc) {
 }
 
 void AskExitQuestion(Workspace& app) {
+    // With unrecorded changes the program asks whether to save them instead.
+    if (app.doc.modified && app.endWithChanges) {
+        app.endWithChanges();
+        return;
+    }
     int answer = ShowMessageBox(app.shell.mainWindow, Tr(app, MessageTable::ExitQuestion),
                                 Tr(app, MessageTable::Caption), MB_YESNO);
     if (answer == IDYES) EndMainWindow(app.shell);

@@ -47,7 +47,8 @@ void InstallCanvasHandler(Workspace& app, HWND canvas);
 // Paints the view picture into the canvas (white before any picture exists).
 void ShowViewPicture(Workspace& app, HWND canvas, HDC dc);
 
-// Asks the exit question; Yes ends the main window without writing the settings.
+// Asks the exit question; Yes ends the main window without writing the settings. A chart with
+// unrecorded changes gets the save question instead, when the program has set one.
 void AskExitQuestion(Workspace& app);
 
 // What the canvas does with its input; x and y are client pixels as the messages carry them.

@@ -11,6 +11,7 @@
 #include "ui/Messages.h"
 #include "ui/Shell.h"
 
+#include <functional>
 #include <string>
 
 struct Workspace {
@@ -20,6 +21,11 @@ struct Workspace {
     CanvasState canvas;
     TextPropertiesBuffer textProps;
     FavouritesState favourites;
+
+    // Set by the program around the canvas: the title after a click that may have changed the
+    // chart, and the save question that replaces the exit question while changes are unrecorded.
+    std::function<void()> chartEdited;
+    std::function<void()> endWithChanges;
 };
 
 // Text of the current language.

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -12,6 +13,11 @@ using MessageBoxSeam =
 
 // Shows the box (or asks the seam) and returns the button chosen (IDOK, IDYES, IDNO ...).
 int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
+
+// The save question: Save, Don't Save and Cancel (the texts given, in that order) answer IDYES,
+// IDNO and IDCANCEL. A seam sees it as a Yes / No / Cancel box.
+int AskSaveChanges(HWND owner, const std::wstring& text, const std::wstring& caption,
+                   const std::array<std::wstring, 3>& buttons);
 
 // Installs a seam; an empty one puts the real message box back.
 void SetMessageBoxSeam(MessageBoxSeam seam);

@@ -22,8 +22,9 @@ struct ShellState {
     CopyFlags copyFlags{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     std::wstring programFolder; // ends with a backslash
     std::wstring dialogFolder;
-    std::wstring workFilePath;
-    std::wstring commandLine; // the process command line, program name first; empty in tests
+    std::wstring workFilePath; // the path last chosen in a work-file dialog
+    std::wstring chartPath;    // the file the chart was read from or recorded to; empty for a new chart
+    std::wstring commandLine;  // the process command line, program name first; empty in tests
     int32_t leftMouseMode = 1;
     int32_t rightMouseMode = 1;
     bool aboutOpen = false;

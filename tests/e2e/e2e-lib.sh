@@ -10,6 +10,11 @@ E2E_PID=""
 E2E_WINDOW=""
 E2E_MENU_HEIGHT=${E2E_MENU_HEIGHT:-19} # one row of menu bar under Wine's default metrics
 cp "$E2E_EXE" "$E2E_DIR/Cuadrix.exe"
+# Each run keeps its recovery copies in a folder of its own, so that a program the test ended by
+# killing it is never offered to the next test.
+mkdir -p "$E2E_DIR/recovery"
+CUADRIX_RECOVERY_FOLDER="Z:$(tr / '\\' <<<"$E2E_DIR/recovery")"
+export CUADRIX_RECOVERY_FOLDER
 
 e2e_fail() {
     echo "FAIL: $*" >&2

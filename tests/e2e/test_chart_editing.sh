@@ -147,8 +147,9 @@ done
 e2e_expect_eq "000000" "$(pixel "$shot" 78 $line_y)" "connector after Undo"
 
 e2e_click 400 600
+# The chart has unrecorded changes: Escape asks to save them, and "Don't Save" (N) ends the program.
 e2e_key Escape
-e2e_wait_window "^Programador$" >/dev/null || e2e_fail "exit question did not appear"
-e2e_key Return
-e2e_wait_exit 15 || e2e_fail "program still running after Yes"
+e2e_wait_window "^Programador$" >/dev/null || e2e_fail "save question did not appear"
+e2e_key n
+e2e_wait_exit 15 || e2e_fail "program still running after Don't Save"
 echo "ok"

@@ -46,7 +46,14 @@ MessageBoxRecorder::MessageBoxRecorder(std::deque<int> answers) : answers_(std::
     });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxSeam({}); }
+MessageBoxRecorder::~MessageBoxRecorder() { InstallUnattendedSeam(); }
+
+void InstallUnattendedSeam() {
+    SetMessageBoxSeam([](HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
+        if ((type & MB_TYPEMASK) == MB_YESNOCANCEL) return IDNO;
+        return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+    });
+}
 
 namespace {
 DialogAnswerer* currentAnswerer = nullptr;

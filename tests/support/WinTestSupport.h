@@ -36,6 +36,10 @@ struct ShownMessage {
     UINT type;
 };
 
+// Outside a recorder, the save question is answered Don't Save (tests that change a chart and then
+// replace it go on as they did before the question existed); every other box is real.
+void InstallUnattendedSeam();
+
 class MessageBoxRecorder {
   public:
     explicit MessageBoxRecorder(std::deque<int> answers = {});

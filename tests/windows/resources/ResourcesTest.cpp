@@ -136,7 +136,7 @@ std::pair<int, int> FlagRows(const Image& flag) {
 }
 
 const int kMenuPictures[] = {800, 801, 802, 804, 805, 806, 809, 810, 812, 813,
-                             814, 815, 816, 820, 821, 822, 823, 830, 835};
+                             814, 815, 816, 820, 821, 822, 823, 824, 830, 835};
 const int kFlags[] = {300, 301, 302, 303, 304, 305};
 
 BOOL CALLBACK CollectIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) {

@@ -47,11 +47,11 @@ const std::vector<Node>& ExpectedBar() {
            {{kPopup, L"Horizontal", L"Horizontal", 0, sizes[0]},
             {kPopup, L"Vertical", L"Vertical", 0, sizes[1]}}},
           Sep(),
-          {1007, L"Read file", L"Leer fichero", 801, {}},
+          {1007, L"Read file\tCtrl+O", L"Leer fichero\tCtrl+O", 801, {}},
           Sep(),
           {1027, L"Read Format Previous", L"Leer Formato Anterior", 801, {}},
           Sep(),
-          {1006, L"Record file", L"Grabar fichero", 802, {}},
+          {1006, L"Record file\tCtrl+S", L"Grabar fichero\tCtrl+S", 802, {}},
           Sep(),
           {1104, L"Export to cut JPEG", L"Exportar a JPEG cortado", 816, {}},
           Sep(),
@@ -68,15 +68,16 @@ const std::vector<Node>& ExpectedBar() {
          L"Edit",
          L"Editar",
          0,
-         {{1051, L"Undo", L"Deshacer", 821, {}},
+         {{1051, L"Undo\tCtrl+Z", L"Deshacer\tCtrl+Z", 821, {}},
+          {1052, L"Redo\tCtrl+Y", L"Rehacer\tCtrl+Y", 824, {}},
           Sep(),
-          {1020, L"Copy cell", L"Copiar celda", 812, {}},
+          {1020, L"Copy cell\tCtrl+C", L"Copiar celda\tCtrl+C", 812, {}},
           Sep(),
-          {1021, L"Paste cell", L"Pegar en celda", 813, {}},
+          {1021, L"Paste cell\tCtrl+V", L"Pegar en celda\tCtrl+V", 813, {}},
           Sep(),
-          {1025, L"Clear cell", L"Borrar celda", 814, {}},
+          {1025, L"Clear cell\tDel", L"Borrar celda\tSupr", 814, {}},
           Sep(),
-          {1050, L"Select all", L"Seleccionar todo", 820, {}},
+          {1050, L"Select all\tCtrl+A", L"Seleccionar todo\tCtrl+A", 820, {}},
           Sep(),
           {1130, L"Copy chart as picture", L"Copiar organigrama como imagen", 840, {}}}},
         {kPopup,
@@ -292,7 +293,7 @@ TEST_F(MainWindowTest, FreshWindowHasTheTableCommandsDisabledAndTheDefaultsCheck
     OpenWindow(1);
     HMENU bar = Bar();
     for (int id :
-         {1104, 1006, 1012, 1010, 1011, 1051, 1021, 1020, 1025, 1050, 1023, 3300, 3301, 1130, 1131, 1120})
+         {1104, 1006, 1012, 1010, 1011, 1051, 1052, 1021, 1020, 1025, 1050, 1023, 3300, 3301, 1130, 1131, 1120})
         EXPECT_TRUE(IsDisabled(bar, id)) << id;
     for (int id : {1007, 1027, 1005, 1002, 3302, 3307, 2006, 2011, 3308, 1070, 1071})
         EXPECT_EQ(0u, ItemState(bar, id)) << id;

@@ -1,0 +1,136 @@
+// Title, save question, records to the chart's file and the recovery copies of the run.
+#include "app/ChartFile.h"
+
+#include "app/App.h"
+#include "app/Commands.h"
+#include "app/WorkFileMessages.h"
+#include "document/Undo.h"
+#include "document/WorkFile.h"
+#include "render/Renderer.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+HWND Owner(const App& app) {
+    return app.shell.mainWindow;
+}
+
+std::wstring ChartName(const App& app) {
+    const std::wstring& path = app.shell.chartPath;
+    if (path.empty()) return Tr(app, MessageTable::UnsavedChanges, 1);
+    size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring WithName(std::wstring text, const std::wstring& name) {
+    size_t at = text.find(L"%1");
+    if (at != std::wstring::npos) text.replace(at, 2, name);
+    return text;
+}
+
+// The time of a copy as the user's locale writes dates and times.
+std::wstring LocalTime(uint64_t fileTime) {
+    FILETIME utc{DWORD(fileTime), DWORD(fileTime >> 32)}, local;
+    SYSTEMTIME time;
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &time)) return {};
+    wchar_t date[80] = L"", clock[80] = L"";
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, 80);
+    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, nullptr, clock, 80);
+    return std::wstring(date) + L" " + clock;
+}
+
+bool Record(App& app, const std::wstring& path) {
+    if (!SaveWorkFile(app.doc, path, Owner(app))) return false;
+    ChartMatchesFile(app, path);
+    return true;
+}
+
+} // namespace
+
+std::wstring ChartWindowTitle(const App& app) {
+    std::wstring chart = Tr(app, MessageTable::Chart, 1);
+    if (!app.doc.tablePresent) return chart;
+    return ChartName(app) + (app.doc.modified ? L"*" : L"") + L" - " + chart;
+}
+
+void UpdateChartTitle(App& app) {
+    if (!app.shell.mainWindow) return;
+    std::wstring title = ChartWindowTitle(app);
+    wchar_t shown[512] = L"";
+    GetWindowTextW(app.shell.mainWindow, shown, 512);
+    if (title != shown) SetWindowTextW(app.shell.mainWindow, title.c_str());
+}
+
+void ChartMatchesFile(App& app, const std::wstring& path) {
+    app.shell.chartPath = path;
+    app.doc.modified = false;
+    DiscardRecoveryCopy(app.recovery);
+    UpdateChartTitle(app);
+}
+
+bool RecordWithPrompt(App& app) {
+    std::wstring& path = app.shell.workFilePath;
+    path.clear();
+    path = WorkFileDialog(app.shell, Owner(app), path, 1);
+    if (path.empty()) return false;
+    if (FileExists(path)) {
+        std::wstring question =
+            Tr(app, MessageTable::FileExists, 1) + L"\r\n" + Tr(app, MessageTable::FileExists, 2);
+        if (ShowMessageBox(Owner(app), question, Tr(app, MessageTable::Caption), MB_YESNO) != IDYES)
+            return false;
+    }
+    return Record(app, path);
+}
+
+bool RecordToChartFile(App& app) {
+    if (app.shell.chartPath.empty()) return RecordWithPrompt(app);
+    return Record(app, app.shell.chartPath);
+}
+
+bool SettleUnsavedChanges(App& app) {
+    if (!app.doc.modified) return true;
+    auto text = [&app](int item) { return Tr(app, MessageTable::UnsavedChanges, item); };
+    int answer = AskSaveChanges(Owner(app), WithName(text(2), ChartName(app)), Tr(app, MessageTable::Caption),
+                                {text(4), text(5), text(6)});
+    if (answer == IDNO) return true;
+    if (answer == IDYES) return RecordToChartFile(app);
+    return false;
+}
+
+void StartRecoveryCopies(App& app) {
+    if (app.recovery.folder.empty() || !app.shell.mainWindow) return;
+    SetTimer(app.shell.mainWindow, kRecoveryTimerId, RecoveryIntervalMs(), nullptr);
+    for (const LeftChart& left : FindLeftCharts(app.recovery)) {
+        std::wstring name =
+            left.note.chartPath.empty() ? Tr(app, MessageTable::UnsavedChanges, 1) : left.note.chartPath;
+        std::wstring question =
+            WithName(Tr(app, MessageTable::UnsavedChanges, 3), LocalTime(left.note.savedAt)) + L"\r\n" + name;
+        if (ShowMessageBox(Owner(app), question, Tr(app, MessageTable::Caption), MB_YESNO) != IDYES) {
+            DeleteLeftChart(app.recovery, left.base);
+            continue;
+        }
+        if (ReadWorkFile(app.doc, left.copyPath, app.shell.languageIndex, Owner(app)) != 1) {
+            DeleteLeftChart(app.recovery, left.base); // the reader has said why
+            continue;
+        }
+        ShowTableSequence(app);
+        // The restored chart is a changed chart under its own name; this program's copy replaces
+        // the one left behind at once.
+        app.shell.chartPath = left.note.chartPath;
+        NoteEdit(app.doc);
+        OnRecoveryTimer(app);
+        DeleteLeftChart(app.recovery, left.base);
+        UpdateChartTitle(app);
+        break; // one chart at a time: the others wait for the next start
+    }
+}
+
+void OnRecoveryTimer(App& app) {
+    RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
+}
+
+void EndRecoveryCopies(App& app) {
+    if (app.shell.mainWindow) KillTimer(app.shell.mainWindow, kRecoveryTimerId);
+    EndRecovery(app.recovery);
+}
