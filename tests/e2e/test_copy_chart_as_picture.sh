@@ -14,8 +14,8 @@ read -r _ width height < <(grep '^size' boxes.txt)
 report() { wine "$TOOLS/ClipboardReport.exe" 2>/dev/null | tr -d '\r' >"$1" || true; }
 
 e2e_start "$(winepath -w "$E2E_DIR/chart.qdrx")"
-e2e_main_window "^Organigrama"
-e2e_menu 1 5
+e2e_main_window "Organigrama$"
+e2e_menu 1 6
 report copied.txt
 cat copied.txt
 

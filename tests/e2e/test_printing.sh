@@ -85,7 +85,7 @@ e2e_expect_eq "$before" "$(jobs_queued)" "jobs queued after a refusal"
 
 # From the menu: Ctrl+P opens the print dialog, Cancel prints nothing; Print... and OK print.
 e2e_start "$(winepath -w "$E2E_DIR/chart.qdrx")"
-e2e_main_window
+e2e_main_window "Organigrama$"
 before=$(jobs_queued)
 xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || true
 e2e_key ctrl+p
@@ -104,7 +104,7 @@ e2e_finish
 
 # No printer: one message, no dialog, nothing queued.
 CUPS_SERVER=/nonexistent/cups.sock e2e_start "$(winepath -w "$E2E_DIR/chart.qdrx")"
-e2e_main_window
+e2e_main_window "Organigrama$"
 before=$(jobs_queued)
 xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || true
 e2e_key ctrl+p
