@@ -138,38 +138,6 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return FALSE;
 }
 
-// The keyboard shortcuts of menu commands. The main window is a dialog run by the system's dialog
-// loop, which offers each message to the thread's message filter first: the shortcuts are
-// translated there, for the main window and its controls only.
-struct Shortcuts {
-    HACCEL table = nullptr;
-    HHOOK filter = nullptr;
-};
-Shortcuts shortcuts;
-
-LRESULT CALLBACK ShortcutFilter(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == MSGF_DIALOGBOX && shortcuts.table) {
-        auto* msg = reinterpret_cast<MSG*>(lParam);
-        HWND root = msg->hwnd ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
-        App* app = root ? AppOf(root) : nullptr;
-        if (app && app->shell.mainWindow == root && TranslateAcceleratorW(root, shortcuts.table, msg))
-            return TRUE;
-    }
-    return CallNextHookEx(shortcuts.filter, code, wParam, lParam);
-}
-
-void InstallShortcuts() {
-    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'P', kCmdPrint}};
-    shortcuts.table = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
-    shortcuts.filter = SetWindowsHookExW(WH_MSGFILTER, ShortcutFilter, nullptr, GetCurrentThreadId());
-}
-
-void RemoveShortcuts() {
-    if (shortcuts.filter) UnhookWindowsHookEx(shortcuts.filter);
-    if (shortcuts.table) DestroyAcceleratorTable(shortcuts.table);
-    shortcuts = {};
-}
-
 std::vector<WORD> MainTemplate() {
     return BuildDialogTemplate(kMainWindowStyle | kMainWindowFrame, kMainWindowExStyle, 100, 100, L"");
 }
@@ -186,12 +154,8 @@ App* AppOf(HWND window) {
 
 INT_PTR RunMainWindow(App& app) {
     std::vector<WORD> tmpl = MainTemplate();
-    InstallShortcuts();
-    const INT_PTR result =
-        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&app));
-    RemoveShortcuts();
-    return result;
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
+                                   nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&app));
 }
 
 HWND CreateMainWindowForTest(App& app) {

@@ -2,7 +2,6 @@
 #include "app/Shortcuts.h"
 
 #include "app/CommandIds.h"
-#include "interaction/Canvas.h"
 
 namespace {
 
@@ -23,9 +22,8 @@ LRESULT CALLBACK FilterKeys(int code, WPARAM wParam, LPARAM lParam) {
     Shortcuts& s = Installed();
     auto* msg = reinterpret_cast<MSG*>(lParam);
     if (code == MSGF_DIALOGBOX && msg && s.window &&
-        (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) &&
-        (msg->hwnd == s.window || msg->hwnd == GetDlgItem(s.window, kCanvasId)) &&
-        TranslateAcceleratorW(s.window, s.table, msg))
+        (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) && msg->hwnd &&
+        GetAncestor(msg->hwnd, GA_ROOT) == s.window && TranslateAcceleratorW(s.window, s.table, msg))
         return TRUE;
     return CallNextHookEx(s.hook, code, wParam, lParam);
 }
@@ -44,6 +42,7 @@ void InstallShortcuts(HWND mainWindow) {
         {ctrl, 'A', kCmdSelectAll},
         {ctrl, 'O', kCmdReadFile},
         {ctrl, 'S', kCmdRecordToChartFile},
+        {ctrl, 'P', kCmdPrint},
     };
     Shortcuts& s = Installed();
     s.table = CreateAcceleratorTableW(keys, int(std::size(keys)));

@@ -1,6 +1,6 @@
 // The shortcut keys of menu commands. The main window runs a dialog loop, which translates no
-// accelerators; a message filter of the loop's thread translates them for the main window while
-// the canvas (or the window itself) has the focus.
+// accelerators; a message filter of the loop's thread translates them while the main window or
+// one of its controls has the focus.
 #pragma once
 
 #include <windows.h>

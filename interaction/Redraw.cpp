@@ -102,20 +102,12 @@ void ShowTableAtOffset(Workspace& app) {
 
 void RedrawVerticalRuler(Workspace& app) {
     RenderState& render = app.render;
-    if (!DrawnAtTableScale(render)) {
-        // Zoomed or on a high-DPI screen: drawn straight into the view at the offset.
-        DrawShownVerticalRuler(render, app.doc, app.shell.rulerStyle, app.canvas.viewOffsetY);
-        render.verticalRulerDrawn = false;
-        Show(Control(app, kVerticalRulerId), render.rulerView);
-        return;
-    }
-    if (!render.rulerPicture || !render.rulerView) return;
-    ClearToPaper(render.rulerPicture, app.doc);
-    DrawRulerStyle(render, app.doc, app.shell.rulerStyle, render.rulerPicture.Dc(),
-                   render.rulerPicture.Width(), render.rulerPicture.Height(), 1);
-    VerticalRulerKey(app, render.verticalRulerKey);
-    render.verticalRulerDrawn = true;
-    ShowVerticalRuler(app);
+    DrawShownVerticalRuler(render, app.doc, app.shell.rulerStyle, app.canvas.viewOffsetY);
+    // At the table's scale the ruler picture now holds the whole ruler, which a scroll copies again;
+    // zoomed or on a high-DPI screen the ruler was drawn straight into the view.
+    render.verticalRulerDrawn = DrawnAtTableScale(render) && render.rulerPicture && render.rulerView;
+    if (render.verticalRulerDrawn) VerticalRulerKey(app, render.verticalRulerKey);
+    Show(Control(app, kVerticalRulerId), render.rulerView);
 }
 
 void ScrollVerticalRuler(Workspace& app) {

@@ -111,10 +111,10 @@ std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& p
 namespace {
 
 std::wstring ExportDialog(ShellState& shell, HWND owner, const std::wstring& path, std::wstring title,
-                          Filter filter, std::wstring extension) {
+                          std::vector<Filter> filters, std::wstring extension) {
     DialogSetup setup;
     setup.title = std::move(title);
-    setup.filters = {std::move(filter)};
+    setup.filters = std::move(filters);
     setup.defaultExtension = std::move(extension);
     setup.startFolder = shell.dialogFolder;
     setup.suggestedName = FileNamePart(path);
@@ -138,26 +138,18 @@ std::wstring CellFileDialog(HWND owner, const std::wstring& path, std::wstring t
 } // namespace
 
 std::wstring BitmapDialog(ShellState& shell, HWND owner, const std::wstring& path) {
-    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::BitmapBrowser, 1), {L"Bitmap", L"*.bmp"},
-                        L"bmp");
+    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::BitmapBrowser, 1),
+                        {{L"Bitmap", L"*.bmp"}}, L"bmp");
 }
 
 std::wstring JpegDialog(ShellState& shell, HWND owner, const std::wstring& path) {
-    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::JpegBrowser), {L"Jpeg", L"*.jpg"},
+    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::JpegBrowser), {{L"Jpeg", L"*.jpg"}},
                         L"jpg");
 }
 
 std::wstring VectorDialog(ShellState& shell, HWND owner, const std::wstring& path) {
-    DialogSetup setup;
-    setup.title = Tr(shell, MessageTable::VectorPicture, 2);
-    setup.filters = {{L"SVG", L"*.svg"}, {L"EMF", L"*.emf"}};
-    setup.defaultExtension = L"svg";
-    setup.startFolder = shell.dialogFolder;
-    setup.suggestedName = FileNamePart(path);
-    setup.save = true;
-    std::wstring result = ShowFileDialog(owner, setup);
-    shell.dialogFolder = FolderPart(result);
-    return result;
+    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::VectorPicture, 2),
+                        {{L"SVG", L"*.svg"}, {L"EMF", L"*.emf"}}, L"svg");
 }
 
 std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path) {
