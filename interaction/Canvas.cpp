@@ -107,6 +107,12 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NCDESTROY:
         RemovePropW(canvas, kWorkspaceProperty);
         break;
+    case WM_SETFOCUS:
+        app->canvas.focused = true;
+        break;
+    case WM_KILLFOCUS:
+        app->canvas.focused = false;
+        break;
     case WM_GETDLGCODE:
         // The main window runs a dialog loop; the canvas wants the arrows, page keys and Escape.
         return DLGC_WANTALLKEYS | DLGC_WANTARROWS |
@@ -146,6 +152,24 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 } // namespace
+
+HWND MainWindowControl(const CanvasState& canvas, HWND mainWindow, int id) {
+    if (!mainWindow) return nullptr;
+    if (canvas.controlsOf != mainWindow) {
+        canvas.controlsOf = mainWindow;
+        for (CanvasState::FoundControl& found : canvas.controls)
+            found = {};
+    }
+    for (CanvasState::FoundControl& found : canvas.controls) {
+        if (found.id == id) return found.window;
+        if (found.id == 0) {
+            HWND window = GetDlgItem(mainWindow, id);
+            if (window) found = {id, window};
+            return window;
+        }
+    }
+    return GetDlgItem(mainWindow, id);
+}
 
 GridHit PixelToCell(const Document& doc, int32_t viewOffsetY, int x, int y) {
     return PixelToCell(doc, 100, 0, viewOffsetY, x, y);
@@ -192,6 +216,7 @@ void OnCanvasRightDown(Workspace& app, int x, int y) {
     if (app.shell.rightMouseMode == 1) {
         // The shown picture is already shifted by the view offset: read it as received.
         if (!app.render.viewPicture) return;
+        ComposeViewsIfBehind(app);
         COLORREF colour = GetPixel(app.render.viewPicture.Dc(), x, y);
         if (colour == CLR_INVALID) return;
         app.canvas.capturedColor = static_cast<int32_t>(colour);
@@ -264,6 +289,7 @@ void InstallCanvasHandler(Workspace& app, HWND canvas) {
 }
 
 void ShowViewPicture(Workspace& app, HWND canvas, HDC dc) {
+    ComposeViewsIfBehind(app);
     RECT client{};
     GetClientRect(canvas, &client);
     if (app.render.viewPicture) {

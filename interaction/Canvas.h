@@ -27,7 +27,19 @@ struct CanvasState {
     std::wstring picturePath;
     std::wstring iconPath;
     WNDPROC previousProc = nullptr;
+    bool focused = false; // the canvas holds the keyboard focus
+    // Controls of the main window by id, found once for that window: a scroll looks several up,
+    // and each look-up asks the window system.
+    struct FoundControl {
+        int id = 0;
+        HWND window = nullptr;
+    };
+    mutable HWND controlsOf = nullptr;
+    mutable FoundControl controls[8];
 };
+
+// The control of the main window with this id (none without a main window).
+HWND MainWindowControl(const CanvasState& canvas, HWND mainWindow, int id);
 
 // Grid position under a canvas pixel. The drawing origin is not subtracted and the division
 // truncates toward zero, so the hit zone of column c is [c * pitch, (c + 1) * pitch).

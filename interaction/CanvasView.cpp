@@ -12,9 +12,11 @@
 namespace {
 
 HWND Child(const Workspace& app, int id) {
-    return app.shell.mainWindow ? GetDlgItem(app.shell.mainWindow, id) : nullptr;
+    return MainWindowControl(app.canvas, app.shell.mainWindow, id);
 }
 
+// A bar whose values are unchanged is left alone; a changed one repaints with the next paint
+// rather than before the canvas is shown (drawing a bar costs more than showing the canvas).
 void SetBar(HWND bar, int viewLength, int floor, int offset) {
     if (!bar) return;
     SCROLLINFO info{};
@@ -24,7 +26,15 @@ void SetBar(HWND bar, int viewLength, int floor, int offset) {
     info.nMax = floor < 0 ? viewLength - floor - 1 : 0;
     info.nPage = floor < 0 ? static_cast<UINT>(viewLength) : 0;
     info.nPos = std::clamp(-offset, 0, -floor);
-    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    SCROLLINFO shown{};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    const bool enabled = IsWindowEnabled(bar) != FALSE;
+    if (GetScrollInfo(bar, SB_CTL, &shown) && shown.nMin == info.nMin && shown.nMax == info.nMax &&
+        shown.nPage == info.nPage && shown.nPos == info.nPos && enabled == (floor < 0))
+        return;
+    SetScrollInfo(bar, SB_CTL, &info, FALSE);
+    InvalidateRect(bar, nullptr, FALSE);
 }
 
 // The offset a scroll bar action asks for; `line` and `page` are the steps in pixels.
@@ -87,7 +97,7 @@ void ScrollHorizontallyTo(Workspace& app, int32_t offset) {
 void AfterViewMoved(Workspace& app, bool horizontalToo) {
     // Moving the view only shows the table picture anew, unless it was never drawn for this table.
     if (TablePictureDrawnFor(app.render, app.doc, app.shell.characterSet))
-        ShowTableAtOffset(app);
+        ScrollTableView(app);
     else
         RedrawCanvas(app);
     if (horizontalToo) {
@@ -96,13 +106,16 @@ void AfterViewMoved(Workspace& app, bool horizontalToo) {
         ScrollVerticalRuler(app);
     }
     UpdateScrollBars(app);
-    if (HWND canvas = Child(app, kCanvasId)) SetFocus(canvas);
+    if (HWND canvas = Child(app, kCanvasId); canvas && !app.canvas.focused) SetFocus(canvas);
 }
 
 void UpdateScrollBars(Workspace& app) {
     const SIZE view = CanvasViewSize(app);
-    SetBar(Child(app, kVerticalScrollBarId), view.cy, VerticalFloor(app), app.canvas.viewOffsetY);
-    SetBar(Child(app, kHorizontalScrollBarId), view.cx, HorizontalFloor(app), app.canvas.viewOffsetX);
+    const int zoom = app.render.zoomPercent;
+    SetBar(Child(app, kVerticalScrollBarId), view.cy, VerticalScrollFloor(view.cy, kTablePictureSize, zoom),
+           app.canvas.viewOffsetY);
+    SetBar(Child(app, kHorizontalScrollBarId), view.cx,
+           HorizontalScrollFloor(view.cx, kTablePictureSize, zoom), app.canvas.viewOffsetX);
 }
 
 void OnScrollBar(Workspace& app, HWND bar, int code) {

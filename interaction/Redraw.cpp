@@ -14,16 +14,22 @@ namespace {
 // Each ruler control carries the workspace whose pictures it paints.
 constexpr wchar_t kWorkspaceProperty[] = L"Cuadrix.RulerWorkspace";
 
+void ShowPart(HWND control, const Picture& picture, const RECT& part) {
+    if (!control || !picture || part.right <= part.left || part.bottom <= part.top) return;
+    WindowDC dc(control);
+    BitBlt(dc.Get(), part.left, part.top, part.right - part.left, part.bottom - part.top, picture.Dc(),
+           part.left, part.top, SRCCOPY);
+}
+
 void Show(HWND control, const Picture& picture) {
     if (!control || !picture) return;
     RECT client{};
     GetClientRect(control, &client);
-    WindowDC dc(control);
-    BitBlt(dc.Get(), 0, 0, client.right, client.bottom, picture.Dc(), 0, 0, SRCCOPY);
+    ShowPart(control, picture, client);
 }
 
 HWND Control(const Workspace& app, int id) {
-    return app.shell.mainWindow ? GetDlgItem(app.shell.mainWindow, id) : nullptr;
+    return MainWindowControl(app.canvas, app.shell.mainWindow, id);
 }
 
 const Picture& PictureOfRuler(const Workspace& app, HWND ruler) {
@@ -31,7 +37,8 @@ const Picture& PictureOfRuler(const Workspace& app, HWND ruler) {
                                                      : app.render.rulerView;
 }
 
-void PaintRuler(const Workspace& app, HWND ruler) {
+void PaintRuler(Workspace& app, HWND ruler) {
+    ComposeViewsIfBehind(app);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(ruler, &ps);
     const Picture& picture = PictureOfRuler(app, ruler);
@@ -69,27 +76,26 @@ void VerticalRulerKey(const Workspace& app, int32_t (&key)[5]) {
     key[4] = app.doc.paperColor;
 }
 
+// A scroll at the table's scale: the ruler picture goes on screen at the new offset, and the
+// ruler view follows when something reads it.
 void ShowVerticalRuler(Workspace& app) {
     RenderState& render = app.render;
-    ClearToPaper(render.rulerView, app.doc);
-    CopyRulerToView(render, 0, app.canvas.viewOffsetY);
-    Show(Control(app, kVerticalRulerId), render.rulerView);
+    HWND ruler = Control(app, kVerticalRulerId);
+    if (!ruler) {
+        ClearToPaper(render.rulerView, app.doc);
+        CopyRulerToView(render, 0, app.canvas.viewOffsetY);
+        return;
+    }
+    RECT client{};
+    GetClientRect(ruler, &client);
+    WindowDC dc(ruler);
+    DrawRulerViewOnto(render, dc.Get(), client.bottom, app.doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetY);
+    render.rulerViewBehind = true;
 }
 
-} // namespace
-
-void RedrawCanvas(Workspace& app, bool whole) {
+// At 100 % the table picture is copied; at other zooms the table is drawn at that scale.
+void ShowTableAtOffsetInView(Workspace& app) {
     RenderState& render = app.render;
-    if (!render.tablePicture || !render.viewPicture) return;
-    UpdateTablePicture(render, app.doc, app.shell.characterSet, whole);
-    ShowTableAtOffset(app);
-    ReportPictureProblems(render.pictureCache, nullptr);
-}
-
-void ShowTableAtOffset(Workspace& app) {
-    RenderState& render = app.render;
-    if (!render.tablePicture || !render.viewPicture) return;
-    // At 100 % the table picture is copied; at other zooms the table is drawn at that scale.
     const Document& doc = app.doc;
     ComposeView(render, doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY,
                 [&](HDC dc) {
@@ -97,7 +103,56 @@ void ShowTableAtOffset(Workspace& app) {
                     DrawTable(render, doc, app.shell.characterSet, dc, doc.tableColumns, doc.tableRows, 2, 2,
                               doc.lineColor & 0xFFFFFF);
                 });
+}
+
+} // namespace
+
+void RedrawCanvas(Workspace& app, bool whole) {
+    RenderState& render = app.render;
+    if (!render.tablePicture || !render.viewPicture) return;
+    ComposeViewsIfBehind(app);
+    const RECT changed = UpdateTablePicture(render, app.doc, app.shell.characterSet, whole);
+    // Where the view already holds the table picture, only the part that changed is copied and shown.
+    RECT shown{};
+    if (!whole && ComposeViewPart(render, app.canvas.viewOffsetX, app.canvas.viewOffsetY, changed, shown))
+        ShowPart(Control(app, kCanvasId), render.viewPicture, shown);
+    else
+        ShowTableAtOffset(app);
+    ReportPictureProblems(render.pictureCache, nullptr);
+}
+
+void ShowTableAtOffset(Workspace& app) {
+    RenderState& render = app.render;
+    if (!render.tablePicture || !render.viewPicture) return;
+    ShowTableAtOffsetInView(app);
     ShowCanvas(app);
+}
+
+void ScrollTableView(Workspace& app) {
+    RenderState& render = app.render;
+    HWND canvas = Control(app, kCanvasId);
+    if (render.zoomPercent != 100 || !canvas || !render.tablePicture || !render.viewPicture) {
+        ShowTableAtOffset(app);
+        return;
+    }
+    // Straight from the table picture: the view is composed again only when something reads it.
+    RECT client{};
+    GetClientRect(canvas, &client);
+    WindowDC dc(canvas);
+    DrawViewOnto(render, dc.Get(), client.right, client.bottom, app.doc.paperColor & 0xFFFFFF,
+                 app.canvas.viewOffsetX, app.canvas.viewOffsetY);
+    render.viewBehind = true;
+    render.viewComposed = false;
+}
+
+void ComposeViewsIfBehind(Workspace& app) {
+    RenderState& render = app.render;
+    if (render.viewBehind) ShowTableAtOffsetInView(app);
+    if (render.rulerViewBehind && render.rulerView && render.rulerPicture) {
+        ClearToPaper(render.rulerView, app.doc);
+        CopyRulerToView(render, 0, app.canvas.viewOffsetY);
+        render.rulerViewBehind = false;
+    }
 }
 
 void RedrawVerticalRuler(Workspace& app) {

@@ -17,6 +17,13 @@ void RedrawCanvas(Workspace& app, bool whole = false);
 // The table picture as it is, copied into the view at the view offset and shown: scrolling.
 void ShowTableAtOffset(Workspace& app);
 
+// A scroll: the table picture shown at the view offset straight on screen (at 100 %), the view
+// picture composed again only when something reads it.
+void ScrollTableView(Workspace& app);
+
+// Composes the view pictures that a scroll left behind the screen; called before reading them.
+void ComposeViewsIfBehind(Workspace& app);
+
 // The vertical ruler in the current style, shifted by the view offset and shown.
 void RedrawVerticalRuler(Workspace& app);
 

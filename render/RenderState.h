@@ -28,6 +28,15 @@ struct RenderState {
     int32_t lineThickness = 1;
 
     DrawnTable drawn; // what tablePicture shows
+    // viewPicture holds the table picture copied at these offsets at 100 %, so a change to the
+    // table picture is copied into it alone.
+    bool viewComposed = false;
+    int32_t composedOffsetX = 0;
+    int32_t composedOffsetY = 0;
+    // A scroll put the pictures on screen straight from the table and ruler pictures: the view
+    // pictures are composed again before anything reads them.
+    bool viewBehind = false;
+    bool rulerViewBehind = false;
     // What rulerPicture was drawn for: style, rows, cell height, separation, paper; valid when set.
     bool verticalRulerDrawn = false;
     int32_t verticalRulerKey[5] = {};

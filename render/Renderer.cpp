@@ -94,6 +94,7 @@ struct TableDrawing {
     RECT visible;      // the target's drawable area
     bool draw = true;
     RECT extent{}; // of the cell being drawn
+    RECT extentBounds{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
     std::vector<CellLayout>* layouts = nullptr;
     size_t cellIndex = 0;
 
@@ -101,8 +102,8 @@ struct TableDrawing {
     // the one-pixel pen stays inside [left, right) x [top, bottom).
     int PenReach() const { return thickness <= 1 ? 0 : thickness / 2 + 1; }
     void Touch(int64_t left, int64_t top, int64_t right, int64_t bottom, int reach) {
-        GrowExtent(extent, Coordinate(left - reach), Coordinate(top - reach), Coordinate(right + reach),
-                   Coordinate(bottom + reach));
+        GrowExtentWithin(extent, extentBounds, Coordinate(left - reach), Coordinate(top - reach),
+                         Coordinate(right + reach), Coordinate(bottom + reach));
     }
 };
 
@@ -241,6 +242,7 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
     area.draw = d.draw;
     area.overhangs = &font.overhangs;
     area.extent = &d.extent;
+    area.extentBounds = d.extentBounds;
     if (d.layouts) {
         CellLayout& kept = (*d.layouts)[d.cellIndex];
         const FontKey key = CellFontKey(cell, d.characterSet, d.logPixelsY);
@@ -343,6 +345,7 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
     if (pass) {
         d.draw = pass->draw;
         d.layouts = pass->layouts;
+        d.extentBounds = pass->bounds;
     }
     render.lineThickness = thickness;
 
@@ -436,6 +439,7 @@ void DrawNewTableGrid(HDC target, const Document& doc, int columns, int rows, in
 
 void CreatePictures(RenderState& render) {
     ForgetDrawnTable(render);
+    render.viewComposed = false;
     render.verticalRulerDrawn = false;
     render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,6 +30,7 @@ struct TablePass {
     // outline, picture, icon, connectors and the whole text, which is not clipped to the cell);
     // empty for a cell that draws nothing.
     std::vector<RECT>* extents = nullptr;
+    RECT bounds{INT_MIN, INT_MIN, INT_MAX, INT_MAX}; // extents take only what lies inside
     std::vector<CellLayout>* layouts = nullptr; // texts kept from one call to the next
 };
 
@@ -41,8 +44,9 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
 // Brings the table picture up to date with the document, drawn at (2, 2) as the screen shows it.
 // When `whole` is false and the table values are those it was last drawn with, only the region
 // that the changed cells showed before or show now is cleared and drawn, in the order of the whole
-// redraw, so the picture comes out exactly as a whole redraw would leave it.
-void UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole);
+// redraw, so the picture comes out exactly as a whole redraw would leave it. Returns the bounds of
+// what was drawn (empty when nothing was).
+RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole);
 
 // The table picture was drawn over or replaced: its next update draws it whole.
 void ForgetDrawnTable(RenderState& render);

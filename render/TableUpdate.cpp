@@ -3,6 +3,7 @@
 #include "render/Renderer.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -21,22 +22,42 @@ int Clamped(int16_t count) {
     return std::clamp<int>(count, 0, kGridSize);
 }
 
-// A cell is compared and kept byte for byte: whatever differs may draw differently.
+// A cell is kept byte for byte and compared as it draws: every value byte for byte, each text
+// up to its terminator (what lies behind it is kept for the file and never drawn). Every click
+// compares the whole table, and most of a record is the unused rest of its texts.
+template <class Char, size_t N> bool SameText(const Char (&a)[N], const Char (&b)[N]) {
+    for (size_t i = 0; i < N; ++i) {
+        if (a[i] != b[i]) return false;
+        if (a[i] == 0) return true;
+    }
+    return true;
+}
+
+bool SameBytes(const CellRecord& a, const CellRecord& b, size_t from, size_t to) {
+    return std::memcmp(reinterpret_cast<const char*>(&a) + from, reinterpret_cast<const char*>(&b) + from,
+                       to - from) == 0;
+}
+
 bool SameCell(const CellRecord& a, const CellRecord& b) {
-    return std::memcmp(&a, &b, sizeof(CellRecord)) == 0;
+    return SameBytes(a, b, 0, offsetof(CellRecord, fontName)) && SameText(a.text, b.text) &&
+           SameBytes(a, b, offsetof(CellRecord, fontSize), offsetof(CellRecord, imageSpec)) &&
+           SameBytes(a, b, offsetof(CellRecord, alignment), sizeof(CellRecord)) &&
+           SameText(a.fontName, b.fontName) && SameText(a.imageSpec, b.imageSpec) &&
+           SameText(a.iconPath, b.iconPath);
 }
 
 void KeepCell(DrawnTable& drawn, const Document& doc, int column, int row) {
     std::memcpy(&drawn.cells[CellIndex(column, row)], &doc.cellGrid(column, row), sizeof(CellRecord));
 }
 
-void DrawTableOnPicture(RenderState& render, const Document& doc, int16_t characterSet,
-                        const TablePass& pass) {
+void DrawTableOnPicture(RenderState& render, const Document& doc, int16_t characterSet, TablePass pass) {
+    // What is drawn beyond the picture's edge is never seen: extents end there.
+    pass.bounds = RECT{0, 0, render.tablePicture.Width(), render.tablePicture.Height()};
     DrawTable(render, doc, characterSet, render.tablePicture.Dc(), doc.tableColumns, doc.tableRows,
               kTableOrigin, kTableOrigin, doc.lineColor & 0xFFFFFF, &pass);
 }
 
-void DrawWhole(RenderState& render, const Document& doc, int16_t characterSet) {
+RECT DrawWhole(RenderState& render, const Document& doc, int16_t characterSet) {
     DrawnTable& drawn = render.drawn;
     const size_t cells = size_t(kGridSize) * kGridSize;
     drawn.cells.resize(cells);
@@ -64,6 +85,7 @@ void DrawWhole(RenderState& render, const Document& doc, int16_t characterSet) {
     drawn.paperColor = doc.paperColor;
     drawn.characterSet = characterSet;
     drawn.valid = true;
+    return RECT{0, 0, render.tablePicture.Width(), render.tablePicture.Height()};
 }
 
 void AddToRegion(HRGN region, const RECT& rect) {
@@ -74,12 +96,11 @@ void AddToRegion(HRGN region, const RECT& rect) {
 
 } // namespace
 
-void UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole) {
-    if (!render.tablePicture) return;
+RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole) {
+    if (!render.tablePicture) return RECT{};
     DrawnTable& drawn = render.drawn;
     if (whole || !drawn.valid || !SameTableValues(drawn, doc, characterSet)) {
-        DrawWhole(render, doc, characterSet);
-        return;
+        return DrawWhole(render, doc, characterSet);
     }
 
     // The changed cells: their records, or their merge spans (a neighbour was merged or freed).
@@ -87,7 +108,7 @@ void UpdateTablePicture(RenderState& render, const Document& doc, int16_t charac
     auto spans = std::make_unique<Spans>();
     CountSpans(doc, columns, rows, *spans);
     std::vector<uint8_t> changed(size_t(kGridSize) * kGridSize, 0);
-    int changedCount = 0;
+    std::vector<size_t> changedCells;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
             const size_t i = CellIndex(c, r);
@@ -96,17 +117,20 @@ void UpdateTablePicture(RenderState& render, const Document& doc, int16_t charac
                 spans->spanRows[i] == drawn.spans->spanRows[i])
                 continue;
             changed[i] = 1;
-            ++changedCount;
+            changedCells.push_back(i);
         }
-    if (changedCount == 0) return;
+    if (changedCells.empty()) return RECT{};
     // Past half the table, finding and clipping regions costs more than drawing everything.
-    if (changedCount * 2 > columns * rows) {
-        DrawWhole(render, doc, characterSet);
-        return;
+    if (changedCells.size() * 2 > size_t(columns) * size_t(rows)) {
+        return DrawWhole(render, doc, characterSet);
     }
 
-    // Their new extents, measured without drawing.
-    std::vector<RECT> extents = drawn.extents;
+    // Where the changed cells were, then their new extents, measured without drawing.
+    std::vector<RECT> before;
+    before.reserve(changedCells.size());
+    for (size_t i : changedCells)
+        before.push_back(drawn.extents[i]);
+    std::vector<RECT>& extents = drawn.extents;
     TablePass measure;
     measure.only = &changed;
     measure.draw = false;
@@ -117,21 +141,19 @@ void UpdateTablePicture(RenderState& render, const Document& doc, int16_t charac
     // The region that can show a difference: where each changed cell was and where it is now.
     RegionHandle region(CreateRectRgn(0, 0, 0, 0));
     if (!region) {
-        DrawWhole(render, doc, characterSet);
-        return;
+        return DrawWhole(render, doc, characterSet);
     }
-    for (size_t i = 0; i < changed.size(); ++i)
-        if (changed[i]) {
-            AddToRegion(region.Get(), drawn.extents[i]);
-            AddToRegion(region.Get(), extents[i]);
-        }
+    for (size_t k = 0; k < changedCells.size(); ++k) {
+        AddToRegion(region.Get(), before[k]);
+        AddToRegion(region.Get(), extents[changedCells[k]]);
+    }
     RegionHandle picture(CreateRectRgn(0, 0, render.tablePicture.Width(), render.tablePicture.Height()));
     const int kind = picture ? CombineRgn(region.Get(), region.Get(), picture.Get(), RGN_AND) : ERROR;
 
+    RECT drawnBounds{};
     if (kind != NULLREGION) {
         if (kind == ERROR) {
-            DrawWhole(render, doc, characterSet);
-            return;
+            return DrawWhole(render, doc, characterSet);
         }
         // Inside the region the picture is drawn as the whole redraw draws it, in the same order:
         // paper, page guides, then every cell that reaches into it.
@@ -152,13 +174,13 @@ void UpdateTablePicture(RenderState& render, const Document& doc, int16_t charac
         pass.layouts = &drawn.layouts;
         DrawTableOnPicture(render, doc, characterSet, pass);
         SelectClipRgn(dc, nullptr);
+        GetRgnBox(region.Get(), &drawnBounds);
     }
 
-    drawn.extents.swap(extents);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c)
-            if (changed[CellIndex(c, r)]) KeepCell(drawn, doc, c, r);
+    for (size_t i : changedCells)
+        KeepCell(drawn, doc, static_cast<int>(i % kGridSize), static_cast<int>(i / kGridSize));
     *drawn.spans = *spans;
+    return drawnBounds;
 }
 
 bool TablePictureDrawnFor(const RenderState& render, const Document& doc, int16_t characterSet) {

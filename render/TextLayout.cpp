@@ -79,11 +79,20 @@ int GlyphMargin(int lineHeight) {
     return lineHeight / 2 + 2;
 }
 
+// The glyphs of a drawn line may drift right of the advances the font reports, up to a third of
+// a pixel per character (the rasteriser places them at unrounded positions): half a pixel per
+// character is allowed for.
+int AdvanceDrift(size_t length) {
+    return static_cast<int>((length + 1) / 2);
+}
+
 // How far a line's ink can reach beyond [origin, origin + width): with advances that never go
-// backwards, no glyph reaches further than the largest overhang of its characters.
+// backwards, no glyph reaches further than the largest overhang of its characters, plus the drift.
 void InkMargins(std::u16string_view line, const GlyphOverhangs* overhangs, int generous,
                 LaidOutLines::Line& out) {
-    out.inkLeft = out.inkRight = static_cast<int16_t>(generous);
+    const int drift = AdvanceDrift(line.size());
+    out.inkLeft = static_cast<int16_t>(generous);
+    out.inkRight = static_cast<int16_t>(generous + drift);
     if (!overhangs || !overhangs->usable) return;
     int left = 0, right = 0;
     for (char16_t c : line) {
@@ -94,7 +103,7 @@ void InkMargins(std::u16string_view line, const GlyphOverhangs* overhangs, int g
     // Bearings are whole pixels of a glyph placed at a fraction: two more take the rounding and
     // the smoothed edges, and a synthesised bold or italic adds its overhang.
     out.inkLeft = static_cast<int16_t>(left + 2 + overhangs->synthesised);
-    out.inkRight = static_cast<int16_t>(right + 2 + overhangs->synthesised);
+    out.inkRight = static_cast<int16_t>(right + 2 + overhangs->synthesised + drift);
 }
 
 void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, const GlyphOverhangs* overhangs,
@@ -163,7 +172,8 @@ void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, 
         // Across, the ink is known to the pixel; down, a margin takes glyphs reaching out of the line.
         const RECT ink{lineX - laidLine.inkLeft, lineY - margin, lineX + drawnWidth + laidLine.inkRight,
                        lineY + fullHeight + margin};
-        if (area.extent) GrowExtent(*area.extent, ink.left, ink.top, ink.right, ink.bottom);
+        if (area.extent)
+            GrowExtentWithin(*area.extent, area.extentBounds, ink.left, ink.top, ink.right, ink.bottom);
         if (!area.draw || !visible(lineY) || !RectVisible(dc, &ink)) continue;
         if (stretched) {
             int spaces = static_cast<int>(std::count(line.begin(), line.end(), u' '));
@@ -186,7 +196,8 @@ void LayOutTurned(HDC dc, std::u16string_view text, int alignment, int x, int y,
     int py = alignment == 135 ? y : y + FloorHalf(area.height - size.cx);
     if (area.extent) {
         const int margin = GlyphMargin(size.cy);
-        GrowExtent(*area.extent, px - size.cy - margin, py - margin, px + margin, py + size.cx + margin);
+        GrowExtentWithin(*area.extent, area.extentBounds, px - size.cy - margin, py - margin, px + margin,
+                         py + size.cx + margin + AdvanceDrift(text.size()));
     }
     if (area.draw) TextOutW(dc, px, py, Wide(text), Length(text));
 }
@@ -218,6 +229,11 @@ void GrowExtent(RECT& extent, int left, int top, int right, int bottom) {
     extent.top = std::min<LONG>(extent.top, top);
     extent.right = std::max<LONG>(extent.right, right);
     extent.bottom = std::max<LONG>(extent.bottom, bottom);
+}
+
+void GrowExtentWithin(RECT& extent, const RECT& bounds, int left, int top, int right, int bottom) {
+    GrowExtent(extent, std::max<int>(left, bounds.left), std::max<int>(top, bounds.top),
+               std::min<int>(right, bounds.right), std::min<int>(bottom, bounds.bottom));
 }
 
 void LayOutText(HDC dc, std::u16string_view text, int alignment, int x, int y, const TextArea& area) {

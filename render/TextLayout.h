@@ -25,8 +25,9 @@ struct TextArea {
     const GlyphOverhangs* overhangs = nullptr;
     bool draw = true; // false: nothing is drawn, only `extent` grows
     // When set, grows to cover every pixel the text can touch, drawn or not (with a margin for
-    // glyphs that reach out of their cells).
+    // glyphs that reach out of their cells), inside `extentBounds`.
     RECT* extent = nullptr;
+    RECT extentBounds{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
 };
 
 // Reads the overhangs of the font selected in the DC, once.
@@ -35,6 +36,10 @@ void ReadGlyphOverhangs(HDC dc, GlyphOverhangs& overhangs);
 // Grows `extent` to cover the rectangle [left, right) x [top, bottom); an empty extent (right at
 // or left of left) is replaced.
 void GrowExtent(RECT& extent, int left, int top, int right, int bottom);
+
+// The same for the part of the rectangle inside `bounds`: pixels beyond the target's edge are
+// never seen, so they need no redraw.
+void GrowExtentWithin(RECT& extent, const RECT& bounds, int left, int top, int right, int bottom);
 
 // Lays the text out with the font, colour and background already set on the DC. Alignment codes
 // 131 left, 132 right, 133 centred, 134 justified, 135 turned from the top, 136 turned and

@@ -45,6 +45,8 @@ void FitViewPictures(RenderState& render, int canvasWidth, int canvasHeight) {
     const int width = std::max(kTablePictureSize, canvasWidth);
     const int height = std::max(kTablePictureSize, canvasHeight);
     const int thickness = ScaleForDpi(kRulerThickness, render.screenDpi);
+    if (!render.viewPicture || render.viewPicture.Width() != width || render.viewPicture.Height() != height)
+        render.viewComposed = false;
     Resize(render.viewPicture, width, height);
     if (!render.rulerPicture || render.rulerPicture.Height() != height) {
         Resize(render.rulerPicture, kRulerThickness, height);
@@ -54,34 +56,78 @@ void FitViewPictures(RenderState& render, int canvasWidth, int canvasHeight) {
     Resize(render.horizontalRulerPicture, width, thickness);
 }
 
+namespace {
+
+// `source` copied onto `dc` at the offsets; the strips around the copy take the paper.
+void CopyWithPaper(HDC dc, int width, int height, const Picture& source, COLORREF paper, int offsetX,
+                   int offsetY) {
+    const RECT copy{offsetX, offsetY, offsetX + source.Width(), offsetY + source.Height()};
+    auto fill = [&](LONG left, LONG top, LONG right, LONG bottom) {
+        RECT r{std::max(left, 0L), std::max(top, 0L), std::min(right, static_cast<LONG>(width)),
+               std::min(bottom, static_cast<LONG>(height))};
+        if (r.left < r.right && r.top < r.bottom) FillSolid(dc, r, paper);
+    };
+    fill(0, 0, width, copy.top);
+    fill(0, copy.bottom, width, height);
+    fill(0, copy.top, copy.left, copy.bottom);
+    fill(copy.right, copy.top, width, copy.bottom);
+    BitBlt(dc, offsetX, offsetY, source.Width(), source.Height(), source.Dc(), 0, 0, SRCCOPY);
+}
+
+} // namespace
+
+void DrawViewOnto(const RenderState& render, HDC dc, int width, int height, COLORREF paper, int offsetX,
+                  int offsetY) {
+    CopyWithPaper(dc, width, height, render.tablePicture, paper, offsetX, offsetY);
+}
+
+void DrawRulerViewOnto(const RenderState& render, HDC dc, int height, COLORREF paper, int offsetY) {
+    CopyWithPaper(dc, render.rulerPicture.Width(), height, render.rulerPicture, paper, 0, offsetY);
+}
+
 void ComposeView(RenderState& render, COLORREF paper, int offsetX, int offsetY,
                  const std::function<void(HDC)>& drawTable) {
     Picture& view = render.viewPicture;
     if (!view) return;
+    render.viewBehind = false;
     if (render.zoomPercent == 100) {
-        // The copy covers all but the strips around it: only those need the paper.
-        const Picture& table = render.tablePicture;
-        const RECT copy{offsetX, offsetY, offsetX + table.Width(), offsetY + table.Height()};
-        const int w = view.Width(), h = view.Height();
-        auto fill = [&](LONG left, LONG top, LONG right, LONG bottom) {
-            RECT r{std::max(left, 0L), std::max(top, 0L), std::min(right, static_cast<LONG>(w)),
-                   std::min(bottom, static_cast<LONG>(h))};
-            if (r.left < r.right && r.top < r.bottom) FillSolid(view.Dc(), r, paper);
-        };
-        fill(0, 0, w, copy.top);
-        fill(0, copy.bottom, w, h);
-        fill(0, copy.top, copy.left, copy.bottom);
-        fill(copy.right, copy.top, w, copy.bottom);
-        CopyCanvasToView(render, offsetX, offsetY);
+        DrawViewOnto(render, view.Dc(), view.Width(), view.Height(), paper, offsetX, offsetY);
+        render.viewComposed = true;
+        render.composedOffsetX = offsetX;
+        render.composedOffsetY = offsetY;
         return;
     }
+    render.viewComposed = false;
     FillSolid(view.Dc(), RECT{0, 0, view.Width(), view.Height()}, paper);
     WorldScale scale(view.Dc(), Zoom(render), Zoom(render), offsetX, offsetY);
     drawTable(view.Dc());
 }
 
+bool ComposeViewPart(RenderState& render, int offsetX, int offsetY, const RECT& changed, RECT& shown) {
+    Picture& view = render.viewPicture;
+    if (!view || !render.tablePicture || render.zoomPercent != 100 || !render.viewComposed ||
+        render.composedOffsetX != offsetX || render.composedOffsetY != offsetY)
+        return false;
+    const RECT table{0, 0, render.tablePicture.Width(), render.tablePicture.Height()};
+    RECT part{};
+    if (!IntersectRect(&part, &changed, &table)) {
+        shown = RECT{};
+        return true;
+    }
+    const RECT moved{part.left + offsetX, part.top + offsetY, part.right + offsetX, part.bottom + offsetY};
+    const RECT whole{0, 0, view.Width(), view.Height()};
+    if (!IntersectRect(&shown, &moved, &whole)) {
+        shown = RECT{};
+        return true;
+    }
+    BitBlt(view.Dc(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+           render.tablePicture.Dc(), shown.left - offsetX, shown.top - offsetY, SRCCOPY);
+    return true;
+}
+
 void DrawShownVerticalRuler(RenderState& render, const Document& doc, int rulerStyle, int offsetY) {
     if (!render.rulerPicture || !render.rulerView) return;
+    render.rulerViewBehind = false;
     ClearToPaper(render.rulerView, doc);
     if (DrawnAtTableScale(render)) {
         ClearToPaper(render.rulerPicture, doc);

@@ -38,6 +38,19 @@ void FitViewPictures(RenderState& render, int canvasWidth, int canvasHeight);
 void ComposeView(RenderState& render, COLORREF paper, int offsetX, int offsetY,
                  const std::function<void(HDC)>& drawTable);
 
+// At 100 %, what ComposeView would put into the view, drawn straight onto `dc` (of the given size):
+// scrolling shows the table picture without copying it twice.
+void DrawViewOnto(const RenderState& render, HDC dc, int width, int height, COLORREF paper, int offsetX,
+                  int offsetY);
+
+// The same for the vertical ruler at the table's scale: the ruler picture, shifted by the offset.
+void DrawRulerViewOnto(const RenderState& render, HDC dc, int height, COLORREF paper, int offsetY);
+
+// When the view holds the table picture at 100 % at these offsets, copies only the part `changed`
+// of the table picture into it, sets `shown` to the part of the view that changed (empty when
+// none) and returns true; otherwise the view must be composed whole.
+bool ComposeViewPart(RenderState& render, int offsetX, int offsetY, const RECT& changed, RECT& shown);
+
 // The vertical ruler as shown, scrolled by the vertical offset, into the ruler view.
 void DrawShownVerticalRuler(RenderState& render, const Document& doc, int rulerStyle, int offsetY);
 

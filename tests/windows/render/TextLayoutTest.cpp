@@ -125,6 +125,33 @@ TEST(DrawCellText, AWordWiderThanTheCellIsDrawnInLineOneHundred) {
     EXPECT_TRUE(IsEmpty(ReadPixels(cell).Ink(RECT{0, 0, 200, y + 99 * lineHeight}, kPaper)));
 }
 
+// The extent tells the partial redraw where a text can show: a long line, whose glyphs the
+// rasteriser places right of the advances the font reports, still draws nothing outside it.
+TEST(DrawCellText, TheExtentOfALongLineHoldsAllItsInk) {
+    FontHandle font(
+        CreateFontW(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Times New Roman"));
+    std::u16string text;
+    for (int i = 0; text.size() < 120; ++i)
+        text += std::u16string(1 + i % 7, char16_t(u'a' + i * 5 % 26)) + u" ";
+    for (int alignment : {131, 133}) {
+        Picture cell = Blank(1000, 60);
+        ScopedSelect select(cell.Dc(), font.Get());
+        SetBkMode(cell.Dc(), TRANSPARENT);
+        GlyphOverhangs overhangs;
+        ReadGlyphOverhangs(cell.Dc(), overhangs);
+        RECT extent{};
+        TextArea area;
+        area.width = area.breakWidth = 900;
+        area.overhangs = &overhangs;
+        area.extent = &extent;
+        LayOutText(cell.Dc(), text, alignment, 20, 20, area);
+        PixelGrid pixels = ReadPixels(cell);
+        ASSERT_FALSE(IsEmpty(pixels.Ink(RECT{0, 0, 1000, 60}, kPaper)));
+        EXPECT_TRUE(IsEmpty(pixels.Ink(RECT{extent.right, 0, 1000, 60}, kPaper))) << alignment;
+        EXPECT_TRUE(IsEmpty(pixels.Ink(RECT{0, 0, extent.left, 60}, kPaper))) << alignment;
+    }
+}
+
 TEST(DrawCellText, ASecondLineShorterThanTheFirstKeepsItsLeadingSpace) {
     Fonts f;
     const int c = Extent(f.mono.Get(), u"m").cx;
