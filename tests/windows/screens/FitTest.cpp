@@ -7,6 +7,8 @@
 #include "app/App.h"
 #include "app/MainWindow.h"
 #include "interaction/Canvas.h"
+#include "interaction/ColourDialog.h"
+#include "interaction/DialogParts.h"
 #include "interaction/Favourites.h"
 #include "interaction/Redraw.h"
 #include "interaction/TextProperties.h"
@@ -144,4 +146,30 @@ TEST_F(FitTest, EveryDialogFitsTheScreenAndShowsItsWholeTexts) {
         CheckDialog([&] { ShowFavourites(*app); }, kFavouritesGetOutId, "favourite colours" + in);
         CheckDialog([&] { ShowAbout(*app); }, kAboutCloseId, "about box" + in);
     }
+}
+
+TEST_F(FitTest, TheFavouritePaletteIsPickedAndShownAtTheScreensScale) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    app->favourites.folderOverride = std::wstring(temp) + L"cuadrix-no-palette\\"; // a first use
+    app->shell.languageIndex = 1;
+    SetColourDialogSeam([](HWND, std::array<uint32_t, 16>&) { return 0x0000FF; });
+    MessageBoxRecorder leave({IDNO}); // the changed palette is not filed
+    bool seen = false;
+    DialogAnswerer answerer([&](HWND dialog) {
+        if (seen) return;
+        seen = true;
+        // The middle of swatch (12, 9), the last one, where the dialog shows it.
+        HWND grid = GetDlgItem(dialog, kFavouritesGridId);
+        const int dpi = WindowDpi(dialog);
+        const int x = ScaleForDpi(12 * 25 + 15, dpi), y = ScaleForDpi(9 * 25 + 15, dpi);
+        SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        EXPECT_EQ(0x0000FFu, app->favourites.favouriteGrid(12, 9).color & 0xFFFFFF);
+        SendMessageW(grid, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        EXPECT_EQ(RGB(255, 0, 0), GetPixel(PictureDc(grid), x, y));
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFavouritesGetOutId, BN_CLICKED), 0);
+    });
+    ShowFavourites(*app);
+    SetColourDialogSeam({});
+    EXPECT_TRUE(seen);
 }
