@@ -128,12 +128,18 @@ TEST_F(FitTest, TheMainWindowLiesInTheWorkAreaWithItsRulersAlongTheCanvas) {
     ASSERT_NE(nullptr, window);
     PumpMessages();
     ExpectInWorkArea(window, "main window");
-    RECT canvas{}, horizontal{}, vertical{};
-    GetWindowRect(GetDlgItem(window, kCanvasId), &canvas);
-    GetWindowRect(GetDlgItem(window, kHorizontalRulerId), &horizontal);
-    GetWindowRect(GetDlgItem(window, kVerticalRulerId), &vertical);
-    EXPECT_EQ(canvas.left, horizontal.left);
-    EXPECT_EQ(canvas.top, vertical.top);
+    // As placed, then made smaller by the user: the rulers run along the whole canvas.
+    for (int width : {0, 700}) {
+        if (width) SetWindowPos(window, nullptr, 0, 0, width, 500, SWP_NOZORDER | SWP_NOMOVE);
+        RECT canvas{}, horizontal{}, vertical{};
+        GetWindowRect(GetDlgItem(window, kCanvasId), &canvas);
+        GetWindowRect(GetDlgItem(window, kHorizontalRulerId), &horizontal);
+        GetWindowRect(GetDlgItem(window, kVerticalRulerId), &vertical);
+        EXPECT_EQ(canvas.left, horizontal.left) << width;
+        EXPECT_EQ(canvas.right + 1, horizontal.right) << width;
+        EXPECT_EQ(canvas.top, vertical.top) << width;
+        EXPECT_EQ(canvas.bottom + 1, vertical.bottom) << width;
+    }
     DestroyWindow(window);
     PumpMessages();
 }
