@@ -93,8 +93,21 @@ void PlaceMainWindow(HWND window, const std::wstring& iniPath) {
         placement.length = sizeof placement;
         placement.rcNormalPosition =
             Box(ReadNumber(iniPath, L"Left", 0), ReadNumber(iniPath, L"Top", 0), width, height);
-        // A place on a screen that is no longer there is not restored.
-        if (MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONULL)) {
+        // A place on a screen that is no longer there is not restored; one kept from a larger
+        // screen shrinks and moves into the work area of the screen that shows it.
+        if (HMONITOR monitor = MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONULL)) {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            GetMonitorInfoW(monitor, &info);
+            RECT& r = placement.rcNormalPosition;
+            const RECT& work = info.rcWork;
+            const int w = static_cast<int>(std::min(r.right - r.left, work.right - work.left));
+            const int h = static_cast<int>(std::min(r.bottom - r.top, work.bottom - work.top));
+            const int x = std::clamp(static_cast<int>(r.left), static_cast<int>(work.left),
+                                     static_cast<int>(work.right) - w);
+            const int y = std::clamp(static_cast<int>(r.top), static_cast<int>(work.top),
+                                     static_cast<int>(work.bottom) - h);
+            r = Box(x, y, w, h);
             placement.showCmd = ReadNumber(iniPath, L"Maximized", 0) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
             SetWindowPlacement(window, &placement);
             return;

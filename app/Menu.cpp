@@ -23,10 +23,12 @@ struct MenuBuilder {
     std::vector<BitmapHandle>& pictures;
 
     std::wstring Text(MessageTable table, int item = 0) const { return Tr(app, table, item); }
-    // An item's text with its shortcut key after a tab: Ctrl+letter, or the Delete key's name.
-    std::wstring Keyed(MessageTable table, int item, wchar_t letter) const {
-        std::wstring key = letter ? Text(MessageTable::UnsavedChanges, 7) + L"+" + letter
-                                  : Text(MessageTable::UnsavedChanges, 8);
+    // An item's text with its shortcut key after a tab: Ctrl+letter, Ctrl+Shift+letter, or the
+    // Delete key's name, each in the language's own key names.
+    std::wstring Keyed(MessageTable table, int item, wchar_t letter, bool shift = false) const {
+        std::wstring key = letter ? Text(MessageTable::UnsavedChanges, 7) + L"+" : L"";
+        if (letter && shift) key += Text(MessageTable::UnsavedChanges, 9) + L"+";
+        key += letter ? std::wstring(1, letter) : Text(MessageTable::UnsavedChanges, 8);
         return Text(table, item) + L"\t" + key;
     }
 
@@ -113,7 +115,7 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdSelectAll, Keyed(MessageTable::EditMenu, 5, L'A'));
         Separator(menu);
-        Item(menu, kCmdCopyChartPicture, Text(MessageTable::VectorPicture, 6));
+        Item(menu, kCmdCopyChartPicture, Keyed(MessageTable::VectorPicture, 6, L'C', true));
         Pictures(menu, {{0, 821}, {1, 824}, {3, 812}, {5, 813}, {7, 814}, {9, 820}, {11, 840}});
     }
 

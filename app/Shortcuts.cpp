@@ -37,6 +37,7 @@ void InstallShortcuts(HWND mainWindow) {
         {ctrl, 'Z', kCmdUndo},
         {ctrl, 'Y', kCmdRedo},
         {ctrl, 'C', kCmdCopyCell},
+        {ctrl | FSHIFT, 'C', kCmdCopyChartPicture},
         {ctrl, 'V', kCmdPasteCell},
         {FVIRTKEY, VK_DELETE, kCmdClearCell},
         {ctrl, 'A', kCmdSelectAll},

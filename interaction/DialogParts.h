@@ -30,6 +30,13 @@ void FillPicture(HWND control, COLORREF colour);
 // Repaints the control from its picture now.
 void ShowPicture(HWND control);
 
+// Lays out a dialog whose controls were placed in 96-DPI pixels for a client area of width x
+// height: positions and sizes are scaled to the DPI of the dialog's screen, and where the dialog is
+// then taller than the work area the controls from splitY down (splitY > 0) make a second column
+// beside the first, in the same order. A screen too small even for that gets a smaller scale rather
+// than controls out of reach. Centres the dialog; returns the scale used (1 at 96 DPI).
+double FitDialogToScreen(HWND dialog, int width, int height, int splitY);
+
 // A font of the given face and points at the screen's resolution, bold or normal weight.
 FontHandle CreateControlFont(const wchar_t* face, int points, bool bold);
 
@@ -42,4 +49,3 @@ void KeepFocusAcrossActivation(HWND dialog, WPARAM activateParam, HWND& savedFoc
 
 // The text of a window as UTF-16.
 std::u16string WindowTextU16(HWND window);
-

@@ -11,6 +11,7 @@
 #include "interaction/DialogParts.h"
 #include "render/TextLayout.h"
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -90,8 +91,22 @@ DWORD ReplaceFileWith(const std::wstring& folder, const std::wstring& target,
 void CopyPictureToGrid(FavouritesState& state, HWND grid) {
     HDC dc = PictureDc(grid);
     if (!dc || !state.favouritesPicture) return;
-    BitBlt(dc, 0, 0, state.favouritesPicture.Width(), state.favouritesPicture.Height(),
-           state.favouritesPicture.Dc(), 0, 0, SRCCOPY);
+    const Picture& picture = state.favouritesPicture;
+    if (state.gridScale == 1.0) {
+        BitBlt(dc, 0, 0, picture.Width(), picture.Height(), picture.Dc(), 0, 0, SRCCOPY);
+        return;
+    }
+    // Plain swatches and outlines: whole pixels repeated, never blended.
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, static_cast<int>(std::lround(picture.Width() * state.gridScale)),
+               static_cast<int>(std::lround(picture.Height() * state.gridScale)), picture.Dc(), 0, 0,
+               picture.Width(), picture.Height(), SRCCOPY);
+}
+
+// The palette cell under a point of the grid control; the palette is laid out at 96 DPI.
+POINT PaletteCellAt(const FavouritesState& state, int x, int y) {
+    auto unscaled = [&](int v) { return static_cast<int>(std::floor(v / state.gridScale)); };
+    return POINT{unscaled(x) / state.pitch, unscaled(y) / state.pitch};
 }
 
 void DrawSwatch(HDC dc, const FavouriteSwatch& swatch, int inset, int outlineWidth, COLORREF outline) {
@@ -102,11 +117,13 @@ void DrawSwatch(HDC dc, const FavouriteSwatch& swatch, int inset, int outlineWid
     Rectangle(dc, swatch.left + inset, swatch.top + inset, swatch.right, swatch.bottom);
 }
 
-// Clears the picture, draws the grid and shows it in the grid control.
-void RepaintGrid(FavouritesState& state, HWND grid) {
+// Clears the picture, draws the grid (with the swatch under the pointer outlined in white, if any)
+// and shows it in the grid control.
+void RepaintGrid(FavouritesState& state, HWND grid, const FavouriteSwatch* highlighted = nullptr) {
     Picture& picture = state.favouritesPicture;
     FillSolid(picture.Dc(), RECT{0, 0, picture.Width(), picture.Height()}, kWhiteColour);
     DrawFavouriteGrid(state, picture.Dc());
+    if (highlighted) DrawSwatch(picture.Dc(), *highlighted, state.inset, state.outlineWidth, kWhiteColour);
     CopyPictureToGrid(state, grid);
 }
 
@@ -145,11 +162,9 @@ bool InPalette(const FavouritesState& state, int column, int row) {
 
 void OnGridMouseMove(Workspace& app, HWND grid, int x, int y) {
     FavouritesState& state = app.favourites;
-    int column = x / state.pitch, row = y / state.pitch;
+    auto [column, row] = PaletteCellAt(state, x, y);
     if (!InPalette(state, column, row)) return; // the last highlight stays
-    RepaintGrid(state, grid);
-    DrawSwatch(PictureDc(grid), state.favouriteGrid(column, row), state.inset, state.outlineWidth,
-               kWhiteColour);
+    RepaintGrid(state, grid, &state.favouriteGrid(column, row));
     ShowPicture(grid);
 }
 
@@ -157,7 +172,7 @@ void OnGridLeftDown(Workspace& app, HWND grid, int x, int y) {
     FavouritesState& state = app.favourites;
     if (state.gridBusy) return;
     state.gridBusy = true;
-    int column = x / state.pitch, row = y / state.pitch;
+    auto [column, row] = PaletteCellAt(state, x, y);
     if (InPalette(state, column, row)) {
         HWND dialog = GetParent(grid);
         int chosen = ChooseColour(dialog, app);
@@ -234,6 +249,7 @@ void OnCreated(FavouritesRun& run, HWND dialog) {
     SetClientSize(dialog, kFavouritesDialogWidth, kFavouritesDialogHeight);
     CenterInWorkArea(dialog);
     CreateControls(run, dialog);
+    state.gridScale = FitDialogToScreen(dialog, kFavouritesDialogWidth, kFavouritesDialogHeight, 0);
     EnableWindow(GetDlgItem(dialog, kFavouritesFileId), FALSE);
     if (FileThere(FavouritesFilePath(state)))
         LoadFavourites(state);

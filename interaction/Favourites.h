@@ -37,6 +37,7 @@ struct FavouritesState {
 
     int32_t favouritesModified = 0; // a swatch changed and not filed since the dialog opened
     Picture favouritesPicture;      // 336 x 312, the grid drawn
+    double gridScale = 1.0;         // the grid's picture is shown at the dialog's scale
     bool gridBusy = false;          // a colour dialog from the grid is open
     std::wstring folderOverride;    // when set, the palette file lives here instead (tests)
     std::wstring folder;            // folder of the palette file, ending with a backslash

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kSizeListUpperBound = 70;
 constexpr int kSmallestSize = 6;
+constexpr int kAlignmentTop = 412; // the first alignment option; the lower half of the dialog
 
 // What lives only while the dialog runs. The number-format and alignment choices are kept here
 // and reach the buffer with Accept, so Cancel leaves every accepted value as it was.
@@ -105,7 +106,7 @@ void CreateControls(TextDialogRun& run, HWND dialog) {
                 5, 290, 320, 120, kTextBoxId);
     for (int k = 0; k < kAlignmentOptionCount; ++k) {
         int width = k < 4 ? 210 : 310;
-        AddOption(dialog, kAlignmentOptionIds[k], text(12 + k), 5, 412 + 20 * k, width, 18, k == 0);
+        AddOption(dialog, kAlignmentOptionIds[k], text(12 + k), 5, kAlignmentTop + 20 * k, width, 18, k == 0);
     }
     CreateChild(dialog, L"STATIC", L"Linea1", WS_CHILD | WS_VISIBLE | WS_GROUP | SS_ETCHEDFRAME, 5, 532, 410,
                 160, kFormatFrameId);
@@ -335,6 +336,9 @@ INT_PTR CALLBACK TextPropertiesProc(HWND dialog, UINT message, WPARAM wParam, LP
         SetClientSize(dialog, kTextDialogWidth, kTextDialogHeight);
         CenterInWorkArea(dialog);
         CreateControls(*run, dialog);
+        // The alignments and the number formats make the second column where the dialog is too
+        // tall for the screen. The sample and the swatches are drawn at their laid-out size.
+        FitDialogToScreen(dialog, kTextDialogWidth, kTextDialogHeight, kAlignmentTop);
         OnCreated(*run, dialog);
         // The text is what is edited most: typing goes there first, with the whole text selected
         // (typing into the closed font list would pick fonts by their first letters instead).

@@ -7,6 +7,7 @@
 
 #include "render/GdiObjects.h"
 #include "render/PictureFiles.h"
+#include "render/Pictures.h"
 #include "render/SvgText.h"
 
 #include <gdiplus.h>
@@ -75,13 +76,7 @@ Pixels DibPixels(const BITMAPINFO* info, const void* bits, int x, int y, int wid
                  int sourceWidth, int sourceHeight) {
     Pixels pixels;
     if (width <= 0 || height <= 0 || !info || !bits) return pixels;
-    BITMAPINFO target{};
-    target.bmiHeader.biSize = sizeof target.bmiHeader;
-    target.bmiHeader.biWidth = width;
-    target.bmiHeader.biHeight = -height;
-    target.bmiHeader.biPlanes = 1;
-    target.bmiHeader.biBitCount = 32;
-    target.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO target = TopDownPixelsInfo(width, height);
     void* targetBits = nullptr;
     WindowDC screen(nullptr);
     BitmapHandle dib(CreateDIBSection(screen.Get(), &target, DIB_RGB_COLORS, &targetBits, nullptr, 0));

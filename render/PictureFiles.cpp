@@ -85,13 +85,7 @@ int SavePictureFile(const Picture& picture, const std::wstring& path) {
 
     std::vector<uint32_t> pixels = ReadPixels(picture.Dc(), picture.Width(), picture.Height());
     if (pixels.empty()) return 1;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.Width();
-    info.bmiHeader.biHeight = -picture.Height(); // top-down, as the pixels were read
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownPixelsInfo(picture.Width(), picture.Height());
     BitmapOwner image;
     if (gp::GdipCreateBitmapFromGdiDib(&info, pixels.data(), &image.bitmap) != Gdiplus::Ok || !image.bitmap)
         return 1;

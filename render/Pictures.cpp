@@ -95,15 +95,20 @@ Picture LoadCellPicture(const std::wstring& path, int width, int height, COLORRE
     return GraphicLoadImageFileToBitmap(path, fill, width, height, 1, problem);
 }
 
-std::vector<uint32_t> ReadPixels(HDC source, int width, int height) {
-    if (width <= 0 || height <= 0) return {};
+BITMAPINFO TopDownPixelsInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+std::vector<uint32_t> ReadPixels(HDC source, int width, int height) {
+    if (width <= 0 || height <= 0) return {};
+    BITMAPINFO info = TopDownPixelsInfo(width, height);
     void* bits = nullptr;
     BitmapHandle dib(CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     MemoryDC dc(source);
@@ -122,13 +127,7 @@ std::vector<uint32_t> ReadPixels(HDC source, int width, int height) {
 
 void DrawPixels(HDC target, int x, int y, int width, int height, const std::vector<uint32_t>& pixels) {
     if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * height) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownPixelsInfo(width, height);
     StretchDIBits(target, x, y, width, height, 0, 0, width, height, pixels.data(), &info, DIB_RGB_COLORS,
                   SRCCOPY);
 }

@@ -37,5 +37,8 @@ bool ReadFileStamp(const std::wstring& path, FileStamp& stamp);
 // The pixels of a DC's area as 0x00RRGGBB values, top row first (empty when they cannot be read).
 std::vector<uint32_t> ReadPixels(HDC source, int width, int height);
 
+// The header of such pixels: 32 bits each, top row first, no palette.
+BITMAPINFO TopDownPixelsInfo(int width, int height);
+
 // Puts pixels read by ReadPixels back onto a DC at (x, y), unscaled.
 void DrawPixels(HDC target, int x, int y, int width, int height, const std::vector<uint32_t>& pixels);

@@ -56,29 +56,32 @@ struct RulerDrawing {
             LineTo(dc, position, to + 1);
         }
     }
+    // Under the canvas's zoom the ruler is stretched along its length only: its labels keep the
+    // proportions of their font, at the scale across the ruler. Runs `draw` with the world
+    // transform made upright about `position` along the ruler, passing the factor by which lengths
+    // along the ruler grow in the upright drawing (1 where nothing is stretched).
+    template <typename Draw> void Upright(int position, Draw draw) {
+        XFORM stretched{};
+        if (GetGraphicsMode(dc) != GM_ADVANCED || !GetWorldTransform(dc, &stretched) ||
+            stretched.eM11 == stretched.eM22) {
+            draw(1.0);
+            return;
+        }
+        const FLOAT along = vertical ? stretched.eM22 : stretched.eM11;
+        const FLOAT across = vertical ? stretched.eM11 : stretched.eM22;
+        XFORM upright{across, 0, 0, across, stretched.eDx, stretched.eDy};
+        (vertical ? upright.eDy : upright.eDx) += static_cast<FLOAT>(position) * (along - across);
+        SetWorldTransform(dc, &upright);
+        draw(static_cast<double>(along) / across);
+        SetWorldTransform(dc, &stretched);
+    }
     // A label with its top-left corner `shift` pixels before `position`, at the ruler's edge.
     void Label(int position, int shift, int value) {
         std::wstring text = std::to_wstring(value);
-        int x = vertical ? 0 : position - shift;
-        int y = vertical ? position - shift : 0;
-        // Under the canvas's zoom the ruler is stretched along its length only: the label keeps
-        // the proportions of its font, at the scale across the ruler, beside its stroke.
-        XFORM stretched{};
-        if (GetGraphicsMode(dc) == GM_ADVANCED && GetWorldTransform(dc, &stretched) &&
-            stretched.eM11 != stretched.eM22) {
-            const FLOAT across = vertical ? stretched.eM11 : stretched.eM22;
-            XFORM upright{across, 0, 0, across, stretched.eDx, stretched.eDy};
-            if (vertical) {
-                upright.eDy += static_cast<FLOAT>(position) * (stretched.eM22 - across);
-            } else {
-                upright.eDx += static_cast<FLOAT>(position) * (stretched.eM11 - across);
-            }
-            SetWorldTransform(dc, &upright);
-            TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
-            SetWorldTransform(dc, &stretched);
-            return;
-        }
-        TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+        Upright(position, [&](double) {
+            TextOutW(dc, vertical ? 0 : position - shift, vertical ? position - shift : 0, text.c_str(),
+                     static_cast<int>(text.size()));
+        });
     }
 };
 
@@ -150,16 +153,25 @@ void DrawCellRuler(RenderState& render, const Document& doc, HDC target, int wid
             std::string digits = std::to_string(k + 1);
             return std::u16string(digits.begin(), digits.end());
         }();
+        // The number is laid out in its box as long as the box is drawn.
         if (vertical) {
             const int top = k * (h + s) + 2;
             Rectangle(target, 2, top, w + 2, top + h);
-            DrawCellText(render, target, label, 131, 7, top, font, RGB(0, 0, 0));
+            ruler.Upright(top, [&](double along) {
+                render.spanHeight = static_cast<int16_t>(std::lround(h * along));
+                DrawCellText(render, target, label, 131, 7, top, font, RGB(0, 0, 0));
+            });
         } else {
             const int left = k * (w + s) + 2;
             Rectangle(target, left, 2, left + w, h + 2);
-            DrawCellText(render, target, label, 133, left, 2, font, RGB(0, 0, 0));
+            ruler.Upright(left, [&](double along) {
+                render.spanWidth = static_cast<int16_t>(std::lround(w * along));
+                DrawCellText(render, target, label, 133, left, 2, font, RGB(0, 0, 0));
+            });
         }
     }
+    render.spanWidth = static_cast<int16_t>(w);
+    render.spanHeight = static_cast<int16_t>(h);
 }
 
 void DrawRulerStyle(RenderState& render, const Document& doc, int rulerStyle, HDC target, int width,

@@ -1,7 +1,8 @@
 # Sourced by the test and run scripts: a project-local Wine prefix, a display and one wineserver
 # kept alive for the whole run.  Usage: source scripts/wine-env.sh PREFIX_DIR
 # CUADRIX_LOGPIXELS (96 unless set) is the screen resolution the prefix is made with; use a prefix
-# of its own for each value.
+# of its own for each value. CUADRIX_SCREEN (1600x1200 unless set) is the size of the virtual display
+# started when there is none.
 cuadrix_prefix_dir=$1
 export WINEPREFIX="$cuadrix_prefix_dir"
 export WINEDEBUG=-all
@@ -16,7 +17,7 @@ cuadrix_display_works() {
 cuadrix_start_xvfb() {
     local n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${CUADRIX_SCREEN:-1600x1200}x24" -nolisten tcp >/dev/null 2>&1 &
     cuadrix_xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do

@@ -700,6 +700,7 @@ const std::vector<TableDefinition>& Definitions() {
              {6, {u"Cancelar", u"Cancelar", u"Annuler", u"Abbrechen", u"Cancel", u"Annulla"}},
              {7, {u"Ctrl", u"Ctrl", u"Ctrl", u"Strg", u"Ctrl", u"Ctrl"}},
              {8, {u"Supr", u"Del", u"Suppr", u"Entf", u"Del", u"Canc"}},
+             {9, {u"Mayús", u"Shift", u"Maj", u"Umschalt", u"Shift", u"Maiusc"}},
          }},
         {T::ZoomMenu,
          100,

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Copy chart as picture: with a chart open, Editar > Copiar organigrama como imagen puts it on the
-# clipboard, and a separate
-# program reads it back as a word processor would: an enhanced metafile first (its frame in
-# 0.01 mm of the screen, rectangles, lines and the box texts as text), then PNG, then a 24-bit
-# DIB, each of the export's size.
+# Copy chart as picture: with a chart open, Ctrl+Shift+C (Editar > Copiar organigrama como imagen)
+# puts it on the clipboard, and a separate program reads it back as a word processor would: an
+# enhanced metafile first (its frame in 0.01 mm of the screen, rectangles, lines and the box texts
+# as text), then PNG, then a 24-bit DIB, each of the export's size.
 source "$(dirname "$0")/e2e-lib.sh"
 
 TOOLS=$(cd "$(dirname "$E2E_EXE")/tests" && pwd)
@@ -15,7 +14,7 @@ report() { wine "$TOOLS/ClipboardReport.exe" 2>/dev/null | tr -d '\r' >"$1" || t
 
 e2e_start "$(winepath -w "$E2E_DIR/chart.qdrx")"
 e2e_main_window "Organigrama$"
-e2e_menu 1 6
+e2e_key ctrl+shift+c
 report copied.txt
 cat copied.txt
 

@@ -3,6 +3,7 @@
 #include "RenderTestSupport.h"
 #include "render/Renderer.h"
 #include "render/Rulers.h"
+#include "render/ZoomedView.h"
 
 #include <gtest/gtest.h>
 
@@ -141,6 +142,25 @@ TEST(DrawCellRuler, OneNumberedBoxPerColumnLaidOutAsTheCells) {
     EXPECT_TRUE(grid.All(RECT{252, 0, 1122, 21}, kBack)); // ten boxes only
     EXPECT_EQ(24, r.render.spanWidth);
     EXPECT_EQ(24, r.render.spanHeight);
+}
+
+TEST(DrawCellRuler, NumbersKeepTheirShapeInABoxStretchedByTheZoom) {
+    Rulers r;
+    Document doc = MakeGridDocument(10, 8, 24);
+    DrawCellRuler(r.render, doc, r.horizontal.Dc(), 1122, 21, 0);
+    const RECT plain = ReadPixels(r.horizontal).Ink(RECT{3, 3, 25, 21}, kBack);
+    // At 400 % on a 96-DPI screen: four times as long, as thick as before.
+    Picture zoomed(1122, 21);
+    {
+        WorldScale scale(zoomed.Dc(), 4.0, 1.0, 0, 0);
+        DrawCellRuler(r.render, doc, zoomed.Dc(), 1122 / 4, 21, 0);
+    }
+    const RECT label = ReadPixels(zoomed).Ink(RECT{12, 3, 100, 21}, kBack); // inside the first box
+    ASSERT_FALSE(IsEmpty(label));
+    EXPECT_NEAR(plain.right - plain.left, label.right - label.left, 1);
+    EXPECT_NEAR(plain.bottom - plain.top, label.bottom - label.top, 1);
+    EXPECT_NEAR(4 * 14, (label.left + label.right) / 2, 3) << "centred in the stretched box";
+    EXPECT_EQ(24, r.render.spanWidth);
 }
 
 TEST(DrawCellRuler, VerticalBoxesPerRowWithLeftAlignedLabels) {

@@ -79,7 +79,7 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1050, L"Select all\tCtrl+A", L"Seleccionar todo\tCtrl+A", 820, {}},
           Sep(),
-          {1130, L"Copy chart as picture", L"Copiar organigrama como imagen", 840, {}}}},
+          {1130, L"Copy chart as picture\tCtrl+Shift+C", L"Copiar organigrama como imagen\tCtrl+Mayús+C", 840, {}}}},
         {kPopup,
          L"Mouse",
          L"Ratón",

@@ -1,0 +1,181 @@
+// The main window and the dialogs on the screen this test runs on, at its resolution (the test
+// scripts run it again at 120 and 144 DPI on 1366 x 768 and 1920 x 1080 screens): each lies inside
+// the work area, and every label and button shows its whole text in every language.
+#include "WinTestSupport.h"
+
+#include "app/About.h"
+#include "app/App.h"
+#include "app/MainWindow.h"
+#include "interaction/Canvas.h"
+#include "interaction/ColourDialog.h"
+#include "interaction/DialogParts.h"
+#include "interaction/Favourites.h"
+#include "interaction/Redraw.h"
+#include "interaction/TextProperties.h"
+#include "render/Dpi.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+RECT WorkArea() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+void ExpectInWorkArea(HWND window, const std::string& what) {
+    RECT r{}, work = WorkArea();
+    GetWindowRect(window, &r);
+    EXPECT_TRUE(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom)
+        << what << " at (" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom
+        << ") outside the work area " << work.right << " x " << work.bottom << " at " << WindowDpi(window)
+        << " DPI";
+}
+
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+// The room a control leaves for its text beside its glyph and frame, or 0 when it shows no text of
+// its own (pictures, frames, icons, edit boxes and lists).
+int TextRoom(HWND control, LONG style, int width) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    const int dpi = WindowDpi(control);
+    if (lstrcmpiW(name, L"Static") == 0) {
+        const LONG type = style & SS_TYPEMASK;
+        return type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP ? width
+                                                                                                     : 0;
+    }
+    if (lstrcmpiW(name, L"Button") != 0) return 0;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        return width - 2 * ScaleForDpi(3, dpi);
+    case BS_GROUPBOX:
+        return width - 2 * ScaleForDpi(8, dpi);
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return width - SystemMetricForDpi(SM_CXMENUCHECK, dpi) - ScaleForDpi(4, dpi);
+    }
+    return 0;
+}
+
+// Measures each label's text in the control's font against its client area: one line for buttons
+// and unwrapped labels, the lines it breaks into for the others.
+void ExpectNoTextClipped(HWND dialog, const std::string& what) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::wstring text = WindowText(child);
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        RECT client{};
+        GetClientRect(child, &client);
+        const int room = TextRoom(child, style, client.right);
+        if (text.empty() || room == 0) continue;
+        wchar_t name[16] = {};
+        GetClassNameW(child, name, 16);
+        const bool wraps = lstrcmpiW(name, L"Static") == 0 && (style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP;
+        WindowDC dc(child);
+        auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0));
+        ScopedSelect select(dc.Get(), font ? font : GetStockObject(SYSTEM_FONT));
+        RECT needed{0, 0, room, 0};
+        DrawTextW(dc.Get(), text.c_str(), -1, &needed, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        const std::string where = what + ", \"" + Narrow(text) + "\"";
+        EXPECT_LE(needed.right, room) << where << " needs " << needed.right << " pixels across";
+        // Down, what counts is ink: a line's cell may reach below the control where no letter does.
+        Picture drawn(needed.right, needed.bottom);
+        FillSolid(drawn.Dc(), needed, RGB(255, 255, 255));
+        ScopedSelect drawnFont(drawn.Dc(), font ? font : GetStockObject(SYSTEM_FONT));
+        DrawTextW(drawn.Dc(), text.c_str(), -1, &needed, wraps ? DT_WORDBREAK : DT_SINGLELINE);
+        int inkBottom = needed.bottom;
+        while (inkBottom > 0 &&
+               RegionIs(drawn.Dc(), RECT{0, inkBottom - 1, needed.right, inkBottom}, RGB(255, 255, 255)))
+            --inkBottom;
+        const int top = wraps ? 0 : (client.bottom - needed.bottom) / 2; // buttons centre their line
+        EXPECT_LE(top + inkBottom, client.bottom) << where << " needs " << inkBottom << " pixels down";
+    }
+}
+
+// Opens a modal dialog of the program and checks it as soon as it is active, then closes it.
+void CheckDialog(const std::function<void()>& open, int closeId, const std::string& what) {
+    HWND seen = nullptr;
+    DialogAnswerer answerer([&](HWND dialog) {
+        if (dialog == seen) return; // active again before it closed
+        seen = dialog;
+        ExpectInWorkArea(dialog, what);
+        ExpectNoTextClipped(dialog, what);
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(closeId, BN_CLICKED), 0);
+    });
+    open();
+    EXPECT_NE(nullptr, seen) << what;
+}
+
+struct FitTest : testing::Test {
+    std::unique_ptr<App> app = std::make_unique<App>();
+    static void SetUpTestSuite() { DeclareDpiAwareness(); }
+};
+
+} // namespace
+
+TEST_F(FitTest, TheMainWindowLiesInTheWorkAreaWithItsRulersAlongTheCanvas) {
+    HWND window = CreateMainWindowForTest(*app);
+    ASSERT_NE(nullptr, window);
+    PumpMessages();
+    ExpectInWorkArea(window, "main window");
+    // As placed, then made smaller by the user: the rulers run along the whole canvas.
+    for (int width : {0, 700}) {
+        if (width) SetWindowPos(window, nullptr, 0, 0, width, 500, SWP_NOZORDER | SWP_NOMOVE);
+        RECT canvas{}, horizontal{}, vertical{};
+        GetWindowRect(GetDlgItem(window, kCanvasId), &canvas);
+        GetWindowRect(GetDlgItem(window, kHorizontalRulerId), &horizontal);
+        GetWindowRect(GetDlgItem(window, kVerticalRulerId), &vertical);
+        EXPECT_EQ(canvas.left, horizontal.left) << width;
+        EXPECT_EQ(canvas.right + 1, horizontal.right) << width;
+        EXPECT_EQ(canvas.top, vertical.top) << width;
+        EXPECT_EQ(canvas.bottom + 1, vertical.bottom) << width;
+    }
+    DestroyWindow(window);
+    PumpMessages();
+}
+
+TEST_F(FitTest, EveryDialogFitsTheScreenAndShowsItsWholeTexts) {
+    for (int language = 1; language <= 6; ++language) {
+        app->shell.languageIndex = language;
+        const std::string in = " in language " + std::to_string(language);
+        CheckDialog([&] { EditTextProperties(*app); }, kTextCancelId, "text properties" + in);
+        CheckDialog([&] { ShowFavourites(*app); }, kFavouritesGetOutId, "favourite colours" + in);
+        CheckDialog([&] { ShowAbout(*app); }, kAboutCloseId, "about box" + in);
+    }
+}
+
+TEST_F(FitTest, TheFavouritePaletteIsPickedAndShownAtTheScreensScale) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    app->favourites.folderOverride = std::wstring(temp) + L"cuadrix-no-palette\\"; // a first use
+    app->shell.languageIndex = 1;
+    SetColourDialogSeam([](HWND, std::array<uint32_t, 16>&) { return 0x0000FF; });
+    MessageBoxRecorder leave({IDNO}); // the changed palette is not filed
+    bool seen = false;
+    DialogAnswerer answerer([&](HWND dialog) {
+        if (seen) return;
+        seen = true;
+        // The middle of swatch (12, 9), the last one, where the dialog shows it.
+        HWND grid = GetDlgItem(dialog, kFavouritesGridId);
+        const int dpi = WindowDpi(dialog);
+        const int x = ScaleForDpi(12 * 25 + 15, dpi), y = ScaleForDpi(9 * 25 + 15, dpi);
+        SendMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        EXPECT_EQ(0x0000FFu, app->favourites.favouriteGrid(12, 9).color & 0xFFFFFF);
+        SendMessageW(grid, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        EXPECT_EQ(RGB(255, 0, 0), GetPixel(PictureDc(grid), x, y));
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFavouritesGetOutId, BN_CLICKED), 0);
+    });
+    ShowFavourites(*app);
+    SetColourDialogSeam({});
+    EXPECT_TRUE(seen);
+}
