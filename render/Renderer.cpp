@@ -92,6 +92,7 @@ struct TableDrawing {
     PenHandle gridPen;
     BrushHandle hatch; // made when the first placeholder needs it
     RECT visible;      // the target's drawable area
+    bool visibleIsBox = false; // the drawable area is that one rectangle
     bool draw = true;
     RECT extent{}; // of the cell being drawn
     RECT extentBounds{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
@@ -239,6 +240,12 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
     area.lineHeight = font.lineHeight;
     area.visibleTop = d.visible.top;
     area.visibleBottom = d.visible.bottom;
+    if (d.visibleIsBox) {
+        // Bounds in the target's logical units are rounded: a pixel more on each side keeps every
+        // line that reaches the drawable area.
+        area.clipIsBox = true;
+        area.clipBox = RECT{d.visible.left - 2, d.visible.top - 2, d.visible.right + 2, d.visible.bottom + 2};
+    }
     area.draw = d.draw;
     area.overhangs = &font.overhangs;
     area.extent = &d.extent;
@@ -341,7 +348,10 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
                    OutlinePen(thickness, gridPen & 0xFFFFFF),
                    BrushHandle(),
                    RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX}};
-    if (GetClipBox(target, &d.visible) == ERROR) d.visible = RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    const int clip = GetClipBox(target, &d.visible);
+    if (clip == ERROR) d.visible = RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    // On pictures the bounds decide; printers and recordings are asked line by line.
+    d.visibleIsBox = clip == SIMPLEREGION && GetObjectType(target) == OBJ_MEMDC;
     if (pass) {
         d.draw = pass->draw;
         d.layouts = pass->layouts;

@@ -5,6 +5,9 @@
 #include "render/LineBreaking.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <vector>
 
 namespace {
 
@@ -106,13 +109,59 @@ void InkMargins(std::u16string_view line, const GlyphOverhangs* overhangs, int g
     out.inkRight = static_cast<int16_t>(right + 2 + overhangs->synthesised + drift);
 }
 
+bool Meets(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Every piece the breaking rule measures is a part of the text, and advances add up: one
+// measure of the whole text gives each piece's width as the difference of two running widths,
+// instead of a measure of every piece (which for a long text in a narrow cell is most of the
+// time of a whole redraw).
+struct RunningWidths {
+    std::u16string_view text;
+    std::vector<int> ends; // ends[i]: width of text[0..i]
+
+    bool Measure(HDC dc) {
+        if (text.empty()) return false;
+        ends.assign(text.size(), 0);
+        int fit = 0;
+        SIZE size{};
+        if (!GetTextExtentExPointW(dc, Wide(text), Length(text), INT_MAX, &fit, ends.data(), &size) ||
+            fit != Length(text))
+            return false;
+        // Advances that went backwards could not be searched.
+        return std::is_sorted(ends.begin(), ends.end());
+    }
+    bool Holds(std::u16string_view piece) const {
+        return piece.data() >= text.data() && piece.data() + piece.size() <= text.data() + text.size();
+    }
+    int Before(size_t from) const { return from == 0 ? 0 : ends[from - 1]; }
+    int Width(std::u16string_view piece) const {
+        if (piece.empty()) return 0;
+        const size_t from = static_cast<size_t>(piece.data() - text.data());
+        return ends[from + piece.size() - 1] - Before(from);
+    }
+    int Fit(std::u16string_view piece, int width) const {
+        if (width < 0 || piece.empty()) return 0;
+        const size_t from = static_cast<size_t>(piece.data() - text.data());
+        const auto first = ends.begin() + static_cast<std::ptrdiff_t>(from);
+        const auto last = first + static_cast<std::ptrdiff_t>(piece.size());
+        return static_cast<int>(std::upper_bound(first, last, Before(from) + width) - first);
+    }
+};
+
 void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, const GlyphOverhangs* overhangs,
                      int generous, LaidOutLines& out) {
     TextLines lines;
     KnownWidths known;
+    RunningWidths running{text, {}};
+    const bool summed = running.Measure(dc);
     int used = BreakTextLines(
         text, breakWidth,
-        [dc, &known](std::u16string_view s, int width) { return FitCount(dc, s, width, known); }, lines);
+        [&](std::u16string_view s, int width) {
+            return summed && running.Holds(s) ? running.Fit(s, width) : FitCount(dc, s, width, known);
+        },
+        lines);
     out.text.assign(text.begin(), text.end());
     out.breakWidth = breakWidth;
     out.lines.assign(static_cast<size_t>(used), {});
@@ -123,7 +172,8 @@ void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, const Gly
             line.start = static_cast<uint16_t>(lines[i].data() - text.data());
             line.length = static_cast<uint16_t>(lines[i].size());
         }
-        line.width = TextWidth(dc, lines[i], known);
+        line.width =
+            summed && running.Holds(lines[i]) ? running.Width(lines[i]) : TextWidth(dc, lines[i], known);
         InkMargins(lines[i], overhangs, generous, line);
         out.widest = std::max(out.widest, line.width);
     }
@@ -174,7 +224,8 @@ void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, 
                        lineY + fullHeight + margin};
         if (area.extent)
             GrowExtentWithin(*area.extent, area.extentBounds, ink.left, ink.top, ink.right, ink.bottom);
-        if (!area.draw || !visible(lineY) || !RectVisible(dc, &ink)) continue;
+        if (!area.draw || !visible(lineY)) continue;
+        if (area.clipIsBox ? !Meets(ink, area.clipBox) : !RectVisible(dc, &ink)) continue;
         if (stretched) {
             int spaces = static_cast<int>(std::count(line.begin(), line.end(), u' '));
             SetTextJustification(dc, widest - w, spaces);

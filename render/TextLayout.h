@@ -19,6 +19,10 @@ struct TextArea {
     // are never clipped to their cell, only to the picture.
     int visibleTop = INT_MIN;
     int visibleBottom = INT_MAX;
+    // When the target's clip is one rectangle, its bounds: a line is drawn when its ink meets
+    // them, without asking the target. Otherwise the target is asked line by line.
+    bool clipIsBox = false;
+    RECT clipBox{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
     LaidOutLines* kept = nullptr; // where the lines are kept between calls; none: broken every time
     // The selected font's overhangs: with them a line's extent is its measured width and the ink
     // beyond it, without them a generous margin.

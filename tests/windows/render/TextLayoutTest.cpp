@@ -1,6 +1,7 @@
 // Cell text layout on real pictures: each rendering is compared with the same text drawn by hand
 // where the layout rules put it, with positions measured on the test's own font.
 #include "RenderTestSupport.h"
+#include "render/LineBreaking.h"
 #include "render/TextLayout.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,45 @@ TEST(DrawCellText, TheExtentOfALongLineHoldsAllItsInk) {
         EXPECT_TRUE(IsEmpty(pixels.Ink(RECT{extent.right, 0, 1000, 60}, kPaper))) << alignment;
         EXPECT_TRUE(IsEmpty(pixels.Ink(RECT{0, 0, extent.left, 60}, kPaper))) << alignment;
     }
+}
+
+// Lines are broken from one measure of the whole text; they must come out where measuring every
+// piece on its own puts them, in every face, size and style.
+TEST(DrawCellText, LongTextsBreakAsWhenEachPieceIsMeasured) {
+    std::u16string text;
+    for (int i = 0; text.size() < 273; ++i)
+        text += std::u16string(1 + i * 7 % 9, char16_t((i % 3 ? u'a' : u'A') + i * 5 % 26)) + u" ";
+    text.resize(273);
+    for (const wchar_t* face : {L"Tahoma", L"Times New Roman", L"Courier New"})
+        for (int height : {-8, -13, -21})
+            for (int weight : {FW_NORMAL, FW_BOLD}) {
+                FontHandle font(CreateFontW(height, 0, 0, 0, weight, weight == FW_BOLD, 0, 0, DEFAULT_CHARSET,
+                                            0, 0, 0, 0, face));
+                const int lineHeight = LineHeightOf(font.Get());
+                RenderState render = CellOf(60, 30);
+                const int pictureHeight = 100 * lineHeight + 20;
+                Picture drawn = Blank(400, pictureHeight);
+                DrawCellText(render, drawn.Dc(), text, 131, 5, 5, font.Get(), kBlack);
+                Picture reference = Blank(400, pictureHeight);
+                ScopedSelect select(reference.Dc(), font.Get());
+                TextLines lines;
+                const int used = BreakTextLines(
+                    text, 60,
+                    [&](std::u16string_view piece, int width) {
+                        int fit = 0;
+                        SIZE size{};
+                        GetTextExtentExPointW(reference.Dc(), W(piece), static_cast<int>(piece.size()), width,
+                                              &fit, nullptr, &size);
+                        return width < 0 ? 0 : fit;
+                    },
+                    lines);
+                ASSERT_GT(used, 3);
+                SetBkMode(reference.Dc(), TRANSPARENT);
+                for (int i = 0; i < used; ++i)
+                    TextOutW(reference.Dc(), 5, 5 + i * lineHeight, W(lines[i]),
+                             static_cast<int>(lines[i].size()));
+                EXPECT_TRUE(SamePixels(drawn, reference)) << face << " " << height << " " << weight;
+            }
 }
 
 TEST(DrawCellText, ASecondLineShorterThanTheFirstKeepsItsLeadingSpace) {
