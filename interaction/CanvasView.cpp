@@ -137,11 +137,14 @@ void OnScrollBar(Workspace& app, HWND bar, int code) {
 
 void SetZoom(Workspace& app, int zoomPercent, int anchorX, int anchorY) {
     const int old = app.render.zoomPercent;
+    const int32_t oldOffsetY = app.canvas.viewOffsetY;
     const int zoom = zoomPercent == kZoomToWidth ? ZoomToFit(CanvasViewSize(app).cx, kTablePictureSize)
                                                  : ClampZoom(zoomPercent);
     if (zoom != old) {
         app.canvas.viewOffsetX = OffsetKeepingAnchor(anchorX, app.canvas.viewOffsetX, old, zoom);
-        app.canvas.viewOffsetY = OffsetKeepingAnchor(anchorY, app.canvas.viewOffsetY, old, zoom);
+        // Zooming out about a point low in the view would lift the table off the view's top.
+        app.canvas.viewOffsetY = std::min(OffsetKeepingAnchor(anchorY, app.canvas.viewOffsetY, old, zoom),
+                                          std::max(oldOffsetY, 0));
         app.render.zoomPercent = zoom;
     }
     ClampOffsets(app);

@@ -37,6 +37,11 @@ void Picture::Reset() {
     width_ = height_ = 0;
 }
 
+BOOL DrawRectangle(HDC dc, int left, int top, int right, int bottom) {
+    const int inclusive = GetGraphicsMode(dc) == GM_ADVANCED ? 1 : 0;
+    return Rectangle(dc, left, top, right - inclusive, bottom - inclusive);
+}
+
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
     COLORREF previous = SetBkColor(dc, colour);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);

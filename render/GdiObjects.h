@@ -127,3 +127,8 @@ class Picture {
 
 // Fills a rectangle of a DC with a solid colour (0x00BBGGRR).
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+
+// Rectangle() with its right and bottom edges left out, as the compatible graphics mode draws it,
+// also on a DC in the advanced mode (a zoomed view), where GDI would include them and a box would
+// cover the next column of the table, a connector running there among it.
+BOOL DrawRectangle(HDC dc, int left, int top, int right, int bottom);

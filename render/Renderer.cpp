@@ -125,7 +125,7 @@ PenHandle OutlinePen(int thickness, COLORREF colour) {
 
 void DrawBox(TableDrawing& d, const CellBox& box) {
     d.Touch(box.left, box.top, box.right, box.bottom, d.PenReach());
-    if (d.draw) Rectangle(d.state.dc, box.left, box.top, box.right, box.bottom);
+    if (d.draw) DrawRectangle(d.state.dc, box.left, box.top, box.right, box.bottom);
 }
 
 // Connectors run in the coordinates of the cell records; the end point gets the separations
@@ -207,7 +207,7 @@ void DrawIconPart(TableDrawing& d, const CellRecord& cell, const CellBox& box, i
     }
     d.state.UsePen(d.blackPen.Get());
     d.state.UseFill(kSilver);
-    Rectangle(d.state.dc, x, y, x + w - 1, y + h - 1);
+    DrawRectangle(d.state.dc, x, y, x + w - 1, y + h - 1);
 }
 
 void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& box) {
@@ -321,6 +321,65 @@ FontKey CellFontKey(const CellRecord& cell, int16_t characterSet, int logPixelsY
                        static_cast<uint8_t>(characterSet), turned ? -900 : 0);
 }
 
+// True when the DC draws the table smaller than its own pixels.
+bool Shrunk(HDC dc) {
+    XFORM transform{};
+    return GetGraphicsMode(dc) == GM_ADVANCED && GetWorldTransform(dc, &transform) &&
+           (transform.eM11 < 1 || transform.eM22 < 1);
+}
+
+// The box of cell (a, b) with its span, where DrawTable draws it.
+CellBox BoxOf(const TableDrawing& d, const CellRecord& cell, int a, int b, int hc, int vc) {
+    const int64_t s = d.separation;
+    return CellBox{Coordinate(a * s + cell.left + d.offsetX), Coordinate(b * s + cell.top + d.offsetY),
+                   Coordinate(a * s + cell.right + d.offsetX + hc * s),
+                   Coordinate(b * s + cell.bottom + d.offsetY + vc * s)};
+}
+
+// Shrunk, a connector running between two cells and the edge of a cell drawn after it fall on the
+// same pixel, and that cell's white box hides the connector. So the connectors are drawn once
+// more on top, each kept out of the boxes, marks and selections drawn after it, which cover it at
+// full size too.
+void DrawConnectorsOnTop(TableDrawing& d, const Spans& spans, int columns, int rows, const TablePass* pass) {
+    HDC dc = d.state.dc;
+    RegionHandle saved(CreateRectRgn(0, 0, 0, 0));
+    const bool clipped = GetClipRgn(dc, saved.Get()) == 1;
+    RegionHandle later(CreateRectRgn(0, 0, 0, 0));
+    RegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+    if (!saved || !later || !clip) return;
+    for (int b = rows - 1; b >= 0; --b)
+        for (int a = columns - 1; a >= 0; --a) {
+            const CellRecord& cell = d.doc.cellGrid(a, b);
+            if (cell.cancelled != 0 || cell.covered != 0) continue;
+            const int hc = spans.SpanColumns(a, b), vc = spans.SpanRows(a, b);
+            const bool drawn = !pass || !pass->only || (*pass->only)[CellIndex(a, b)] != 0;
+            const bool connectors = cell.marked != 0 || cell.isBox != 1;
+            if (drawn && connectors && (cell.vLineOn == 1 || cell.hLineOn == 1)) {
+                if (clipped) {
+                    CombineRgn(clip.Get(), saved.Get(), later.Get(), RGN_DIFF);
+                } else {
+                    RECT all{};
+                    GetClipBox(dc, &all);
+                    LPtoDP(dc, reinterpret_cast<POINT*>(&all), 2);
+                    SetRectRgn(clip.Get(), all.left, all.top, all.right, all.bottom);
+                    CombineRgn(clip.Get(), clip.Get(), later.Get(), RGN_DIFF);
+                }
+                SelectClipRgn(dc, clip.Get());
+                DrawConnectors(d, cell, a, b, hc, vc);
+            }
+            if (cell.marked != 0 || cell.isBox == 1) {
+                const CellBox box = BoxOf(d, cell, a, b, hc, vc);
+                const int reach = d.PenReach();
+                POINT corners[2]{{box.left - reach, box.top - reach},
+                                 {box.right + reach, box.bottom + reach}};
+                LPtoDP(dc, corners, 2);
+                RegionHandle covered(CreateRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y));
+                if (covered) CombineRgn(later.Get(), later.Get(), covered.Get(), RGN_OR);
+            }
+        }
+    SelectClipRgn(dc, clipped ? saved.Get() : nullptr);
+}
+
 bool FileExists(const std::wstring& path) {
     if (path.empty()) return false;
     DWORD attributes = GetFileAttributesW(path.c_str());
@@ -367,14 +426,11 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
     const COLORREF previousTextColour = GetTextColor(target);
     SetTextJustification(target, 0, 0);
 
-    const int64_t s = doc.separation;
     for (int b = 0; b < rows; ++b) {
         for (int a = 0; a < columns; ++a) {
             const CellRecord& cell = doc.cellGrid(a, b);
             const int hc = spans->SpanColumns(a, b), vc = spans->SpanRows(a, b);
-            CellBox box{Coordinate(a * s + cell.left + offsetX), Coordinate(b * s + cell.top + offsetY),
-                        Coordinate(a * s + cell.right + offsetX + hc * s),
-                        Coordinate(b * s + cell.bottom + offsetY + vc * s)};
+            const CellBox box = BoxOf(d, cell, a, b, hc, vc);
             render.drawnRight = static_cast<int16_t>(box.right);
             render.drawnBottom = static_cast<int16_t>(box.bottom);
 
@@ -386,6 +442,7 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
             if (pass && pass->extents) (*pass->extents)[index] = d.extent;
         }
     }
+    if (d.draw && Shrunk(target)) DrawConnectorsOnTop(d, *spans, columns, rows, pass);
 
     SelectObject(target, previousPen);
     SelectObject(target, previousBrush);
@@ -407,7 +464,7 @@ void DrawPageGuides(HDC target) {
     PenHandle dotted(CreatePen(PS_DOT, 1, kRed));
     ScopedSelect hollow(target, GetStockObject(NULL_BRUSH));
     ScopedSelect pen(target, black.Get());
-    Rectangle(target, 1, 1, 1119, 1122);
+    DrawRectangle(target, 1, 1, 1119, 1122);
     // The dots leave the paper showing between them.
     const int previousMode = SetBkMode(target, TRANSPARENT);
     SelectObject(target, dotted.Get());
@@ -441,9 +498,9 @@ void DrawNewTableGrid(HDC target, const Document& doc, int columns, int rows, in
     const int64_t w = doc.cellWidth, h = doc.cellHeight, s = doc.separation;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
-            Rectangle(target, Coordinate(c * (w + s) + 2 * originX), Coordinate(r * (h + s) + 2 * originY),
-                      Coordinate((c + 1) * w + c * s + 2 * originX),
-                      Coordinate((r + 1) * h + r * s + 2 * originY));
+            DrawRectangle(
+                target, Coordinate(c * (w + s) + 2 * originX), Coordinate(r * (h + s) + 2 * originY),
+                Coordinate((c + 1) * w + c * s + 2 * originX), Coordinate((r + 1) * h + r * s + 2 * originY));
     SetDCBrushColor(target, previousFill);
 }
 

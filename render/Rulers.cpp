@@ -115,7 +115,7 @@ void DrawUnitRuler(RenderState& render, HDC target, int width, int height, int u
         SetDCPenColor(target, RGB(0, 0, 0));
         SelectObject(target, GetStockObject(DC_BRUSH));
         SetDCBrushColor(target, RGB(255, 255, 255));
-        Rectangle(target, 0, 1, 1120 * percent / 100 + 1, 10);
+        DrawRectangle(target, 0, 1, 1120 * percent / 100 + 1, 10);
     }
 }
 
@@ -156,14 +156,14 @@ void DrawCellRuler(RenderState& render, const Document& doc, HDC target, int wid
         // The number is laid out in its box as long as the box is drawn.
         if (vertical) {
             const int top = k * (h + s) + 2;
-            Rectangle(target, 2, top, w + 2, top + h);
+            DrawRectangle(target, 2, top, w + 2, top + h);
             ruler.Upright(top, [&](double along) {
                 render.spanHeight = static_cast<int16_t>(std::lround(h * along));
                 DrawCellText(render, target, label, 131, 7, top, font, RGB(0, 0, 0));
             });
         } else {
             const int left = k * (w + s) + 2;
-            Rectangle(target, left, 2, left + w, h + 2);
+            DrawRectangle(target, left, 2, left + w, h + 2);
             ruler.Upright(left, [&](double along) {
                 render.spanWidth = static_cast<int16_t>(std::lround(w * along));
                 DrawCellText(render, target, label, 133, left, 2, font, RGB(0, 0, 0));

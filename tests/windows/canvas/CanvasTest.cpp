@@ -400,6 +400,34 @@ TEST_F(CanvasFixture, CtrlWheelZoomsAroundThePointerAndShiftWheelScrollsSideways
     EXPECT_EQ(0, app->canvas.viewOffsetX) << "held at the left edge";
     SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, static_cast<WORD>(-120)), 0);
     EXPECT_EQ(100, app->render.zoomPercent);
+    POINT middle{400, 400};
+    ClientToScreen(canvas, &middle);
+    SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, static_cast<WORD>(-120)),
+                 MAKELPARAM(middle.x, middle.y));
+    EXPECT_EQ(75, app->render.zoomPercent);
+    EXPECT_EQ(0, app->canvas.viewOffsetY) << "zooming out opens no paper above the table";
+}
+
+// A connector running between two columns, on the pixel next to the cells drawn after it, shows
+// all along at every zoom, shrunk or enlarged.
+TEST_F(CanvasFixture, ConnectorsBetweenCellsShowAtEveryZoom) {
+    NewTable();
+    CellRecord& cell = app->doc.cellGrid(4, 2);
+    cell.vLineOn = 1;
+    cell.vLineX1 = cell.vLineX2 = cell.left - 1;
+    cell.vLineY1 = cell.top;
+    cell.vLineY2 = cell.top + 3 * kPitch;
+    RedrawCanvas(*app, true);
+    const int lineX = 4 + cell.left - 1 + 2; // as the table picture has it
+    for (int zoom : {50, 75, 150, 200}) {
+        SetZoom(*app, zoom, 0, 0);
+        for (int row : {3, 4}) {
+            const int x = TableToCanvas(lineX, app->canvas.viewOffsetX, zoom);
+            const int y = TableToCanvas(row * kPitch + 12, app->canvas.viewOffsetY, zoom);
+            EXPECT_TRUE(Shown(x - 1, y) == 0 || Shown(x, y) == 0 || Shown(x + 1, y) == 0)
+                << zoom << " % row " << row;
+        }
+    }
 }
 
 TEST_F(CanvasFixture, TheLastCellOfEitherTableIsReachedInASmallWindow) {
