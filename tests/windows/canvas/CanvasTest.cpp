@@ -344,6 +344,11 @@ TEST_F(CanvasFixture, CaptureReadsTheShownPixel) {
     SendMessageW(canvas, WM_RBUTTONDOWN, 0, MAKELPARAM(500, 900));
     EXPECT_EQ(0xFFFFFF, app->canvas.capturedColor);
     EXPECT_EQ(L"&&H00FFFFFF", label);
+    // After a scroll the pixel read is the one shown at the new offset: 15 pixels lower in the table.
+    Wheel(-WHEEL_DELTA);
+    SendMessageW(canvas, WM_RBUTTONDOWN, 0, MAKELPARAM(kPitch + 12, kPitch - 10));
+    EXPECT_EQ(static_cast<int32_t>(RGB(255, 0, 0)), app->canvas.capturedColor);
+    EXPECT_EQ(RGB(255, 0, 0), Shown(kPitch + 12, kPitch - 10));
 }
 
 TEST_F(CanvasFixture, EscapeThenNoKeepsTheWindowYesEndsIt) {
