@@ -15,10 +15,19 @@ cuadrix_display_works() {
 }
 
 cuadrix_start_xvfb() {
-    local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 "${CUADRIX_SCREEN:-1600x1200}x24" -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display number itself and tells it through a pipe, so runs started at the
+    # same moment never share a display.
+    local pipe n=""
+    pipe=$(mktemp -u)
+    mkfifo "$pipe" || return 1
+    Xvfb -displayfd 3 -screen 0 "${CUADRIX_SCREEN:-1600x1200}x24" -nolisten tcp 3>"$pipe" >/dev/null 2>&1 &
     cuadrix_xvfb_pid=$!
+    read -r -t 20 n <"$pipe" || true
+    rm -f "$pipe"
+    if [ -z "$n" ]; then
+        echo "error: Xvfb did not start" >&2
+        return 1
+    fi
     export DISPLAY=":$n"
     for _ in $(seq 50); do
         xdpyinfo >/dev/null 2>&1 && return 0
