@@ -90,8 +90,8 @@ struct TableDrawing {
     int offsetY;
     PenHandle blackPen;
     PenHandle gridPen;
-    BrushHandle hatch; // made when the first placeholder needs it
-    RECT visible;      // the target's drawable area
+    BrushHandle hatch;         // made when the first placeholder needs it
+    RECT visible;              // the target's drawable area
     bool visibleIsBox = false; // the drawable area is that one rectangle
     bool draw = true;
     RECT extent{}; // of the cell being drawn
@@ -342,11 +342,18 @@ CellBox BoxOf(const TableDrawing& d, const CellRecord& cell, int a, int b, int h
 // full size too.
 void DrawConnectorsOnTop(TableDrawing& d, const Spans& spans, int columns, int rows, const TablePass* pass) {
     HDC dc = d.state.dc;
+    // What may be drawn: the target's own clip, or without one its drawable area (in device units).
     RegionHandle saved(CreateRectRgn(0, 0, 0, 0));
-    const bool clipped = GetClipRgn(dc, saved.Get()) == 1;
     RegionHandle later(CreateRectRgn(0, 0, 0, 0));
     RegionHandle clip(CreateRectRgn(0, 0, 0, 0));
     if (!saved || !later || !clip) return;
+    const bool clipped = GetClipRgn(dc, saved.Get()) == 1;
+    if (!clipped) {
+        RECT all{};
+        GetClipBox(dc, &all);
+        LPtoDP(dc, reinterpret_cast<POINT*>(&all), 2);
+        SetRectRgn(saved.Get(), all.left, all.top, all.right, all.bottom);
+    }
     for (int b = rows - 1; b >= 0; --b)
         for (int a = columns - 1; a >= 0; --a) {
             const CellRecord& cell = d.doc.cellGrid(a, b);
@@ -355,15 +362,7 @@ void DrawConnectorsOnTop(TableDrawing& d, const Spans& spans, int columns, int r
             const bool drawn = !pass || !pass->only || (*pass->only)[CellIndex(a, b)] != 0;
             const bool connectors = cell.marked != 0 || cell.isBox != 1;
             if (drawn && connectors && (cell.vLineOn == 1 || cell.hLineOn == 1)) {
-                if (clipped) {
-                    CombineRgn(clip.Get(), saved.Get(), later.Get(), RGN_DIFF);
-                } else {
-                    RECT all{};
-                    GetClipBox(dc, &all);
-                    LPtoDP(dc, reinterpret_cast<POINT*>(&all), 2);
-                    SetRectRgn(clip.Get(), all.left, all.top, all.right, all.bottom);
-                    CombineRgn(clip.Get(), clip.Get(), later.Get(), RGN_DIFF);
-                }
+                CombineRgn(clip.Get(), saved.Get(), later.Get(), RGN_DIFF);
                 SelectClipRgn(dc, clip.Get());
                 DrawConnectors(d, cell, a, b, hc, vc);
             }
