@@ -50,6 +50,7 @@ CachedFontEntry& CachedFontWithMetrics(FontCache& cache, const FontKey& key, HDC
         cache.bypassFont.font.Reset(CreateKeyFont(key));
         cache.bypassFont.lineHeight = 0;
         cache.bypassFont.overhangs.known = false;
+        cache.bypassFont.advances.known = false;
         return cache.bypassFont;
     }
     auto found = cache.fonts.find(key);

@@ -38,10 +38,22 @@ struct GlyphOverhangs {
     uint8_t right[256] = {};
 };
 
+// The advance of each of the characters 0 to 255 as the font's own drawing of a line places its
+// glyphs (-1 for a character not checked), so that many short lines can go to a picture in one
+// call and come out exactly as drawn one by one. Read and checked once per font, on pictures of
+// `bitsPixel` bits; `usable` stays false when no advances the font reports reproduce its placement.
+struct TextAdvances {
+    bool known = false;
+    bool usable = false;
+    int bitsPixel = 0;
+    int16_t width[256] = {};
+};
+
 struct CachedFontEntry {
     FontHandle font;
     int lineHeight = 0; // height plus external leading, once read; 0 before
     GlyphOverhangs overhangs;
+    TextAdvances advances;
 };
 
 struct FontCache {

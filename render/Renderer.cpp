@@ -93,6 +93,8 @@ struct TableDrawing {
     BrushHandle hatch;         // made when the first placeholder needs it
     RECT visible;              // the target's drawable area
     bool visibleIsBox = false; // the drawable area is that one rectangle
+    bool textUnscaled = false; // texts land unscaled on a picture of textBits bits per pixel
+    int textBits = 0;
     bool draw = true;
     RECT extent{}; // of the cell being drawn
     RECT extentBounds{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
@@ -248,6 +250,10 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
     }
     area.draw = d.draw;
     area.overhangs = &font.overhangs;
+    if (d.draw && d.textUnscaled) {
+        ReadTextAdvances(d.state.dc, font.advances);
+        if (font.advances.bitsPixel == d.textBits) area.advances = &font.advances;
+    }
     area.extent = &d.extent;
     area.extentBounds = d.extentBounds;
     if (d.layouts) {
@@ -410,6 +416,7 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
     if (clip == ERROR) d.visible = RECT{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
     // On pictures the bounds decide; printers and recordings are asked line by line.
     d.visibleIsBox = clip == SIMPLEREGION && GetObjectType(target) == OBJ_MEMDC;
+    d.textUnscaled = DrawsTextUnscaled(target, d.textBits);
     if (pass) {
         d.draw = pass->draw;
         d.layouts = pass->layouts;

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -109,6 +112,62 @@ void InkMargins(std::u16string_view line, const GlyphOverhangs* overhangs, int g
     out.inkRight = static_cast<int16_t>(right + 2 + overhangs->synthesised + drift);
 }
 
+// Lines up to this length are drawn together: one call per line costs more than passing the
+// advances of a few glyphs, which longer lines spare by being drawn alone.
+constexpr size_t kBatchedLineLength = 12;
+// Fonts taller than this have few lines in a cell, and the check of their advances would be large.
+constexpr int kBatchedLineHeight = 40;
+
+// Short lines of one text sent to the target in one call: every glyph moves the next one by its
+// advance, and the last glyph of a line moves it to where the next line starts.
+class LineBatch {
+  public:
+    explicit LineBatch(HDC dc) : dc_(dc) {}
+    ~LineBatch() { Flush(); }
+    LineBatch(const LineBatch&) = delete;
+    LineBatch& operator=(const LineBatch&) = delete;
+
+    static bool Takes(std::u16string_view line, const TextAdvances& advances) {
+        if (line.size() > kBatchedLineLength) return false;
+        for (char16_t c : line)
+            if (c > 255 || advances.width[c] < 0) return false;
+        return true;
+    }
+    void Add(int x, int y, std::u16string_view line, const TextAdvances& advances) {
+        if (line.empty()) return;
+        if (chars_.empty()) {
+            originX_ = x;
+            originY_ = y;
+        } else {
+            moves_[moves_.size() - 2] = x - lastX_;
+            moves_[moves_.size() - 1] = lastY_ - y; // vertical moves count upwards
+        }
+        int pen = x;
+        for (char16_t c : line) {
+            chars_.push_back(static_cast<wchar_t>(c));
+            moves_.push_back(advances.width[c]);
+            moves_.push_back(0);
+            lastX_ = pen;
+            pen += advances.width[c];
+        }
+        lastY_ = y;
+    }
+    void Flush() {
+        if (chars_.empty()) return;
+        ExtTextOutW(dc_, originX_, originY_, ETO_PDY, nullptr, chars_.data(), static_cast<UINT>(chars_.size()),
+                    moves_.data());
+        chars_.clear();
+        moves_.clear();
+    }
+
+  private:
+    HDC dc_;
+    std::vector<wchar_t> chars_;
+    std::vector<INT> moves_; // across and down, per glyph
+    int originX_ = 0, originY_ = 0;
+    int lastX_ = 0, lastY_ = 0; // where the last glyph added is drawn
+};
+
 bool Meets(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -197,6 +256,8 @@ void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, 
 
     // Justification stretches lines to the widest of all 100, seen or not.
     const int widest = laid.widest;
+    const TextAdvances* advances = area.advances && area.advances->usable ? area.advances : nullptr;
+    LineBatch batch(dc);
     for (int i = 0; i < used; ++i) {
         const LaidOutLines::Line& laidLine = laid.lines[static_cast<size_t>(i)];
         const int lineY = y + i * lineHeight;
@@ -226,11 +287,17 @@ void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, 
             GrowExtentWithin(*area.extent, area.extentBounds, ink.left, ink.top, ink.right, ink.bottom);
         if (!area.draw || !visible(lineY)) continue;
         if (area.clipIsBox ? !Meets(ink, area.clipBox) : !RectVisible(dc, &ink)) continue;
-        if (stretched) {
-            int spaces = static_cast<int>(std::count(line.begin(), line.end(), u' '));
+        // Without a space to widen, a stretched line is drawn as it is.
+        const int spaces = stretched ? static_cast<int>(std::count(line.begin(), line.end(), u' ')) : 0;
+        if (advances && spaces == 0 && LineBatch::Takes(line, *advances)) {
+            batch.Add(lineX, lineY, line, *advances);
+            continue;
+        }
+        batch.Flush();
+        if (spaces != 0) {
             SetTextJustification(dc, widest - w, spaces);
             DrawLine(dc, lineX, lineY, line);
-            if (spaces != 0) SetTextJustification(dc, 0, 0);
+            SetTextJustification(dc, 0, 0);
         } else {
             DrawLine(dc, lineX, lineY, line);
         }
@@ -267,6 +334,132 @@ void ReadGlyphOverhangs(HDC dc, GlyphOverhangs& overhangs) {
     for (int c = 0; c < 256; ++c) {
         overhangs.left[c] = static_cast<uint8_t>(std::clamp(-widths[c].abcA, 0, 255));
         overhangs.right[c] = static_cast<uint8_t>(std::clamp(-widths[c].abcC, 0, 255));
+    }
+}
+
+namespace {
+
+// A picture's pixels as 32-bit colours, copied out through a section whose bits can be read.
+class PixelReader {
+  public:
+    PixelReader(HDC like, int width, int height) : dc_(like), width_(width), height_(height) {
+        BITMAPINFO info{};
+        info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        bitmap_.Reset(CreateDIBSection(like, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        if (bitmap_ && dc_.Get()) select_.emplace(dc_.Get(), bitmap_.Get());
+    }
+    explicit operator bool() const { return select_.has_value() && bits_; }
+    std::vector<uint32_t> Read(HDC source) {
+        BitBlt(dc_.Get(), 0, 0, width_, height_, source, 0, 0, SRCCOPY);
+        GdiFlush();
+        const auto* first = static_cast<const uint32_t*>(bits_);
+        return std::vector<uint32_t>(first, first + size_t(width_) * size_t(height_));
+    }
+
+  private:
+    MemoryDC dc_;
+    BitmapHandle bitmap_;
+    void* bits_ = nullptr;
+    std::optional<ScopedSelect> select_;
+    int width_, height_;
+};
+
+} // namespace
+
+bool DrawsTextUnscaled(HDC dc, int& bitsPixel) {
+    bitsPixel = 0;
+    if (GetObjectType(dc) != OBJ_MEMDC || GetMapMode(dc) != MM_TEXT) return false;
+    if (GetGraphicsMode(dc) == GM_ADVANCED) {
+        XFORM transform{};
+        if (!GetWorldTransform(dc, &transform) || transform.eM11 != 1 || transform.eM12 != 0 ||
+            transform.eM21 != 0 || transform.eM22 != 1)
+            return false;
+    }
+    BITMAP bitmap{};
+    if (!GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof bitmap, &bitmap)) return false;
+    bitsPixel = bitmap.bmBitsPixel;
+    return true;
+}
+
+void ReadTextAdvances(HDC dc, TextAdvances& advances) {
+    if (advances.known) return;
+    advances.known = true;
+    advances.usable = false;
+    std::fill(std::begin(advances.width), std::end(advances.width), int16_t(-1));
+    TEXTMETRICW metrics{};
+    // Underlines and strike-outs run along each call's whole text, so those fonts draw line by line.
+    if (!DrawsTextUnscaled(dc, advances.bitsPixel) || !GetTextMetricsW(dc, &metrics) || metrics.tmUnderlined ||
+        metrics.tmStruckOut)
+        return;
+    const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    if (lineHeight <= 0 || lineHeight > kBatchedLineHeight) return;
+
+    // The characters checked, each followed by a narrow glyph, so a wrong advance moves a glyph.
+    std::vector<char16_t> checked;
+    for (char16_t c = 32; c < 256; ++c)
+        if (c < 127 || c > 160) checked.push_back(c);
+    std::vector<std::u16string> rows;
+    for (size_t i = 0; i < checked.size(); ++i) {
+        if (i % 6 == 0) rows.emplace_back();
+        rows.back() += checked[i];
+        rows.back() += u'l';
+    }
+    const int margin = lineHeight * 2;
+    int width = 0;
+    for (const std::u16string& row : rows) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, Wide(row), Length(row), &size);
+        width = std::max<int>(width, size.cx);
+    }
+    width += 2 * margin;
+    const int height = static_cast<int>(rows.size()) * lineHeight + 2 * margin;
+
+    MemoryDC scratch(dc);
+    BitmapHandle bitmap(CreateCompatibleBitmap(dc, width, height));
+    PixelReader reader(dc, width, height);
+    if (!scratch.Get() || !bitmap || !reader) return;
+    ScopedSelect selectBitmap(scratch.Get(), bitmap.Get());
+    ScopedSelect selectFont(scratch.Get(), GetCurrentObject(dc, OBJ_FONT));
+    SetBkMode(scratch.Get(), TRANSPARENT);
+    SetTextColor(scratch.Get(), RGB(0, 0, 0));
+    auto draw = [&](const TextAdvances* batched) {
+        FillSolid(scratch.Get(), RECT{0, 0, width, height}, RGB(255, 255, 255));
+        LineBatch batch(scratch.Get());
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const int y = margin + static_cast<int>(r) * lineHeight;
+            if (batched) {
+                batch.Add(margin, y, rows[r], *batched);
+            } else {
+                DrawLine(scratch.Get(), margin, y, rows[r]);
+            }
+        }
+        batch.Flush();
+        return reader.Read(scratch.Get());
+    };
+    const std::vector<uint32_t> lineByLine = draw(nullptr);
+    if (lineByLine.empty()) return;
+
+    // The font may place glyphs by the advances of any of its renderings; the one whose advances
+    // draw the same pixels is taken.
+    static const MAT2 kIdentity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    TextAdvances candidate = advances;
+    for (UINT format : {GGO_METRICS, GGO_BITMAP, GGO_GRAY2_BITMAP, GGO_GRAY4_BITMAP, GGO_GRAY8_BITMAP}) {
+        bool read = true;
+        for (char16_t c : checked) {
+            GLYPHMETRICS glyph{};
+            if (GetGlyphOutlineW(dc, c, format, &glyph, 0, nullptr, &kIdentity) == GDI_ERROR ||
+                glyph.gmCellIncY != 0 || glyph.gmCellIncX < 0) {
+                read = false;
+                break;
+            }
+            candidate.width[c] = static_cast<int16_t>(glyph.gmCellIncX);
+        }
+        if (!read) continue;
+        if (draw(&candidate) == lineByLine) {
+            std::copy(std::begin(candidate.width), std::end(candidate.width), advances.width);
+            advances.usable = true;
+            return;
+        }
     }
 }
 

@@ -27,6 +27,9 @@ struct TextArea {
     // The selected font's overhangs: with them a line's extent is its measured width and the ink
     // beyond it, without them a generous margin.
     const GlyphOverhangs* overhangs = nullptr;
+    // The selected font's advances, when they are usable on the target: runs of short lines are
+    // then drawn in one call, to the same pixels.
+    const TextAdvances* advances = nullptr;
     bool draw = true; // false: nothing is drawn, only `extent` grows
     // When set, grows to cover every pixel the text can touch, drawn or not (with a margin for
     // glyphs that reach out of their cells), inside `extentBounds`.
@@ -36,6 +39,15 @@ struct TextArea {
 
 // Reads the overhangs of the font selected in the DC, once.
 void ReadGlyphOverhangs(HDC dc, GlyphOverhangs& overhangs);
+
+// Reads and checks the advances of the font selected in the DC, once: each checked character is
+// drawn both ways on a picture like the DC's own, and the advances are usable only when the lines
+// drawn in one call come out exactly as drawn one by one.
+void ReadTextAdvances(HDC dc, TextAdvances& advances);
+
+// True when text drawn on the DC lands on its pixels unscaled and unturned, on a picture of
+// `bitsPixel` bits per pixel (the advances of a font hold there only).
+bool DrawsTextUnscaled(HDC dc, int& bitsPixel);
 
 // Grows `extent` to cover the rectangle [left, right) x [top, bottom); an empty extent (right at
 // or left of left) is replaced.

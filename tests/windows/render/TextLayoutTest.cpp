@@ -192,6 +192,54 @@ TEST(DrawCellText, LongTextsBreakAsWhenEachPieceIsMeasured) {
             }
 }
 
+// Runs of short lines go to the picture in one call, moved glyph by glyph by the font's advances;
+// the pixels must be those of the lines drawn one by one, in every face, size and style, with
+// characters beyond the checked ones and with justified lines among them.
+TEST(DrawCellText, ShortLinesDrawnTogetherComeOutAsDrawnOneByOne) {
+    std::u16string text;
+    const char16_t* words[] = {u"ab", u"Wé", u"fiñ", u"mß", u"iüj", u"Жx", u"qg", u"a b", u"Tü"};
+    for (int i = 0; text.size() < 200; ++i)
+        text += std::u16string(words[i * 7 % 9]) + (i % 4 ? u" " : u"  ");
+    int usable = 0;
+    for (const wchar_t* face : {L"Tahoma", L"Times New Roman", L"Courier New"})
+        for (int height : {-8, -11, -13, -16, -21})
+            for (int style = 0; style < 4; ++style) {
+                FontHandle font(CreateFontW(height, 0, 0, 0, style & 1 ? FW_BOLD : FW_NORMAL, style & 2, 0, 0,
+                                            DEFAULT_CHARSET, 0, 0, 0, 0, face));
+                const int lineHeight = LineHeightOf(font.Get());
+                const int pictureHeight = 100 * lineHeight + 20;
+                for (int alignment = 131; alignment <= 134; ++alignment) {
+                    Picture pictures[2] = {Blank(200, pictureHeight), Blank(200, pictureHeight)};
+                    TextAdvances advances;
+                    for (int together = 0; together < 2; ++together) {
+                        HDC dc = pictures[together].Dc();
+                        ScopedSelect select(dc, font.Get());
+                        SetBkMode(dc, TRANSPARENT);
+                        TextArea area;
+                        area.width = 40;
+                        area.breakWidth = 40;
+                        area.lineHeight = lineHeight;
+                        if (together) {
+                            ReadTextAdvances(dc, advances);
+                            area.advances = &advances;
+                        }
+                        LayOutText(dc, text, alignment, 5, 5, area);
+                    }
+                    if (alignment == 131) usable += advances.usable;
+                    EXPECT_TRUE(SamePixels(pictures[0], pictures[1]))
+                        << face << " " << height << " " << style << " " << alignment;
+                }
+            }
+    // The usual box font is among those drawn together.
+    FontHandle boxFont(MakeTestFont(L"Times New Roman", -13));
+    Picture picture = Blank(8, 8);
+    ScopedSelect select(picture.Dc(), boxFont.Get());
+    TextAdvances advances;
+    ReadTextAdvances(picture.Dc(), advances);
+    EXPECT_TRUE(advances.usable);
+    EXPECT_GT(usable, 30) << usable;
+}
+
 TEST(DrawCellText, ASecondLineShorterThanTheFirstKeepsItsLeadingSpace) {
     Fonts f;
     const int c = Extent(f.mono.Get(), u"m").cx;
