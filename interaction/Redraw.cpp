@@ -97,6 +97,10 @@ void ShowVerticalRuler(Workspace& app) {
 void ShowTableAtOffsetInView(Workspace& app) {
     RenderState& render = app.render;
     const Document& doc = app.doc;
+    if (render.zoomPercent != 100) {
+        ComposeZoomedTable(render, doc, app.shell.characterSet, app.canvas.viewOffsetX, app.canvas.viewOffsetY);
+        return;
+    }
     ComposeView(render, doc.paperColor & 0xFFFFFF, app.canvas.viewOffsetX, app.canvas.viewOffsetY,
                 [&](HDC dc) {
                     DrawPageGuides(dc);
@@ -111,10 +115,15 @@ void RedrawCanvas(Workspace& app, bool whole) {
     RenderState& render = app.render;
     if (!render.tablePicture || !render.viewPicture) return;
     ComposeViewsIfBehind(app);
-    const RECT changed = UpdateTablePicture(render, app.doc, app.shell.characterSet, whole);
-    // Where the view already holds the table picture, only the part that changed is copied and shown.
+    TableChanges changes;
+    const RECT changed = UpdateTablePicture(render, app.doc, app.shell.characterSet, whole, &changes);
+    // Where the view already holds the table (the picture at 100 %, or drawn at the zoom), only the
+    // part that changed is copied or drawn again, and shown.
+    const int x = app.canvas.viewOffsetX, y = app.canvas.viewOffsetY;
     RECT shown{};
-    if (!whole && ComposeViewPart(render, app.canvas.viewOffsetX, app.canvas.viewOffsetY, changed, shown))
+    if (!whole && (ComposeViewPart(render, x, y, changed, shown) ||
+                   (!changes.whole &&
+                    RedrawZoomedViewPart(render, app.doc, app.shell.characterSet, x, y, changes.cells, shown))))
         ShowPart(Control(app, kCanvasId), render.viewPicture, shown);
     else
         ShowTableAtOffset(app);

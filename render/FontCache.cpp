@@ -51,6 +51,7 @@ CachedFontEntry& CachedFontWithMetrics(FontCache& cache, const FontKey& key, HDC
         cache.bypassFont.lineHeight = 0;
         cache.bypassFont.overhangs.known = false;
         cache.bypassFont.advances.known = false;
+        cache.bypassFont.drift[0].known = cache.bypassFont.drift[1].known = false;
         return cache.bypassFont;
     }
     auto found = cache.fonts.find(key);

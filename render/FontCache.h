@@ -49,10 +49,22 @@ struct TextAdvances {
     int16_t width[256] = {};
 };
 
+// How many pixels further than the font reports each of the characters 0 to 255 can carry a
+// drawn line: glyphs are placed by the advances of the rendering the font uses at its size, which
+// may be wider than the reported ones. Read for one scale (`unitsPerPixel` of the target's units
+// make a pixel); `usable` stays false for a font that cannot tell.
+struct GlyphDrift {
+    bool known = false;
+    bool usable = false;
+    double unitsPerPixel = 1;
+    uint8_t excess[256] = {};
+};
+
 struct CachedFontEntry {
     FontHandle font;
     int lineHeight = 0; // height plus external leading, once read; 0 before
     GlyphOverhangs overhangs;
+    GlyphDrift drift[2]; // drawn unscaled, and at the last other scale
     TextAdvances advances;
 };
 

@@ -8,6 +8,7 @@
 #include "render/PictureCache.h"
 
 #include <cstdint>
+#include <vector>
 
 constexpr int kTablePictureSize = 1122;
 constexpr int kRulerThickness = 21;
@@ -33,6 +34,12 @@ struct RenderState {
     bool viewComposed = false;
     int32_t composedOffsetX = 0;
     int32_t composedOffsetY = 0;
+    // At other zooms viewPicture holds the table drawn at composedZoom and the composed offsets,
+    // with the extent of every cell as drawn there (in the table's own coordinates, by CellIndex),
+    // so a change to cells is drawn again there alone.
+    bool viewZoomComposed = false;
+    int composedZoom = 0;
+    std::vector<RECT> viewExtents;
     // A scroll put the pictures on screen straight from the table and ruler pictures: the view
     // pictures are composed again before anything reads them.
     bool viewBehind = false;

@@ -95,6 +95,7 @@ struct TableDrawing {
     bool visibleIsBox = false; // the drawable area is that one rectangle
     bool textUnscaled = false; // texts land unscaled on a picture of textBits bits per pixel
     int textBits = 0;
+    double unitsPerPixel = 1; // units of the target in one of its pixels (not 1 when zoomed)
     bool draw = true;
     RECT extent{}; // of the cell being drawn
     RECT extentBounds{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
@@ -250,10 +251,12 @@ void DrawCellTextPart(TableDrawing& d, const CellRecord& cell, const CellBox& bo
     }
     area.draw = d.draw;
     area.overhangs = &font.overhangs;
-    if (d.draw && d.textUnscaled) {
-        ReadTextAdvances(d.state.dc, font.advances);
-        if (font.advances.bitsPixel == d.textBits) area.advances = &font.advances;
-    }
+    GlyphDrift& drift = font.drift[d.unitsPerPixel == 1 ? 0 : 1];
+    TextAdvances* advances = d.draw && d.textUnscaled ? &font.advances : nullptr;
+    ReadGlyphPlacement(d.state.dc, d.unitsPerPixel, drift, advances);
+    if (drift.usable) area.drift = &drift;
+    area.unitsPerPixel = d.unitsPerPixel;
+    if (advances && advances->usable && advances->bitsPixel == d.textBits) area.advances = advances;
     area.extent = &d.extent;
     area.extentBounds = d.extentBounds;
     if (d.layouts) {
@@ -417,6 +420,11 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
     // On pictures the bounds decide; printers and recordings are asked line by line.
     d.visibleIsBox = clip == SIMPLEREGION && GetObjectType(target) == OBJ_MEMDC;
     d.textUnscaled = DrawsTextUnscaled(target, d.textBits);
+    XFORM transform{};
+    if (GetGraphicsMode(target) == GM_ADVANCED && GetWorldTransform(target, &transform)) {
+        const double scale = std::min(std::fabs(transform.eM11), std::fabs(transform.eM22));
+        if (scale > 0) d.unitsPerPixel = 1 / scale;
+    }
     if (pass) {
         d.draw = pass->draw;
         d.layouts = pass->layouts;
@@ -513,6 +521,7 @@ void DrawNewTableGrid(HDC target, const Document& doc, int columns, int rows, in
 void CreatePictures(RenderState& render) {
     ForgetDrawnTable(render);
     render.viewComposed = false;
+    render.viewZoomComposed = false;
     render.verticalRulerDrawn = false;
     render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     render.viewPicture = Picture(kTablePictureSize, kTablePictureSize);

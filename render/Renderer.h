@@ -41,12 +41,20 @@ struct TablePass {
 void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, HDC target, int columns,
                int rows, int offsetX, int offsetY, COLORREF gridPen, const TablePass* pass = nullptr);
 
+// What an update of the table picture redrew: the whole table, or the region of these cells
+// (indices by CellIndex).
+struct TableChanges {
+    bool whole = true;
+    std::vector<size_t> cells;
+};
+
 // Brings the table picture up to date with the document, drawn at (2, 2) as the screen shows it.
 // When `whole` is false and the table values are those it was last drawn with, only the region
 // that the changed cells showed before or show now is cleared and drawn, in the order of the whole
 // redraw, so the picture comes out exactly as a whole redraw would leave it. Returns the bounds of
-// what was drawn (empty when nothing was).
-RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole);
+// what was drawn (empty when nothing was), and in `changes` what changed.
+RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole,
+                        TableChanges* changes = nullptr);
 
 // The table picture was drawn over or replaced: its next update draws it whole.
 void ForgetDrawnTable(RenderState& render);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -96,7 +97,12 @@ void AddToRegion(HRGN region, const RECT& rect) {
 
 } // namespace
 
-RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole) {
+RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole,
+                        TableChanges* changes) {
+    TableChanges ignored;
+    TableChanges& out = changes ? *changes : ignored;
+    out.whole = true;
+    out.cells.clear();
     if (!render.tablePicture) return RECT{};
     DrawnTable& drawn = render.drawn;
     if (whole || !drawn.valid || !SameTableValues(drawn, doc, characterSet)) {
@@ -119,7 +125,10 @@ RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t charac
             changed[i] = 1;
             changedCells.push_back(i);
         }
-    if (changedCells.empty()) return RECT{};
+    if (changedCells.empty()) {
+        out.whole = false;
+        return RECT{};
+    }
     // Past half the table, finding and clipping regions costs more than drawing everything.
     if (changedCells.size() * 2 > size_t(columns) * size_t(rows)) {
         return DrawWhole(render, doc, characterSet);
@@ -180,6 +189,8 @@ RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t charac
     for (size_t i : changedCells)
         KeepCell(drawn, doc, static_cast<int>(i % kGridSize), static_cast<int>(i / kGridSize));
     *drawn.spans = *spans;
+    out.whole = false;
+    out.cells = std::move(changedCells);
     return drawnBounds;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -85,18 +86,30 @@ int GlyphMargin(int lineHeight) {
     return lineHeight / 2 + 2;
 }
 
-// The glyphs of a drawn line may drift right of the advances the font reports, up to a third of
-// a pixel per character (the rasteriser places them at unrounded positions): half a pixel per
-// character is allowed for.
-int AdvanceDrift(size_t length) {
-    return static_cast<int>((length + 1) / 2);
+// How far right of its reported width a drawn text can end, in the target's units. The font
+// places its glyphs by the advances of the rendering it uses at its size, which may be wider than
+// the reported ones: by the font's own excess per character where that is known (and a pixel for
+// the rounding of the origin), and otherwise by half a pixel per character.
+int DriftOf(std::u16string_view text, const GlyphDrift* drift, double unitsPerPixel) {
+    int excess = 0;
+    size_t unknown = 0;
+    for (char16_t c : text) {
+        if (drift && c <= 255) {
+            excess += drift->excess[c];
+        } else {
+            ++unknown;
+        }
+    }
+    const double pixel = std::max(unitsPerPixel, 1.0);
+    const int guessed = static_cast<int>(static_cast<double>(unknown + 1) * pixel / 2);
+    return (drift ? static_cast<int>(std::ceil((excess + 1) * unitsPerPixel)) : 0) + guessed;
 }
 
 // How far a line's ink can reach beyond [origin, origin + width): with advances that never go
 // backwards, no glyph reaches further than the largest overhang of its characters, plus the drift.
-void InkMargins(std::u16string_view line, const GlyphOverhangs* overhangs, int generous,
+void InkMargins(std::u16string_view line, const GlyphOverhangs* overhangs, int generous, const TextArea& area,
                 LaidOutLines::Line& out) {
-    const int drift = AdvanceDrift(line.size());
+    const int drift = DriftOf(line, area.drift, area.unitsPerPixel);
     out.inkLeft = static_cast<int16_t>(generous);
     out.inkRight = static_cast<int16_t>(generous + drift);
     if (!overhangs || !overhangs->usable) return;
@@ -209,8 +222,8 @@ struct RunningWidths {
     }
 };
 
-void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, const GlyphOverhangs* overhangs,
-                     int generous, LaidOutLines& out) {
+void BreakAndMeasure(HDC dc, std::u16string_view text, const TextArea& area, int generous, LaidOutLines& out) {
+    const int breakWidth = area.breakWidth;
     TextLines lines;
     KnownWidths known;
     RunningWidths running{text, {}};
@@ -233,7 +246,7 @@ void BreakAndMeasure(HDC dc, std::u16string_view text, int breakWidth, const Gly
         }
         line.width =
             summed && running.Holds(lines[i]) ? running.Width(lines[i]) : TextWidth(dc, lines[i], known);
-        InkMargins(lines[i], overhangs, generous, line);
+        InkMargins(lines[i], area.overhangs, generous, area, line);
         out.widest = std::max(out.widest, line.width);
     }
     out.valid = true;
@@ -245,14 +258,13 @@ void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, 
     const int fullHeight = area.lineHeight > 0 ? area.lineHeight : LineHeight(dc);
     const int margin = GlyphMargin(fullHeight);
     if (!laid.valid || laid.breakWidth != area.breakWidth || laid.text != text)
-        BreakAndMeasure(dc, text, area.breakWidth, area.overhangs, margin, laid);
+        BreakAndMeasure(dc, text, area, margin, laid);
     const std::u16string_view kept = laid.text;
     const int used = static_cast<int>(laid.lines.size());
     if (used == 0) return;
     const int lineHeight = used == 1 ? 0 : fullHeight;
-    auto visible = [&](int lineY) {
-        return used == 1 || (lineY < area.visibleBottom && lineY + lineHeight > area.visibleTop);
-    };
+    // A line is seen where its ink can be: glyphs reach above and below the line's own rows.
+    auto visible = [&](const RECT& ink) { return ink.top < area.visibleBottom && ink.bottom > area.visibleTop; };
 
     // Justification stretches lines to the widest of all 100, seen or not.
     const int widest = laid.widest;
@@ -285,7 +297,7 @@ void LayOutLines(HDC dc, std::u16string_view text, int alignment, int x, int y, 
                        lineY + fullHeight + margin};
         if (area.extent)
             GrowExtentWithin(*area.extent, area.extentBounds, ink.left, ink.top, ink.right, ink.bottom);
-        if (!area.draw || !visible(lineY)) continue;
+        if (!area.draw || !visible(ink)) continue;
         if (area.clipIsBox ? !Meets(ink, area.clipBox) : !RectVisible(dc, &ink)) continue;
         // Without a space to widen, a stretched line is drawn as it is.
         const int spaces = stretched ? static_cast<int>(std::count(line.begin(), line.end(), u' ')) : 0;
@@ -315,7 +327,7 @@ void LayOutTurned(HDC dc, std::u16string_view text, int alignment, int x, int y,
     if (area.extent) {
         const int margin = GlyphMargin(size.cy);
         GrowExtentWithin(*area.extent, area.extentBounds, px - size.cy - margin, py - margin, px + margin,
-                         py + size.cx + margin + AdvanceDrift(text.size()));
+                         py + size.cx + margin + DriftOf(text, area.drift, area.unitsPerPixel));
     }
     if (area.draw) TextOutW(dc, px, py, Wide(text), Length(text));
 }
@@ -381,8 +393,57 @@ bool DrawsTextUnscaled(HDC dc, int& bitsPixel) {
     return true;
 }
 
-void ReadTextAdvances(HDC dc, TextAdvances& advances) {
-    if (advances.known) return;
+namespace {
+
+// The characters whose placement is read: the printable ones of 0 to 255.
+bool Checked(char16_t c) {
+    return c >= 32 && (c < 127 || c > 160) && c <= 255;
+}
+
+// The advance of every checked character in each of the font's renderings (in pixels, -1 where
+// a rendering cannot tell); the first is the one the font reports.
+struct GlyphIncrements {
+    static constexpr UINT kFormats[] = {GGO_METRICS, GGO_BITMAP, GGO_GRAY2_BITMAP, GGO_GRAY4_BITMAP,
+                                        GGO_GRAY8_BITMAP};
+    int16_t advance[5][256];
+
+    explicit GlyphIncrements(HDC dc) {
+        static const MAT2 kIdentity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+        for (size_t f = 0; f < 5; ++f) {
+            std::fill(std::begin(advance[f]), std::end(advance[f]), int16_t(-1));
+            for (char16_t c = 0; c < 256; ++c) {
+                GLYPHMETRICS glyph{};
+                if (!Checked(c)) continue;
+                if (GetGlyphOutlineW(dc, c, kFormats[f], &glyph, 0, nullptr, &kIdentity) == GDI_ERROR) break;
+                // Turned fonts advance downwards: the length of the advance counts.
+                const int along = std::max(std::abs(int(glyph.gmCellIncX)), std::abs(int(glyph.gmCellIncY)));
+                advance[f][c] = static_cast<int16_t>(std::min(along, int(INT16_MAX)));
+            }
+        }
+    }
+    bool Complete(size_t format) const {
+        for (char16_t c = 0; c < 256; ++c)
+            if (Checked(c) && advance[format][c] < 0) return false;
+        return true;
+    }
+};
+
+void ReadDrift(const GlyphIncrements& increments, double unitsPerPixel, GlyphDrift& drift) {
+    drift.known = true;
+    drift.unitsPerPixel = unitsPerPixel;
+    drift.usable = increments.Complete(0);
+    std::fill(std::begin(drift.excess), std::end(drift.excess), uint8_t(0));
+    if (!drift.usable) return;
+    for (char16_t c = 0; c < 256; ++c) {
+        if (!Checked(c)) continue;
+        int widest = increments.advance[0][c];
+        for (size_t f = 1; f < 5; ++f)
+            widest = std::max<int>(widest, increments.advance[f][c]);
+        drift.excess[c] = static_cast<uint8_t>(std::min(widest - increments.advance[0][c], 255));
+    }
+}
+
+void ReadTextAdvances(HDC dc, const GlyphIncrements& increments, TextAdvances& advances) {
     advances.known = true;
     advances.usable = false;
     std::fill(std::begin(advances.width), std::end(advances.width), int16_t(-1));
@@ -395,13 +456,12 @@ void ReadTextAdvances(HDC dc, TextAdvances& advances) {
     if (lineHeight <= 0 || lineHeight > kBatchedLineHeight) return;
 
     // The characters checked, each followed by a narrow glyph, so a wrong advance moves a glyph.
-    std::vector<char16_t> checked;
-    for (char16_t c = 32; c < 256; ++c)
-        if (c < 127 || c > 160) checked.push_back(c);
     std::vector<std::u16string> rows;
-    for (size_t i = 0; i < checked.size(); ++i) {
-        if (i % 6 == 0) rows.emplace_back();
-        rows.back() += checked[i];
+    int count = 0;
+    for (char16_t c = 0; c < 256; ++c) {
+        if (!Checked(c)) continue;
+        if (count++ % 6 == 0) rows.emplace_back();
+        rows.back() += c;
         rows.back() += u'l';
     }
     const int margin = lineHeight * 2;
@@ -439,28 +499,29 @@ void ReadTextAdvances(HDC dc, TextAdvances& advances) {
     const std::vector<uint32_t> lineByLine = draw(nullptr);
     if (lineByLine.empty()) return;
 
-    // The font may place glyphs by the advances of any of its renderings; the one whose advances
-    // draw the same pixels is taken.
-    static const MAT2 kIdentity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    // The font places glyphs by the advances of one of its renderings: the one that draws the same
+    // pixels is taken.
     TextAdvances candidate = advances;
-    for (UINT format : {GGO_METRICS, GGO_BITMAP, GGO_GRAY2_BITMAP, GGO_GRAY4_BITMAP, GGO_GRAY8_BITMAP}) {
-        bool read = true;
-        for (char16_t c : checked) {
-            GLYPHMETRICS glyph{};
-            if (GetGlyphOutlineW(dc, c, format, &glyph, 0, nullptr, &kIdentity) == GDI_ERROR ||
-                glyph.gmCellIncY != 0 || glyph.gmCellIncX < 0) {
-                read = false;
-                break;
-            }
-            candidate.width[c] = static_cast<int16_t>(glyph.gmCellIncX);
-        }
-        if (!read) continue;
+    for (size_t f = 0; f < 5; ++f) {
+        if (!increments.Complete(f)) continue;
+        std::copy(std::begin(increments.advance[f]), std::end(increments.advance[f]), candidate.width);
         if (draw(&candidate) == lineByLine) {
             std::copy(std::begin(candidate.width), std::end(candidate.width), advances.width);
             advances.usable = true;
             return;
         }
     }
+}
+
+} // namespace
+
+void ReadGlyphPlacement(HDC dc, double unitsPerPixel, GlyphDrift& drift, TextAdvances* advances) {
+    const bool driftWanted = !drift.known || drift.unitsPerPixel != unitsPerPixel;
+    const bool advancesWanted = advances && !advances->known;
+    if (!driftWanted && !advancesWanted) return;
+    const GlyphIncrements increments(dc);
+    if (driftWanted) ReadDrift(increments, unitsPerPixel, drift);
+    if (advancesWanted) ReadTextAdvances(dc, increments, *advances);
 }
 
 void GrowExtent(RECT& extent, int left, int top, int right, int bottom) {

@@ -34,16 +34,21 @@ struct TextArea {
     // When set, grows to cover every pixel the text can touch, drawn or not (with a margin for
     // glyphs that reach out of their cells), inside `extentBounds`.
     RECT* extent = nullptr;
+    // The selected font's drift at the target's scale, when known, and the target's units in one
+    // of its pixels: the extent allows for glyphs placed beyond the reported widths.
+    const GlyphDrift* drift = nullptr;
+    double unitsPerPixel = 1;
     RECT extentBounds{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
 };
 
 // Reads the overhangs of the font selected in the DC, once.
 void ReadGlyphOverhangs(HDC dc, GlyphOverhangs& overhangs);
 
-// Reads and checks the advances of the font selected in the DC, once: each checked character is
-// drawn both ways on a picture like the DC's own, and the advances are usable only when the lines
-// drawn in one call come out exactly as drawn one by one.
-void ReadTextAdvances(HDC dc, TextAdvances& advances);
+// Reads, for the font selected in the DC, its drift at this scale unless known, and when
+// `advances` is given and not yet known, its advances: each checked character is drawn both ways
+// on a picture like the DC's own, and the advances are usable only when the lines drawn in one
+// call come out exactly as drawn one by one.
+void ReadGlyphPlacement(HDC dc, double unitsPerPixel, GlyphDrift& drift, TextAdvances* advances);
 
 // True when text drawn on the DC lands on its pixels unscaled and unturned, on a picture of
 // `bitsPixel` bits per pixel (the advances of a font hold there only).

@@ -6,6 +6,7 @@
 #include "render/ViewGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -45,8 +46,10 @@ void FitViewPictures(RenderState& render, int canvasWidth, int canvasHeight) {
     const int width = std::max(kTablePictureSize, canvasWidth);
     const int height = std::max(kTablePictureSize, canvasHeight);
     const int thickness = ScaleForDpi(kRulerThickness, render.screenDpi);
-    if (!render.viewPicture || render.viewPicture.Width() != width || render.viewPicture.Height() != height)
+    if (!render.viewPicture || render.viewPicture.Width() != width || render.viewPicture.Height() != height) {
         render.viewComposed = false;
+        render.viewZoomComposed = false;
+    }
     Resize(render.viewPicture, width, height);
     if (!render.rulerPicture || render.rulerPicture.Height() != height) {
         Resize(render.rulerPicture, kRulerThickness, height);
@@ -91,6 +94,7 @@ void ComposeView(RenderState& render, COLORREF paper, int offsetX, int offsetY,
     if (!view) return;
     render.viewBehind = false;
     if (render.zoomPercent == 100) {
+        render.viewZoomComposed = false;
         DrawViewOnto(render, view.Dc(), view.Width(), view.Height(), paper, offsetX, offsetY);
         render.viewComposed = true;
         render.composedOffsetX = offsetX;
@@ -98,6 +102,7 @@ void ComposeView(RenderState& render, COLORREF paper, int offsetX, int offsetY,
         return;
     }
     render.viewComposed = false;
+    render.viewZoomComposed = false;
     FillSolid(view.Dc(), RECT{0, 0, view.Width(), view.Height()}, paper);
     WorldScale scale(view.Dc(), Zoom(render), Zoom(render), offsetX, offsetY);
     drawTable(view.Dc());
@@ -122,6 +127,126 @@ bool ComposeViewPart(RenderState& render, int offsetX, int offsetY, const RECT& 
     }
     BitBlt(view.Dc(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
            render.tablePicture.Dc(), shown.left - offsetX, shown.top - offsetY, SRCCOPY);
+    return true;
+}
+
+namespace {
+
+// Where DrawTable puts the screen's table in the view.
+constexpr int kViewTableOrigin = 2;
+
+void DrawTableInView(RenderState& render, const Document& doc, int16_t characterSet, HDC dc,
+                     const TablePass& pass) {
+    DrawTable(render, doc, characterSet, dc, doc.tableColumns, doc.tableRows, kViewTableOrigin,
+              kViewTableOrigin, doc.lineColor & 0xFFFFFF, &pass);
+}
+
+// The view pixels a rectangle of the table's coordinates covers at the zoom and offsets, with a
+// pixel more on each side for the rounding of lines and glyphs.
+RECT InView(const RECT& r, double zoom, int offsetX, int offsetY, const RECT& view) {
+    auto across = [&](LONG v, int offset, double round) {
+        const double at = std::clamp(v * zoom + offset, -1e6, 1e6);
+        return static_cast<LONG>(round < 0 ? std::floor(at) - 2 : std::ceil(at) + 2);
+    };
+    RECT out{across(r.left, offsetX, -1), across(r.top, offsetY, -1), across(r.right, offsetX, 1),
+             across(r.bottom, offsetY, 1)};
+    RECT clipped{};
+    if (r.right <= r.left || r.bottom <= r.top || !IntersectRect(&clipped, &out, &view)) return RECT{};
+    return clipped;
+}
+
+// Inside the region of the view: paper, page guides and every cell that reaches into it, in the
+// order of the whole composition, at the zoom and offsets.
+void DrawViewRegion(RenderState& render, const Document& doc, int16_t characterSet, HRGN region, int offsetX,
+                    int offsetY) {
+    Picture& view = render.viewPicture;
+    HDC dc = view.Dc();
+    const double zoom = Zoom(render);
+    const RECT whole{0, 0, view.Width(), view.Height()};
+    std::vector<uint8_t> meets(render.viewExtents.size(), 0);
+    for (size_t i = 0; i < meets.size(); ++i) {
+        const RECT part = InView(render.viewExtents[i], zoom, offsetX, offsetY, whole);
+        meets[i] = part.right > part.left && RectInRegion(region, &part) ? 1 : 0;
+    }
+    SelectClipRgn(dc, region);
+    FillSolid(dc, whole, doc.paperColor & 0xFFFFFF);
+    {
+        WorldScale scale(dc, zoom, zoom, offsetX, offsetY);
+        DrawPageGuides(dc);
+        TablePass pass;
+        pass.only = &meets;
+        pass.extents = &render.viewExtents;
+        DrawTableInView(render, doc, characterSet, dc, pass);
+    }
+    SelectClipRgn(dc, nullptr);
+}
+
+} // namespace
+
+void ComposeZoomedTable(RenderState& render, const Document& doc, int16_t characterSet, int offsetX,
+                        int offsetY) {
+    Picture& view = render.viewPicture;
+    if (!view || render.zoomPercent == 100) return;
+    ComposeView(render, doc.paperColor & 0xFFFFFF, offsetX, offsetY, [&](HDC dc) {
+        DrawPageGuides(dc);
+        render.viewExtents.assign(size_t(kGridSize) * kGridSize, RECT{});
+        TablePass pass;
+        pass.extents = &render.viewExtents;
+        DrawTableInView(render, doc, characterSet, dc, pass);
+    });
+    render.viewZoomComposed = true;
+    render.composedZoom = render.zoomPercent;
+    render.composedOffsetX = offsetX;
+    render.composedOffsetY = offsetY;
+}
+
+bool RedrawZoomedViewPart(RenderState& render, const Document& doc, int16_t characterSet, int offsetX,
+                          int offsetY, const std::vector<size_t>& changedCells, RECT& shown) {
+    Picture& view = render.viewPicture;
+    shown = RECT{};
+    if (!view || render.zoomPercent == 100 || !render.viewZoomComposed || render.composedZoom != render.zoomPercent ||
+        render.composedOffsetX != offsetX || render.composedOffsetY != offsetY)
+        return false;
+    const size_t cells = size_t(kGridSize) * kGridSize;
+    if (render.viewExtents.size() != cells) return false;
+    HDC dc = view.Dc();
+    const double zoom = Zoom(render);
+    const RECT whole{0, 0, view.Width(), view.Height()};
+
+    // Where the changed cells were, and where they are now, measured at the zoom without drawing.
+    std::vector<uint8_t> changed(cells, 0);
+    std::vector<RECT> before;
+    for (size_t i : changedCells) {
+        if (i >= cells) return false;
+        changed[i] = 1;
+        before.push_back(render.viewExtents[i]);
+    }
+    {
+        WorldScale scale(dc, zoom, zoom, offsetX, offsetY);
+        TablePass measure;
+        measure.only = &changed;
+        measure.draw = false;
+        measure.extents = &render.viewExtents;
+        DrawTableInView(render, doc, characterSet, dc, measure);
+    }
+    RegionHandle region(CreateRectRgn(0, 0, 0, 0));
+    if (!region) return false;
+    auto add = [&](const RECT& extent) {
+        const RECT part = InView(extent, zoom, offsetX, offsetY, whole);
+        if (part.right <= part.left || part.bottom <= part.top) return;
+        RegionHandle piece(CreateRectRgnIndirect(&part));
+        if (piece) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
+    };
+    for (size_t k = 0; k < changedCells.size(); ++k) {
+        add(before[k]);
+        add(render.viewExtents[changedCells[k]]);
+    }
+    if (GetRgnBox(region.Get(), &shown) == NULLREGION) {
+        shown = RECT{};
+        return true;
+    }
+
+    DrawViewRegion(render, doc, characterSet, region.Get(), offsetX, offsetY);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 // Draws through a world transform while it lives: x' = x * scaleX + dx, y' = y * scaleY + dy.
 class WorldScale {
@@ -50,6 +51,17 @@ void DrawRulerViewOnto(const RenderState& render, HDC dc, int height, COLORREF p
 // of the table picture into it, sets `shown` to the part of the view that changed (empty when
 // none) and returns true; otherwise the view must be composed whole.
 bool ComposeViewPart(RenderState& render, int offsetX, int offsetY, const RECT& changed, RECT& shown);
+
+// At a zoom other than 100 %, the table drawn whole into the view at the offsets (after its paper
+// and page guides), every cell's extent kept there, so later changes can be drawn alone.
+void ComposeZoomedTable(RenderState& render, const Document& doc, int16_t characterSet, int offsetX,
+                        int offsetY);
+
+// When the view holds the table composed at this zoom and these offsets: draws again only the
+// region where the changed cells were or are now, as the whole composition draws it there, sets
+// `shown` to the bounds of that region and returns true; otherwise the view must be composed whole.
+bool RedrawZoomedViewPart(RenderState& render, const Document& doc, int16_t characterSet, int offsetX,
+                          int offsetY, const std::vector<size_t>& changedCells, RECT& shown);
 
 // The vertical ruler as shown, scrolled by the vertical offset, into the ruler view.
 void DrawShownVerticalRuler(RenderState& render, const Document& doc, int rulerStyle, int offsetY);

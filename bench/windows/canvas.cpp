@@ -2,13 +2,15 @@
 // left click on a box and one wheel notch on the 65 x 46 table whose cells are all boxes with a
 // three-word text; a click on the fullest table (44 x 31 boxes, each a justified 273-character
 // text of two-letter words); and opening that table from the command line until the main window
-// shows it. Each until the canvas shows the result. Prints figures; asserts nothing.
+// shows it. Each until the canvas shows the result; the clicks also at 150 %, the scale of a
+// 144-DPI screen. Prints figures; asserts nothing.
 #include "app/App.h"
 #include "app/MainWindow.h"
 #include "app/WindowInit.h"
 #include "document/Structure.h"
 #include "app/WorkFileMessages.h"
 #include "document/WorkFile.h"
+#include "interaction/CanvasView.h"
 #include "interaction/Redraw.h"
 
 #include <windows.h>
@@ -61,7 +63,7 @@ void FillTable(App& app, int presetId, const std::u16string& text, int16_t align
 
 // Selects and deselects a box of the fifth row and column, as the user clicks it.
 double ClickTime(Window& w, int rounds, int perRound) {
-    const int pitch = w.app->doc.cellWidth + w.app->doc.separation;
+    const int pitch = (w.app->doc.cellWidth + w.app->doc.separation) * w.app->render.zoomPercent / 100;
     const LPARAM onBox = MAKELPARAM(5 * pitch + pitch / 2, 5 * pitch + pitch / 2);
     return BestOf(rounds, perRound, [&](int) {
         SendMessageW(w.canvas, WM_LBUTTONDOWN, MK_LBUTTON, onBox);
@@ -89,12 +91,16 @@ int main() {
     ULONG_PTR token = 0;
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
 
-    double click = 0, wheel = 0, fullestClick = 0, fullestOpen = 0, blit = 0;
+    double click = 0, wheel = 0, fullestClick = 0, fullestOpen = 0, blit = 0, zoomedClick = 0,
+           zoomedFullestClick = 0;
     {
         Window w;
         FillTable(*w.app, 3302, u"Head of sales", kAlignCenter); // Horizontal, 16 pixels: 65 x 46
         RedrawCanvas(*w.app);
         click = ClickTime(w, 5, 10);
+        SetZoom(*w.app, 150, 0, 0);
+        zoomedClick = ClickTime(w, 5, 10);
+        SetZoom(*w.app, 100, 0, 0);
         wheel = BestOf(5, 10, [&](int i) {
             short delta = (i % 2 == 0) ? -WHEEL_DELTA : WHEEL_DELTA;
             SendMessageW(w.canvas, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
@@ -114,6 +120,8 @@ int main() {
         SaveWorkFile(w.app->doc, path, nullptr);
         RedrawCanvas(*w.app);
         fullestClick = ClickTime(w, 2, 2);
+        SetZoom(*w.app, 150, 0, 0);
+        zoomedFullestClick = ClickTime(w, 2, 2);
     }
     fullestOpen = 1e30;
     for (int round = 0; round < 3; ++round) {
@@ -136,6 +144,9 @@ int main() {
                 fullestClick, fullestClick / blit, fullestClick / click);
     std::printf("opened from the command line until shown:      %8.2f ms  (%.1f x one BitBlt)\n", fullestOpen,
                 fullestOpen / blit);
+    std::printf("the two clicks at 150 %%:                       %8.2f ms  and %.2f ms (%.1f x and %.1f x one "
+                "BitBlt)\n",
+                zoomedClick, zoomedFullestClick, zoomedClick / blit, zoomedFullestClick / blit);
     std::printf("plain 1122 x 1122 BitBlt:                      %8.2f ms\n", blit);
 
     Gdiplus::GdiplusShutdown(token);

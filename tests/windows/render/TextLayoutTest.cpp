@@ -220,7 +220,8 @@ TEST(DrawCellText, ShortLinesDrawnTogetherComeOutAsDrawnOneByOne) {
                         area.breakWidth = 40;
                         area.lineHeight = lineHeight;
                         if (together) {
-                            ReadTextAdvances(dc, advances);
+                            GlyphDrift drift;
+                            ReadGlyphPlacement(dc, 1, drift, &advances);
                             area.advances = &advances;
                         }
                         LayOutText(dc, text, alignment, 5, 5, area);
@@ -235,7 +236,8 @@ TEST(DrawCellText, ShortLinesDrawnTogetherComeOutAsDrawnOneByOne) {
     Picture picture = Blank(8, 8);
     ScopedSelect select(picture.Dc(), boxFont.Get());
     TextAdvances advances;
-    ReadTextAdvances(picture.Dc(), advances);
+    GlyphDrift drift;
+    ReadGlyphPlacement(picture.Dc(), 1, drift, &advances);
     EXPECT_TRUE(advances.usable);
     EXPECT_GT(usable, 30) << usable;
 }
