@@ -119,9 +119,9 @@ int main() {
         FillTable(*w.app, 3309, TwoLetterWords(273), kAlignJustified); // Horizontal, 24 pixels: 44 x 31
         SaveWorkFile(w.app->doc, path, nullptr);
         RedrawCanvas(*w.app);
-        fullestClick = ClickTime(w, 2, 2);
+        fullestClick = ClickTime(w, 5, 4);
         SetZoom(*w.app, 150, 0, 0);
-        zoomedFullestClick = ClickTime(w, 2, 2);
+        zoomedFullestClick = ClickTime(w, 5, 4);
     }
     fullestOpen = 1e30;
     for (int round = 0; round < 3; ++round) {
