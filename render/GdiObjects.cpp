@@ -47,3 +47,9 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     SetBkColor(dc, previous);
 }
+
+void AddToRegion(HRGN region, const RECT& rect) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    RegionHandle part(CreateRectRgnIndirect(&rect));
+    if (part) CombineRgn(region, region, part.Get(), RGN_OR);
+}

@@ -128,6 +128,9 @@ class Picture {
 // Fills a rectangle of a DC with a solid colour (0x00BBGGRR).
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
 
+// Adds a rectangle to a region; an empty rectangle adds nothing.
+void AddToRegion(HRGN region, const RECT& rect);
+
 // Rectangle() with its right and bottom edges left out, as the compatible graphics mode draws it,
 // also on a DC in the advanced mode (a zoomed view), where GDI would include them and a box would
 // cover the next column of the table, a connector running there among it.

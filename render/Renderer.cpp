@@ -330,13 +330,6 @@ FontKey CellFontKey(const CellRecord& cell, int16_t characterSet, int logPixelsY
                        static_cast<uint8_t>(characterSet), turned ? -900 : 0);
 }
 
-// True when the DC draws the table smaller than its own pixels.
-bool Shrunk(HDC dc) {
-    XFORM transform{};
-    return GetGraphicsMode(dc) == GM_ADVANCED && GetWorldTransform(dc, &transform) &&
-           (transform.eM11 < 1 || transform.eM22 < 1);
-}
-
 // The box of cell (a, b) with its span, where DrawTable draws it.
 CellBox BoxOf(const TableDrawing& d, const CellRecord& cell, int a, int b, int hc, int vc) {
     const int64_t s = d.separation;
@@ -456,7 +449,8 @@ void DrawTable(RenderState& render, const Document& doc, int16_t characterSet, H
             if (pass && pass->extents) (*pass->extents)[index] = d.extent;
         }
     }
-    if (d.draw && Shrunk(target)) DrawConnectorsOnTop(d, *spans, columns, rows, pass);
+    // Drawn smaller than its own pixels, the table gets its connectors once more on top.
+    if (d.draw && d.unitsPerPixel > 1) DrawConnectorsOnTop(d, *spans, columns, rows, pass);
 
     SelectObject(target, previousPen);
     SelectObject(target, previousBrush);

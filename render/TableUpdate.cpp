@@ -89,12 +89,6 @@ RECT DrawWhole(RenderState& render, const Document& doc, int16_t characterSet) {
     return RECT{0, 0, render.tablePicture.Width(), render.tablePicture.Height()};
 }
 
-void AddToRegion(HRGN region, const RECT& rect) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-    RegionHandle part(CreateRectRgnIndirect(&rect));
-    if (part) CombineRgn(region, region, part.Get(), RGN_OR);
-}
-
 } // namespace
 
 RECT UpdateTablePicture(RenderState& render, const Document& doc, int16_t characterSet, bool whole,

@@ -3,6 +3,7 @@
 #include "render/TextLayout.h"
 
 #include "render/LineBreaking.h"
+#include "render/Pictures.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,7 +11,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -349,35 +349,6 @@ void ReadGlyphOverhangs(HDC dc, GlyphOverhangs& overhangs) {
     }
 }
 
-namespace {
-
-// A picture's pixels as 32-bit colours, copied out through a section whose bits can be read.
-class PixelReader {
-  public:
-    PixelReader(HDC like, int width, int height) : dc_(like), width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        bitmap_.Reset(CreateDIBSection(like, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-        if (bitmap_ && dc_.Get()) select_.emplace(dc_.Get(), bitmap_.Get());
-    }
-    explicit operator bool() const { return select_.has_value() && bits_; }
-    std::vector<uint32_t> Read(HDC source) {
-        BitBlt(dc_.Get(), 0, 0, width_, height_, source, 0, 0, SRCCOPY);
-        GdiFlush();
-        const auto* first = static_cast<const uint32_t*>(bits_);
-        return std::vector<uint32_t>(first, first + size_t(width_) * size_t(height_));
-    }
-
-  private:
-    MemoryDC dc_;
-    BitmapHandle bitmap_;
-    void* bits_ = nullptr;
-    std::optional<ScopedSelect> select_;
-    int width_, height_;
-};
-
-} // namespace
-
 bool DrawsTextUnscaled(HDC dc, int& bitsPixel) {
     bitsPixel = 0;
     if (GetObjectType(dc) != OBJ_MEMDC || GetMapMode(dc) != MM_TEXT) return false;
@@ -476,8 +447,7 @@ void ReadTextAdvances(HDC dc, const GlyphIncrements& increments, TextAdvances& a
 
     MemoryDC scratch(dc);
     BitmapHandle bitmap(CreateCompatibleBitmap(dc, width, height));
-    PixelReader reader(dc, width, height);
-    if (!scratch.Get() || !bitmap || !reader) return;
+    if (!scratch.Get() || !bitmap) return;
     ScopedSelect selectBitmap(scratch.Get(), bitmap.Get());
     ScopedSelect selectFont(scratch.Get(), GetCurrentObject(dc, OBJ_FONT));
     SetBkMode(scratch.Get(), TRANSPARENT);
@@ -494,7 +464,7 @@ void ReadTextAdvances(HDC dc, const GlyphIncrements& increments, TextAdvances& a
             }
         }
         batch.Flush();
-        return reader.Read(scratch.Get());
+        return ReadPixels(scratch.Get(), width, height);
     };
     const std::vector<uint32_t> lineByLine = draw(nullptr);
     if (lineByLine.empty()) return;

@@ -141,8 +141,8 @@ void DrawTableInView(RenderState& render, const Document& doc, int16_t character
               kViewTableOrigin, doc.lineColor & 0xFFFFFF, &pass);
 }
 
-// The view pixels a rectangle of the table's coordinates covers at the zoom and offsets, with a
-// pixel more on each side for the rounding of lines and glyphs.
+// The view pixels a rectangle of the table's coordinates covers at the zoom and offsets, with two
+// pixels more on each side for the rounding of lines and glyphs.
 RECT InView(const RECT& r, double zoom, int offsetX, int offsetY, const RECT& view) {
     auto across = [&](LONG v, int offset, double round) {
         const double at = std::clamp(v * zoom + offset, -1e6, 1e6);
@@ -231,15 +231,9 @@ bool RedrawZoomedViewPart(RenderState& render, const Document& doc, int16_t char
     }
     RegionHandle region(CreateRectRgn(0, 0, 0, 0));
     if (!region) return false;
-    auto add = [&](const RECT& extent) {
-        const RECT part = InView(extent, zoom, offsetX, offsetY, whole);
-        if (part.right <= part.left || part.bottom <= part.top) return;
-        RegionHandle piece(CreateRectRgnIndirect(&part));
-        if (piece) CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
-    };
     for (size_t k = 0; k < changedCells.size(); ++k) {
-        add(before[k]);
-        add(render.viewExtents[changedCells[k]]);
+        AddToRegion(region.Get(), InView(before[k], zoom, offsetX, offsetY, whole));
+        AddToRegion(region.Get(), InView(render.viewExtents[changedCells[k]], zoom, offsetX, offsetY, whole));
     }
     if (GetRgnBox(region.Get(), &shown) == NULLREGION) {
         shown = RECT{};
