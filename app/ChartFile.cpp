@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "app/Commands.h"
+#include "app/RecentChartsMenu.h"
 #include "app/WorkFileMessages.h"
 #include "document/Undo.h"
 #include "document/WorkFile.h"
@@ -67,6 +68,7 @@ void ChartMatchesFile(App& app, const std::wstring& path) {
     app.doc.modified = false;
     DiscardRecoveryCopy(app.recovery);
     UpdateChartTitle(app);
+    if (!path.empty()) NoteRecentChart(app, path);
 }
 
 bool RecordWithPrompt(App& app) {

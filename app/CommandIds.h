@@ -86,6 +86,14 @@ constexpr std::array<int, 14> kTableCommands{kCmdExportJpeg,       kCmdRecordFil
 constexpr int kCmdFirstZoom = 3320;
 constexpr std::array<int, 6> kZoomMenuSteps{50, 75, 100, 150, 200, 400};
 constexpr int kCmdZoomToWidth = kCmdFirstZoom + static_cast<int>(kZoomMenuSteps.size());
+constexpr int kCmdZoomWholeChart = kCmdZoomToWidth + 1;
+// Zoom steps of the toolbar (the menu's next step up or down, about the view's centre).
+constexpr int kCmdZoomIn = 3328;
+constexpr int kCmdZoomOut = 3329;
+
+// The charts of "Recent charts", latest first.
+constexpr int kCmdFirstRecentChart = 3330;
+constexpr int kCmdLastRecentChart = kCmdFirstRecentChart + 7;
 
 // Menu item states.
 constexpr int kItemEnabled = 0;

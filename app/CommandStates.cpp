@@ -37,6 +37,8 @@ int CommandState(const ShellState& shell, const Document& doc, int commandId) {
         return Checked(shell.leftMouseMode == mode + 1);
     if (int mode = IndexIn(kRightModeCommands, commandId); mode >= 0)
         return Checked(shell.rightMouseMode == mode + 1);
+    if (commandId >= kCmdFirstLanguage && commandId <= kCmdLastLanguage)
+        return Checked(shell.languageIndex == commandId - kCmdFirstLanguage + 1);
     if (IndexIn(kTableCommands, commandId) >= 0) return Enabled(doc.tablePresent);
     if (commandId == kCmdUndo) return Enabled(doc.tablePresent && UndoAvailable(doc));
     if (commandId == kCmdRedo) return Enabled(doc.tablePresent && RedoAvailable(doc));
@@ -58,6 +60,8 @@ std::span<const int> GovernedCommands() {
     static const std::vector<int> ids = [] {
         std::vector<int> all;
         for (int id = kCmdFirstCharacterSet; id <= kCmdLastCharacterSet; ++id)
+            all.push_back(id);
+        for (int id = kCmdFirstLanguage; id <= kCmdLastLanguage; ++id)
             all.push_back(id);
         all.insert(all.end(), kCopyFieldCommands.begin(), kCopyFieldCommands.end());
         all.insert(all.end(), kLeftModeCommands.begin(), kLeftModeCommands.end());

@@ -21,6 +21,6 @@ void DeriveCharacterSetFlags(ShellState& shell);
 // Copy flag (CopyField) of a copy-configurator field item, or -1 for any other command.
 int CopyFieldOfCommand(int commandId);
 
-// The commands whose state ApplyMenuStates sets: character sets, copy fields, mouse modes, the
-// table commands, "Undo" and "Paste cell".
+// The commands whose state ApplyMenuStates sets: character sets, languages, copy fields, mouse
+// modes, the table commands, "Undo" and "Paste cell".
 std::span<const int> GovernedCommands();

@@ -15,6 +15,8 @@
 #include "app/Menu.h"
 #include "ui/MessageBox.h"
 #include "app/Print.h"
+#include "app/Toolbar.h"
+#include "app/RecentChartsMenu.h"
 #include "app/Settings.h"
 #include "document/Structure.h"
 #include "app/WorkFileMessages.h"
@@ -24,6 +26,7 @@
 #include "app/CutExports.h"
 #include "interaction/Redraw.h"
 #include "render/Renderer.h"
+#include "render/ViewGeometry.h"
 #include "render/ZoomedView.h"
 
 namespace {
@@ -46,16 +49,25 @@ void ShowMessage(App& app, const std::wstring& text, UINT type = MB_OK) {
     ShowMessageBox(Owner(app), text, Tr(app, MessageTable::Caption), type);
 }
 
+// Another chart is shown from its top-left corner.
+void StartAtTopLeft(App& app) {
+    app.canvas.viewOffsetX = 0;
+    app.canvas.viewOffsetY = 0;
+}
+
 // The end of every table-shown sequence, once the table is in the canvas.
 void FinishTableShown(App& app) {
+    UpdateScrollBars(app);
     RedrawRulers(app);
     FocusCanvas(app);
     ApplyMenuStates(app);
     app.canvas.canvasActive = 1;
 }
 
-void NewTableCommand(App& app, const NewPreset& preset) {
+void NewTableCommand(App& app, const NewPreset& preset, int id) {
     if (!SettleUnsavedChanges(app)) return;
+    app.shell.lastNewPreset = id;
+    StartAtTopLeft(app);
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     ForgetDrawnTable(app.render);
     // Cleared with the paper colour of the table being replaced.
@@ -134,11 +146,16 @@ void AuthorCommand(App& app) {
     app.shell.aboutOpen = false;
 }
 
-// The Zoom menu zooms around the canvas's centre; "fit to width" keeps the left edge.
+// The Zoom menu zooms around the canvas's centre; "fit to width" keeps the left edge; "whole
+// chart" shows the chart's extent.
 void ZoomCommand(App& app, int id) {
     const SIZE view = CanvasViewSize(app);
     if (id == kCmdZoomToWidth) {
         SetZoom(app, kZoomToWidth, 0, view.cy / 2);
+    } else if (id == kCmdZoomWholeChart) {
+        ZoomToWholeChart(app);
+    } else if (id == kCmdZoomIn || id == kCmdZoomOut) {
+        SetZoom(app, NextZoomStep(app.render.zoomPercent, id == kCmdZoomIn ? 1 : -1), view.cx / 2, view.cy / 2);
     } else {
         SetZoom(app, kZoomMenuSteps[static_cast<size_t>(id - kCmdFirstZoom)], view.cx / 2, view.cy / 2);
     }
@@ -174,12 +191,22 @@ bool RunCommand(App& app, int id, int notifyCode) {
             app.shell.rightMouseMode = static_cast<int>(mode) + 1;
             return true;
         }
-    if (id >= kCmdFirstZoom && id <= kCmdZoomToWidth) {
+    if (id >= kCmdFirstZoom && id <= kCmdZoomOut) {
         ZoomCommand(app, id);
         return true;
     }
+    if (id >= kCmdFirstRecentChart && id <= kCmdLastRecentChart) {
+        OpenRecentChart(app, id - kCmdFirstRecentChart);
+        return true;
+    }
     if (const NewPreset* preset = FindNewPreset(id)) {
-        NewTableCommand(app, *preset);
+        NewTableCommand(app, *preset, id);
+        return true;
+    }
+    if (id == kCmdToolbarNew) {
+        // The preset last used, or the first of the menu before any.
+        const int preset = FindNewPreset(app.shell.lastNewPreset) ? app.shell.lastNewPreset : kCmdNewHorizontal16;
+        NewTableCommand(app, *FindNewPreset(preset), preset);
         return true;
     }
     switch (id) {
@@ -299,6 +326,7 @@ void ShowTableSequence(App& app) {
     ForgetToldPictureProblems(app.render.pictureCache); // another chart: its pictures are news
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     app.doc.tablePresent = true;
+    StartAtTopLeft(app);
     RedrawCanvas(app, true);
     FinishTableShown(app);
 }

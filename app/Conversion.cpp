@@ -92,7 +92,9 @@ int RunExport(App& app, const ConversionCommand& command) {
     if (int read = ReadSource(app, source); read != kConversionDone) return read;
     CreatePictures(app.render);
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
-    const CutChart chart = DrawCutChart(app.render, app.doc, look);
+    // .bmp and .jpg are what the two exports of the Operations menu write; the other formats are
+    // pictures for documents and show the chart itself.
+    const CutChart chart = DrawCutChart(app.render, app.doc, look, KeepsTableCut(target) ? ChartCut::Table : ChartCut::Extent);
     if (!chart.metafile || !SaveCutChart(chart, target))
         return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
     return kConversionDone;
@@ -118,7 +120,7 @@ int RunPrint(App& app, const ConversionCommand& command) {
     if (int read = ReadSource(app, source); read != kConversionDone) return read;
     CreatePictures(app.render);
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
-    const CutChart chart = DrawCutChart(app.render, app.doc, look);
+    const CutChart chart = DrawCutChart(app.render, app.doc, look, ChartCut::Extent);
     const PrintResult result = chart.metafile
                                    ? PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width,
                                                         chart.height, PrintDocumentName(source))

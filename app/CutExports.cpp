@@ -64,7 +64,7 @@ bool ExportVectorPictureTo(App& app, const std::wstring& path) {
     if (path.empty()) return false;
     bool written = false;
     try {
-        const CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app));
+        const CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app), ChartCut::Extent);
         written = chart.metafile && SaveVectorPicture(chart, path);
     } catch (const std::bad_alloc&) {
         written = false; // a chart too large to hold in memory is simply not written
@@ -86,7 +86,7 @@ bool CopyChartAsPicture(App& app) {
     if (!app.doc.tablePresent || app.doc.tableColumns <= 0 || app.doc.tableRows <= 0) return false;
     bool copied = false;
     try {
-        const CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app));
+        const CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app), ChartCut::Extent);
         copied = PutCutChartOnClipboard(app.shell.mainWindow, chart);
     } catch (const std::bad_alloc&) {
         copied = false;

@@ -3,6 +3,8 @@
 #include "app/App.h"
 #include "ui/DialogTemplate.h"
 #include "app/MainWindow.h"
+#include "app/StatusBar.h"
+#include "app/Toolbar.h"
 #include "interaction/CanvasView.h"
 #include "render/Dpi.h"
 
@@ -42,21 +44,26 @@ void Move(HWND window, int id, const RECT& r) {
 
 } // namespace
 
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow) {
+MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, int toolbarHeight,
+                             int statusHeight) {
     auto s = [dpi](int length) { return ScaleForDpi(length, dpi); };
-    const int left = s(kCanvasLeft), top = s(kCanvasTop);
+    const int band = std::max(toolbarHeight, 0);
+    const int left = s(kCanvasLeft), top = s(kCanvasTop) + band;
     const int rightMargin = s(kMainClientWidth - kCanvasLeft - kCanvasWidth);
     const int bottomMargin = std::max(s(kMainClientHeight - kCanvasTop - kCanvasHeight) - menuRow, s(8));
+    const int status = std::max(statusHeight, 0);
     const int width = std::max(clientWidth - left - rightMargin, 1);
-    const int height = std::max(clientHeight - top - bottomMargin, 1);
+    const int height = std::max(clientHeight - top - bottomMargin - status, 1);
     const int thickness = s(kRulerThickness96);
     MainLayout layout{};
     layout.canvas = Box(left, top, width, height);
-    layout.horizontalRuler = Box(left, s(1), width + 1, thickness);
+    layout.horizontalRuler = Box(left, band + s(1), width + 1, thickness);
     layout.verticalRuler = Box(s(1), top, thickness, height + 1);
-    layout.button = Box(0, 0, s(22), s(22));
+    layout.button = Box(0, band, s(22), s(22));
     layout.verticalBar = Box(left + width, top, rightMargin, height);
     layout.horizontalBar = Box(left, top + height, width, bottomMargin);
+    layout.toolbar = Box(0, 0, clientWidth, band);
+    layout.statusBar = Box(0, top + height + bottomMargin, clientWidth, status);
     return layout;
 }
 
@@ -73,8 +80,11 @@ void LayoutMainWindow(App& app, HWND window) {
     if (client.right <= 0 || client.bottom <= 0) return; // minimised
     const int dpi = WindowDpi(window);
     app.render.screenDpi = dpi;
-    const MainLayout layout =
-        ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi));
+    FitToolbarToDpi(window);
+    const MainLayout layout = ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi),
+                                                ToolbarHeight(window), StatusBarHeight(window));
+    Move(window, kToolbarId, layout.toolbar);
+    PlaceStatusBar(window, layout.statusBar);
     Move(window, kCanvasId, layout.canvas);
     Move(window, kHorizontalRulerId, layout.horizontalRuler);
     Move(window, kVerticalRulerId, layout.verticalRuler);

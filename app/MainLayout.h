@@ -11,7 +11,9 @@
 struct App;
 
 // Places of the controls for a client area of the given size at a DPI; `menuRow` is the height of
-// one row of the menu bar at that DPI.
+// one row of the menu bar at that DPI. The toolbar takes `toolbarHeight` pixels at the top and the
+// status bar `statusHeight` at the bottom; the rulers, the canvas and its scroll bars keep their
+// places between them.
 struct MainLayout {
     RECT canvas;
     RECT horizontalRuler;
@@ -19,8 +21,11 @@ struct MainLayout {
     RECT button;
     RECT verticalBar;
     RECT horizontalBar;
+    RECT toolbar;
+    RECT statusBar;
 };
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow);
+MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, int toolbarHeight = 0,
+                             int statusHeight = 0);
 
 // Creates the two scroll bars beside the canvas.
 void CreateScrollBars(HWND window);

@@ -8,6 +8,10 @@
 #include "app/Commands.h"
 #include "app/MainLayout.h"
 #include "app/Menu.h"
+#include "app/RecentCharts.h"
+#include "app/RecentChartsMenu.h"
+#include "app/StatusBar.h"
+#include "app/Toolbar.h"
 #include "app/Settings.h"
 #include "app/Shortcuts.h"
 #include "ui/MessageBox.h"
@@ -44,6 +48,8 @@ void OnCreate(App& app, HWND window) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     CreateControls(window);
     CreateScrollBars(window);
+    CreateToolbar(app, window);
+    CreateStatusBar(window);
     // Attached after the size is set: the outer size stays, the client area loses the bar's height.
     BuildMenuBar(app);
     InstallCanvasHandler(app, GetDlgItem(window, kCanvasId));
@@ -97,6 +103,15 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // The wheel and the keys zoom too: the check mark is brought up to date as the menu opens.
         ShowZoomChecks(*app);
         break;
+    case WM_MENUSELECT:
+        // A recent chart's item shows where the chart is; the parts come back as the menu closes.
+        ShowStatusNote(*app, HIWORD(wParam) == 0xFFFF && !lParam
+                                 ? std::wstring()
+                                 : FolderOf(RecentChartPath(*app, LOWORD(wParam))));
+        break;
+    case WM_NOTIFY:
+        if (OnToolbarTooltip(*app, reinterpret_cast<NMHDR*>(lParam))) return TRUE;
+        break;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) LayoutMainWindow(*app, window);
         break;
@@ -126,6 +141,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (wParam) EndRecoveryCopies(*app);
         break;
     case WM_DESTROY:
+        DestroyToolbarPictures(window);
         RemoveShortcuts(window);
         EndRecoveryCopies(*app);
         RemovePropW(window, kAppProperty);

@@ -5,7 +5,11 @@
 #include "app/App.h"
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
+#include "app/RecentChartsMenu.h"
+#include "app/StatusBar.h"
+#include "app/Toolbar.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -42,20 +46,22 @@ struct MenuBuilder {
         return popup;
     }
 
-    // The same picture serves as the checked and the unchecked mark; a picture that cannot be
-    // loaded leaves its item without one.
-    void Picture(HMENU menu, int position, BitmapHandle bitmap) const {
+    // The same picture serves as the checked and the unchecked mark unless a checked one is
+    // given; a picture that cannot be loaded leaves its item without one.
+    void Picture(HMENU menu, int position, BitmapHandle bitmap, BitmapHandle checked = {}) const {
         if (!bitmap) return;
-        SetMenuItemBitmaps(menu, static_cast<UINT>(position), MF_BYPOSITION, bitmap.Get(), bitmap.Get());
+        SetMenuItemBitmaps(menu, static_cast<UINT>(position), MF_BYPOSITION, bitmap.Get(),
+                           checked ? checked.Get() : bitmap.Get());
         pictures.push_back(std::move(bitmap));
+        if (checked) pictures.push_back(std::move(checked));
+    }
+    static BitmapHandle Load(int resource) {
+        return BitmapHandle(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                                            IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     }
     void Pictures(HMENU menu, std::initializer_list<PicturePlace> places) const {
-        for (const PicturePlace& place : places) {
-            auto* bitmap =
-                static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(place.resource),
-                                                IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-            Picture(menu, place.position, BitmapHandle(bitmap));
-        }
+        for (const PicturePlace& place : places)
+            Picture(menu, place.position, Load(place.resource));
     }
 
     void Operations(HMENU bar) const {
@@ -77,6 +83,8 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdReadPrevious, Text(MessageTable::OperationsMenu, 4));
         Separator(menu);
+        FillRecentChartsPopup(app, Popup(menu, Text(MessageTable::RecentCharts, 1)));
+        Separator(menu);
         Item(menu, kCmdRecordFile, Keyed(MessageTable::OperationsMenu, 5, L'S'));
         Separator(menu);
         Item(menu, kCmdExportJpeg, Text(MessageTable::OperationsMenu, 11));
@@ -93,13 +101,13 @@ struct MenuBuilder {
         Pictures(menu, {{0, 800},
                         {2, 801},
                         {4, 801},
-                        {6, 802},
-                        {8, 816},
+                        {8, 802},
                         {10, 816},
-                        {12, 841},
-                        {14, 835},
-                        {16, 804},
-                        {18, 810}});
+                        {12, 816},
+                        {14, 841},
+                        {16, 835},
+                        {18, 804},
+                        {20, 810}});
     }
 
     void Edit(HMENU bar) const {
@@ -159,7 +167,9 @@ struct MenuBuilder {
         // Each language is named in its own tongue, the same in every language.
         for (int i = 0; i < kLanguageCount; ++i)
             Item(menu, kCmdFirstLanguage + i, Wide(LanguageName(i + 1)));
-        Pictures(menu, {{0, 300}, {1, 301}, {2, 302}, {3, 303}, {4, 304}, {5, 305}});
+        // Each item shows its flag; the current language's flag carries a check mark.
+        for (int i = 0; i < kLanguageCount; ++i)
+            Picture(menu, i, Load(300 + i), WithCheckMark(Load(300 + i)));
     }
 
     void CopyConfigurator(HMENU bar) const {
@@ -204,10 +214,35 @@ struct MenuBuilder {
             Item(menu, kCmdFirstZoom + static_cast<int>(i), std::to_wstring(kZoomMenuSteps[i]) + L" %");
         Separator(menu);
         Item(menu, kCmdZoomToWidth, Text(MessageTable::ZoomMenu, 2));
+        Item(menu, kCmdZoomWholeChart, Text(MessageTable::ZoomMenu, 3));
     }
 };
 
 } // namespace
+
+BitmapHandle WithCheckMark(BitmapHandle picture) {
+    if (!picture) return {};
+    WindowDC screen(nullptr);
+    MemoryDC dc(screen.Get());
+    if (!dc.Get()) return {};
+    BITMAP size{};
+    GetObjectW(picture.Get(), sizeof size, &size);
+    {
+        ScopedSelect target(dc.Get(), picture.Get());
+        // A tick in the lower right corner, black on a white outline so it shows on any flag.
+        const int w = size.bmWidth, h = size.bmHeight;
+        const POINT tick[] = {{w * 5 / 16, h * 10 / 16}, {w * 7 / 16, h * 13 / 16}, {w * 14 / 16, h * 6 / 16}};
+        PenHandle outline(CreatePen(PS_SOLID, std::max(3, w / 5), RGB(255, 255, 255)));
+        PenHandle ink(CreatePen(PS_SOLID, std::max(1, w / 10), RGB(0, 0, 0)));
+        {
+            ScopedSelect pen(dc.Get(), outline.Get());
+            Polyline(dc.Get(), tick, 3);
+        }
+        ScopedSelect pen(dc.Get(), ink.Get());
+        Polyline(dc.Get(), tick, 3);
+    }
+    return picture;
+}
 
 BitmapHandle MakeBackgroundSwatch(COLORREF colour) {
     WindowDC screen(nullptr);
@@ -263,6 +298,9 @@ void ApplyMenuStates(App& app) {
     for (int id : GovernedCommands())
         SetCommandState(app, id, CommandState(app.shell, app.doc, id));
     ShowZoomChecks(app);
+    // The toolbar and the status bar show the same states.
+    ShowToolbarStates(app);
+    ShowStatus(app);
 }
 
 void ShowZoomChecks(App& app) {

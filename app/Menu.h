@@ -28,3 +28,6 @@ void ShowZoomChecks(App& app);
 // The favourite-background swatch: 16 x 16, white, a rounded box with a black outline filled with
 // the colour.
 BitmapHandle MakeBackgroundSwatch(COLORREF colour);
+
+// The picture with a check mark drawn over it: the checked form of a menu item that shows a picture.
+BitmapHandle WithCheckMark(BitmapHandle picture);

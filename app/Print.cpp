@@ -135,7 +135,7 @@ std::wstring PrintDocumentName(const std::wstring& workFilePath) {
 
 void PrintChart(App& app) {
     if (!app.doc.tablePresent) return;
-    CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app));
+    CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app), ChartCut::Extent);
     // The drawing for the chart used the table picture: the screen is drawn again first.
     RedrawCanvas(app);
     if (!chart.metafile) return;

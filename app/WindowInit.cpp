@@ -9,7 +9,9 @@
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "ui/MessageBox.h"
+#include "app/RecentChartsMenu.h"
 #include "app/Settings.h"
+#include "app/StatusBar.h"
 #include "app/Shortcuts.h"
 #include "app/SettingsKeys.h"
 #include "document/Selection.h"
@@ -71,7 +73,11 @@ void InitialiseMainWindow(App& app, HWND window) {
 
     // Edits on the canvas show in the title; Escape with unrecorded changes asks to save them and
     // then ends the program as the exit question's Yes does.
-    app.chartEdited = [&app] { UpdateChartTitle(app); };
+    app.chartEdited = [&app] {
+        UpdateChartTitle(app);
+        ApplyMenuStates(app); // an edit on the canvas makes "Undo" available
+    };
+    app.viewChanged = [&app] { ShowStatus(app); };
     app.endWithChanges = [&app] {
         if (SettleUnsavedChanges(app)) EndMainWindow(app.shell);
     };
@@ -135,6 +141,7 @@ int RunProgram() {
     // The document alone is some 13 MB: the state lives on the heap for the whole run.
     static auto app = std::make_unique<App>();
     Settings(app->shell, "get", SettingsPath());
+    LoadRecentCharts(app->shell, SettingsPath());
     // The message tables are constant data: every text is available from here on.
 
     Gdiplus::GdiplusStartupInput input; // version 1, no debug callback, background thread, codecs

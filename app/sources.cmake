@@ -1,5 +1,7 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   app/CommandStates.cpp
+  app/RecentCharts.cpp
+  app/StatusTexts.cpp
   app/SettingsKeys.cpp
   app/CommandLine.cpp
   app/ConversionCommand.cpp
@@ -20,6 +22,9 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/Association.cpp
   app/WindowInit.cpp
   app/ChartFile.cpp
+  app/RecentChartsMenu.cpp
+  app/StatusBar.cpp
+  app/Toolbar.cpp
   app/RecoveryCopies.cpp
   app/Shortcuts.cpp
 )

@@ -1,4 +1,5 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  document/CellEdit.cpp
   document/CellRecord.cpp
   document/Clipboard.cpp
   document/Edit.cpp

@@ -6,8 +6,8 @@
 #include "interaction/Workspace.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
+#include "document/CellEdit.h"
 #include "document/Selection.h"
-#include "document/Undo.h"
 #include "render/AnsiText.h"
 #include "interaction/CanvasView.h"
 #include "interaction/ColourCapture.h"
@@ -17,6 +17,7 @@
 #include "render/Renderer.h"
 #include "render/ViewGeometry.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -37,9 +38,9 @@ void EditCellText(Workspace& app, int column, int row) {
     app.canvas.textDialogOpen = 1;
     EditTextProperties(app);
     if (app.textProps.dialogAccepted == 1) {
-        StoreTextPropertiesInCell(app.textProps, cell);
-        NoteEdit(app.doc);
-        RedrawCanvas(app);
+        CellRecord edited = cell;
+        StoreTextPropertiesInCell(app.textProps, edited);
+        if (ReplaceCellRecord(app.doc, column, row, edited)) RedrawCanvas(app);
     }
     app.canvas.textDialogOpen = 0;
 }
@@ -47,28 +48,28 @@ void EditCellText(Workspace& app, int column, int row) {
 // Left mode 3: a picture for a chart box; the former background is kept behind the "|" so the
 // picture's transparent parts show it.
 void InsertImage(Workspace& app, int column, int row) {
-    CellRecord& cell = app.doc.cellGrid(column, row);
+    const CellRecord& cell = app.doc.cellGrid(column, row);
     if (cell.isBox != 1) return;
     app.canvas.picturePath = PictureDialog(app.shell, app.shell.mainWindow, app.canvas.picturePath);
     if (app.canvas.picturePath.empty()) return;
-    AssignField(cell.imageSpec, WideToAnsi(app.canvas.picturePath) + "|" + std::to_string(cell.backColor));
-    cell.backColor = kNoColor;
-    NoteEdit(app.doc);
-    RedrawCanvas(app);
+    CellRecord edited = cell;
+    AssignField(edited.imageSpec, WideToAnsi(app.canvas.picturePath) + "|" + std::to_string(cell.backColor));
+    edited.backColor = kNoColor;
+    if (ReplaceCellRecord(app.doc, column, row, edited)) RedrawCanvas(app);
 }
 
 // Left mode 4: an icon for any grid position.
 void InsertIcon(Workspace& app, int column, int row) {
-    CellRecord& cell = app.doc.cellGrid(column, row);
     app.canvas.iconPath = IconDialog(app.shell, app.shell.mainWindow, app.canvas.iconPath);
     if (app.canvas.iconPath.empty()) return;
-    AssignField(cell.iconPath, WideToAnsi(app.canvas.iconPath));
-    NoteEdit(app.doc);
-    RedrawCanvas(app);
+    CellRecord edited = app.doc.cellGrid(column, row);
+    AssignField(edited.iconPath, WideToAnsi(app.canvas.iconPath));
+    if (ReplaceCellRecord(app.doc, column, row, edited)) RedrawCanvas(app);
 }
 
+// A step up stops at row 0: no paper is ever shown above the table.
 void ScrollBy(Workspace& app, int32_t step) {
-    app.canvas.viewOffsetY += step;
+    app.canvas.viewOffsetY = std::min(app.canvas.viewOffsetY + step, 0);
 }
 
 void AfterScroll(Workspace& app) {
@@ -133,6 +134,12 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_LBUTTONUP:
         OnCanvasLeftUp(*app);
+        break;
+    case WM_MOUSEMOVE:
+        OnCanvasPointerMove(*app, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        break;
+    case WM_MOUSELEAVE:
+        OnCanvasPointerMove(*app, -1, -1);
         break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
@@ -207,6 +214,22 @@ void OnCanvasLeftDown(Workspace& app, int x, int y) {
     }
 }
 
+void OnCanvasPointerMove(Workspace& app, int x, int y) {
+    GridHit hit{-1, -1};
+    if (x >= 0 && y >= 0) {
+        hit = PixelToCell(app.doc, app.render.zoomPercent, app.canvas.viewOffsetX, app.canvas.viewOffsetY, x, y);
+        // Told when the pointer leaves, so the cell does not stay shown.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, MainWindowControl(app.canvas, app.shell.mainWindow, kCanvasId),
+                              0};
+        if (track.hwndTrack) TrackMouseEvent(&track);
+    }
+    if (!InTable(app.doc, hit.column, hit.row)) hit = {-1, -1};
+    if (hit.column == app.canvas.pointerColumn && hit.row == app.canvas.pointerRow) return;
+    app.canvas.pointerColumn = hit.column;
+    app.canvas.pointerRow = hit.row;
+    if (app.viewChanged) app.viewChanged();
+}
+
 void OnCanvasLeftUp(Workspace&) {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
@@ -233,7 +256,7 @@ void OnCanvasKeyDown(Workspace& app, WPARAM key) {
     int32_t& offset = app.canvas.viewOffsetY;
     // Half the table picture, further where the view is shorter than the zoomed picture needs.
     const int32_t floor = VerticalFloor(app);
-    // The condition is tested before the step and the result is not clamped.
+    // The condition is tested before the step; a step up stops at the table's top.
     switch (key) {
     case VK_DOWN:
         if (offset <= floor) return;
@@ -278,7 +301,7 @@ void OnCanvasWheel(Workspace& app, WPARAM wParam, int x, int y) {
         return;
     }
     int32_t& offset = app.canvas.viewOffsetY;
-    if ((step < 0 && offset > VerticalFloor(app)) || (step > 0 && offset < 0)) offset += step;
+    if ((step < 0 && offset > VerticalFloor(app)) || (step > 0 && offset < 0)) ScrollBy(app, step);
     AfterScroll(app);
 }
 

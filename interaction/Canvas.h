@@ -24,6 +24,9 @@ struct CanvasState {
     int32_t textDialogOpen = 0;
     int32_t favouritesOpen = 0;
     int32_t capturedColor = 0;
+    // The grid position under the pointer (-1 when the pointer is off the canvas).
+    int pointerColumn = -1;
+    int pointerRow = -1;
     std::wstring picturePath;
     std::wstring iconPath;
     WNDPROC previousProc = nullptr;
@@ -66,6 +69,8 @@ void AskExitQuestion(Workspace& app);
 // What the canvas does with its input; x and y are client pixels as the messages carry them.
 void OnCanvasLeftDown(Workspace& app, int x, int y);
 void OnCanvasLeftUp(Workspace& app);
+// The pointer is at (x, y) of the canvas, or off it at (-1, -1): the cell under it is kept.
+void OnCanvasPointerMove(Workspace& app, int x, int y);
 void OnCanvasRightDown(Workspace& app, int x, int y);
 void OnCanvasKeyDown(Workspace& app, WPARAM key);
 // The wheel scrolls vertically; with Shift sideways, with Ctrl it zooms around (x, y).

@@ -3,6 +3,7 @@
 #include "interaction/Canvas.h"
 #include "interaction/Redraw.h"
 #include "interaction/Workspace.h"
+#include "render/ChartBounds.h"
 #include "render/Renderer.h"
 #include "render/ViewGeometry.h"
 #include "render/ZoomedView.h"
@@ -65,8 +66,7 @@ int32_t BarTarget(HWND bar, int code, int32_t offset, int32_t floor, int line, i
 
 void ClampOffsets(Workspace& app) {
     app.canvas.viewOffsetX = std::clamp(app.canvas.viewOffsetX, HorizontalFloor(app), 0);
-    // The specified keys may leave the view above its top; only a view below its new floor moves.
-    app.canvas.viewOffsetY = std::max(app.canvas.viewOffsetY, VerticalFloor(app));
+    app.canvas.viewOffsetY = std::clamp(app.canvas.viewOffsetY, std::min(VerticalFloor(app), 0), 0);
 }
 
 } // namespace
@@ -107,6 +107,7 @@ void AfterViewMoved(Workspace& app, bool horizontalToo) {
     }
     UpdateScrollBars(app);
     if (HWND canvas = Child(app, kCanvasId); canvas && !app.canvas.focused) SetFocus(canvas);
+    if (app.viewChanged) app.viewChanged();
 }
 
 void UpdateScrollBars(Workspace& app) {
@@ -147,6 +148,26 @@ void SetZoom(Workspace& app, int zoomPercent, int anchorX, int anchorY) {
                                           std::max(oldOffsetY, 0));
         app.render.zoomPercent = zoom;
     }
+    ClampOffsets(app);
+    AfterViewMoved(app, true);
+}
+
+void ZoomToWholeChart(Workspace& app) {
+    // The extents come from the table picture's last update: it is brought up to date first.
+    if (!TablePictureDrawnFor(app.render, app.doc, app.shell.characterSet)) RedrawCanvas(app, true);
+    RECT chart = ChartBoundsOnTablePicture(app.render, app.doc);
+    if (IsRectEmpty(&chart) && app.doc.tableColumns > 0 && app.doc.tableRows > 0) {
+        // No chart yet: the whole table, as far as its last cell reaches.
+        const CellRecord& last = app.doc.cellGrid(app.doc.tableColumns - 1, app.doc.tableRows - 1);
+        chart = RECT{0, 0, (app.doc.tableColumns - 1) * app.doc.separation + last.right + 2,
+                     (app.doc.tableRows - 1) * app.doc.separation + last.bottom + 2};
+    }
+    const SIZE view = CanvasViewSize(app);
+    const ViewPlace place =
+        FitInView(view.cx, view.cy, kTablePictureSize, chart.left, chart.top, chart.right, chart.bottom);
+    app.render.zoomPercent = place.zoom;
+    app.canvas.viewOffsetX = place.offsetX;
+    app.canvas.viewOffsetY = place.offsetY;
     ClampOffsets(app);
     AfterViewMoved(app, true);
 }

@@ -38,6 +38,10 @@ void OnScrollBar(Workspace& app, HWND bar, int code);
 // (anchorX, anchorY) in place, and redraws.
 void SetZoom(Workspace& app, int zoomPercent, int anchorX, int anchorY);
 
+// "Whole chart": the zoom and offsets that show the chart's boxes, connectors and texts with a
+// cell around them in the canvas (the whole table when it holds no chart yet).
+void ZoomToWholeChart(Workspace& app);
+
 // Ctrl + wheel: one zoom step per notch, around the pointer (client pixels of the canvas).
 void ZoomByWheel(Workspace& app, int notches, int anchorX, int anchorY);
 

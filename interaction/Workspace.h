@@ -26,6 +26,9 @@ struct Workspace {
     // chart, and the save question that replaces the exit question while changes are unrecorded.
     std::function<void()> chartEdited;
     std::function<void()> endWithChanges;
+    // Set by the program around the canvas: the pointer moved to another cell, or the view's
+    // zoom changed (the status bar shows both).
+    std::function<void()> viewChanged;
 };
 
 // Text of the current language.

@@ -64,5 +64,17 @@ Picture DrawCutChartPicture(RenderState& render, const Document& doc, const CutC
 EnhMetafile RecordCutMetafile(RenderState& render, const Document& doc, const CutChartLook& look, int width,
                               int height);
 
+// Which part of the export drawing a picture for a document shows.
+enum class ChartCut {
+    Table,  // the cut exports' rectangle: from the picture's corner to the table's last cell
+    Extent, // the chart itself: every box, picture, connector and text ink, and one cell around it
+};
+
+// The smallest rectangle holding every pixel the export drawing can touch, in the coordinates of
+// the table cut (as far as the table picture holds it); empty when the chart draws nothing.
+RECT ChartInkExtent(RenderState& render, const Document& doc, const CutChartLook& look);
+
 // Both forms; nothing (width 0) when the document has no table or the drawing could not be made.
-CutChart DrawCutChart(RenderState& render, const Document& doc, const CutChartLook& look);
+// The extent of a chart that draws nothing is the table cut.
+CutChart DrawCutChart(RenderState& render, const Document& doc, const CutChartLook& look,
+                      ChartCut cut = ChartCut::Table);

@@ -13,3 +13,7 @@ enum class ExportFormat {
 
 // By the extension after the last "." of the name (not of a folder), without regard to case.
 ExportFormat ExportFormatForPath(std::wstring_view path);
+
+// True for the formats of the two cut exports of the Operations menu (.bmp, .jpg), whose
+// pictures keep the table's cut; the others are pictures for documents and show the chart.
+bool KeepsTableCut(std::wstring_view path);

@@ -57,3 +57,19 @@ int OffsetKeepingAnchor(int anchor, int offset, int oldZoom, int newZoom) {
     const int64_t table = static_cast<int64_t>(anchor - offset) * 100 / std::max(oldZoom, 1);
     return static_cast<int>(anchor - table * newZoom / 100);
 }
+
+ViewPlace FitInView(int viewWidth, int viewHeight, int tablePictureSize, int left, int top, int right, int bottom) {
+    ViewPlace place;
+    const int width = std::max(right - left, 1), height = std::max(bottom - top, 1);
+    place.zoom = std::min(ZoomToFit(viewWidth, width), ZoomToFit(viewHeight, height));
+    // The rectangle's centre at the view's centre, the offsets held in their ranges.
+    auto centred = [&](int view, int low, int length) {
+        const int64_t middle = (static_cast<int64_t>(low) * 2 + length) * place.zoom / 200;
+        return static_cast<int>(view / 2 - middle);
+    };
+    place.offsetX = std::clamp(centred(viewWidth, left, width),
+                               HorizontalScrollFloor(viewWidth, tablePictureSize, place.zoom), 0);
+    place.offsetY = std::clamp(centred(viewHeight, top, height),
+                               std::min(VerticalScrollFloor(viewHeight, tablePictureSize, place.zoom), 0), 0);
+    return place;
+}

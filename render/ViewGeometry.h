@@ -44,3 +44,15 @@ int ZoomToFit(int viewLength, int tableLength);
 // The offset that keeps the table pixel under the canvas pixel `anchor` in place when the zoom
 // changes from `oldZoom` to `newZoom`.
 int OffsetKeepingAnchor(int anchor, int offset, int oldZoom, int newZoom);
+
+// A zoom and the view offsets that show a rectangle of table pixels.
+struct ViewPlace {
+    int zoom = kDefaultZoom;
+    int offsetX = 0;
+    int offsetY = 0;
+};
+
+// The largest zoom (within 50 .. 400 %) at which table pixels [left, right) x [top, bottom) fit a
+// view of viewWidth x viewHeight, with the rectangle centred in the view as far as the offsets'
+// ranges for a table picture of tablePictureSize allow.
+ViewPlace FitInView(int viewWidth, int viewHeight, int tablePictureSize, int left, int top, int right, int bottom);

@@ -12,6 +12,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   render/AnsiText.cpp
+  render/ChartBounds.cpp
   render/CutChart.cpp
   render/BoxTextMeasureGdi.cpp
   render/FontCache.cpp

@@ -13,16 +13,27 @@ A source file is plain text:
 
 The output file is named after the number at the start of the source's name (200-program.txt
 gives 200.ico). Bitmaps are 24-bit; their transparent pixels take the menu background colour.
+
+A toolbar source names the buttons' pictures by the numbers of their sources:
+
+    kind toolbar
+    buttons 800 801 802 ...
+
+and gives one strip of the buttons side by side for each toolbar size (toolbar16.bmp,
+toolbar24.bmp, toolbar32.bmp), transparent pixels in magenta for the image list's mask. A
+source's own image of a size is taken where it has one; otherwise its smallest image is scaled.
 """
 import os
 import struct
 import sys
 
 MENU_BACKGROUND = (0xF0, 0xF0, 0xF0)
+TOOLBAR_MASK = (0xFF, 0x00, 0xFF)
+TOOLBAR_SIZES = (16, 24, 32)
 
 
 def parse(path):
-    kind, palette, images = None, {}, []
+    kind, palette, images, buttons = None, {}, [], []
     section, current = None, None
     with open(path, encoding="utf-8") as f:
         for raw in f:
@@ -32,6 +43,8 @@ def parse(path):
             words = line.split()
             if words[0] == "kind":
                 kind = words[1]
+            elif words[0] == "buttons":
+                buttons += words[1:]
             elif words[0] == "palette":
                 section = "palette"
             elif words[0] == "image":
@@ -51,6 +64,10 @@ def parse(path):
     for image in images:
         if len(image["rows"]) != image["size"]:
             raise SystemExit(f"{path}: {len(image['rows'])} rows in a {image['size']} image")
+    if kind == "toolbar":
+        if not buttons:
+            raise SystemExit(f"{path}: a toolbar needs its buttons")
+        return kind, buttons
     if kind not in ("icon", "bitmap") or not images:
         raise SystemExit(f"{path}: needs a kind and at least one image")
     return kind, images
@@ -87,20 +104,44 @@ def write_icon(images, out):
         f.write(data + b"".join(blobs))
 
 
-def write_bitmap(image, out):
-    size = image["size"]
-    stride = (size * 3 + 3) & ~3
+def write_bitmap(image, out, background=MENU_BACKGROUND):
+    rows = image["rows"]
+    width, height = len(rows[0]), len(rows)
+    stride = (width * 3 + 3) & ~3
     pixels = bytearray()
-    for row in reversed(image["rows"]):
+    for row in reversed(rows):
         line = bytearray()
         for px in row:
-            r, g, b = px if px is not None else MENU_BACKGROUND
+            r, g, b = px if px is not None else background
             line += bytes((b, g, r))
         pixels += line + bytes(stride - len(line))
     header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, len(pixels), 0, 0, 0, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 0, 0, 0, 0)
     with open(out, "wb") as f:
         f.write(header + info + pixels)
+
+
+def sized(images, size):
+    """The image of that size, or the smallest one scaled to it pixel by pixel."""
+    for image in images:
+        if image["size"] == size:
+            return image["rows"]
+    source = min(images, key=lambda im: im["size"])
+    n = source["size"]
+    return [[source["rows"][y * n // size][x * n // size] for x in range(size)] for y in range(size)]
+
+
+def write_toolbar(src_dir, buttons, out_dir):
+    sources = {name.split("-")[0].split(".")[0]: name for name in os.listdir(src_dir) if name.endswith(".txt")}
+    pictures = []
+    for number in buttons:
+        if number not in sources:
+            raise SystemExit(f"toolbar: no art source numbered {number}")
+        pictures.append(parse(os.path.join(src_dir, sources[number]))[1])
+    for size in TOOLBAR_SIZES:
+        strips = [sized(images, size) for images in pictures]
+        rows = [sum((strip[y] for strip in strips), []) for y in range(size)]
+        write_bitmap({"rows": rows}, os.path.join(out_dir, f"toolbar{size}.bmp"), TOOLBAR_MASK)
 
 
 def main():
@@ -111,7 +152,9 @@ def main():
             continue
         number = name.split("-")[0].split(".")[0]
         kind, images = parse(os.path.join(src_dir, name))
-        if kind == "icon":
+        if kind == "toolbar":
+            write_toolbar(src_dir, images, out_dir)
+        elif kind == "icon":
             write_icon(images, os.path.join(out_dir, number + ".ico"))
         else:
             write_bitmap(images[0], os.path.join(out_dir, number + ".bmp"))

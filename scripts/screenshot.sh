@@ -26,10 +26,10 @@ cuadrix_wine_start
 source "$root/tests/e2e/e2e-lib.sh" "$exe"
 trap 'e2e_finish; cuadrix_wine_stop' EXIT
 
-# 64-pixel cells: cell (c, r) of the canvas (client area from (23, 23) of the window's client area)
+# 64-pixel cells: cell (c, r) of the canvas (from (E2E_CANVAS_X, E2E_CANVAS_Y) of the window's client area)
 # has its box from 65c + 4 to 65c + 67.
 PITCH=65
-click_cell() { e2e_click $((23 + PITCH * $1 + 32)) $((23 + PITCH * $2 + 32)) "${3:-1}"; }
+click_cell() { e2e_click $((E2E_CANVAS_X + PITCH * $1 + 32)) $((E2E_CANVAS_Y + PITCH * $2 + 32)) "${3:-1}"; }
 mark() { for cell in "$@"; do click_cell ${cell/,/ }; done; }
 create_table() { e2e_menu 4 0; }
 create_line() { e2e_menu 4 1; }
@@ -125,7 +125,7 @@ echo "Saved $root/docs/screenshot.png ($(stat -c %s "$root/docs/screenshot.png")
 sample="$root/samples/Organigrama.qdrx"
 mkdir -p "$root/samples"
 rm -f "$sample"
-e2e_menu 0 3 # Operations > Record file
+e2e_menu 0 4 # Operations > Record file
 e2e_wait_window "^Save As$" >/dev/null || e2e_fail "no Save As dialog"
 sleep 0.5
 xdotool type --delay 20 "$(winepath -w "$sample")"

@@ -57,7 +57,10 @@ enum class MessageTable {
     VectorPicture,    // the vector export, the chart on the clipboard and command-line conversions
     Printing,         // 1 the menu item, 2 no printer installed, 3 the printer refused the chart, 4 usage
     UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names
-    ZoomMenu,         // 1 the popup's title, 2 "fit to width"
+    ZoomMenu,         // 1 the popup's title, 2 "fit to width", 3 "whole chart"
+    RecentCharts,     // 1 the popup's title, 2 its item when empty, 3 a chart that no longer exists
+    Toolbar,          // the toolbar buttons' tooltips, by button
+    StatusBar,        // 1..4 the left-button modes, 5 column and row, 6 table size, 7 cell size, 8 zoom
     Count
 };
 

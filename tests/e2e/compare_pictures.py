@@ -1,4 +1,4 @@
-"""Compares a browser's rendering of the SVG export with the BMP export of the same chart.
+"""Compares a browser's rendering of the SVG export with a pixel export of the same chart.
 
 Usage: compare_pictures.py browser.rgb export.rgb width height boxes.txt
 The .rgb files hold raw 8-bit RGB rows; boxes.txt the "box left top right bottom text|plain"

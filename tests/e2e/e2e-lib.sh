@@ -9,6 +9,12 @@ E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/cuadrix-e2e.XXXXXX")
 E2E_PID=""
 E2E_WINDOW=""
 E2E_MENU_HEIGHT=${E2E_MENU_HEIGHT:-19} # one row of menu bar under Wine's default metrics
+E2E_TOOLBAR_HEIGHT=${E2E_TOOLBAR_HEIGHT:-26} # the toolbar under the menu bar at 96 DPI
+E2E_STATUS_HEIGHT=${E2E_STATUS_HEIGHT:-21}   # the status bar at the bottom at 96 DPI
+# The canvas control stands at (22, 22) below the toolbar and has a one-pixel border: its picture
+# starts at these client pixels.
+E2E_CANVAS_X=23
+E2E_CANVAS_Y=$((23 + E2E_TOOLBAR_HEIGHT))
 cp "$E2E_EXE" "$E2E_DIR/Cuadrix.exe"
 # Each run keeps its recovery copies in a folder of its own, so that a program the test ended by
 # killing it is never offered to the next test.
@@ -91,7 +97,7 @@ e2e_main_window() {
 
 e2e_title() { xdotool getwindowname "$1"; }
 
-# Screen position of a point of the main window's client area (the canvas starts at 22, 22).
+# Screen position of a point of the main window's client area.
 e2e_client_origin() {
     local geometry x y w h frame
     geometry=$(xdotool getwindowgeometry --shell "$E2E_WINDOW")

@@ -12,17 +12,16 @@ e2e_client_origin() {
     echo "$(($(sed -n 's/^X=//p' <<<"$geometry") + 4)) $(($(sed -n 's/^Y=//p' <<<"$geometry") + 23 + E2E_MENU_HEIGHT))"
 }
 
-CANVAS=23 # the canvas's first pixel in the client area
 # The canvas ends 12 pixels before the client area's right and bottom edges (scroll bar and border).
 read -r SCREEN_W SCREEN_H < <(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
-VIEW_W=$((SCREEN_W - 8 - 12 - CANVAS))
-VIEW_H=$((SCREEN_H - 4 - 23 - E2E_MENU_HEIGHT - 12 - CANVAS))
+VIEW_W=$((SCREEN_W - 8 - 12 - E2E_CANVAS_X))
+VIEW_H=$((SCREEN_H - 4 - 23 - E2E_MENU_HEIGHT - 12 - E2E_STATUS_HEIGHT - E2E_CANVAS_Y))
 
 # Prints "x y" of the lowest, rightmost grid-outline pixel in the canvas, in canvas pixels.
 last_outline() {
     local origin
     read -r -a origin <<<"$(e2e_client_origin)"
-    convert "$1" -crop "${VIEW_W}x${VIEW_H}+$((origin[0] + CANVAS))+$((origin[1] + CANVAS))" rgb:- |
+    convert "$1" -crop "${VIEW_W}x${VIEW_H}+$((origin[0] + E2E_CANVAS_X))+$((origin[1] + E2E_CANVAS_Y))" rgb:- |
         python3 -c '
 import sys
 w = int(sys.argv[1]); data = sys.stdin.buffer.read()
@@ -53,11 +52,11 @@ for table in "0 44x31" "1 31x44"; do
     # Paper beyond the last outline: no further cell starts to the right or below within the view.
     [ $((VIEW_W - right)) -ge 4 ] || e2e_fail "$size: the grid runs past the right of the canvas ($right of $VIEW_W)"
     [ $((VIEW_H - bottom)) -ge 4 ] || e2e_fail "$size: the grid runs past the bottom of the canvas ($bottom of $VIEW_H)"
-    e2e_click $((CANVAS + right - 11)) $((CANVAS + bottom - 11))
+    e2e_click $((E2E_CANVAS_X + right - 11)) $((E2E_CANVAS_Y + bottom - 11))
     e2e_screenshot "$shot"
-    e2e_expect_eq "ffff00" "$(e2e_client_pixel "$shot" $((CANVAS + right - 11)) $((CANVAS + bottom - 11)))" \
+    e2e_expect_eq "ffff00" "$(e2e_client_pixel "$shot" $((E2E_CANVAS_X + right - 11)) $((E2E_CANVAS_Y + bottom - 11)))" \
         "$size: the last cell marked"
-    e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$shot" $((CANVAS + right - 23)) $((CANVAS + bottom - 11)))" \
+    e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$shot" $((E2E_CANVAS_X + right - 23)) $((E2E_CANVAS_Y + bottom - 11)))" \
         "$size: the left edge of the last cell in view"
 done
 echo "PASS"

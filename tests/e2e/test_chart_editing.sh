@@ -4,13 +4,12 @@
 # merge back. Every step is checked on the screen at the places where its cells are drawn.
 source "$(dirname "$0")/e2e-lib.sh"
 
-# The canvas control stands at (22, 22) of the client area and has a one-pixel border; the table
+# The canvas control stands at (22, 22) below the toolbar and has a one-pixel border; the table
 # picture is shown from its client area on. With 24-pixel cells and 1-pixel gaps, the box of cell
 # (c, r) has its outline on x = 25c + 4 and x = 25c + 27, y = 25r + 4 and y = 25r + 27.
-CANVAS=23
 PITCH=25
 
-pixel() { e2e_client_pixel "$1" $((CANVAS + $2)) $((CANVAS + $3)); }
+pixel() { e2e_client_pixel "$1" $((E2E_CANVAS_X + $2)) $((E2E_CANVAS_Y + $3)); }
 left() { echo $((PITCH * $1 + 4)); }
 right() { echo $((PITCH * $1 + 27)); }
 middle() { echo $((PITCH * $1 + 16)); }
@@ -19,11 +18,11 @@ snap() {
     shot="$E2E_DIR/$1.png"
     e2e_screenshot "$shot"
 }
-click_cell() { e2e_click $((CANVAS + PITCH * $1 + 12)) $((CANVAS + PITCH * $2 + 12)); }
+click_cell() { e2e_click $((E2E_CANVAS_X + PITCH * $1 + 12)) $((E2E_CANVAS_Y + PITCH * $2 + 12)); }
 double_click_cell() { # two quick presses, the second of which Windows reports as a double-click
     local origin
     read -r -a origin <<<"$(e2e_client_origin)"
-    xdotool mousemove $((origin[0] + CANVAS + PITCH * $1 + 12)) $((origin[1] + CANVAS + PITCH * $2 + 12)) \
+    xdotool mousemove $((origin[0] + E2E_CANVAS_X + PITCH * $1 + 12)) $((origin[1] + E2E_CANVAS_Y + PITCH * $2 + 12)) \
         click --repeat 2 --delay 80 1
     sleep 0.4
 }

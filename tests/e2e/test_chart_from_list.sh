@@ -57,7 +57,7 @@ ink=$(e2e_client_dark_pixels "$shot" 30 30 1000 600)
 
 # Operaciones > Grabar archivo, into the test folder.
 known=$(e2e_visible_windows)
-e2e_menu 0 3
+e2e_menu 0 4
 choose_file "" "$known" "$E2E_DIR/organigrama.qdrx"
 [ -s "$E2E_DIR/organigrama.qdrx" ] || e2e_fail "the chart was not recorded"
 python3 - "$E2E_DIR/organigrama.qdrx" "$list" <<'PY' || e2e_fail "recorded chart does not match the list"

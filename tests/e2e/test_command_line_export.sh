@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Charts converted from the command line without any window: every picture format written with
-# the export's size, each failure with its own exit code and one line on standard error and the
+# Charts converted from the command line without any window: every picture format written, .bmp
+# and .jpg with the table's cut as the menu's exports write them, the others with the chart's own
+# extent and a cell around it; each failure with its own exit code and one line on standard error and the
 # old target left as it was; and the SVG export rendered by a real browser (headless Chromium)
 # showing the chart of the BMP export: the same outlines, fills and pictures, the texts in place.
 source "$(dirname "$0")/e2e-lib.sh"
@@ -11,6 +12,9 @@ BROWSER=$(command -v chromium || command -v chromium-browser || true)
 cd "$E2E_DIR"
 wine "$TOOLS/MakeSampleChart.exe" "$(winepath -w "$E2E_DIR")" | tr -d '\r' >boxes.txt || e2e_fail "no sample chart"
 read -r _ width height < <(grep '^size' boxes.txt)
+read -r _ left top right bottom < <(grep '^extent' boxes.txt)
+chart_width=$((right - left))
+chart_height=$((bottom - top))
 
 # Runs a conversion (relative paths, from the chart's folder); fails if it shows a window or does
 # not end by itself. Leaves the exit code in CODE and standard error in ERR.
@@ -44,16 +48,21 @@ for format in bmp jpg png gif tif emf svg; do
     [ -z "$ERR" ] || e2e_fail "the $format export said: $ERR"
     [ -s "chart.$format" ] || e2e_fail "no chart.$format"
 done
-for format in bmp jpg png tif; do
+for format in bmp jpg; do
     e2e_expect_eq "$width $height" "$(identify -format '%w %h' "chart.$format")" "size of chart.$format"
 done
-e2e_expect_eq "$(e2e_pixel chart.bmp 5 55)" "$(e2e_pixel chart.png 5 55)" "a box's fill in the PNG"
-e2e_expect_eq "$(e2e_pixel chart.bmp 0 30)" "$(e2e_pixel chart.tif 0 30)" "a box's outline in the TIFF"
+for format in png tif; do
+    e2e_expect_eq "$chart_width $chart_height" "$(identify -format '%w %h' "chart.$format")" "size of chart.$format"
+done
+# The same pixels, moved by the extent's corner.
+e2e_expect_eq "$(e2e_pixel chart.bmp 5 55)" "$(e2e_pixel chart.png $((5 - left)) $((55 - top)))" "a box's fill in the PNG"
+e2e_expect_eq "$(e2e_pixel chart.bmp 0 30)" "$(e2e_pixel chart.tif $((0 - left)) $((30 - top)))" \
+    "a box's outline in the TIFF"
 # The EMF's header: its signature and bounds of the chart's pixels.
 e2e_expect_eq " EMF" "$(dd if=chart.emf bs=1 skip=40 count=4 2>/dev/null)" "EMF signature"
-read -r right bottom < <(od -An -t d4 -j 16 -N 8 chart.emf)
-e2e_expect_eq "$((width - 1)) $((height - 1))" "$right $bottom" "EMF bounds"
-grep -q "<svg [^>]*width=\"$width\" height=\"$height\"" chart.svg || e2e_fail "SVG without the cut size"
+read -r emf_right emf_bottom < <(od -An -t d4 -j 16 -N 8 chart.emf)
+e2e_expect_eq "$((chart_width - 1)) $((chart_height - 1))" "$emf_right $emf_bottom" "EMF bounds"
+grep -q "<svg [^>]*width=\"$chart_width\" height=\"$chart_height\"" chart.svg || e2e_fail "SVG without the chart's size"
 
 # Failures: each its own code, one line naming the file, nothing written or replaced.
 echo "an earlier picture" >kept.png
@@ -80,15 +89,18 @@ expect_failure 3 "faulty.csv" /build faulty.csv faulty.qdrx
 expect_failure 2 "nobody.csv" /build nobody.csv faulty.qdrx
 [ ! -e faulty.qdrx ] || e2e_fail "a refused list recorded a chart"
 
-# The browser's picture of the SVG against the BMP export, pixel by pixel. A fresh profile may
+# The browser's picture of the SVG against the PNG export, pixel by pixel, the boxes moved by the
+# extent's corner. A fresh profile may
 # take some of the window's height for itself: the window is taller and the picture cut from it.
 "$BROWSER" --headless --no-sandbox --disable-gpu --no-first-run --disable-extensions --hide-scrollbars \
     --user-data-dir="$E2E_DIR/browser" --run-all-compositor-stages-before-draw --virtual-time-budget=5000 \
-    --force-device-scale-factor=1 --window-size="$((width + 200)),$((height + 200))" \
+    --force-device-scale-factor=1 --window-size="$((chart_width + 200)),$((chart_height + 200))" \
     --screenshot="$E2E_DIR/browser.png" "file://$E2E_DIR/chart.svg" >browser.log 2>&1 ||
     e2e_fail "Chromium did not render the SVG: $(tail -3 browser.log)"
-convert browser.png -crop "${width}x${height}+0+0" +repage -depth 8 rgb:browser.rgb
-convert chart.bmp -depth 8 rgb:export.rgb
-python3 "$E2E_LIB_DIR/compare_pictures.py" browser.rgb export.rgb "$width" "$height" boxes.txt ||
-    e2e_fail "the browser shows another chart than the BMP export"
+convert browser.png -crop "${chart_width}x${chart_height}+0+0" +repage -depth 8 rgb:browser.rgb
+convert chart.png -depth 8 rgb:export.rgb
+awk -v dx="$left" -v dy="$top" '$1 == "box" { print $1, $2 - dx, $3 - dy, $4 - dx, $5 - dy, $6; next } { print }' \
+    boxes.txt >moved-boxes.txt
+python3 "$E2E_LIB_DIR/compare_pictures.py" browser.rgb export.rgb "$chart_width" "$chart_height" moved-boxes.txt ||
+    e2e_fail "the browser shows another chart than the PNG export"
 echo "PASS"

@@ -2,13 +2,15 @@
 # Copy chart as picture: with a chart open, Ctrl+Shift+C (Editar > Copiar organigrama como imagen)
 # puts it on the clipboard, and a separate program reads it back as a word processor would: an
 # enhanced metafile first (its frame in 0.01 mm of the screen, rectangles, lines and the box texts
-# as text), then PNG, then a 24-bit DIB, each of the export's size.
+# as text), then PNG, then a 24-bit DIB, each of the chart's own size: its extent and a cell around.
 source "$(dirname "$0")/e2e-lib.sh"
 
 TOOLS=$(cd "$(dirname "$E2E_EXE")/tests" && pwd)
 cd "$E2E_DIR"
 wine "$TOOLS/MakeSampleChart.exe" "$(winepath -w "$E2E_DIR")" | tr -d '\r' >boxes.txt || e2e_fail "no sample chart"
-read -r _ width height < <(grep '^size' boxes.txt)
+read -r _ left top right bottom < <(grep '^extent' boxes.txt)
+width=$((right - left))
+height=$((bottom - top))
 
 report() { wine "$TOOLS/ClipboardReport.exe" 2>/dev/null | tr -d '\r' >"$1" || true; }
 

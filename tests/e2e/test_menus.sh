@@ -8,9 +8,8 @@ e2e_main_window "^Organigrama$"
 
 before="$E2E_DIR/before.png"
 e2e_screenshot "$before"
-# The canvas sits at (22, 22) with a 1-pixel border: its picture starts at client (23, 23).
-C=23
-e2e_expect_eq "ffffff" "$(e2e_client_pixel "$before" $((C + 4)) $((C + 10)))" "canvas before a table"
+# The canvas sits at (22, 22) below the toolbar with a 1-pixel border (E2E_CANVAS_X, E2E_CANVAS_Y).
+e2e_expect_eq "ffffff" "$(e2e_client_pixel "$before" $((E2E_CANVAS_X + 4)) $((E2E_CANVAS_Y + 10)))" "canvas before a table"
 
 # Operaciones > Nuevo > Horizontal > 16 píxeles, each found where the screen shows it (the
 # popups are as wide as their longest item).
@@ -21,13 +20,13 @@ after="$E2E_DIR/after.png"
 e2e_screenshot "$after"
 # The box of cell (0, 0) runs from (4, 4) to (20, 20) in light grey and is white inside; the next
 # cell starts at x = 21.
-e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((C + 4)) $((C + 10)))" "left edge of cell (0, 0)"
-e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((C + 10)) $((C + 4)))" "top edge of cell (0, 0)"
-e2e_expect_eq "ffffff" "$(e2e_client_pixel "$after" $((C + 12)) $((C + 12)))" "inside cell (0, 0)"
-e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((C + 21)) $((C + 10)))" "left edge of cell (1, 0)"
+e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((E2E_CANVAS_X + 4)) $((E2E_CANVAS_Y + 10)))" "left edge of cell (0, 0)"
+e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((E2E_CANVAS_X + 10)) $((E2E_CANVAS_Y + 4)))" "top edge of cell (0, 0)"
+e2e_expect_eq "ffffff" "$(e2e_client_pixel "$after" $((E2E_CANVAS_X + 12)) $((E2E_CANVAS_Y + 12)))" "inside cell (0, 0)"
+e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((E2E_CANVAS_X + 21)) $((E2E_CANVAS_Y + 10)))" "left edge of cell (1, 0)"
 # 65 columns: the last one (64) starts at x = 64 * 17 + 4 = 1092; beyond the grid lies the paper.
-e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((C + 1092)) $((C + 10)))" "left edge of the last column"
-e2e_expect_eq "ffffff" "$(e2e_client_pixel "$after" $((C + 1114)) $((C + 10)))" "paper right of the grid"
+e2e_expect_eq "c0c0c0" "$(e2e_client_pixel "$after" $((E2E_CANVAS_X + 1092)) $((E2E_CANVAS_Y + 10)))" "left edge of the last column"
+e2e_expect_eq "ffffff" "$(e2e_client_pixel "$after" $((E2E_CANVAS_X + 1114)) $((E2E_CANVAS_Y + 10)))" "paper right of the grid"
 
 # The table took the focus to the canvas: Escape asks the exit question, Return answers Yes.
 e2e_key Escape

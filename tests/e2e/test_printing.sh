@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Printing through a real printer queue (CUPS with the cups-pdf printer): "/print" without a window
 # and Print... from the menu and with Ctrl+P put the chart on one landscape page, fitted and
-# centred, read back from the PDF and compared with the BMP export; Cancel prints nothing; a bad
+# centred, read back from the PDF and compared with the PNG export (the chart's own extent); Cancel prints nothing; a bad
 # file, a missing printer and a queue that refuses the job end with their exit codes and print
 # nothing.
 source "$(dirname "$0")/e2e-lib.sh"
@@ -16,9 +16,9 @@ fi
 TOOLS=$(cd "$(dirname "$E2E_EXE")/tests" && pwd)
 cd "$E2E_DIR"
 wine "$TOOLS/MakeSampleChart.exe" "$(winepath -w "$E2E_DIR")" >/dev/null || e2e_fail "no sample chart"
-wine "$E2E_DIR/Cuadrix.exe" /export chart.qdrx chart.bmp || e2e_fail "no BMP export"
-read -r width height <<<"$(identify -format '%w %h' chart.bmp)"
-convert chart.bmp -depth 8 rgb:export.rgb
+wine "$E2E_DIR/Cuadrix.exe" /export chart.qdrx chart.png || e2e_fail "no PNG export"
+read -r width height <<<"$(identify -format '%w %h' chart.png)"
+convert chart.png -depth 8 rgb:export.rgb
 
 jobs_queued() { lpstat -W all -o "${CUADRIX_PRINTER:-Cuadrix_PDF}" 2>/dev/null | wc -l; }
 
@@ -95,7 +95,7 @@ e2e_key Escape
 sleep 1
 xdotool search --onlyvisible --name "^Print$" >/dev/null 2>&1 && e2e_fail "the print dialog stayed open"
 e2e_expect_eq "$before" "$(jobs_queued)" "jobs queued after Cancel"
-e2e_menu 0 7
+e2e_menu 0 8
 dialog=$(e2e_wait_window "^Print$") || e2e_fail "Print... showed no print dialog"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 e2e_key Return

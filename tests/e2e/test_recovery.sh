@@ -5,10 +5,9 @@
 source "$(dirname "$0")/e2e-lib.sh"
 
 export CUADRIX_RECOVERY_INTERVAL_MS=500 # e2e-lib gives the run its own recovery folder
-CANVAS=23
 PITCH=25
-box_fill() { e2e_client_pixel "$1" $((CANVAS + PITCH * $2 + 16)) $((CANVAS + PITCH * $3 + 16)); }
-click_cell() { e2e_click $((CANVAS + PITCH * $1 + 12)) $((CANVAS + PITCH * $2 + 12)); }
+box_fill() { e2e_client_pixel "$1" $((E2E_CANVAS_X + PITCH * $2 + 16)) $((E2E_CANVAS_Y + PITCH * $3 + 16)); }
+click_cell() { e2e_click $((E2E_CANVAS_X + PITCH * $1 + 12)) $((E2E_CANVAS_Y + PITCH * $2 + 12)); }
 
 e2e_start
 e2e_main_window "^Organigrama$"
@@ -39,7 +38,7 @@ shot="$E2E_DIR/restored.png"
 e2e_screenshot "$shot"
 e2e_expect_eq "ffffff" "$(box_fill "$shot" 2 3)" "restored box (2, 3)"
 e2e_expect_eq "ffffff" "$(box_fill "$shot" 5 3)" "restored box (5, 3)"
-e2e_expect_eq "000000" "$(e2e_client_pixel "$shot" $((CANVAS + PITCH * 2 + 4)) $((CANVAS + PITCH * 3 + 16)))" \
+e2e_expect_eq "000000" "$(e2e_client_pixel "$shot" $((E2E_CANVAS_X + PITCH * 2 + 4)) $((E2E_CANVAS_Y + PITCH * 3 + 16)))" \
     "outline of restored box (2, 3)"
 # Only the restored program's own copy is left: the killed one's files are gone.
 e2e_expect_eq "1" "$(ls "$E2E_DIR"/recovery/*.lock 2>/dev/null | wc -l)" "locks after the restore"

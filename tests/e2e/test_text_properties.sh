@@ -4,15 +4,14 @@
 # captured colour taken by the background swatch; Accept puts both into the box, Cancel nothing.
 source "$(dirname "$0")/e2e-lib.sh"
 
-# The canvas control stands at (22, 22) of the client area and has a one-pixel border. With
+# The canvas control stands at (22, 22) below the toolbar and has a one-pixel border. With
 # 64-pixel cells and 1-pixel gaps, the box of cell (c, r) has its outline on x = 65c + 4 and
 # x = 65c + 67, y = 65r + 4 and y = 65r + 67; its text starts one pixel inside.
-CANVAS=23
 PITCH=65
 
-pixel() { e2e_client_pixel "$1" $((CANVAS + $2)) $((CANVAS + $3)); }
-dark_pixels() { e2e_client_dark_pixels "$1" $((CANVAS + $2)) $((CANVAS + $3)) "$4" "$5"; }
-click_cell() { e2e_click $((CANVAS + PITCH * $1 + 32)) $((CANVAS + PITCH * $2 + 32)) "${3:-1}"; }
+pixel() { e2e_client_pixel "$1" $((E2E_CANVAS_X + $2)) $((E2E_CANVAS_Y + $3)); }
+dark_pixels() { e2e_client_dark_pixels "$1" $((E2E_CANVAS_X + $2)) $((E2E_CANVAS_Y + $3)) "$4" "$5"; }
+click_cell() { e2e_click $((E2E_CANVAS_X + PITCH * $1 + 32)) $((E2E_CANVAS_Y + PITCH * $2 + 32)) "${3:-1}"; }
 snap() {
     shot="$E2E_DIR/$1.png"
     e2e_screenshot "$shot"

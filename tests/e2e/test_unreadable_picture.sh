@@ -3,9 +3,8 @@
 # not again at the clicks that draw the box anew; the box keeps its placeholder meanwhile.
 source "$(dirname "$0")/e2e-lib.sh"
 
-CANVAS=23
 PITCH=25
-click_cell() { e2e_click $((CANVAS + PITCH * $1 + 12)) $((CANVAS + PITCH * $2 + 12)); }
+click_cell() { e2e_click $((E2E_CANVAS_X + PITCH * $1 + 12)) $((E2E_CANVAS_Y + PITCH * $2 + 12)); }
 messages() { xdotool search --onlyvisible --name '^Programador$' 2>/dev/null | wc -l; }
 answer_message() { # waits for the loader's message and closes it
     local box

@@ -1,9 +1,12 @@
 // Writes the sample chart as a work file for the end-to-end tests: MakeSampleChart <folder>
 // leaves chart.qdrx and the picture one of its boxes shows in that folder, and prints each box of
-// the cut export, "box left top right bottom text|plain", and the export's size, "size w h".
+// the cut export, "box left top right bottom text|plain", the size of the table's cut, "size w h",
+// and the chart's own extent in the cut's pixels with its cell of margin, "extent l t r b".
 #include "SampleChart.h"
 
 #include "document/WorkFile.h"
+#include "render/CutChart.h"
+#include "render/Renderer.h"
 
 #include <gdiplus.h>
 
@@ -21,6 +24,10 @@ int wmain(int argc, wchar_t** argv) {
     auto doc = std::make_unique<Document>();
     BuildSampleChart(*doc, folder + L"picture.png");
     const bool saved = WriteWorkFile(*doc, folder + L"chart.qdrx").Done();
+    RenderState render;
+    CreatePictures(render);
+    RECT extent = ChartInkExtent(render, *doc, CutChartLook{});
+    InflateRect(&extent, doc->cellWidth, doc->cellHeight);
     Gdiplus::GdiplusShutdown(token);
     for (int row = 0; row < kSampleRows; ++row)
         for (int column = 0; column < kSampleColumns; ++column) {
@@ -32,5 +39,6 @@ int wmain(int argc, wchar_t** argv) {
         }
     const RECT last = SampleBox(kSampleColumns - 1, kSampleRows - 1);
     std::printf("size %ld %ld\n", last.right, last.bottom);
+    std::printf("extent %ld %ld %ld %ld\n", extent.left, extent.top, extent.right, extent.bottom);
     return saved ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // snapshots from later edits, and a long random session against a plain full-copy history.
 #include "DocumentFixtures.h"
 
+#include "document/CellEdit.h"
 #include "document/Edit.h"
 #include "document/Undo.h"
 
@@ -247,37 +248,90 @@ TEST(UndoSnapshots, RandomSessionMatchesAPlainHistoryOfWholeCopies) {
     }
 }
 
-// The same session with "Redo" and the edits that end it, against whole copies of every state.
-TEST(Redo, RandomSessionMatchesWholeCopiesOfUndoneStates) {
+// A session of every kind of edit, Undo and Redo against whole copies of every state: each
+// command that takes a snapshot is one step, marks and selections are none, and any change of the
+// cells ends the redo states.
+TEST(Redo, RandomSessionOfEveryEditMatchesWholeCopiesOfUndoneStates) {
     auto doc = NewTable(kHorizontal64);
     PlainHistory plain;
     std::vector<std::vector<CellRecord>> redo;
     std::vector<CellRecord> current = TableCells(*doc);
-    auto pushPlain = [&] {
+    auto pushPlain = [&](const std::vector<CellRecord>& state) {
         if (plain.level == 50) {
             plain.slots.erase(plain.slots.begin());
             --plain.level;
         }
         plain.slots.resize(plain.level);
-        plain.slots.push_back(current);
+        plain.slots.push_back(state);
         ++plain.level;
     };
+    CopyFlags allFields;
+    allFields.fill(1);
     std::mt19937 random(777);
-    for (int step = 0; step < 3000; ++step) {
-        int action = int(random() % 12);
-        if (action < 3) {
-            pushPlain();
-            redo.clear();
-            PushUndo(*doc);
-            Edit(*doc, step);
-            current = TableCells(*doc);
-        } else if (action < 5) {
-            // An edit without a snapshot of its own (a mark, a text) ends the redo states too.
-            redo.clear();
-            doc->cellGrid(int(random() % 17), int(random() % 12)).backColor = int32_t(random() % 5);
-            NoteEdit(*doc);
-            current = TableCells(*doc);
-        } else if (action < 9) {
+    auto any = [&](int n) { return int(random() % unsigned(n)); };
+    int steps = 0, cellSteps = 0;
+    for (int step = 0; step < 6000; ++step) {
+        const std::vector<CellRecord> before = TableCells(*doc);
+        const uint32_t changes = doc->changeCount;
+        bool snapshot = false;
+        int action = any(20);
+        if (action < 4) {
+            // The cell selector: marks on guide cells, runs of boxes across or down.
+            int c = any(16), r = any(11), length = 1 + any(3);
+            bool across = any(2) == 0;
+            for (int k = 0; k < length; ++k)
+                CellSelectorClick(*doc, across ? c + k : c, across ? r : r + k);
+        } else if (action < 10) {
+            switch (action) {
+            case 4:
+                CreateTableCommand(*doc);
+                snapshot = true;
+                break;
+            case 5:
+                CreateLineCommand(*doc);
+                snapshot = true;
+                break;
+            case 6:
+                MergeHorizontalCommand(*doc);
+                snapshot = true;
+                break;
+            case 7:
+                MergeVerticalCommand(*doc);
+                snapshot = true;
+                break;
+            case 8:
+                if (any(2) == 0) {
+                    snapshot = PasteCellCommand(*doc, allFields) == EditOutcome::Done;
+                } else {
+                    CopyCellCommand(*doc);
+                }
+                break;
+            case 9:
+                snapshot = (any(2) == 0 ? ClearCellCommand(*doc) : CancelCellCommand(*doc)) == EditOutcome::Done;
+                break;
+            }
+        } else if (action < 13) {
+            // Text properties accepted, a picture or an icon set or removed, or a dialog accepted
+            // without a change.
+            int c = any(17), r = any(12);
+            CellRecord edited = doc->cellGrid(c, r);
+            switch (any(4)) {
+            case 0:
+                AssignField(edited.text, u"text " + std::u16string(1, char16_t(u'a' + any(3))));
+                edited.backColor = any(3);
+                break;
+            case 1:
+                AssignField(edited.imageSpec, any(2) ? "C:\\p.bmp|" + std::to_string(edited.backColor) : "");
+                break;
+            case 2:
+                AssignField(edited.iconPath, any(2) ? "C:\\i.ico" : "");
+                break;
+            }
+            const bool differs = std::memcmp(&edited, &doc->cellGrid(c, r), sizeof edited) != 0;
+            ASSERT_EQ(differs, ReplaceCellRecord(*doc, c, r, edited)) << "step " << step;
+            snapshot = differs;
+            cellSteps += differs;
+        } else if (action < 17) {
             if (!plain.slots.empty()) {
                 if (plain.level > 0) {
                     redo.push_back(current);
@@ -288,11 +342,16 @@ TEST(Redo, RandomSessionMatchesWholeCopiesOfUndoneStates) {
             UndoCommand(*doc);
         } else {
             if (!redo.empty()) {
-                pushPlain();
+                pushPlain(current);
                 current = redo.back();
                 redo.pop_back();
             }
             RedoCommand(*doc);
+        }
+        if (action < 13) {
+            if (snapshot) pushPlain(before), ++steps;
+            if (doc->changeCount != changes) redo.clear();
+            current = TableCells(*doc);
         }
         ASSERT_EQ(plain.level, doc->undo.undoLevel) << "step " << step;
         ASSERT_EQ(!redo.empty(), RedoAvailable(*doc)) << "step " << step;
@@ -300,6 +359,9 @@ TEST(Redo, RandomSessionMatchesWholeCopiesOfUndoneStates) {
                   std::memcmp(current.data(), TableCells(*doc).data(), current.size() * sizeof(CellRecord)))
             << "step " << step;
     }
+    // The session reached every kind of step often enough to mean something.
+    EXPECT_GT(cellSteps, 300);
+    EXPECT_GT(steps, 1000);
 }
 
 TEST(Redo, FiftyUndoneStatesOfTheLargestTableShareTheirUnchangedCells) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <string>
+
 TEST(SvgText, TextIsEscapedUtf8WithoutWhatXmlCannotCarry) {
     EXPECT_EQ("Ventas &amp; &lt;Marketing&gt; &quot;Q&quot; &apos;s",
               SvgEscape(u"Ventas & <Marketing> \"Q\" 's"));
@@ -44,4 +47,9 @@ TEST(ExportFormat, ChosenByTheLastExtensionOfTheFileName) {
     EXPECT_EQ(ExportFormat::Encoded, ExportFormatForPath(L"chart.Jpg"));
     EXPECT_EQ(ExportFormat::Unknown, ExportFormatForPath(L"C:\\a.svg\\chart"));
     EXPECT_EQ(ExportFormat::Unknown, ExportFormatForPath(L"chart.jpeg"));
+    // Only the two formats of the menu's cut exports keep the table's cut.
+    for (const wchar_t* path : {L"a.bmp", L"C:\\x.png\\a.BMP", L"a.JPG"})
+        EXPECT_TRUE(KeepsTableCut(path)) << std::string(path, path + wcslen(path));
+    for (const wchar_t* path : {L"a.png", L"a.gif", L"a.tif", L"a.emf", L"a.svg", L"C:\\x.bmp\\a.svg", L"a.jpeg"})
+        EXPECT_FALSE(KeepsTableCut(path)) << std::string(path, path + wcslen(path));
 }

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 TEST(ViewGeometry, CanvasPixelsMapToTablePixelsAndBackAtEveryZoom) {
     // From 100 % up every table pixel has canvas pixels of its own.
     for (int zoom : {100, 150, 200, 400})
@@ -45,4 +49,44 @@ TEST(ViewGeometry, ZoomStepsDefaultsAndAnchors) {
     // The table pixel under the anchor stays under it.
     const int offset = OffsetKeepingAnchor(300, -40, 100, 200);
     EXPECT_EQ(CanvasToTable(300, -40, 100), CanvasToTable(300, offset, 200));
+}
+
+// "Whole chart" on random rectangles and views: at the zoom chosen the rectangle lies inside the
+// view, one step of zoom more would not hold it (unless the zoom is at its top), and where the
+// offsets' ranges allow it the rectangle is centred.
+TEST(ViewGeometry, FitInViewShowsTheWholeRectangleAtTheLargestZoomThatHoldsIt) {
+    uint32_t seed = 99;
+    auto any = [&](int low, int high) {
+        seed = seed * 1664525u + 1013904223u;
+        return low + int((seed >> 8) % uint32_t(high - low + 1));
+    };
+    for (int round = 0; round < 2000; ++round) {
+        const int viewWidth = any(200, 1900), viewHeight = any(150, 1000);
+        const int left = any(0, 1000), top = any(0, 1000);
+        const int right = std::min(left + any(20, 1100), 1122), bottom = std::min(top + any(20, 1100), 1122);
+        const ViewPlace place = FitInView(viewWidth, viewHeight, 1122, left, top, right, bottom);
+        SCOPED_TRACE(::testing::Message() << viewWidth << "x" << viewHeight << " [" << left << "," << top << ")-["
+                                          << right << "," << bottom << ") zoom " << place.zoom);
+        ASSERT_GE(place.zoom, kMinZoom);
+        ASSERT_LE(place.zoom, kMaxZoom);
+        const bool fitsAtAll = ZoomedLength(right - left, kMinZoom) <= viewWidth &&
+                               ZoomedLength(bottom - top, kMinZoom) <= viewHeight;
+        if (fitsAtAll) {
+            EXPECT_GE(TableToCanvas(left, place.offsetX, place.zoom), 0);
+            EXPECT_GE(TableToCanvas(top, place.offsetY, place.zoom), 0);
+            EXPECT_LE(TableToCanvas(right, place.offsetX, place.zoom), viewWidth + 1);
+            EXPECT_LE(TableToCanvas(bottom, place.offsetY, place.zoom), viewHeight + 1);
+        }
+        if (place.zoom < kMaxZoom && place.zoom > kMinZoom)
+            EXPECT_TRUE(ZoomedLength(right - left, place.zoom + 1) > viewWidth ||
+                        ZoomedLength(bottom - top, place.zoom + 1) > viewHeight);
+        EXPECT_LE(place.offsetX, 0);
+        EXPECT_LE(place.offsetY, 0);
+        EXPECT_GE(place.offsetX, HorizontalScrollFloor(viewWidth, 1122, place.zoom));
+        // Centred unless the offset sits at one end of its range.
+        const int margin = TableToCanvas(left, place.offsetX, place.zoom) -
+                           (viewWidth - TableToCanvas(right, place.offsetX, place.zoom));
+        if (place.offsetX < 0 && place.offsetX > HorizontalScrollFloor(viewWidth, 1122, place.zoom))
+            EXPECT_LE(std::abs(margin), 3);
+    }
 }

@@ -55,6 +55,14 @@ TEST(CommandStates, CheckMarksFollowFlagsAndModes) {
     EXPECT_EQ(kItemChecked, CommandState(shell, *doc, 1095));
     EXPECT_EQ(kItemEnabled, CommandState(shell, *doc, 1090));
     EXPECT_TRUE(CommandAllowed(shell, *doc, kCmdInsertIcon)) << "a checked item can still be chosen";
+    // The Languages menu checks the current language alone.
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        shell.languageIndex = language;
+        for (int id = kCmdFirstLanguage; id <= kCmdLastLanguage; ++id)
+            EXPECT_EQ(id - kCmdFirstLanguage + 1 == language ? kItemChecked : kItemEnabled,
+                      CommandState(shell, *doc, id))
+                << language << " " << id;
+    }
 }
 
 TEST(CommandStates, TableUndoAndPasteCommandsWaitForWhatTheyNeed) {

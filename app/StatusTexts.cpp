@@ -1,0 +1,35 @@
+// Status bar texts.
+#include "app/StatusTexts.h"
+
+#include "document/Document.h"
+#include "ui/Shell.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+// The text with %1 and %2 replaced by the numbers.
+std::wstring Filled(std::wstring text, int first, int second = 0) {
+    for (auto [mark, value] : {std::pair{L"%1", first}, std::pair{L"%2", second}}) {
+        const size_t at = text.find(mark);
+        if (at != std::wstring::npos) text.replace(at, 2, std::to_wstring(value));
+    }
+    return text;
+}
+
+} // namespace
+
+std::vector<std::wstring> StatusTexts(const ShellState& shell, const Document& doc, int zoomPercent, int column,
+                                      int row) {
+    std::vector<std::wstring> parts(5);
+    if (shell.leftMouseMode >= 1 && shell.leftMouseMode <= 4)
+        parts[0] = Tr(shell, MessageTable::StatusBar, shell.leftMouseMode);
+    if (doc.tablePresent) {
+        if (InTable(doc, column, row)) parts[1] = Filled(Tr(shell, MessageTable::StatusBar, 5), column + 1, row + 1);
+        parts[2] = Filled(Tr(shell, MessageTable::StatusBar, 6), doc.tableColumns, doc.tableRows);
+        parts[3] = Filled(Tr(shell, MessageTable::StatusBar, 7), doc.cellWidth);
+    }
+    parts[4] = Filled(Tr(shell, MessageTable::StatusBar, 8), zoomPercent);
+    return parts;
+}
