@@ -155,7 +155,8 @@ void ZoomCommand(App& app, int id) {
     } else if (id == kCmdZoomWholeChart) {
         ZoomToWholeChart(app);
     } else if (id == kCmdZoomIn || id == kCmdZoomOut) {
-        SetZoom(app, NextZoomStep(app.render.zoomPercent, id == kCmdZoomIn ? 1 : -1), view.cx / 2, view.cy / 2);
+        SetZoom(app, NextZoomStep(app.render.zoomPercent, id == kCmdZoomIn ? 1 : -1), view.cx / 2,
+                view.cy / 2);
     } else {
         SetZoom(app, kZoomMenuSteps[static_cast<size_t>(id - kCmdFirstZoom)], view.cx / 2, view.cy / 2);
     }
@@ -205,7 +206,8 @@ bool RunCommand(App& app, int id, int notifyCode) {
     }
     if (id == kCmdToolbarNew) {
         // The preset last used, or the first of the menu before any.
-        const int preset = FindNewPreset(app.shell.lastNewPreset) ? app.shell.lastNewPreset : kCmdNewHorizontal16;
+        const int preset =
+            FindNewPreset(app.shell.lastNewPreset) ? app.shell.lastNewPreset : kCmdNewHorizontal16;
         NewTableCommand(app, *FindNewPreset(preset), preset);
         return true;
     }

@@ -94,7 +94,8 @@ int RunExport(App& app, const ConversionCommand& command) {
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
     // .bmp and .jpg are what the two exports of the Operations menu write; the other formats are
     // pictures for documents and show the chart itself.
-    const CutChart chart = DrawCutChart(app.render, app.doc, look, KeepsTableCut(target) ? ChartCut::Table : ChartCut::Extent);
+    const CutChart chart =
+        DrawCutChart(app.render, app.doc, look, KeepsTableCut(target) ? ChartCut::Table : ChartCut::Extent);
     if (!chart.metafile || !SaveCutChart(chart, target))
         return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
     return kConversionDone;

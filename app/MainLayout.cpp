@@ -81,8 +81,9 @@ void LayoutMainWindow(App& app, HWND window) {
     const int dpi = WindowDpi(window);
     app.render.screenDpi = dpi;
     FitToolbarToDpi(window);
-    const MainLayout layout = ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi),
-                                                ToolbarHeight(window), StatusBarHeight(window));
+    const MainLayout layout =
+        ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi),
+                          ToolbarHeight(window), StatusBarHeight(window));
     Move(window, kToolbarId, layout.toolbar);
     PlaceStatusBar(window, layout.statusBar);
     Move(window, kCanvasId, layout.canvas);

@@ -56,8 +56,8 @@ struct MenuBuilder {
         if (checked) pictures.push_back(std::move(checked));
     }
     static BitmapHandle Load(int resource) {
-        return BitmapHandle(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                                            IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+        return BitmapHandle(static_cast<HBITMAP>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     }
     void Pictures(HMENU menu, std::initializer_list<PicturePlace> places) const {
         for (const PicturePlace& place : places)
@@ -231,7 +231,8 @@ BitmapHandle WithCheckMark(BitmapHandle picture) {
         ScopedSelect target(dc.Get(), picture.Get());
         // A tick in the lower right corner, black on a white outline so it shows on any flag.
         const int w = size.bmWidth, h = size.bmHeight;
-        const POINT tick[] = {{w * 5 / 16, h * 10 / 16}, {w * 7 / 16, h * 13 / 16}, {w * 14 / 16, h * 6 / 16}};
+        const POINT tick[] = {
+            {w * 5 / 16, h * 10 / 16}, {w * 7 / 16, h * 13 / 16}, {w * 14 / 16, h * 6 / 16}};
         PenHandle outline(CreatePen(PS_SOLID, std::max(3, w / 5), RGB(255, 255, 255)));
         PenHandle ink(CreatePen(PS_SOLID, std::max(1, w / 10), RGB(0, 0, 0)));
         {

@@ -10,8 +10,8 @@ wchar_t Folded(wchar_t c) {
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return Folded(x) == Folded(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](wchar_t x, wchar_t y) { return Folded(x) == Folded(y); });
 }
 
 } // namespace
@@ -24,7 +24,8 @@ std::vector<std::wstring> WithRecentChart(const std::vector<std::wstring>& list,
     return result;
 }
 
-std::vector<std::wstring> WithoutRecentChart(const std::vector<std::wstring>& list, const std::wstring& path) {
+std::vector<std::wstring> WithoutRecentChart(const std::vector<std::wstring>& list,
+                                             const std::wstring& path) {
     std::vector<std::wstring> result;
     for (const std::wstring& kept : list)
         if (!kept.empty() && !SamePath(kept, path)) result.push_back(kept);

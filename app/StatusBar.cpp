@@ -22,9 +22,9 @@ HWND BarOf(HWND window) {
 } // namespace
 
 void CreateStatusBar(HWND window) {
-    CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 0, 0,
-                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), GetModuleHandleW(nullptr),
-                    nullptr);
+    CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0,
+                    0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
+                    GetModuleHandleW(nullptr), nullptr);
 }
 
 int StatusBarHeight(HWND window) {

@@ -20,13 +20,14 @@ std::wstring Filled(std::wstring text, int first, int second = 0) {
 
 } // namespace
 
-std::vector<std::wstring> StatusTexts(const ShellState& shell, const Document& doc, int zoomPercent, int column,
-                                      int row) {
+std::vector<std::wstring> StatusTexts(const ShellState& shell, const Document& doc, int zoomPercent,
+                                      int column, int row) {
     std::vector<std::wstring> parts(5);
     if (shell.leftMouseMode >= 1 && shell.leftMouseMode <= 4)
         parts[0] = Tr(shell, MessageTable::StatusBar, shell.leftMouseMode);
     if (doc.tablePresent) {
-        if (InTable(doc, column, row)) parts[1] = Filled(Tr(shell, MessageTable::StatusBar, 5), column + 1, row + 1);
+        if (InTable(doc, column, row))
+            parts[1] = Filled(Tr(shell, MessageTable::StatusBar, 5), column + 1, row + 1);
         parts[2] = Filled(Tr(shell, MessageTable::StatusBar, 6), doc.tableColumns, doc.tableRows);
         parts[3] = Filled(Tr(shell, MessageTable::StatusBar, 7), doc.cellWidth);
     }

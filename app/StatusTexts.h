@@ -10,5 +10,5 @@ struct Document;
 // The parts, left to right: the left-button mode, the cell under the pointer (column and row
 // counted from 1 as the rulers count them; empty off the table), the table's size, its cell size
 // and the zoom. Without a table the cell and the sizes are empty.
-std::vector<std::wstring> StatusTexts(const ShellState& shell, const Document& doc, int zoomPercent, int column,
-                                      int row);
+std::vector<std::wstring> StatusTexts(const ShellState& shell, const Document& doc, int zoomPercent,
+                                      int column, int row);

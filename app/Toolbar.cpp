@@ -14,10 +14,10 @@
 namespace {
 
 struct ToolbarButton {
-    int command;  // 0 for a separator
-    int picture;  // index in the strip
-    int tooltip;  // item of the toolbar's message table
-    bool mode;    // one of the left-button modes: a group of which one is pressed
+    int command; // 0 for a separator
+    int picture; // index in the strip
+    int tooltip; // item of the toolbar's message table
+    bool mode;   // one of the left-button modes: a group of which one is pressed
 };
 
 constexpr std::array<ToolbarButton, 23> kButtons{{
@@ -77,8 +77,9 @@ void FitToolbarToDpi(HWND window) {
     }
     // The toolbar does not own its image list: the old one goes once the new one is shown.
     SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures));
-    SendMessageW(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(size + ScaleForDpi(7, WindowDpi(window)),
-                                                          size + ScaleForDpi(6, WindowDpi(window))));
+    SendMessageW(
+        toolbar, TB_SETBUTTONSIZE, 0,
+        MAKELPARAM(size + ScaleForDpi(7, WindowDpi(window)), size + ScaleForDpi(6, WindowDpi(window))));
     if (shown) ImageList_Destroy(shown);
 }
 
@@ -99,11 +100,12 @@ void CreateToolbar(App& app, HWND window) {
     // Kept loaded for the toolbar's life: its window class lives in the library.
     static HMODULE commonControls = LoadLibraryW(L"COMCTL32.DLL");
     if (!commonControls) return;
-    HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
-                                       CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                                   0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kToolbarId)),
-                                   GetModuleHandleW(nullptr), nullptr);
+    HWND toolbar =
+        CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                            CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                        0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kToolbarId)),
+                        GetModuleHandleW(nullptr), nullptr);
     if (!toolbar) return;
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     FitToolbarToDpi(window);
@@ -136,11 +138,15 @@ void ShowToolbarStates(App& app) {
         // The toolbar's own commands follow the menu items they stand for.
         int command = b.command;
         if (command == kCmdToolbarNew) command = kCmdNewHorizontal16;
-        if (command == kCmdZoomIn || command == kCmdZoomOut || command == kCmdZoomWholeChart) command = kCmdFirstZoom;
+        if (command == kCmdZoomIn || command == kCmdZoomOut || command == kCmdZoomWholeChart)
+            command = kCmdFirstZoom;
         const int state = CommandState(app.shell, app.doc, command);
-        const bool enabled = state != kItemDisabled && (b.command != kCmdZoomWholeChart || app.doc.tablePresent);
+        const bool enabled =
+            state != kItemDisabled && (b.command != kCmdZoomWholeChart || app.doc.tablePresent);
         SendMessageW(toolbar, TB_ENABLEBUTTON, b.command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
-        if (b.mode) SendMessageW(toolbar, TB_CHECKBUTTON, b.command, MAKELPARAM(state == kItemChecked ? TRUE : FALSE, 0));
+        if (b.mode)
+            SendMessageW(toolbar, TB_CHECKBUTTON, b.command,
+                         MAKELPARAM(state == kItemChecked ? TRUE : FALSE, 0));
     }
 }
 

@@ -217,10 +217,11 @@ void OnCanvasLeftDown(Workspace& app, int x, int y) {
 void OnCanvasPointerMove(Workspace& app, int x, int y) {
     GridHit hit{-1, -1};
     if (x >= 0 && y >= 0) {
-        hit = PixelToCell(app.doc, app.render.zoomPercent, app.canvas.viewOffsetX, app.canvas.viewOffsetY, x, y);
+        hit = PixelToCell(app.doc, app.render.zoomPercent, app.canvas.viewOffsetX, app.canvas.viewOffsetY, x,
+                          y);
         // Told when the pointer leaves, so the cell does not stay shown.
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, MainWindowControl(app.canvas, app.shell.mainWindow, kCanvasId),
-                              0};
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE,
+                              MainWindowControl(app.canvas, app.shell.mainWindow, kCanvasId), 0};
         if (track.hwndTrack) TrackMouseEvent(&track);
     }
     if (!InTable(app.doc, hit.column, hit.row)) hit = {-1, -1};

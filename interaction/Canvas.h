@@ -18,8 +18,8 @@ constexpr int kWheelStep = 15;
 
 struct CanvasState {
     int32_t canvasActive = 0;
-    int32_t viewOffsetY = 0; // 0 shows the top; negative values scroll down
-    int32_t viewOffsetX = 0; // 0 shows the left edge; negative values scroll right
+    int32_t viewOffsetY = 0;   // 0 shows the top; negative values scroll down
+    int32_t viewOffsetX = 0;   // 0 shows the left edge; negative values scroll right
     int32_t defaultZoom = 100; // the screen's scale; Ctrl+0 returns to it
     int32_t textDialogOpen = 0;
     int32_t favouritesOpen = 0;

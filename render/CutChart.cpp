@@ -26,8 +26,8 @@ bool HasTable(const Document& doc) {
 }
 
 // The export drawing with the table cut's point (left, top) at the target's origin.
-void DrawExportTable(RenderState& render, const Document& doc, const CutChartLook& look, HDC target, int left = 0,
-                     int top = 0, const TablePass* pass = nullptr) {
+void DrawExportTable(RenderState& render, const Document& doc, const CutChartLook& look, HDC target,
+                     int left = 0, int top = 0, const TablePass* pass = nullptr) {
     // A thickness outside 1..5 (only a work file can bring one) takes the nearest row of the table.
     const ExportGeometry geometry = ExportGeometryFor(doc.lineThickness);
     ExportModeScope exporting(render);
@@ -73,7 +73,8 @@ RECT ChartFrame(RenderState& render, const Document& doc, const CutChartLook& lo
 
 // The export drawing of the frame as pixels, clipped as the cut exports are to what the table
 // picture holds; the rest shows the background.
-Picture DrawFramePicture(RenderState& render, const Document& doc, const CutChartLook& look, const RECT& frame) {
+Picture DrawFramePicture(RenderState& render, const Document& doc, const CutChartLook& look,
+                         const RECT& frame) {
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     if (width <= 0 || height <= 0) return {};
     Picture picture(width, height);
@@ -89,7 +90,8 @@ Picture DrawFramePicture(RenderState& render, const Document& doc, const CutChar
 }
 
 // The same drawing recorded as an enhanced metafile of the frame's size.
-EnhMetafile RecordFrame(RenderState& render, const Document& doc, const CutChartLook& look, const RECT& frame) {
+EnhMetafile RecordFrame(RenderState& render, const Document& doc, const CutChartLook& look,
+                        const RECT& frame) {
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     if (!HasTable(doc) || width <= 0 || height <= 0) return {};
     WindowDC screen(nullptr);
@@ -109,7 +111,8 @@ EnhMetafile RecordFrame(RenderState& render, const Document& doc, const CutChart
     // The pixels hold only what fits the table picture; the recording shows no more.
     const RECT area = PictureArea(render);
     IntersectClipRect(dc, std::max<int>(0, area.left - frame.left), std::max<int>(0, area.top - frame.top),
-                      std::min<int>(width, area.right - frame.left), std::min<int>(height, area.bottom - frame.top));
+                      std::min<int>(width, area.right - frame.left),
+                      std::min<int>(height, area.bottom - frame.top));
     DrawExportTable(render, doc, look, dc, frame.left, frame.top);
     return EnhMetafile(CloseEnhMetaFile(dc));
 }

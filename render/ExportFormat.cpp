@@ -9,7 +9,8 @@ namespace {
 std::wstring ExtensionOf(std::wstring_view path) {
     const size_t dot = path.find_last_of(L'.');
     const size_t separator = path.find_last_of(L"\\/");
-    if (dot == std::wstring_view::npos || (separator != std::wstring_view::npos && dot < separator)) return {};
+    if (dot == std::wstring_view::npos || (separator != std::wstring_view::npos && dot < separator))
+        return {};
     std::wstring extension(path.substr(dot + 1));
     for (wchar_t& c : extension)
         if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');

@@ -58,7 +58,8 @@ int OffsetKeepingAnchor(int anchor, int offset, int oldZoom, int newZoom) {
     return static_cast<int>(anchor - table * newZoom / 100);
 }
 
-ViewPlace FitInView(int viewWidth, int viewHeight, int tablePictureSize, int left, int top, int right, int bottom) {
+ViewPlace FitInView(int viewWidth, int viewHeight, int tablePictureSize, int left, int top, int right,
+                    int bottom) {
     ViewPlace place;
     const int width = std::max(right - left, 1), height = std::max(bottom - top, 1);
     place.zoom = std::min(ZoomToFit(viewWidth, width), ZoomToFit(viewHeight, height));

@@ -55,4 +55,5 @@ struct ViewPlace {
 // The largest zoom (within 50 .. 400 %) at which table pixels [left, right) x [top, bottom) fit a
 // view of viewWidth x viewHeight, with the rectangle centred in the view as far as the offsets'
 // ranges for a table picture of tablePictureSize allow.
-ViewPlace FitInView(int viewWidth, int viewHeight, int tablePictureSize, int left, int top, int right, int bottom);
+ViewPlace FitInView(int viewWidth, int viewHeight, int tablePictureSize, int left, int top, int right,
+                    int bottom);

@@ -27,7 +27,7 @@ struct ShellState {
     std::wstring chartPath;    // the file the chart was read from or recorded to; empty for a new chart
     std::wstring commandLine;  // the process command line, program name first; empty in tests
     std::vector<std::wstring> recentCharts; // charts last read or recorded, the latest first
-    int32_t lastNewPreset = 0; // the command of the last "New" preset used; 0 before any
+    int32_t lastNewPreset = 0;              // the command of the last "New" preset used; 0 before any
     int32_t leftMouseMode = 1;
     int32_t rightMouseMode = 1;
     bool aboutOpen = false;

@@ -19,10 +19,18 @@ std::wstring Lower(std::wstring text) {
 } // namespace
 
 TEST(RecentCharts, RandomReadsRecordsAndRemovalsMatchAPlainList) {
-    const std::vector<std::wstring> charts = {L"C:\\Charts\\Board.qdrx", L"C:\\charts\\board.QDRX", L"D:\\a.qdrx",
-                                              L"\\\\server\\share\\Sales & Marketing.qdrx", L"C:\\b.qdrx",
-                                              L"C:\\c.qdrx", L"C:\\d.qdrx", L"C:\\e.qdrx", L"C:\\f.qdrx",
-                                              L"C:\\g.qdrx", L"C:\\h.qdrx", L"C:\\i.qdrx"};
+    const std::vector<std::wstring> charts = {L"C:\\Charts\\Board.qdrx",
+                                              L"C:\\charts\\board.QDRX",
+                                              L"D:\\a.qdrx",
+                                              L"\\\\server\\share\\Sales & Marketing.qdrx",
+                                              L"C:\\b.qdrx",
+                                              L"C:\\c.qdrx",
+                                              L"C:\\d.qdrx",
+                                              L"C:\\e.qdrx",
+                                              L"C:\\f.qdrx",
+                                              L"C:\\g.qdrx",
+                                              L"C:\\h.qdrx",
+                                              L"C:\\i.qdrx"};
     std::vector<std::wstring> list, model;
     std::mt19937 random(8);
     for (int step = 0; step < 3000; ++step) {

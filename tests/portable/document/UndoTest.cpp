@@ -307,7 +307,8 @@ TEST(Redo, RandomSessionOfEveryEditMatchesWholeCopiesOfUndoneStates) {
                 }
                 break;
             case 9:
-                snapshot = (any(2) == 0 ? ClearCellCommand(*doc) : CancelCellCommand(*doc)) == EditOutcome::Done;
+                snapshot =
+                    (any(2) == 0 ? ClearCellCommand(*doc) : CancelCellCommand(*doc)) == EditOutcome::Done;
                 break;
             }
         } else if (action < 13) {

@@ -50,6 +50,7 @@ TEST(ExportFormat, ChosenByTheLastExtensionOfTheFileName) {
     // Only the two formats of the menu's cut exports keep the table's cut.
     for (const wchar_t* path : {L"a.bmp", L"C:\\x.png\\a.BMP", L"a.JPG"})
         EXPECT_TRUE(KeepsTableCut(path)) << std::string(path, path + wcslen(path));
-    for (const wchar_t* path : {L"a.png", L"a.gif", L"a.tif", L"a.emf", L"a.svg", L"C:\\x.bmp\\a.svg", L"a.jpeg"})
+    for (const wchar_t* path :
+         {L"a.png", L"a.gif", L"a.tif", L"a.emf", L"a.svg", L"C:\\x.bmp\\a.svg", L"a.jpeg"})
         EXPECT_FALSE(KeepsTableCut(path)) << std::string(path, path + wcslen(path));
 }

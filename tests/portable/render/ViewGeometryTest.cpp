@@ -65,8 +65,8 @@ TEST(ViewGeometry, FitInViewShowsTheWholeRectangleAtTheLargestZoomThatHoldsIt) {
         const int left = any(0, 1000), top = any(0, 1000);
         const int right = std::min(left + any(20, 1100), 1122), bottom = std::min(top + any(20, 1100), 1122);
         const ViewPlace place = FitInView(viewWidth, viewHeight, 1122, left, top, right, bottom);
-        SCOPED_TRACE(::testing::Message() << viewWidth << "x" << viewHeight << " [" << left << "," << top << ")-["
-                                          << right << "," << bottom << ") zoom " << place.zoom);
+        SCOPED_TRACE(::testing::Message() << viewWidth << "x" << viewHeight << " [" << left << "," << top
+                                          << ")-[" << right << "," << bottom << ") zoom " << place.zoom);
         ASSERT_GE(place.zoom, kMinZoom);
         ASSERT_LE(place.zoom, kMaxZoom);
         const bool fitsAtAll = ZoomedLength(right - left, kMinZoom) <= viewWidth &&

@@ -77,9 +77,9 @@ TEST(ChartExtent, HoldsAllInkOfRandomChartsAndShowsItWithOneCellAround) {
         // Every pixel of the drawing lies inside the extent.
         RECT both{};
         UnionRect(&both, &ink, &extent);
-        EXPECT_TRUE(EqualRect(&both, &extent)) << "ink " << ink.left << "," << ink.top << "-" << ink.right << ","
-                                               << ink.bottom << " extent " << extent.left << "," << extent.top
-                                               << "-" << extent.right << "," << extent.bottom;
+        EXPECT_TRUE(EqualRect(&both, &extent))
+            << "ink " << ink.left << "," << ink.top << "-" << ink.right << "," << ink.bottom << " extent "
+            << extent.left << "," << extent.top << "-" << extent.right << "," << extent.bottom;
         // Ink past the boxes: beyond the table cut's corner.
         if (ink.right > table.width || ink.bottom > table.height) ++reachingPast;
 

@@ -28,7 +28,6 @@ const Files& TestFiles() {
     return files;
 }
 
-
 std::u16string Words(Random& random, int length, int wordLength) {
     std::u16string text;
     while (static_cast<int>(text.size()) < length) {
