@@ -8,6 +8,7 @@
 #include "app/Menu.h"
 #include "app/RecentCharts.h"
 #include "app/Settings.h"
+#include "app/WorkFileMessages.h"
 #include "document/WorkFile.h"
 #include "render/Renderer.h"
 #include "ui/MessageBox.h"
@@ -44,7 +45,8 @@ void SaveRecentCharts(const ShellState& shell, const std::wstring& iniPath) {
 void FillRecentChartsPopup(const App& app, HMENU popup) {
     const std::vector<std::wstring>& list = app.shell.recentCharts;
     if (list.empty()) {
-        AppendMenuW(popup, MF_STRING | MF_GRAYED, 0, Tr(app, MessageTable::RecentCharts, 2).c_str());
+        AppendMenuW(popup, MF_STRING | MF_GRAYED, kCmdFirstRecentChart,
+                    Tr(app, MessageTable::RecentCharts, 2).c_str());
         return;
     }
     for (size_t i = 0; i < list.size() && i < size_t(kRecentChartCount); ++i)

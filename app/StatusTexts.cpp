@@ -23,14 +23,16 @@ std::wstring Filled(std::wstring text, int first, int second = 0) {
 std::vector<std::wstring> StatusTexts(const ShellState& shell, const Document& doc, int zoomPercent,
                                       int column, int row) {
     std::vector<std::wstring> parts(5);
+    // The mode is named as its item in Mouse > Left.
+    constexpr int kModeItems[] = {3, 4, 5, 9};
     if (shell.leftMouseMode >= 1 && shell.leftMouseMode <= 4)
-        parts[0] = Tr(shell, MessageTable::StatusBar, shell.leftMouseMode);
+        parts[0] = Tr(shell, MessageTable::MouseMenu, kModeItems[shell.leftMouseMode - 1]);
     if (doc.tablePresent) {
         if (InTable(doc, column, row))
-            parts[1] = Filled(Tr(shell, MessageTable::StatusBar, 5), column + 1, row + 1);
-        parts[2] = Filled(Tr(shell, MessageTable::StatusBar, 6), doc.tableColumns, doc.tableRows);
-        parts[3] = Filled(Tr(shell, MessageTable::StatusBar, 7), doc.cellWidth);
+            parts[1] = Filled(Tr(shell, MessageTable::StatusBar, 1), column + 1, row + 1);
+        parts[2] = Filled(Tr(shell, MessageTable::StatusBar, 2), doc.tableColumns, doc.tableRows);
+        parts[3] = Filled(Tr(shell, MessageTable::StatusBar, 3), doc.cellWidth);
     }
-    parts[4] = Filled(Tr(shell, MessageTable::StatusBar, 8), zoomPercent);
+    parts[4] = Filled(Tr(shell, MessageTable::StatusBar, 4), zoomPercent);
     return parts;
 }

@@ -14,39 +14,41 @@
 namespace {
 
 struct ToolbarButton {
-    int command; // 0 for a separator
-    int picture; // index in the strip
-    int tooltip; // item of the toolbar's message table
-    bool mode;   // one of the left-button modes: a group of which one is pressed
+    int command;        // 0 for a separator
+    int picture;        // index in the strip
+    MessageTable table; // the tooltip: the text of the command's menu item, or one of the toolbar's own
+    int item;
+    bool mode; // one of the left-button modes: a group of which one is pressed
 };
 
-constexpr std::array<ToolbarButton, 23> kButtons{{
-    {kCmdToolbarNew, 0, 1, false},
-    {kCmdReadFile, 1, 2, false},
-    {kCmdRecordToChartFile, 2, 3, false},
-    {0, 0, 0, false},
-    {kCmdUndo, 3, 4, false},
-    {kCmdRedo, 4, 5, false},
-    {0, 0, 0, false},
-    {kCmdCellSelector, 5, 6, true},
-    {kCmdEditText, 6, 7, true},
-    {kCmdInsertImage, 7, 8, true},
-    {kCmdInsertIcon, 8, 9, true},
-    {0, 0, 0, false},
-    {kCmdCreateTable, 9, 10, false},
-    {kCmdCreateLine, 10, 11, false},
-    {kCmdMergeHorizontal, 11, 12, false},
-    {kCmdMergeVertical, 12, 13, false},
-    {kCmdBuildFromList, 13, 14, false},
-    {0, 0, 0, false},
-    {kCmdCopyChartPicture, 14, 15, false},
-    {kCmdPrint, 15, 16, false},
-    {0, 0, 0, false},
-    {kCmdZoomIn, 16, 17, false},
-    {kCmdZoomOut, 17, 18, false},
+using T = MessageTable;
+constexpr ToolbarButton kSeparator{0, 0, T::Toolbar, 0, false};
+constexpr std::array<ToolbarButton, 24> kButtons{{
+    {kCmdToolbarNew, 0, T::OperationsMenu, 2, false},
+    {kCmdReadFile, 1, T::OperationsMenu, 3, false},
+    {kCmdRecordToChartFile, 2, T::OperationsMenu, 5, false},
+    kSeparator,
+    {kCmdUndo, 3, T::EditMenu, 6, false},
+    {kCmdRedo, 4, T::EditMenu, 7, false},
+    kSeparator,
+    {kCmdCellSelector, 5, T::MouseMenu, 3, true},
+    {kCmdEditText, 6, T::MouseMenu, 4, true},
+    {kCmdInsertImage, 7, T::MouseMenu, 5, true},
+    {kCmdInsertIcon, 8, T::MouseMenu, 9, true},
+    kSeparator,
+    {kCmdCreateTable, 9, T::Chart, 2, false},
+    {kCmdCreateLine, 10, T::Chart, 3, false},
+    {kCmdMergeHorizontal, 11, T::TableMenu, 2, false},
+    {kCmdMergeVertical, 12, T::TableMenu, 3, false},
+    {kCmdBuildFromList, 13, T::Chart, 4, false},
+    kSeparator,
+    {kCmdCopyChartPicture, 14, T::VectorPicture, 6, false},
+    {kCmdPrint, 15, T::Printing, 1, false},
+    kSeparator,
+    {kCmdZoomIn, 16, T::Toolbar, 1, false},
+    {kCmdZoomOut, 17, T::Toolbar, 2, false},
+    {kCmdZoomWholeChart, 18, T::ZoomMenu, 3, false},
 }};
-// After the zoom steps, the whole chart.
-constexpr ToolbarButton kWholeChartButton{kCmdZoomWholeChart, 18, 19, false};
 constexpr int kPictureCount = 19;
 
 HWND ToolbarOf(HWND window) {
@@ -56,7 +58,16 @@ HWND ToolbarOf(HWND window) {
 const ToolbarButton* ButtonOf(int command) {
     for (const ToolbarButton& button : kButtons)
         if (button.command == command && command != 0) return &button;
-    return command == kWholeChartButton.command ? &kWholeChartButton : nullptr;
+    return nullptr;
+}
+
+// A menu item's text as a tooltip: without its shortcut and its ellipsis.
+std::wstring TooltipText(std::wstring text) {
+    text = text.substr(0, text.find(L'\t'));
+    for (const std::wstring ending : {L"\u2026", L"..."})
+        if (text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0)
+            text.resize(text.size() - ending.size());
+    return text;
 }
 
 } // namespace
@@ -109,9 +120,9 @@ void CreateToolbar(App& app, HWND window) {
     if (!toolbar) return;
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     FitToolbarToDpi(window);
-    std::array<TBBUTTON, kButtons.size() + 1> buttons{};
-    for (size_t i = 0; i <= kButtons.size(); ++i) {
-        const ToolbarButton& b = i < kButtons.size() ? kButtons[i] : kWholeChartButton;
+    std::array<TBBUTTON, kButtons.size()> buttons{};
+    for (size_t i = 0; i < kButtons.size(); ++i) {
+        const ToolbarButton& b = kButtons[i];
         TBBUTTON& t = buttons[i];
         t.idCommand = b.command;
         t.iBitmap = b.command ? b.picture : 0;
@@ -132,8 +143,7 @@ int ToolbarHeight(HWND window) {
 void ShowToolbarStates(App& app) {
     HWND toolbar = ToolbarOf(app.shell.mainWindow);
     if (!toolbar) return;
-    for (size_t i = 0; i <= kButtons.size(); ++i) {
-        const ToolbarButton& b = i < kButtons.size() ? kButtons[i] : kWholeChartButton;
+    for (const ToolbarButton& b : kButtons) {
         if (b.command == 0) continue;
         // The toolbar's own commands follow the menu items they stand for.
         int command = b.command;
@@ -157,7 +167,7 @@ bool OnToolbarTooltip(App& app, NMHDR* header) {
     if (!button) return false;
     // The text must outlive the message: the toolbar copies it when the tip shows.
     static std::wstring text;
-    text = Tr(app, MessageTable::Toolbar, button->tooltip);
+    text = TooltipText(Tr(app, button->table, button->item));
     info->lpszText = text.data();
     info->hinst = nullptr;
     return true;

@@ -59,8 +59,8 @@ enum class MessageTable {
     UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names
     ZoomMenu,         // 1 the popup's title, 2 "fit to width", 3 "whole chart"
     RecentCharts,     // 1 the popup's title, 2 its item when empty, 3 a chart that no longer exists
-    Toolbar,          // the toolbar buttons' tooltips, by button
-    StatusBar,        // 1..4 the left-button modes, 5 column and row, 6 table size, 7 cell size, 8 zoom
+    Toolbar,          // 1 "zoom in", 2 "zoom out": tooltips of buttons without a menu item of their own
+    StatusBar,        // %1 and %2 stand for numbers: 1 column and row, 2 table size, 3 cell size, 4 zoom
     Count
 };
 

@@ -350,8 +350,12 @@ TEST(Redo, RandomSessionOfEveryEditMatchesWholeCopiesOfUndoneStates) {
             RedoCommand(*doc);
         }
         if (action < 13) {
-            if (snapshot) pushPlain(before), ++steps;
-            if (doc->changeCount != changes) redo.clear();
+            if (snapshot) {
+                pushPlain(before);
+                ++steps;
+            }
+            // A snapshot or any change of the cells ends the redo states.
+            if (snapshot || doc->changeCount != changes) redo.clear();
             current = TableCells(*doc);
         }
         ASSERT_EQ(plain.level, doc->undo.undoLevel) << "step " << step;

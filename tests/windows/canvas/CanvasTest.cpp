@@ -2,6 +2,7 @@
 #include "WinTestSupport.h"
 
 #include "app/App.h"
+#include "app/CommandIds.h"
 #include "app/Commands.h"
 #include "ui/FileDialogs.h"
 #include "app/MainWindow.h"
@@ -14,6 +15,8 @@
 
 #include <functional>
 #include <memory>
+#include <random>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -286,15 +289,15 @@ TEST_F(CanvasFixture, InsertIconStoresThePathOnAGuideCellToo) {
     EXPECT_EQ("", FieldText(Cell(4, 3).iconPath));
 }
 
-TEST_F(CanvasFixture, ScrollKeysAndWheelFollowTheirConditionsUnclamped) {
+TEST_F(CanvasFixture, ScrollKeysAndWheelStopAtTheTopOfTheTable) {
     NewTable();
     app->canvas.viewOffsetY = -50;
     Key(VK_PRIOR);
-    EXPECT_EQ(50, app->canvas.viewOffsetY);
+    EXPECT_EQ(0, app->canvas.viewOffsetY) << "a page up stops at row 0";
     Key(VK_UP);
-    EXPECT_EQ(50, app->canvas.viewOffsetY);
+    EXPECT_EQ(0, app->canvas.viewOffsetY);
     Key(VK_DOWN);
-    EXPECT_EQ(49, app->canvas.viewOffsetY);
+    EXPECT_EQ(-1, app->canvas.viewOffsetY);
     Key(VK_END);
     EXPECT_EQ(kScrollFloor, app->canvas.viewOffsetY);
     Key(VK_DOWN);
@@ -411,6 +414,73 @@ TEST_F(CanvasFixture, CtrlWheelZoomsAroundThePointerAndShiftWheelScrollsSideways
                  MAKELPARAM(middle.x, middle.y));
     EXPECT_EQ(75, app->render.zoomPercent);
     EXPECT_EQ(0, app->canvas.viewOffsetY) << "zooming out opens no paper above the table";
+}
+
+// Any mix of scroll keys, wheel notches, zoom steps about the pointer or the centre and "Whole
+// chart" keeps the view on the table: never paper above row 0 or left of column 0, never past the
+// floors; a zoom about a point keeps the table pixel under it; a new grid starts at the top-left.
+TEST_F(CanvasFixture, NoScrollOrZoomShowsPaperBeforeTheTable) {
+    NewTable();
+    MakeBoxes({{3, 3}, {9, 20}});
+    std::mt19937 random(4);
+    const WPARAM keys[] = {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME, VK_END};
+    for (int step = 0; step < 400; ++step) {
+        const int x = int(random() % 600), y = int(random() % 600);
+        const int zoom = app->render.zoomPercent;
+        const int tableX = CanvasToTable(x, app->canvas.viewOffsetX, zoom);
+        const int tableY = CanvasToTable(y, app->canvas.viewOffsetY, zoom);
+        const int action = int(random() % 6);
+        switch (action) {
+        case 0:
+            Key(keys[random() % 6]);
+            break;
+        case 1:
+            Wheel(random() % 2 ? WHEEL_DELTA : -WHEEL_DELTA);
+            break;
+        case 2:
+            SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(random() % 2 ? 120 : -120)),
+                         0);
+            break;
+        case 3: {
+            POINT at{x, y};
+            ClientToScreen(canvas, &at);
+            SendMessageW(canvas, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, static_cast<WORD>(random() % 2 ? 120 : -120)),
+                         MAKELPARAM(at.x, at.y));
+            break;
+        }
+        case 4:
+            DispatchCommand(*app, kCmdFirstZoom + int(random() % 8), 0);
+            break;
+        default:
+            DispatchCommand(*app, random() % 2 ? kCmdZoomIn : kCmdZoomOut, 0);
+        }
+        SCOPED_TRACE("step " + std::to_string(step) + ", action " + std::to_string(action));
+        ASSERT_LE(app->canvas.viewOffsetY, 0);
+        ASSERT_LE(app->canvas.viewOffsetX, 0);
+        ASSERT_GE(app->canvas.viewOffsetY, VerticalFloor(*app));
+        ASSERT_GE(app->canvas.viewOffsetX, HorizontalFloor(*app));
+        // About the pointer, as long as the offsets were free to follow it.
+        if (action == 3 && app->canvas.viewOffsetX < 0 && app->canvas.viewOffsetY < 0 &&
+            app->canvas.viewOffsetX > HorizontalFloor(*app) && app->canvas.viewOffsetY > VerticalFloor(*app)) {
+            EXPECT_NEAR(tableX, CanvasToTable(x, app->canvas.viewOffsetX, app->render.zoomPercent), 2);
+            EXPECT_NEAR(tableY, CanvasToTable(y, app->canvas.viewOffsetY, app->render.zoomPercent), 2);
+        }
+    }
+    // "Whole chart" shows both boxes; a new grid starts at the top-left.
+    DispatchCommand(*app, kCmdZoomWholeChart, 0);
+    const SIZE view = CanvasViewSize(*app);
+    for (auto [c, r] : {std::pair{3, 3}, std::pair{9, 20}})
+        for (int corner = 0; corner < 2; ++corner) {
+            const int tx = (c + corner) * kPitch + 2, ty = (r + corner) * kPitch + 2;
+            const int cx = TableToCanvas(tx, app->canvas.viewOffsetX, app->render.zoomPercent);
+            const int cy = TableToCanvas(ty, app->canvas.viewOffsetY, app->render.zoomPercent);
+            EXPECT_TRUE(cx >= 0 && cx <= view.cx && cy >= 0 && cy <= view.cy) << c << "," << r;
+        }
+    app->canvas.viewOffsetX = HorizontalFloor(*app);
+    app->canvas.viewOffsetY = VerticalFloor(*app);
+    NewTable();
+    EXPECT_EQ(0, app->canvas.viewOffsetX);
+    EXPECT_EQ(0, app->canvas.viewOffsetY);
 }
 
 // A connector running between two columns, on the pixel next to the cells drawn after it, shows

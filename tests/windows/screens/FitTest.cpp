@@ -6,6 +6,10 @@
 #include "app/About.h"
 #include "app/App.h"
 #include "app/MainWindow.h"
+#include "app/StatusBar.h"
+#include "app/StatusTexts.h"
+#include "app/Toolbar.h"
+#include "interaction/CanvasView.h"
 #include "interaction/Canvas.h"
 #include "interaction/ColourDialog.h"
 #include "interaction/DialogParts.h"
@@ -14,6 +18,7 @@
 #include "interaction/TextProperties.h"
 #include "render/Dpi.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -139,6 +144,80 @@ TEST_F(FitTest, TheMainWindowLiesInTheWorkAreaWithItsRulersAlongTheCanvas) {
         EXPECT_EQ(canvas.right + 1, horizontal.right) << width;
         EXPECT_EQ(canvas.top, vertical.top) << width;
         EXPECT_EQ(canvas.bottom + 1, vertical.bottom) << width;
+    }
+    DestroyWindow(window);
+    PumpMessages();
+}
+
+// The toolbar under the menu bar shows every button, with pictures drawn for the screen's scale;
+// the status bar along the bottom shows each part's longest text in every language; neither
+// covers the rulers, the canvas or its scroll bars, as placed and after the user made the window
+// smaller.
+TEST_F(FitTest, TheToolbarAndTheStatusBarShowTheirWholeContentBesideTheCanvas) {
+    app->doc.tablePresent = true; // the sizes show only with a table
+    app->doc.tableColumns = app->doc.tableRows = 101;
+    app->doc.cellWidth = app->doc.cellHeight = 64;
+    HWND window = CreateMainWindowForTest(*app);
+    ASSERT_NE(nullptr, window);
+    PumpMessages();
+    const int dpi = WindowDpi(window);
+    HWND toolbar = GetDlgItem(window, kToolbarId), status = GetDlgItem(window, kStatusBarId);
+    ASSERT_TRUE(toolbar && status);
+    auto clientRect = [&](HWND child) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    auto picture = reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0));
+    int pictureWidth = 0, pictureHeight = 0;
+    ASSERT_TRUE(picture && ImageList_GetIconSize(picture, &pictureWidth, &pictureHeight));
+    EXPECT_EQ(ToolbarPictureSize(dpi), pictureWidth);
+    EXPECT_GE(pictureWidth, ScaleForDpi(16, dpi) * 2 / 3) << "pictures far too small for the screen";
+    for (int width : {0, 900}) {
+        if (width) SetWindowPos(window, nullptr, 0, 0, width, 600, SWP_NOZORDER | SWP_NOMOVE);
+        PumpMessages();
+        const std::string at = " at " + std::to_string(dpi) + " DPI, width " + std::to_string(width);
+        RECT client{};
+        GetClientRect(window, &client);
+        const RECT bar = clientRect(toolbar), bottom = clientRect(status);
+        EXPECT_EQ(0, bar.top) << at;
+        EXPECT_EQ(client.bottom, bottom.bottom) << at;
+        for (int id : {kCanvasId, kHorizontalRulerId, kVerticalRulerId, kRulerButtonId, kVerticalScrollBarId,
+                       kHorizontalScrollBarId}) {
+            const RECT r = clientRect(GetDlgItem(window, id));
+            EXPECT_GE(r.top, bar.bottom) << "control " << id << at;
+            EXPECT_LE(r.bottom, bottom.top) << "control " << id << at;
+        }
+        // Every button lies inside the toolbar, its picture whole on it.
+        const int buttons = static_cast<int>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
+        EXPECT_GE(buttons, 19) << at;
+        RECT last{};
+        SendMessageW(toolbar, TB_GETITEMRECT, buttons - 1, reinterpret_cast<LPARAM>(&last));
+        if (width == 0) EXPECT_LE(last.right, bar.right - bar.left) << "the last button" << at;
+        EXPECT_LE(last.bottom, bar.bottom - bar.top) << at;
+        EXPECT_GE(last.bottom - last.top, pictureHeight) << at;
+        // Each part holds the longest text it shows in any language.
+        WindowDC dc(status);
+        auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(status, WM_GETFONT, 0, 0));
+        ScopedSelect select(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        for (int language = 1; language <= 6; ++language) {
+            app->shell.languageIndex = language;
+            for (int mode = 1; mode <= 4; ++mode) {
+                app->shell.leftMouseMode = mode;
+                const auto texts = StatusTexts(app->shell, app->doc, 400, 100, 100);
+                for (size_t part = 0; part + 1 < texts.size(); ++part) {
+                    RECT r{};
+                    SendMessageW(status, SB_GETRECT, part, reinterpret_cast<LPARAM>(&r));
+                    SIZE needed{};
+                    GetTextExtentPoint32W(dc.Get(), texts[part].c_str(), static_cast<int>(texts[part].size()),
+                                          &needed);
+                    EXPECT_LE(needed.cx + ScaleForDpi(6, dpi), r.right - r.left)
+                        << "part " << part << " in language " << language << at;
+                    EXPECT_LE(needed.cy, r.bottom - r.top) << "part " << part << at;
+                }
+            }
+        }
     }
     DestroyWindow(window);
     PumpMessages();

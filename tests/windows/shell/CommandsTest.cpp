@@ -10,6 +10,8 @@
 #include "interaction/Redraw.h"
 #include "render/AnsiText.h"
 
+#include <vector>
+
 namespace {
 
 int IniValue(const wchar_t* section, const wchar_t* key) {
@@ -479,4 +481,54 @@ TEST_F(CommandsTest, PasteCarriesTheConfiguredFieldsOfTheCopiedBox) {
     EXPECT_EQ(22, app->doc.cellGrid(2, 1).fontSize);
     EXPECT_NE(0x123456, app->doc.cellGrid(2, 1).backColor) << "background not configured for copying";
     EXPECT_EQ(0, app->doc.selectionCount) << "the selection ends with the command";
+}
+
+// "Recent charts": what was recorded or read heads the list, in the menu (after "Read Format
+// Previous" and a separator) and in the program's own settings section; a chart that is gone is
+// said so and leaves both.
+TEST_F(CommandsTest, RecentChartsListWhatWasReadOrRecordedAndDropAChartThatIsGone) {
+    ScratchFolder folder;
+    const std::wstring first = folder.Path() + L"first.qdrx", second = folder.Path() + L"second.qdrx";
+    OpenWindow(5);
+    auto recentItems = [&] {
+        HMENU operations = SubMenu(Bar(), 0);
+        EXPECT_EQ(L"Recent charts", ItemText(operations, 6));
+        EXPECT_TRUE(GetMenuState(operations, 5, MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_TRUE(GetMenuState(operations, 7, MF_BYPOSITION) & MF_SEPARATOR);
+        HMENU recent = SubMenu(operations, 6);
+        std::vector<std::wstring> texts;
+        for (int i = 0; i < GetMenuItemCount(recent); ++i)
+            texts.push_back(ItemText(recent, i));
+        return texts;
+    };
+    auto kept = [&](int n) {
+        wchar_t text[512] = L"";
+        GetPrivateProfileStringW(L"Recent charts", (L"Chart" + std::to_wstring(n)).c_str(), L"", text, 512,
+                                 SettingsPath().c_str());
+        return std::wstring(text);
+    };
+    EXPECT_EQ(std::vector<std::wstring>{L"(none)"}, recentItems());
+    Command(kCmdNewHorizontal64);
+    for (const std::wstring& path : {first, second}) {
+        FileDialogRecorder dialogs({path});
+        Command(kCmdRecordFile);
+    }
+    EXPECT_EQ((std::vector<std::wstring>{L"&1 second.qdrx", L"&2 first.qdrx"}), recentItems());
+    EXPECT_EQ(second, kept(1));
+    EXPECT_EQ(first, kept(2));
+
+    // The second entry opens the first chart, which heads the list from then on.
+    Command(kCmdFirstRecentChart + 1);
+    EXPECT_EQ(first, app->shell.chartPath);
+    EXPECT_EQ((std::vector<std::wstring>{L"&1 first.qdrx", L"&2 second.qdrx"}), recentItems());
+
+    DeleteFileW(second.c_str());
+    MessageBoxRecorder boxes({IDOK});
+    Command(kCmdFirstRecentChart + 1);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_NE(std::wstring::npos, boxes.Shown()[0].text.find(second));
+    EXPECT_EQ(first, app->shell.chartPath) << "the chart on screen stays";
+    EXPECT_EQ(std::vector<std::wstring>{L"&1 first.qdrx"}, recentItems());
+    EXPECT_EQ(first, kept(1));
+    EXPECT_EQ(L"", kept(2));
 }

@@ -51,6 +51,12 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1027, L"Read Format Previous", L"Leer Formato Anterior", 801, {}},
           Sep(),
+          {kPopup,
+           L"Recent charts",
+           L"Organigramas recientes",
+           0,
+           {{kCmdFirstRecentChart, L"(none)", L"(ninguno)", 0, {}}}},
+          Sep(),
           {1006, L"Record file\tCtrl+S", L"Grabar fichero\tCtrl+S", 802, {}},
           Sep(),
           {1104, L"Export to cut JPEG", L"Exportar a JPEG cortado", 816, {}},
@@ -182,7 +188,8 @@ const std::vector<Node>& ExpectedBar() {
           {3324, L"200 %", L"200 %", 0, {}},
           {3325, L"400 %", L"400 %", 0, {}},
           Sep(),
-          {3326, L"Fit to width", L"Ajustar al ancho", 0, {}}}},
+          {3326, L"Fit to width", L"Ajustar al ancho", 0, {}},
+          {3327, L"Whole chart", L"Todo el organigrama", 0, {}}}},
     };
     return bar;
 }
@@ -244,7 +251,15 @@ void ExpectMenu(HMENU menu, const std::vector<Node>& expected, bool english, con
             continue;
         }
         ASSERT_NE(nullptr, unchecked) << here;
-        EXPECT_EQ(checked, unchecked) << here << ": one picture for both marks";
+        if (node.id >= kCmdFirstLanguage && node.id <= kCmdLastLanguage) {
+            // A language's flag gets a check mark when it is the language in use.
+            BitmapHandle ticked = WithCheckMark(BitmapHandle(static_cast<HBITMAP>(LoadImageW(
+                GetModuleHandleW(nullptr), MAKEINTRESOURCEW(node.picture), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))));
+            EXPECT_EQ(Pixels(ticked.Get()), Pixels(checked)) << here;
+            EXPECT_NE(Pixels(unchecked), Pixels(checked)) << here;
+        } else {
+            EXPECT_EQ(checked, unchecked) << here << ": one picture for both marks";
+        }
         if (node.picture > 0) {
             EXPECT_EQ(ResourcePixels(node.picture), Pixels(unchecked)) << here;
         }
@@ -295,8 +310,9 @@ TEST_F(MainWindowTest, FreshWindowHasTheTableCommandsDisabledAndTheDefaultsCheck
     for (int id :
          {1104, 1006, 1012, 1010, 1011, 1051, 1052, 1021, 1020, 1025, 1050, 1023, 3300, 3301, 1130, 1131, 1120})
         EXPECT_TRUE(IsDisabled(bar, id)) << id;
-    for (int id : {1007, 1027, 1005, 1002, 3302, 3307, 2006, 2011, 3308, 1070, 1071})
+    for (int id : {1007, 1027, 1005, 1002, 3302, 3307, 2007, 2011, 3308, 1070, 1071})
         EXPECT_EQ(0u, ItemState(bar, id)) << id;
+    EXPECT_TRUE(IsChecked(bar, 2006)) << "Spanish, the language in use";
     EXPECT_TRUE(IsChecked(bar, 1008));
     EXPECT_TRUE(IsChecked(bar, 1015));
     for (int id : {1009, 1022, 1112, 1016})
