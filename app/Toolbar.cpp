@@ -65,7 +65,8 @@ const ToolbarButton* ButtonOf(int command) {
 std::wstring TooltipText(std::wstring text) {
     text = text.substr(0, text.find(L'\t'));
     for (const std::wstring ending : {L"\u2026", L"..."})
-        if (text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0)
+        if (text.size() >= ending.size() &&
+            text.compare(text.size() - ending.size(), ending.size(), ending) == 0)
             text.resize(text.size() - ending.size());
     return text;
 }

@@ -740,14 +740,14 @@ const std::vector<TableDefinition>& Definitions() {
          100,
          {
              {1,
-              {u"Columna %1, fila %2", u"Coluna %1, linha %2", u"Colonne %1, ligne %2", u"Spalte %1, Zeile %2",
-               u"Column %1, row %2", u"Colonna %1, riga %2"}},
+              {u"Columna %1, fila %2", u"Coluna %1, linha %2", u"Colonne %1, ligne %2",
+               u"Spalte %1, Zeile %2", u"Column %1, row %2", u"Colonna %1, riga %2"}},
              {2,
               {u"Tabla %1 × %2", u"Tabela %1 × %2", u"Tableau %1 × %2", u"Tabelle %1 × %2", u"Table %1 × %2",
                u"Tabella %1 × %2"}},
              {3,
-              {u"Celdas de %1 píxeles", u"Células de %1 pixels", u"Cellules de %1 pixels", u"Zellen zu %1 Pixel",
-               u"Cells of %1 pixels", u"Celle di %1 pixel"}},
+              {u"Celdas de %1 píxeles", u"Células de %1 pixels", u"Cellules de %1 pixels",
+               u"Zellen zu %1 Pixel", u"Cells of %1 pixels", u"Celle di %1 pixel"}},
              {4, {u"Zoom %1 %", u"Zoom %1 %", u"Zoom %1 %", u"Zoom %1 %", u"Zoom %1 %", u"Zoom %1 %"}},
          }},
     };

@@ -23,7 +23,8 @@ TEST(StatusTexts, ShowTheModeCellSizesAndZoomInEveryLanguage) {
             const auto parts = StatusTexts(shell, *doc, 150, 16, 4);
             ASSERT_EQ(5u, parts.size());
             // The mode is named as its menu item.
-            EXPECT_EQ(Wide(MessageText(language, MessageTable::MouseMenu, mode == 4 ? 9 : mode + 2)), parts[0]);
+            EXPECT_EQ(Wide(MessageText(language, MessageTable::MouseMenu, mode == 4 ? 9 : mode + 2)),
+                      parts[0]);
             // The last cell of the fifth row is column 17 and row 5, as the rulers number it.
             EXPECT_NE(std::wstring::npos, parts[1].find(L"17")) << language;
             EXPECT_NE(std::wstring::npos, parts[1].find(L"5")) << language;

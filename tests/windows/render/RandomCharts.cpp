@@ -8,9 +8,18 @@
 
 namespace {
 
-struct Files {
-    std::string picture, icon, missing;
-};
+std::u16string Words(Random& random, int length, int wordLength) {
+    std::u16string text;
+    while (static_cast<int>(text.size()) < length) {
+        if (!text.empty()) text += u' ';
+        for (int i = 0; i < wordLength; ++i)
+            text += static_cast<char16_t>(u'a' + random.Int(0, 25));
+    }
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+} // namespace
 
 const Files& TestFiles() {
     static Files files = [] {
@@ -28,20 +37,6 @@ const Files& TestFiles() {
     return files;
 }
 
-std::u16string Words(Random& random, int length, int wordLength) {
-    std::u16string text;
-    while (static_cast<int>(text.size()) < length) {
-        if (!text.empty()) text += u' ';
-        for (int i = 0; i < wordLength; ++i)
-            text += static_cast<char16_t>(u'a' + random.Int(0, 25));
-    }
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
-} // namespace
-
-// New content for a box, as the text-properties dialog, the picture and the icon insertion leave it.
 void RandomContent(Random& random, CellRecord& cell) {
     static const char16_t* kShort[] = {u"Head of Sales", u"Board", u"IT", u"Chief executive officer"};
     static const char* kFonts[] = {"Tahoma", "Times New Roman", "Courier New"};

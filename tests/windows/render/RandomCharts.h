@@ -14,6 +14,12 @@ struct Random {
     bool Chance(int percent) { return Int(1, 100) <= percent; }
 };
 
+// The files boxes show: a picture, an icon (ANSI paths) and a path where no file is.
+struct Files {
+    std::string picture, icon, missing;
+};
+const Files& TestFiles();
+
 // New content for a box, as the text-properties dialog, the picture and the icon insertion leave it.
 void RandomContent(Random& random, CellRecord& cell);
 

@@ -85,7 +85,11 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1050, L"Select all\tCtrl+A", L"Seleccionar todo\tCtrl+A", 820, {}},
           Sep(),
-          {1130, L"Copy chart as picture\tCtrl+Shift+C", L"Copiar organigrama como imagen\tCtrl+Mayús+C", 840, {}}}},
+          {1130,
+           L"Copy chart as picture\tCtrl+Shift+C",
+           L"Copiar organigrama como imagen\tCtrl+Mayús+C",
+           840,
+           {}}}},
         {kPopup,
          L"Mouse",
          L"Ratón",
@@ -253,8 +257,9 @@ void ExpectMenu(HMENU menu, const std::vector<Node>& expected, bool english, con
         ASSERT_NE(nullptr, unchecked) << here;
         if (node.id >= kCmdFirstLanguage && node.id <= kCmdLastLanguage) {
             // A language's flag gets a check mark when it is the language in use.
-            BitmapHandle ticked = WithCheckMark(BitmapHandle(static_cast<HBITMAP>(LoadImageW(
-                GetModuleHandleW(nullptr), MAKEINTRESOURCEW(node.picture), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))));
+            BitmapHandle ticked = WithCheckMark(BitmapHandle(
+                static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(node.picture),
+                                                IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))));
             EXPECT_EQ(Pixels(ticked.Get()), Pixels(checked)) << here;
             EXPECT_NE(Pixels(unchecked), Pixels(checked)) << here;
         } else {
@@ -307,8 +312,8 @@ TEST(MenuSwatch, RoundedBoxInTheColourOnWhiteWithABlackOutline) {
 TEST_F(MainWindowTest, FreshWindowHasTheTableCommandsDisabledAndTheDefaultsChecked) {
     OpenWindow(1);
     HMENU bar = Bar();
-    for (int id :
-         {1104, 1006, 1012, 1010, 1011, 1051, 1052, 1021, 1020, 1025, 1050, 1023, 3300, 3301, 1130, 1131, 1120})
+    for (int id : {1104, 1006, 1012, 1010, 1011, 1051, 1052, 1021, 1020, 1025, 1050, 1023, 3300, 3301, 1130,
+                   1131, 1120})
         EXPECT_TRUE(IsDisabled(bar, id)) << id;
     for (int id : {1007, 1027, 1005, 1002, 3302, 3307, 2007, 2011, 3308, 1070, 1071})
         EXPECT_EQ(0u, ItemState(bar, id)) << id;
