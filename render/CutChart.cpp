@@ -56,36 +56,76 @@ RECT PictureArea(const RenderState& render) {
                 render.tablePicture ? render.tablePicture.Height() : kTablePictureSize};
 }
 
-// The rectangle a picture of the chart shows: its ink and a cell around it, or the table cut.
-RECT ChartFrame(RenderState& render, const Document& doc, const CutChartLook& look, ChartCut cut) {
-    if (cut == ChartCut::Extent) {
-        RECT frame = ChartInkExtent(render, doc, look);
-        if (!IsRectEmpty(&frame)) {
-            InflateRect(&frame, std::max<int>(doc.cellWidth, 1), std::max<int>(doc.cellHeight, 1));
-            return frame;
-        }
-    }
-    // The table cut's size is known only once the table is drawn: measured without drawing.
-    MeasureExportTable(render, doc, look);
-    const ExportGeometry geometry = ExportGeometryFor(doc.lineThickness);
-    return RECT{0, 0, render.drawnRight + geometry.extra, render.drawnBottom + geometry.extra};
+// The whole export drawing on a picture of the table picture's size over the background: what every
+// cut shows a part of. Drawn on a picture of its own, so the screen's table picture is left alone.
+Picture DrawWholeExport(RenderState& render, const Document& doc, const CutChartLook& look) {
+    const RECT area = PictureArea(render);
+    Picture whole(area.right, area.bottom);
+    if (!whole) return {};
+    FillSolid(whole.Dc(), area, look.background & 0xFFFFFF);
+    DrawExportTable(render, doc, look, whole.Dc());
+    return whole;
 }
 
-// The export drawing of the frame as pixels, clipped as the cut exports are to what the table
-// picture holds; the rest shows the background.
-Picture DrawFramePicture(RenderState& render, const Document& doc, const CutChartLook& look,
-                         const RECT& frame) {
+// The bounds of the pixels inside `within` that differ from the background: the extents say where
+// a cell can draw, the pixels where it did (a text's lines end where their letters end).
+RECT InkInside(const Picture& whole, const RECT& within, COLORREF background) {
+    RECT ink{};
+    const int width = within.right - within.left, height = within.bottom - within.top;
+    if (!whole || width <= 0 || height <= 0) return ink;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height; // top-down rows
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    BitmapHandle copy(CreateDIBSection(whole.Dc(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MemoryDC dc(whole.Dc());
+    if (!copy || !bits || !dc.Get()) return within; // unread: the extents stand
+    ScopedSelect select(dc.Get(), copy.Get());
+    BitBlt(dc.Get(), 0, 0, width, height, whole.Dc(), within.left, within.top, SRCCOPY);
+    GdiFlush();
+    // Rows of 0x00RRGGBB.
+    const uint32_t paper = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    int left = width, top = height, right = -1, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* row = pixels + size_t(y) * size_t(width);
+        for (int x = 0; x < width; ++x)
+            if ((row[x] & 0xFFFFFF) != paper) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+    }
+    if (right < 0) return ink;
+    return RECT{within.left + left, within.top + top, within.left + right + 1, within.top + bottom + 1};
+}
+
+// The ink of the whole drawing: inside the extents the renderer records, where the pixels show it.
+RECT InkOfWhole(RenderState& render, const Document& doc, const CutChartLook& look, const Picture& whole) {
+    RECT bounds{};
+    for (const RECT& extent : MeasureExportTable(render, doc, look))
+        if (!IsRectEmpty(&extent)) UnionRect(&bounds, &bounds, &extent);
+    const RECT area = PictureArea(render);
+    IntersectRect(&bounds, &bounds, &area);
+    return InkInside(whole, bounds, look.background & 0xFFFFFF);
+}
+
+// The frame's part of the whole drawing; the rest of the frame shows the background.
+Picture CutFrame(const Picture& whole, const RECT& frame, COLORREF background) {
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    if (width <= 0 || height <= 0) return {};
+    if (!whole || width <= 0 || height <= 0) return {};
     Picture picture(width, height);
     if (!picture) return {};
-    FillSolid(picture.Dc(), RECT{0, 0, width, height}, look.background & 0xFFFFFF);
-    const RECT area = PictureArea(render);
-    const int saved = SaveDC(picture.Dc());
-    IntersectClipRect(picture.Dc(), area.left - frame.left, area.top - frame.top, area.right - frame.left,
-                      area.bottom - frame.top);
-    DrawExportTable(render, doc, look, picture.Dc(), frame.left, frame.top);
-    RestoreDC(picture.Dc(), saved);
+    FillSolid(picture.Dc(), RECT{0, 0, width, height}, background & 0xFFFFFF);
+    RECT shown{};
+    const RECT all{0, 0, whole.Width(), whole.Height()};
+    IntersectRect(&shown, &frame, &all);
+    BitBlt(picture.Dc(), shown.left - frame.left, shown.top - frame.top, shown.right - shown.left,
+           shown.bottom - shown.top, whole.Dc(), shown.left, shown.top, SRCCOPY);
     return picture;
 }
 
@@ -108,6 +148,12 @@ EnhMetafile RecordFrame(RenderState& render, const Document& doc, const CutChart
     HDC dc = CreateEnhMetaFileW(screen.Get(), nullptr, &paper, L"Cuadrix\0Chart\0");
     if (!dc) return {};
     FillSolid(dc, RECT{0, 0, width, height}, look.background & 0xFFFFFF);
+    if (frame.left != 0 || frame.top != 0) {
+        // Hatched placeholders line up with those of the pixels: the pattern starts where it
+        // starts in the whole drawing.
+        auto phase = [](LONG shift) { return static_cast<int>(((-shift) % 8 + 8) % 8); };
+        SetBrushOrgEx(dc, phase(frame.left), phase(frame.top), nullptr);
+    }
     // The pixels hold only what fits the table picture; the recording shows no more.
     const RECT area = PictureArea(render);
     IntersectClipRect(dc, std::max<int>(0, area.left - frame.left), std::max<int>(0, area.top - frame.top),
@@ -143,22 +189,25 @@ EnhMetafile RecordCutMetafile(RenderState& render, const Document& doc, const Cu
 }
 
 RECT ChartInkExtent(RenderState& render, const Document& doc, const CutChartLook& look) {
-    RECT ink{};
-    if (!HasTable(doc)) return ink;
-    const std::vector<RECT> extents = MeasureExportTable(render, doc, look);
-    for (const RECT& extent : extents)
-        if (!IsRectEmpty(&extent)) UnionRect(&ink, &ink, &extent);
-    const RECT area = PictureArea(render);
-    IntersectRect(&ink, &ink, &area);
-    return ink;
+    if (!HasTable(doc)) return RECT{};
+    const Picture whole = DrawWholeExport(render, doc, look);
+    return InkOfWhole(render, doc, look, whole);
 }
 
 CutChart DrawCutChart(RenderState& render, const Document& doc, const CutChartLook& look, ChartCut cut) {
     if (cut == ChartCut::Extent) {
         if (!HasTable(doc)) return {};
-        const RECT frame = ChartFrame(render, doc, look, cut);
+        const Picture whole = DrawWholeExport(render, doc, look);
+        RECT frame = InkOfWhole(render, doc, look, whole);
+        if (IsRectEmpty(&frame)) {
+            // Nothing drawn: the table cut, whose size the drawing has left.
+            const ExportGeometry geometry = ExportGeometryFor(doc.lineThickness);
+            frame = RECT{0, 0, render.drawnRight + geometry.extra, render.drawnBottom + geometry.extra};
+        } else {
+            InflateRect(&frame, std::max<int>(doc.cellWidth, 1), std::max<int>(doc.cellHeight, 1));
+        }
         CutChart chart;
-        chart.picture = DrawFramePicture(render, doc, look, frame);
+        chart.picture = CutFrame(whole, frame, look.background);
         if (!chart.picture) return {};
         chart.width = chart.picture.Width();
         chart.height = chart.picture.Height();

@@ -70,8 +70,9 @@ enum class ChartCut {
     Extent, // the chart itself: every box, picture, connector and text ink, and one cell around it
 };
 
-// The smallest rectangle holding every pixel the export drawing can touch, in the coordinates of
-// the table cut (as far as the table picture holds it); empty when the chart draws nothing.
+// The smallest rectangle holding every pixel the export drawing shows unlike the background: found
+// inside the extents the renderer records for the cells, in the coordinates of the table cut (as
+// far as the table picture holds it); empty when the chart draws nothing.
 RECT ChartInkExtent(RenderState& render, const Document& doc, const CutChartLook& look);
 
 // Both forms; nothing (width 0) when the document has no table or the drawing could not be made.
