@@ -19,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -238,8 +237,7 @@ TEST_F(ExportFixture, FileNotWrittenIsSaidSoAndAnExistingFileIsKept) {
 }
 
 // Every way the cut chart leaves the program draws it apart from the screen: afterwards the table
-// picture is what it was, a scroll shows what a whole redraw shows, and an edit redraws its cell
-// into a picture that still agrees with a whole redraw.
+// picture is what it was, and a scroll shows what a whole redraw shows.
 TEST_F(ExportFixture, EveryWayOutLeavesTheCanvasAsAWholeRedrawDrawsIt) {
     CellRecord& box = app.doc.cellGrid(1, 0); // cell 0 stays a guide cell
     box.isBox = 1;
@@ -255,17 +253,17 @@ TEST_F(ExportFixture, EveryWayOutLeavesTheCanvasAsAWholeRedrawDrawsIt) {
     };
     // Printing is cancelled in its dialog, or told that there is no printer.
     DialogAnswerer cancel([](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); });
-    const std::vector<std::pair<std::u16string, std::function<void()>>> ways = {
-        {u"copy as picture", [&] { CopyChartAsPicture(app); }},
-        {u"print", [&] { PrintChart(app); }},
-        {u"vector picture", [&] { ExportVectorPictureTo(app, folder.Path(L"cut.emf")); }},
-        {u"bitmap", [&] { ExportCutBitmapTo(app, folder.Path(L"cut.bmp")); }},
-        {u"encoded picture", [&] { ExportCutJpegTo(app, folder.Path(L"cut.png")); }},
-        {u"unwritable picture", [&] { ExportCutJpegTo(app, folder.Path(L"cut.xyz")); }},
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"copy as picture", [&] { CopyChartAsPicture(app); }},
+        {"print", [&] { PrintChart(app); }},
+        {"vector picture", [&] { ExportVectorPictureTo(app, folder.Path(L"cut.emf")); }},
+        {"bitmap", [&] { ExportCutBitmapTo(app, folder.Path(L"cut.bmp")); }},
+        {"encoded picture", [&] { ExportCutJpegTo(app, folder.Path(L"cut.png")); }},
+        {"unwritable picture", [&] { ExportCutJpegTo(app, folder.Path(L"cut.xyz")); }},
     };
     MessageBoxRecorder boxes;
     for (const auto& [name, way] : ways) {
-        SCOPED_TRACE(std::string(name.begin(), name.end()));
+        SCOPED_TRACE(name);
         RedrawCanvas(app);
         const std::vector<uint32_t> before = table();
         way();
@@ -275,13 +273,6 @@ TEST_F(ExportFixture, EveryWayOutLeavesTheCanvasAsAWholeRedrawDrawsIt) {
         app.canvas.viewOffsetY -= 20; // a wheel notch
         ScrollTableView(app);
         const std::vector<uint32_t> scrolled = view();
-        AssignField(box.text, name); // an edit of the box alone
-        RedrawCanvas(app);
-        const std::vector<uint32_t> edited = table(), editedView = view();
-        RedrawCanvas(app, true);
-        EXPECT_TRUE(edited == table());
-        EXPECT_TRUE(editedView == view());
-        AssignField(box.text, u"Ventas");
         RedrawCanvas(app, true);
         EXPECT_TRUE(scrolled == view());
     }
