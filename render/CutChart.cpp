@@ -129,9 +129,11 @@ Picture CutFrame(const Picture& whole, const RECT& frame, COLORREF background) {
     return picture;
 }
 
-// The same drawing recorded as an enhanced metafile of the frame's size.
-EnhMetafile RecordFrame(RenderState& render, const Document& doc, const CutChartLook& look,
-                        const RECT& frame) {
+// The same drawing recorded as an enhanced metafile of the frame's size. `paintedBounds`: the
+// background is recorded as a filled shape, so the recording's bounds hold the whole frame and not
+// only the drawing (an opaque text call without text leaves the bounds out).
+EnhMetafile RecordFrame(RenderState& render, const Document& doc, const CutChartLook& look, const RECT& frame,
+                        bool paintedBounds = false) {
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     if (!HasTable(doc) || width <= 0 || height <= 0) return {};
     WindowDC screen(nullptr);
@@ -148,6 +150,12 @@ EnhMetafile RecordFrame(RenderState& render, const Document& doc, const CutChart
     HDC dc = CreateEnhMetaFileW(screen.Get(), nullptr, &paper, L"Cuadrix\0Chart\0");
     if (!dc) return {};
     FillSolid(dc, RECT{0, 0, width, height}, look.background & 0xFFFFFF);
+    if (paintedBounds) {
+        BrushHandle paper(CreateSolidBrush(look.background & 0xFFFFFF));
+        ScopedSelect brush(dc, paper.Get());
+        ScopedSelect pen(dc, GetStockObject(NULL_PEN));
+        Rectangle(dc, 0, 0, width + 1, height + 1); // a null pen leaves the right and bottom edges out
+    }
     if (frame.left != 0 || frame.top != 0) {
         // Hatched placeholders line up with those of the pixels: the pattern starts where it
         // starts in the whole drawing.
@@ -215,7 +223,7 @@ CutChart DrawCutChart(RenderState& render, const Document& doc, const CutChartLo
         if (!chart.picture) return {};
         chart.width = chart.picture.Width();
         chart.height = chart.picture.Height();
-        chart.metafile = RecordFrame(render, doc, look, frame);
+        chart.metafile = RecordFrame(render, doc, look, frame, true);
         if (!chart.metafile) return {};
         return chart;
     }

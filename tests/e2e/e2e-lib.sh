@@ -10,7 +10,7 @@ E2E_PID=""
 E2E_WINDOW=""
 E2E_MENU_HEIGHT=${E2E_MENU_HEIGHT:-19} # one row of menu bar under Wine's default metrics
 E2E_TOOLBAR_HEIGHT=${E2E_TOOLBAR_HEIGHT:-26} # the toolbar under the menu bar at 96 DPI
-E2E_STATUS_HEIGHT=${E2E_STATUS_HEIGHT:-21}   # the status bar at the bottom at 96 DPI
+E2E_STATUS_HEIGHT=${E2E_STATUS_HEIGHT:-20}   # the status bar at the bottom at 96 DPI
 # The canvas control stands at (22, 22) below the toolbar and has a one-pixel border: its picture
 # starts at these client pixels.
 E2E_CANVAS_X=23

@@ -24,8 +24,9 @@ formats=$(sed -n 's/^formats //p' copied.txt)
 [[ "$formats" == "CF_ENHMETAFILE PNG CF_DIB"* ]] || e2e_fail "formats in the wrong order: $formats"
 read -r mmx mmy _ pxx pxy _ < <(sed -n 's/^reference //p' copied.txt)
 read -r _ _ right bottom < <(sed -n 's/^frame //p' copied.txt)
-e2e_expect_eq "$((width * mmx * 100 / pxx))" "$right" "frame width in 0.01 mm"
-e2e_expect_eq "$((height * mmy * 100 / pxy))" "$bottom" "frame height in 0.01 mm"
+# Rounded to the nearest hundredth of a millimetre.
+e2e_expect_eq "$(((width * mmx * 100 + pxx / 2) / pxx))" "$right" "frame width in 0.01 mm"
+e2e_expect_eq "$(((height * mmy * 100 + pxy / 2) / pxy))" "$bottom" "frame height in 0.01 mm"
 read -r _ rectangles _ lines _ texts < <(sed -n 's/^records //p' copied.txt)
 [ "$rectangles" -ge 5 ] && [ "$lines" -ge 1 ] && [ "$texts" -ge 3 ] ||
     e2e_fail "metafile records: $rectangles rectangles, $lines lines, $texts texts"

@@ -3,6 +3,8 @@
 
 #include "app/App.h"
 #include "app/MainWindow.h"
+#include "app/StatusBar.h"
+#include "app/Toolbar.h"
 #include "interaction/CanvasView.h"
 
 #include <gtest/gtest.h>
@@ -37,19 +39,25 @@ struct MainWindowFixture : testing::Test {
 } // namespace
 
 TEST_F(MainWindowFixture, HasTheCanvasRulersAndButtonAtTheirPlaces) {
+    // Below the toolbar and above the status bar, the places of the window without them.
+    const RECT toolbar = ChildRect(window, kToolbarId), status = ChildRect(window, kStatusBarId);
+    const int band = toolbar.bottom - toolbar.top, bottom = status.bottom - status.top;
+    EXPECT_GT(band, 0);
+    EXPECT_GT(bottom, 0);
     RECT canvas = ChildRect(window, kCanvasId);
     EXPECT_EQ(22, canvas.left);
-    EXPECT_EQ(22, canvas.top);
+    EXPECT_EQ(22 + band, canvas.top);
     EXPECT_EQ(1122, canvas.right - canvas.left);
-    EXPECT_EQ(936, canvas.bottom - canvas.top);
+    EXPECT_EQ(936 - band - bottom, canvas.bottom - canvas.top);
     RECT horizontal = ChildRect(window, kHorizontalRulerId);
     EXPECT_EQ(22, horizontal.left);
-    EXPECT_EQ(1, horizontal.top);
+    EXPECT_EQ(1 + band, horizontal.top);
     RECT vertical = ChildRect(window, kVerticalRulerId);
     EXPECT_EQ(1, vertical.left);
-    EXPECT_EQ(22, vertical.top);
+    EXPECT_EQ(22 + band, vertical.top);
     RECT button = ChildRect(window, kRulerButtonId);
     EXPECT_EQ(22, button.right - button.left);
+    EXPECT_EQ(band, button.top);
     EXPECT_EQ(static_cast<LONG_PTR>(kMainWindowStyle | kMainWindowFrame) & ~static_cast<LONG_PTR>(WS_VISIBLE),
               GetWindowLongPtrW(window, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VISIBLE));
     EXPECT_EQ(L"Organigrama", WindowText(window));
@@ -92,7 +100,8 @@ TEST_F(MainWindowFixture, ResizingKeepsTheRulersAndScrollBarsAlongTheCanvas) {
         EXPECT_EQ(canvas.right, verticalBar.left) << width;
         EXPECT_EQ(client.right, verticalBar.right) << width;
         EXPECT_EQ(canvas.bottom, horizontalBar.top) << width;
-        EXPECT_EQ(client.bottom, horizontalBar.bottom) << width;
+        EXPECT_EQ(ChildRect(window, kStatusBarId).top, horizontalBar.bottom) << width;
+        EXPECT_EQ(client.bottom, ChildRect(window, kStatusBarId).bottom) << width;
         // The pictures cover the canvas and the rulers.
         RECT view{};
         GetClientRect(GetDlgItem(window, kCanvasId), &view);
