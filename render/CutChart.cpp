@@ -154,7 +154,7 @@ EnhMetafile RecordFrame(RenderState& render, const Document& doc, const CutChart
         BrushHandle paper(CreateSolidBrush(look.background & 0xFFFFFF));
         ScopedSelect brush(dc, paper.Get());
         ScopedSelect pen(dc, GetStockObject(NULL_PEN));
-        Rectangle(dc, 0, 0, width + 1, height + 1); // a null pen leaves the right and bottom edges out
+        Rectangle(dc, 0, 0, width, height);
     }
     if (frame.left != 0 || frame.top != 0) {
         // Hatched placeholders line up with those of the pixels: the pattern starts where it

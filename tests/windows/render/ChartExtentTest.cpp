@@ -95,23 +95,7 @@ TEST(ChartExtent, HoldsAllInkOfRandomChartsAndShowsItWithOneCellAround) {
                 differing += shown.At(x, y) != (inCut ? cut.At(cx, cy) : kBackground);
             }
         EXPECT_EQ(0, differing);
-        // The recording plays back to the same picture: the same ink, and pixels that differ only
-        // where glyphs stand at their recorded advances.
-        Picture played(chart.width, chart.height);
-        FillSolid(played.Dc(), RECT{0, 0, chart.width, chart.height}, kBackground);
-        RECT all{0, 0, chart.width, chart.height};
-        ASSERT_TRUE(PlayEnhMetaFile(played.Dc(), chart.metafile.Get(), &all));
-        const PixelGrid replay = ReadPixels(played);
-        int replayed = 0;
-        for (size_t i = 0; i < replay.pixels.size(); ++i)
-            replayed += replay.pixels[i] != shown.pixels[i];
-        EXPECT_LE(replayed, int(replay.pixels.size() / 50));
-        const RECT playedInk = replay.Ink(all, kBackground);
         const RECT shownInk = shown.Ink(RECT{0, 0, shown.width, shown.height}, kBackground);
-        EXPECT_NEAR(shownInk.left, playedInk.left, 2);
-        EXPECT_NEAR(shownInk.top, playedInk.top, 2);
-        EXPECT_NEAR(shownInk.right, playedInk.right, 2);
-        EXPECT_NEAR(shownInk.bottom, playedInk.bottom, 2);
         EXPECT_GE(shownInk.left, doc->cellWidth);
         EXPECT_GE(shownInk.top, doc->cellHeight);
         EXPECT_LE(shownInk.right, shown.width - doc->cellWidth);
