@@ -42,6 +42,7 @@ struct ChartLayout {
     std::vector<ChartLine> lines;
     // Size of the chart in cells; when it does not fit, that of the most compact chart tried.
     int chartColumns = 0, chartRows = 0;
+    std::vector<ListRole> undecided;
 };
 
 // The text of a person's box: the name, then the job title.
@@ -61,6 +62,7 @@ enum class BuildResult {
     FaultyList, // faults holds the faulty lines; nothing changed
     EmptyList,  // no person in the list; nothing changed
     TooLarge,   // people and the chart's size in cells are set; nothing changed
+    Undecided,  // undecided holds the roles no column was found for; nothing changed
 };
 
 struct BuildOutcome {
@@ -68,10 +70,12 @@ struct BuildOutcome {
     std::vector<FaultyLine> faults;
     int people = 0;
     int chartColumns = 0, chartRows = 0;
+    std::vector<ListRole> undecided;
 };
 
-// The whole command on the document: reads and checks the list file's bytes, lays the chart out
+// The whole command on the document: reads the list file's bytes, finds its columns (or takes
+// those asked for) and checks it, lays the chart out
 // and, when it fits, replaces the table by it. The undo history then holds the table from before
 // (if there was one), so one Undo takes the chart back.
 BuildOutcome BuildChartFromList(Document& doc, std::string_view bytes, const AnsiDecoder& ansi,
-                                const BoxTextMeasure& measure);
+                                const BoxTextMeasure& measure, const ListColumns& columns = {});
