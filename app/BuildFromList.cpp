@@ -2,6 +2,7 @@
 #include "app/BuildFromList.h"
 
 #include "app/App.h"
+#include "app/ChartFile.h"
 #include "app/Commands.h"
 #include "render/AnsiText.h"
 #include "render/BoxTextMeasureGdi.h"
@@ -57,8 +58,6 @@ int FaultItem(ListFault fault) {
         return 3;
     case ListFault::UnknownManager:
         return 4;
-    case ListFault::OwnManager:
-        return 5;
     case ListFault::ManagerCycle:
         return 6;
     case ListFault::DuplicateId:
@@ -71,10 +70,20 @@ int FaultItem(ListFault fault) {
 
 } // namespace
 
+std::wstring ListRoleName(const ShellState& shell, ListRole role) {
+    return Tr(shell, MessageTable::ChartFromList, 14 + int(role));
+}
+
 std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outcome) {
     switch (outcome.result) {
     case BuildResult::Built:
         return {};
+    case BuildResult::Undecided: {
+        std::wstring roles;
+        for (ListRole role : outcome.undecided)
+            roles += (roles.empty() ? L"" : L", ") + ListRoleName(shell, role);
+        return Fill(Tr(shell, MessageTable::ChartFromList, 13), {roles});
+    }
     case BuildResult::EmptyList:
         return Tr(shell, MessageTable::ChartFromList, 11);
     case BuildResult::TooLarge:
@@ -96,10 +105,11 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
     return text;
 }
 
-bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome) {
+bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome, const ListColumns& columns) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
-    outcome = BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet));
+    outcome =
+        BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet), columns);
     return true;
 }
 
@@ -120,5 +130,8 @@ void BuildFromListCommand(App& app) {
         ShowMessageBox(owner, BuildRefusalText(app.shell, outcome), Tr(app, MessageTable::Caption), MB_OK);
         return;
     }
+    // A built chart is a new chart: recording it asks where, never over the file shown before.
+    app.shell.chartPath.clear();
     ShowTableSequence(app);
+    UpdateChartTitle(app);
 }

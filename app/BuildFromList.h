@@ -13,8 +13,12 @@ void BuildFromListCommand(App& app);
 
 // Reads the list file and builds its chart into the document as the command does, without any
 // message; false when the file could not be read (the outcome is then left alone).
-bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome);
+bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
+                            const ListColumns& columns = {});
+
+// A role's name in the current language ("Manager").
+std::wstring ListRoleName(const ShellState& shell, ListRole role);
 
 // The message of a build that changed nothing: the first ten faulty lines with what is wrong in
-// each, or the size the chart would need, or an empty list.
+// each, or the size the chart would need, or an empty list, or the roles no column was found for.
 std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outcome);

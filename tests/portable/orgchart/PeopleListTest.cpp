@@ -96,6 +96,13 @@ TEST(PeopleList, EncodingsAndByteOrderMarks) {
         ASSERT_EQ(list.people.size(), 1u);
         EXPECT_EQ(list.people[0].name, expected);
     }
+    // Bytes F5 to FF start no UTF-8 sequence, whatever follows them: such a list is in the code page.
+    for (int b = 0xF5; b <= 0xFF; ++b) {
+        const std::string name = std::string("Jo") + char(b) + "\xBB\xBB";
+        PeopleList list = Read("Name;Title\n" + name + ";Jefe\n");
+        ASSERT_EQ(list.people.size(), 1u);
+        EXPECT_EQ(list.people[0].name, Latin1(name)) << b;
+    }
     // A byte-order mark keeps its header recognised and is not part of the first name.
     EXPECT_EQ(Read("\xEF\xBB\xBFName,Title\nAna,Boss\n").people.size(), 1u);
 }

@@ -51,10 +51,23 @@ TEST_F(BuildFromListTest, FaultyAndTooLargeListsAreToldAndChangeNothing) {
 TEST_F(BuildFromListTest, ABuiltChartIsShownAndOneUndoBringsBackTheTableBefore) {
     OpenWindow(1);
     Command(kCmdNewHorizontal24);
-    FileDialogRecorder dialogs({List(HundredPeopleList(';', true))});
+    // The table before is a recorded chart; the built chart is a new one, recorded only where asked.
+    const std::wstring team = folder.Path() + L"Team.qdrx";
+    FileDialogRecorder dialogs({team, List(HundredPeopleList(';', true)), L""});
+    Command(kCmdRecordFile);
+    const std::string teamBytes = ReadBytes(team);
+    ASSERT_FALSE(teamBytes.empty());
     MessageBoxRecorder boxes;
     Command(kCmdBuildFromList);
     EXPECT_TRUE(boxes.Shown().empty());
+    wchar_t title[200] = L"";
+    GetWindowTextW(window, title, 200);
+    EXPECT_EQ(Tr(*app, MessageTable::UnsavedChanges, 1) + L"* - " + Tr(*app, MessageTable::Chart, 1),
+              std::wstring(title));
+    Command(kCmdRecordToChartFile); // Ctrl+S
+    ASSERT_EQ(3u, dialogs.Seen().size());
+    EXPECT_TRUE(dialogs.Seen()[2].save);
+    EXPECT_EQ(teamBytes, ReadBytes(team));
     int boxCount = 0;
     for (int r = 0; r < app->doc.tableRows; ++r)
         for (int c = 0; c < app->doc.tableColumns; ++c)
