@@ -105,7 +105,8 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
     return text;
 }
 
-bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome, const ListColumns& columns) {
+bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
+                            const ListColumns& columns) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
     outcome =

@@ -104,8 +104,8 @@ int RunBuild(App& app, const ConversionCommand& command) {
     const std::wstring unread = Tr(app, MessageTable::ChartFromList, 12) + L" " + source;
     // The chart goes to a work file, never over the list it is built from.
     const size_t dot = target.find_last_of(L"./\\");
-    const bool workFile = dot != std::wstring::npos && target[dot] == L'.' &&
-                          _wcsicmp(target.c_str() + dot, L".qdrx") == 0;
+    const bool workFile =
+        dot != std::wstring::npos && target[dot] == L'.' && _wcsicmp(target.c_str() + dot, L".qdrx") == 0;
     if (!workFile || _wcsicmp(source.c_str(), target.c_str()) == 0)
         return Fail(kConversionUsage, Tr(app, MessageTable::ChartFromList, 20) + L" " + target);
     if (!FileExists(source)) return Fail(kConversionSourceMissing, unread);

@@ -59,7 +59,8 @@ TEST(ConversionCommand, BuildTakesColumnsByHeaderOrNumberAnywhereAfterItsName) {
     };
     const Case cases[] = {
         {L"Cuadrix /build a.csv b.qdrx", ConversionKind::Build, {}},
-        {L"Cuadrix /build /FIRST:2 a.csv -last:\"Family name\" b.qdrx /Title:Job /id:1 /manager:\"Reports to\"",
+        {L"Cuadrix /build /FIRST:2 a.csv -last:\"Family name\" b.qdrx /Title:Job /id:1 /manager:\"Reports "
+         L"to\"",
          ConversionKind::Build,
          {L"", L"2", L"Family name", L"Job", L"1", L"Reports to"}},
         {L"Cuadrix /build a.csv b.qdrx /name:Worker", ConversionKind::Build, {L"Worker"}},
