@@ -3,6 +3,9 @@
 
 #include "app/App.h"
 #include "app/ChartFile.h"
+#include "app/ColumnDialog.h"
+#include "app/ColumnMemory.h"
+#include "app/Settings.h"
 #include "app/Commands.h"
 #include "render/AnsiText.h"
 #include "render/BoxTextMeasureGdi.h"
@@ -13,7 +16,6 @@
 
 namespace {
 
-constexpr size_t kFaultsShown = 10;
 constexpr DWORD kLargestList = 64u << 20; // far beyond any table's worth of people
 
 // The text with %1, %2, ... replaced by the values in order.
@@ -68,13 +70,19 @@ int FaultItem(ListFault fault) {
     return 3;
 }
 
+std::wstring ReadColumnChoice(const std::wstring& key) {
+    wchar_t value[64] = L"";
+    GetPrivateProfileStringW(kColumnMemorySection, key.c_str(), L"", value, 64, SettingsPath().c_str());
+    return value;
+}
+
 } // namespace
 
 std::wstring ListRoleName(const ShellState& shell, ListRole role) {
     return Tr(shell, MessageTable::ChartFromList, 14 + int(role));
 }
 
-std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outcome) {
+std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outcome, size_t shown) {
     switch (outcome.result) {
     case BuildResult::Built:
         return {};
@@ -94,14 +102,14 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
         break;
     }
     std::wstring text = Tr(shell, MessageTable::ChartFromList, 2);
-    for (size_t i = 0; i < outcome.faults.size() && i < kFaultsShown; ++i) {
+    for (size_t i = 0; i < outcome.faults.size() && i < shown; ++i) {
         const FaultyLine& f = outcome.faults[i];
         text += L"\r\n" + Fill(Tr(shell, MessageTable::ChartFromList, FaultItem(f.fault)),
                                {std::to_wstring(f.line), WideText(f.detail)});
     }
-    if (outcome.faults.size() > kFaultsShown)
+    if (outcome.faults.size() > shown)
         text += L"\r\n" + Fill(Tr(shell, MessageTable::ChartFromList, 9),
-                               {std::to_wstring(outcome.faults.size() - kFaultsShown)});
+                               {std::to_wstring(outcome.faults.size() - shown)});
     return text;
 }
 
@@ -124,9 +132,26 @@ void BuildFromListCommand(App& app) {
                        Tr(app, MessageTable::Caption), MB_OK);
         return;
     }
+    // The columns found, or those chosen before for a list with this header, shown for a check.
+    CheckedList checked = ReadCheckedList(DecodeListText(bytes, FromAnsi));
+    std::wstring key;
+    if (checked.columns.headerRow >= 0) {
+        key = ColumnMemoryKey(checked.table.rows[size_t(checked.columns.headerRow)]);
+        ListColumns kept;
+        if (ParseColumnChoice(ReadColumnChoice(key), checked.columns.columns, kept))
+            ChooseColumns(checked, kept);
+    }
+    if (!checked.list.people.empty()) {
+        if (!ChooseListColumns(app, owner, checked)) return;
+        if (!key.empty())
+            WritePrivateProfileStringW(kColumnMemorySection, key.c_str(),
+                                       FormatColumnChoice(checked.columns).c_str(), SettingsPath().c_str());
+    }
+    ListColumns chosen;
+    chosen.at = checked.columns.at;
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
     BuildOutcome outcome =
-        BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet));
+        BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet), chosen);
     if (outcome.result != BuildResult::Built) {
         ShowMessageBox(owner, BuildRefusalText(app.shell, outcome), Tr(app, MessageTable::Caption), MB_OK);
         return;
