@@ -2,6 +2,7 @@
 // save them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,35 @@ inline std::string LargeList(int count) {
     for (int i = 0; int(rows.size()) < count; ++i) {
         rows.push_back({int(rows.size()) + 1, 14 + i % 120});
         levels.push_back(3);
+    }
+    return WriteSampleList(rows, levels, ',', false, true);
+}
+
+// An organisation grown as real ones grow, the same for the same seed: every manager leads 2 to 12
+// people (about six), fewer people lead a team the deeper they sit, and nobody sits more than six
+// levels below the top person.
+inline std::string GrownOrganisation(int count, unsigned seed) {
+    uint64_t state = seed * 6364136223846793005ull + 1442695040888963407ull;
+    auto next = [&](int below) { // 0 .. below - 1
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return int((state >> 33) % uint64_t(below));
+    };
+    std::vector<SampleRow> rows{{1, 0}};
+    std::vector<int> levels{0};
+    const int leadsInHundred[] = {100, 85, 45, 25, 15, 8};
+    std::vector<char> leads{0};
+    for (size_t at = 0; int(rows.size()) < count; ++at) {
+        if (at == rows.size()) at = 0; // everyone asked: ask again those still without a team
+        if (levels[at] >= 6 || leads[at] || next(100) >= leadsInHundred[levels[at]]) continue;
+        leads[at] = 1;
+        int span = 2;
+        for (int i = 0; i < 10; ++i)
+            span += next(5) < 2; // two in five: 2 + about 4
+        for (int i = 0; i < span && int(rows.size()) < count; ++i) {
+            rows.push_back({int(rows.size()) + 1, rows[at].id});
+            levels.push_back(levels[at] + 1);
+            leads.push_back(0);
+        }
     }
     return WriteSampleList(rows, levels, ',', false, true);
 }

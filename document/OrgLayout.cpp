@@ -1,0 +1,688 @@
+// Laying out an organisation chart on whole cells.
+//
+// Every subtree keeps a small set of arrangements, none of them both wider and taller than another
+// (its front), built from its reports' fronts: the reports in one row below a bar, in several rows
+// hung from a trunk, stacked beside a vertical line on one side or both (reports without reports of
+// their own), or one report straight below. Each arrangement is a rectangle of cells (its block)
+// with the subtree's top box at its top. At the top the most compact arrangement that fits the table
+// wins, and the first grid it fits, largest cells and text first, is the one taken. Connectors run
+// on cell edges through cells no box covers and reach the middle of the sides they join.
+#include "document/OrgLayout.h"
+
+#include "document/Document.h"
+#include "document/Structure.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdint>
+
+namespace {
+
+constexpr int kMaxLines = 6;          // box texts are given at most this many lines
+constexpr int kLargestTable = 1122;   // pixels of the table picture
+constexpr int kWidestTextArea = 1100; // a box text never needs more than a page's width
+constexpr size_t kFrontSize = 16;     // arrangements kept for a subtree
+constexpr size_t kHeightLimits = 40;  // report heights a team's rows are tried with
+constexpr int kUnlimited = 1 << 24;
+
+struct Grid {
+    int cellSize = 0, columns = 0, rows = 0, points = 0;
+};
+
+// How a manager's reports stand. Below: the one report under the manager; Row: side by side under
+// a bar; Tiers: several rows hung from a trunk; Stack*: leaves beside a vertical line; Shelves: top
+// people side by side, in as many shelves as `tiers` asks.
+enum class Kind : uint8_t { Leaf, Below, Row, Tiers, StackBoth, StackOne, Shelves };
+
+struct Option {
+    int width = 0, height = 0, port = 0; // port: column whose left edge the line from above meets
+    Kind kind = Kind::Leaf;
+    int tiers = 1;        // reports in a row of Tiers, roots on a shelf of Shelves
+    int limit = 0;        // each report takes its narrowest arrangement no taller than this
+    bool grouped = false; // runs of leaves stacked beside lines dropped from the bar
+};
+using Front = std::vector<Option>;
+
+struct Tree {
+    std::vector<int> person; // local index -> index in the list
+    std::vector<std::vector<int>> reports;
+    std::vector<int> roots, depth, bottomUp;
+};
+
+Tree MakeTree(const std::vector<int>& managerOf, const std::vector<int>& team) {
+    Tree tree;
+    tree.person = team;
+    const int n = int(team.size());
+    std::vector<int> local(managerOf.size(), -1);
+    for (int i = 0; i < n; ++i)
+        local[size_t(team[size_t(i)])] = i;
+    tree.reports.resize(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        int m = managerOf[size_t(team[size_t(i)])];
+        if (m < 0 || local[size_t(m)] < 0)
+            tree.roots.push_back(i);
+        else
+            tree.reports[size_t(local[size_t(m)])].push_back(i);
+    }
+    tree.depth.assign(size_t(n), 0);
+    std::vector<int> order(tree.roots);
+    for (size_t k = 0; k < order.size(); ++k)
+        for (int r : tree.reports[size_t(order[k])]) {
+            tree.depth[size_t(r)] = tree.depth[size_t(order[k])] + 1;
+            order.push_back(r);
+        }
+    tree.bottomUp.assign(order.rbegin(), order.rend());
+    return tree;
+}
+
+// What one text needs at one size: the smallest text-area widths, in pixels, that give it k lines
+// (index k - 1), and, when it starts with a name, the widths between which the name stands alone
+// on the first line (from the name's own width to that of the name and the next word).
+struct TextNeeds {
+    std::array<int, kMaxLines> lines{};
+    int nameAlone = INT_MAX, nameShared = 0;
+};
+
+int NarrowestForLines(std::u16string_view text, int lines, int below, int points,
+                      const BoxTextMeasure& measure) {
+    int lo = 1, hi = below;
+    while (lo < hi) {
+        int mid = (lo + hi) / 2;
+        if (measure.lineCount(text, mid, points) <= lines)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo > kWidestTextArea ? INT_MAX : lo;
+}
+
+TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure) {
+    TextNeeds needs;
+    int high = kWidestTextArea + 1;
+    for (int k = 1; k <= kMaxLines; ++k) {
+        // Fewer lines need at least as much width: search below the width found for k - 1 lines.
+        int w = NarrowestForLines(text, k, high, points, measure);
+        needs.lines[size_t(k - 1)] = w;
+        if (w != INT_MAX) high = std::min(high, w);
+    }
+    if (nameLength > 0 && size_t(nameLength) + 1 < text.size()) {
+        size_t next = text.find(u' ', size_t(nameLength) + 1);
+        std::u16string_view withWord = text.substr(0, next == std::u16string_view::npos ? text.size() : next);
+        needs.nameAlone =
+            NarrowestForLines(text.substr(0, size_t(nameLength)), 1, kWidestTextArea + 1, points, measure);
+        needs.nameShared = NarrowestForLines(withWord, 1, kWidestTextArea + 1, points, measure);
+    }
+    return needs;
+}
+
+// Columns of a box whose text area is `width` pixels wide: an even count, so that a connector can
+// meet the middle of the top edge, and at least two.
+int ColumnsFor(int width, int pitch) {
+    if (width == INT_MAX) width = kWidestTextArea + 1; // wider than any table
+    int columns = std::max(2, (width + 2 + pitch - 1) / pitch);
+    return columns + columns % 2;
+}
+
+// Box sizes on a grid: one height for all boxes of a level, the one that gives the level the least
+// area with a cell of gap beside each box and `gapRows` below, and each box the narrowest width its text
+// takes in that height, a little wider when that puts the name on a line of its own. False when a word is
+// wider than `maxColumns`.
+bool SizeBoxes(const Tree& tree, const std::vector<TextNeeds>& needs, const Grid& grid, int lineHeight,
+               int gapRows, int maxColumns, std::vector<int>& boxW, std::vector<int>& boxH) {
+    const int pitch = grid.cellSize + 1, n = int(tree.person.size());
+    const int levels = n == 0 ? 0 : *std::max_element(tree.depth.begin(), tree.depth.end()) + 1;
+    std::vector<std::vector<int>> ofLevel(static_cast<size_t>(levels));
+    for (int i = 0; i < n; ++i)
+        ofLevel[size_t(tree.depth[size_t(i)])].push_back(i);
+    boxW.assign(size_t(n), 2);
+    boxH.assign(size_t(n), 2);
+    for (const std::vector<int>& level : ofLevel) {
+        int64_t bestCost = INT64_MAX;
+        int bestRows = 0;
+        for (int k = 1; k <= kMaxLines; ++k) {
+            const int rows = std::max(2, (k * lineHeight + 4 + pitch - 1) / pitch);
+            const int lines = std::min(kMaxLines, (rows * pitch - 4) / lineHeight);
+            if (lines != k) continue; // the same rows hold more lines: tried with those
+            int64_t cost = 0;
+            for (int i : level) {
+                int columns = ColumnsFor(needs[size_t(i)].lines[size_t(lines - 1)], pitch);
+                if (columns > maxColumns) {
+                    cost = INT64_MAX;
+                    break;
+                }
+                cost += int64_t(columns + 1) * (rows + gapRows);
+            }
+            if (cost < bestCost) {
+                bestCost = cost;
+                bestRows = rows;
+            }
+        }
+        if (bestCost == INT64_MAX) return false;
+        const int lines = std::min(kMaxLines, (bestRows * pitch - 4) / lineHeight);
+        for (int i : level) {
+            const TextNeeds& t = needs[size_t(i)];
+            int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch);
+            for (int wider = columns; wider <= columns + 2 && wider <= maxColumns; wider += 2) {
+                int area = wider * pitch - 2;
+                if (area >= t.nameAlone && area < t.nameShared) {
+                    columns = wider;
+                    break;
+                }
+            }
+            boxW[size_t(i)] = columns;
+            boxH[size_t(i)] = bestRows;
+        }
+    }
+    return true;
+}
+
+struct Layouter {
+    const Tree& tree;
+    std::vector<int> boxW, boxH;
+    std::vector<Front> front;
+    Front top;
+    ChartLayout* out = nullptr; // set while placing
+
+    const Option& Pick(int kid, int limit) const {
+        const Front& f = front[size_t(kid)];
+        for (const Option& o : f)
+            if (o.height <= limit) return o;
+        return f.back();
+    }
+    void Emit(int v, int x, int y) {
+        out->boxes.push_back({tree.person[size_t(v)], x, y, boxW[size_t(v)], boxH[size_t(v)]});
+    }
+    void Line(bool vertical, int x, int y, int length) {
+        if (length > 0) out->lines.push_back({vertical, x, y, length});
+    }
+
+    // The block of person v's subtree in arrangement o. Without `place` it only measures it; with
+    // it, it emits the boxes and lines with the block's top-left corner at (ox, oy).
+    Option Arrange(int v, Option o, bool place, int ox, int oy) {
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
+        switch (o.kind) {
+        case Kind::Leaf:
+            if (place) Emit(v, ox, oy);
+            o.width = w, o.height = h, o.port = w / 2;
+            return o;
+        case Kind::Below:
+            return ArrangeBelow(v, o, place, ox, oy);
+        case Kind::Row:
+            return ArrangeRow(v, o, place, ox, oy);
+        case Kind::Tiers:
+            return ArrangeTiers(v, o, place, ox, oy);
+        case Kind::StackBoth:
+        case Kind::StackOne:
+            return ArrangeStack(v, o, place, ox, oy);
+        case Kind::Shelves:
+            break;
+        }
+        return o;
+    }
+    void Place(int kid, int limit, int x, int y) { Arrange(kid, Pick(kid, limit), true, x, y); }
+
+    // The one report straight below, its box's middle under the manager's, one row apart.
+    Option ArrangeBelow(int v, Option o, bool place, int ox, int oy) {
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
+        const int kid = tree.reports[size_t(v)][0];
+        const Option& b = Pick(kid, o.limit);
+        const int boxX = b.port - w / 2;
+        const int minX = std::min(0, boxX), maxX = std::max(b.width, boxX + w);
+        if (place) {
+            Emit(v, ox + boxX - minX, oy);
+            Line(true, ox - minX + b.port, oy + h, 1);
+            Place(kid, o.limit, ox - minX, oy + h + 1);
+        }
+        o.width = maxX - minX, o.height = h + 1 + b.height, o.port = b.port - minX;
+        return o;
+    }
+
+    // One thing hung from a bar: a report's block, or a run of leaves stacked on both sides of a
+    // line dropped from the bar (in a team whose arrangement groups them).
+    struct Item {
+        int first = 0, count = 1, sides = 0; // sides: 0 for a report's block, else of its stack
+        int width = 0, height = 0, port = 0;
+    };
+
+    // Leaves first..first + count - 1 of v beside a line at `port`: on its right, or in pairs left
+    // then right.
+    Item LeafStack(int v, int first, int count, int sides) const {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        int leftWidth = 0, rightWidth = 0, height = -1;
+        for (int i = 0; i < count; ++i) {
+            const int kid = kids[size_t(first + i)];
+            const bool left = sides == 2 && i % 2 == 0;
+            int& side = left ? leftWidth : rightWidth;
+            side = std::max(side, boxW[size_t(kid)]);
+            if (sides == 1 || left) height += boxH[size_t(kid)] + 1;
+        }
+        const int port = sides == 2 ? leftWidth + 1 : 1;
+        return {first, count, sides, port + 1 + rightWidth, height, port};
+    }
+
+    // The items of v's team under an arrangement: with o.grouped, each run of two or more leaves
+    // becomes as few stacks no taller than o.limit as it can, on one side of their lines or both,
+    // whichever is narrower; else every report stands alone.
+    std::vector<Item> Items(int v, const Option& o) const {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        const int n = int(kids.size());
+        std::vector<Item> items;
+        for (int i = 0; i < n;) {
+            int run = 0, widest = 0;
+            while (o.grouped && i + run < n && tree.reports[size_t(kids[size_t(i + run)])].empty())
+                widest = std::max(widest, boxW[size_t(kids[size_t(i + run++)])]);
+            if (run < 2) {
+                const Option& b = Pick(kids[size_t(i)], o.limit);
+                items.push_back({i, 1, 0, b.width, b.height, b.port});
+                ++i;
+                continue;
+            }
+            const int tall = std::max(1, (o.limit + 1) / (boxH[size_t(kids[size_t(i)])] + 1));
+            const int oneSided = (run + tall - 1) / tall, twoSided = (run + 2 * tall - 1) / (2 * tall);
+            const int sides = oneSided * (widest + 3) < twoSided * (2 * widest + 3) ? 1 : 2;
+            const int stacks = sides == 1 ? oneSided : twoSided;
+            for (int k = 0; k < stacks; ++k) {
+                // Balanced: the first stacks take the leaves left over.
+                int count = run / stacks + (k < run % stacks ? 1 : 0);
+                items.push_back(LeafStack(v, i, count, sides));
+                i += count;
+            }
+        }
+        return items;
+    }
+
+    // Places an item whose top-left corner is (x, y) and joins it to the bar on the top edge of
+    // row y - 1.
+    void PlaceItem(int v, const Option& o, const Item& item, int x, int y) {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        const int port = x + item.port;
+        if (item.sides == 0) {
+            Line(true, port, y - 1, 1);
+            Place(kids[size_t(item.first)], o.limit, x, y);
+            return;
+        }
+        int lastJoin = y, pairTop = y;
+        for (int i = 0; i < item.count; ++i) {
+            const int kid = kids[size_t(item.first + i)], kw = boxW[size_t(kid)], kh = boxH[size_t(kid)];
+            const int join = pairTop + kh / 2;
+            lastJoin = join;
+            if (item.sides == 2 && i % 2 == 0) {
+                Emit(kid, port - 1 - kw, pairTop);
+                Line(false, port - 1, join, 1);
+            } else {
+                Emit(kid, port + 1, pairTop);
+                Line(false, port, join, 1);
+                pairTop += kh + 1;
+            }
+        }
+        Line(true, port, y - 1, lastJoin - (y - 1));
+    }
+
+    // The tidy tree: items side by side one cell apart, the manager centred above the first and
+    // last, two rows between them for the line down, the bar and the lines to each item.
+    Option ArrangeRow(int v, Option o, bool place, int ox, int oy) {
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
+        const std::vector<Item> items = Items(v, o);
+        const int n = int(items.size());
+        const int firstPort = items[0].port;
+        std::vector<int> at(static_cast<size_t>(n));
+        int x = 0, lastPort = 0, childHeight = 0;
+        for (int i = 0; i < n; ++i) {
+            const Item& b = items[size_t(i)];
+            if (i == n - 1 && n > 1 && (firstPort + x + b.port) % 2 != 0) ++x; // centre on an edge
+            at[size_t(i)] = x;
+            lastPort = x + b.port;
+            x += b.width + 1;
+            childHeight = std::max(childHeight, b.height);
+        }
+        const int centre = (firstPort + lastPort) / 2, boxX = centre - w / 2;
+        const int minX = std::min(0, boxX), maxX = std::max(x - 1, boxX + w);
+        if (place) {
+            const int sx = ox - minX;
+            Emit(v, ox + boxX - minX, oy);
+            Line(true, sx + centre, oy + h, 1);
+            Line(false, sx + firstPort, oy + h + 1, lastPort - firstPort);
+            for (int i = 0; i < n; ++i)
+                PlaceItem(v, o, items[size_t(i)], sx + at[size_t(i)], oy + h + 2);
+        }
+        o.width = maxX - minX, o.height = h + 2 + childHeight, o.port = centre - minX;
+        return o;
+    }
+
+    // Items hung in several rows from one trunk under the manager: each row split into a left and
+    // a right half with the trunk passing between them, and a bar across each row.
+    Option ArrangeTiers(int v, Option o, bool place, int ox, int oy) {
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)], per = o.tiers;
+        const std::vector<Item> items = Items(v, o);
+        const int n = int(items.size());
+        auto groupWidth = [&](int from, int to) {
+            int width = -1;
+            for (int i = from; i < to; ++i)
+                width += items[size_t(i)].width + 1;
+            return std::max(width, 0);
+        };
+        int line = 1, rightWidth = 0;
+        for (int t0 = 0; t0 < n; t0 += per) {
+            int t1 = std::min(n, t0 + per), split = t0 + (t1 - t0 + 1) / 2;
+            line = std::max(line, groupWidth(t0, split) + 1);
+            rightWidth = std::max(rightWidth, groupWidth(split, t1));
+        }
+        const int boxX = line - w / 2;
+        const int minX = std::min(0, boxX), maxX = std::max(line + 1 + rightWidth, boxX + w);
+        const int sx = ox - minX;
+        int y = h + 1, barRow = y, height = 0;
+        for (int t0 = 0; t0 < n; t0 += per) {
+            int t1 = std::min(n, t0 + per), split = t0 + (t1 - t0 + 1) / 2;
+            int x = line - 1 - groupWidth(t0, split), tierHeight = 0, lo = line, hi = line;
+            for (int i = t0; i < t1; ++i) {
+                if (i == split) x = line + 1;
+                const Item& b = items[size_t(i)];
+                lo = std::min(lo, x + b.port);
+                hi = std::max(hi, x + b.port);
+                if (place) PlaceItem(v, o, b, sx + x, oy + y + 1);
+                x += b.width + 1;
+                tierHeight = std::max(tierHeight, b.height);
+            }
+            if (place) Line(false, sx + lo, oy + y, hi - lo);
+            barRow = y;
+            height = y + 1 + tierHeight;
+            y = height + 1;
+        }
+        if (place) {
+            Emit(v, ox + boxX - minX, oy);
+            Line(true, sx + line, oy + h, barRow - h);
+        }
+        o.width = maxX - minX, o.height = height, o.port = line - minX;
+        return o;
+    }
+
+    // Reports without reports in a column beside a vertical line from the manager, each joined to
+    // it by a short line at the middle of its side. Both sides alternate, left first, with the
+    // manager centred on the line; one side keeps the line near the manager's left edge.
+    Option ArrangeStack(int v, Option o, bool place, int ox, int oy) {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
+        const bool bothSides = o.kind == Kind::StackBoth;
+        int leftWidth = 0, rightWidth = 0;
+        for (size_t i = 0; i < kids.size(); ++i) {
+            int kw = boxW[size_t(kids[i])];
+            if (bothSides && i % 2 == 0)
+                leftWidth = std::max(leftWidth, kw);
+            else
+                rightWidth = std::max(rightWidth, kw);
+        }
+        const int line = bothSides ? leftWidth + 1 : 1;
+        const int boxX = bothSides ? line - w / 2 : 0;
+        const int minX = std::min(0, boxX), maxX = std::max(line + 1 + rightWidth, boxX + w);
+        const int sx = ox - minX;
+        int y = h + 1, lastJoin = h;
+        for (size_t i = 0; i < kids.size();) {
+            int pairHeight = 0;
+            for (int side = bothSides ? 0 : 1; side < 2 && i < kids.size(); ++side, ++i) {
+                const int kid = kids[i], kw = boxW[size_t(kid)], kh = boxH[size_t(kid)];
+                const int join = y + kh / 2;
+                lastJoin = std::max(lastJoin, join);
+                pairHeight = std::max(pairHeight, kh);
+                if (!place) continue;
+                if (side == 0) {
+                    Emit(kid, sx + line - 1 - kw, oy + y);
+                    Line(false, sx + line - 1, oy + join, 1);
+                } else {
+                    Emit(kid, sx + line + 1, oy + y);
+                    Line(false, sx + line, oy + join, 1);
+                }
+            }
+            y += pairHeight + 1;
+        }
+        if (place) {
+            Emit(v, ox + boxX - minX, oy);
+            Line(true, sx + line, oy + h, lastJoin - h);
+        }
+        o.width = maxX - minX, o.height = y - 1, o.port = boxX + w / 2 - minX;
+        return o;
+    }
+
+    // Top people: their trees side by side two cells apart, `o.tiers` to a shelf, shelves two rows
+    // apart.
+    Option ArrangeShelves(Option o, bool place, int ox, int oy) {
+        const std::vector<int>& roots = tree.roots;
+        const int n = int(roots.size());
+        int width = 0, y = 0;
+        for (int s0 = 0; s0 < n; s0 += o.tiers) {
+            int x = 0, shelfHeight = 0;
+            for (int i = s0; i < std::min(n, s0 + o.tiers); ++i) {
+                const Option& b = Pick(roots[size_t(i)], o.limit);
+                if (place) Place(roots[size_t(i)], o.limit, ox + x, oy + y);
+                x += b.width + 2;
+                shelfHeight = std::max(shelfHeight, b.height);
+            }
+            width = std::max(width, x - 2);
+            y += shelfHeight + 2;
+        }
+        o.width = width, o.height = y - 2, o.port = 0;
+        return o;
+    }
+
+    // Heights a team's reports are limited to in turn: every height one of their arrangements has,
+    // from the lowest all of them reach, thinned out evenly when there are many.
+    // With leaves stacked, the heights of their stacks too.
+    std::vector<int> HeightLimits(const std::vector<int>& kids, bool grouped = false) const {
+        std::vector<int> limits;
+        int lowest = 0;
+        for (int k : kids) {
+            for (const Option& o : front[size_t(k)])
+                limits.push_back(o.height);
+            lowest = std::max(lowest, front[size_t(k)].back().height);
+            if (grouped && tree.reports[size_t(k)].empty())
+                for (int tall = 2; tall <= int(kids.size()); ++tall)
+                    limits.push_back(tall * (boxH[size_t(k)] + 1) - 1);
+        }
+        std::sort(limits.begin(), limits.end());
+        limits.erase(std::unique(limits.begin(), limits.end()), limits.end());
+        limits.erase(limits.begin(), std::lower_bound(limits.begin(), limits.end(), lowest));
+        if (limits.size() > kHeightLimits) {
+            std::vector<int> thinned;
+            for (size_t i = 0; i < kHeightLimits; ++i)
+                thinned.push_back(limits[i * (limits.size() - 1) / (kHeightLimits - 1)]);
+            limits = std::move(thinned);
+        }
+        return limits;
+    }
+
+    // Counts per row worth trying for n reports: each count that changes how many rows there are.
+    static std::vector<int> PerRowCounts(int n, int fewestRows) {
+        std::vector<int> counts;
+        for (int rows = fewestRows; rows <= n; ++rows) {
+            int per = (n + rows - 1) / rows;
+            if (counts.empty() || per < counts.back()) counts.push_back(per);
+        }
+        return counts;
+    }
+
+    // The front of person v, from its reports' fronts, without arrangements wider or taller than
+    // the table. False when no arrangement goes in.
+    bool BuildFront(int v, int maxW, int maxH) {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        Front candidates;
+        auto add = [&](Option o) { candidates.push_back(Arrange(v, o, false, 0, 0)); };
+        if (kids.empty()) {
+            add({});
+        } else if (kids.size() == 1) {
+            for (const Option& b : front[size_t(kids[0])])
+                add({0, 0, 0, Kind::Below, 1, b.height});
+        } else {
+            const bool leavesOnly =
+                std::all_of(kids.begin(), kids.end(), [&](int k) { return tree.reports[size_t(k)].empty(); });
+            bool leafRun = false;
+            for (size_t i = 1; i < kids.size(); ++i)
+                leafRun |= tree.reports[size_t(kids[i])].empty() && tree.reports[size_t(kids[i - 1])].empty();
+            for (bool grouped : {false, true}) {
+                if (grouped && !leafRun) break;
+                for (int limit : HeightLimits(kids, grouped)) {
+                    add({0, 0, 0, Kind::Row, 1, limit, grouped});
+                    int items = int(Items(v, {0, 0, 0, Kind::Row, 1, limit, grouped}).size());
+                    for (int per : PerRowCounts(items, 2))
+                        add({0, 0, 0, Kind::Tiers, per, limit, grouped});
+                }
+            }
+            if (leavesOnly) {
+                add({0, 0, 0, Kind::StackBoth, 1, 0});
+                add({0, 0, 0, Kind::StackOne, 1, 0});
+            }
+        }
+        front[size_t(v)] = Prune(std::move(candidates), maxW, maxH);
+        return !front[size_t(v)].empty();
+    }
+
+    bool BuildTop(int maxW, int maxH) {
+        Front candidates;
+        for (int limit : HeightLimits(tree.roots))
+            for (int per : PerRowCounts(int(tree.roots.size()), 1))
+                candidates.push_back(ArrangeShelves({0, 0, 0, Kind::Shelves, per, limit}, false, 0, 0));
+        top = Prune(std::move(candidates), maxW, maxH);
+        return !top.empty();
+    }
+
+    bool BuildAll(int maxW, int maxH) {
+        front.assign(tree.person.size(), {});
+        for (int v : tree.bottomUp)
+            if (!BuildFront(v, maxW, maxH)) return false;
+        return BuildTop(maxW, maxH);
+    }
+
+    // The arrangements no other is both narrower and lower than, narrowest first, at most
+    // kFrontSize of them spread evenly; the first made wins a tie, so rows go before the rest.
+    static Front Prune(Front candidates, int maxW, int maxH) {
+        candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                        [&](const Option& o) { return o.width > maxW || o.height > maxH; }),
+                         candidates.end());
+        std::stable_sort(candidates.begin(), candidates.end(), [](const Option& a, const Option& b) {
+            return a.width != b.width ? a.width < b.width : a.height < b.height;
+        });
+        Front pareto;
+        for (const Option& o : candidates)
+            if (pareto.empty() || o.height < pareto.back().height) pareto.push_back(o);
+        if (pareto.size() <= kFrontSize) return pareto;
+        Front kept;
+        for (size_t i = 0; i < kFrontSize; ++i)
+            kept.push_back(pareto[i * (pareto.size() - 1) / (kFrontSize - 1)]);
+        return kept;
+    }
+
+    // The most compact top arrangement: least area, then the lower.
+    const Option& MostCompact() const {
+        return *std::min_element(top.begin(), top.end(), [](const Option& a, const Option& b) {
+            int64_t areaA = int64_t(a.width) * a.height, areaB = int64_t(b.width) * b.height;
+            return areaA != areaB ? areaA < areaB : a.height < b.height;
+        });
+    }
+};
+
+std::vector<Grid> GridsToTry(const LayoutOptions& options) {
+    std::vector<Grid> grids;
+    // The presets, largest cells first, landscape before portrait.
+    for (int id : {3304, 3307, 3303, 3306, 3309, 3310, 3302, 3305}) {
+        const NewPreset* p = FindNewPreset(id);
+        grids.push_back({p->cellSize, p->columns, p->rows, 10});
+    }
+    // Then smaller cells over the whole table picture, and smaller text.
+    for (int points = 10; points >= options.smallestPoints; --points)
+        for (int cellSize = 14; cellSize >= options.smallestCell; cellSize -= 2) {
+            int cells = std::min(kGridSize, (kLargestTable - 3) / (cellSize + 1));
+            grids.push_back({cellSize, cells, cells, points});
+        }
+    return grids;
+}
+
+void SetGrid(ChartLayout& layout, const Grid& grid) {
+    layout.cellSize = int16_t(grid.cellSize);
+    layout.columns = int16_t(grid.columns);
+    layout.rows = int16_t(grid.rows);
+    layout.points = int16_t(grid.points);
+}
+
+// The size of the most compact chart with boxes of the given sizes on a table without bounds.
+void ReportSize(Layouter& layouter, ChartLayout& layout) {
+    if (!layouter.BuildAll(kUnlimited, kUnlimited)) return;
+    const Option& best = layouter.MostCompact();
+    layout.chartColumns = best.width;
+    layout.chartRows = best.height;
+}
+
+} // namespace
+
+ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                       const std::vector<int>& team, const BoxTextMeasure& measure,
+                       const LayoutOptions& options) {
+    ChartLayout result;
+    if (team.empty()) return result;
+    const Tree tree = MakeTree(managerOf, team);
+    const size_t n = team.size();
+    const std::vector<Grid> grids = GridsToTry(options);
+    Layouter layouter{tree, {}, {}, {}, {}, nullptr};
+    if (int(n) > kMostPeopleOnATable) {
+        // Too many for any table whatever their texts: the chart of the smallest boxes tells how
+        // large it would be.
+        SetGrid(result, grids.back());
+        layouter.boxW.assign(n, 2);
+        layouter.boxH.assign(n, 2);
+        ReportSize(layouter, result);
+        return result;
+    }
+    std::vector<TextNeeds> needs(n);
+    int measuredPoints = 0;
+    for (size_t g = 0; g < grids.size(); ++g) {
+        const Grid& grid = grids[g];
+        const bool last = g + 1 == grids.size();
+        if (grid.points != measuredPoints) {
+            for (size_t i = 0; i < n; ++i) {
+                const int person = team[i];
+                const int nameLength =
+                    size_t(person) < options.nameLength.size() ? options.nameLength[size_t(person)] : 0;
+                needs[i] = MeasureText(texts[size_t(person)], nameLength, grid.points, measure);
+            }
+            measuredPoints = grid.points;
+        }
+        const int lineHeight = std::max(1, measure.lineHeight(grid.points));
+        // Flat boxes pack the stacks tighter, taller ones the rows, whose levels are three rows
+        // apart: both are tried.
+        for (int gapRows : {1, 3}) {
+            if (!SizeBoxes(tree, needs, grid, lineHeight, gapRows, grid.columns, layouter.boxW,
+                           layouter.boxH))
+                continue;
+            // Boxes that with a cell of space each would not go in need no layout.
+            int64_t boxArea = 0;
+            for (size_t i = 0; i < n; ++i)
+                boxArea += int64_t(layouter.boxW[i] + 1) * (layouter.boxH[i] + 1);
+            if (boxArea > int64_t(grid.columns + 1) * (grid.rows + 1) ||
+                !layouter.BuildAll(grid.columns, grid.rows))
+                continue;
+            const Option& best = layouter.MostCompact();
+            result.fits = true;
+            SetGrid(result, grid);
+            result.chartColumns = best.width;
+            result.chartRows = best.height;
+            // Centred across the table, one row below the top when there is room.
+            const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
+            layouter.out = &result;
+            layouter.ArrangeShelves(best, true, ox, oy);
+            return result;
+        }
+        if (last) {
+            SetGrid(result, grid);
+            int64_t bestArea = INT64_MAX;
+            for (int gapRows : {1, 3}) {
+                SizeBoxes(tree, needs, grid, lineHeight, gapRows, kUnlimited, layouter.boxW, layouter.boxH);
+                ChartLayout tried;
+                ReportSize(layouter, tried);
+                if (int64_t(tried.chartColumns) * tried.chartRows < bestArea) {
+                    bestArea = int64_t(tried.chartColumns) * tried.chartRows;
+                    result.chartColumns = tried.chartColumns;
+                    result.chartRows = tried.chartRows;
+                }
+            }
+        }
+    }
+    return result;
+}
