@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -24,6 +25,7 @@ constexpr int kLargestTable = 1122;   // pixels of the table picture
 constexpr int kWidestTextArea = 1100; // a box text never needs more than a page's width
 constexpr size_t kFrontSize = 16;     // arrangements kept for a subtree
 constexpr size_t kHeightLimits = 40;  // report heights a team's rows are tried with
+constexpr size_t kColumnCounts = 8;   // numbers of columns a team's reports are tried in
 constexpr int kUnlimited = 1 << 24;
 
 struct Grid {
@@ -31,9 +33,10 @@ struct Grid {
 };
 
 // How a manager's reports stand. Below: the one report under the manager; Row: side by side under
-// a bar; Tiers: several rows hung from a trunk; Stack*: leaves beside a vertical line; Shelves: top
-// people side by side, in as many shelves as `tiers` asks.
-enum class Kind : uint8_t { Leaf, Below, Row, Tiers, StackBoth, StackOne, Shelves };
+// a bar; Columns: in columns hung from a bar, one below the other beside each column's line; Tiers:
+// several rows hung from a trunk; Side*: one below the other beside a trunk; Shelves: top people
+// side by side, in as many shelves as `tiers` asks.
+enum class Kind : uint8_t { Leaf, Below, Row, Columns, Tiers, SideBoth, SideOne, Shelves };
 
 struct Option {
     int width = 0, height = 0, port = 0; // port: column whose left edge the line from above meets
@@ -190,6 +193,12 @@ struct Layouter {
             if (o.height <= limit) return o;
         return f.back();
     }
+    const Option& PickWide(int kid, int limit) const {
+        const Front& f = front[size_t(kid)];
+        for (size_t i = f.size(); i-- > 0;)
+            if (f[i].width <= limit) return f[i];
+        return f.front();
+    }
     void Emit(int v, int x, int y) {
         out->boxes.push_back({tree.person[size_t(v)], x, y, boxW[size_t(v)], boxH[size_t(v)]});
     }
@@ -209,12 +218,13 @@ struct Layouter {
         case Kind::Below:
             return ArrangeBelow(v, o, place, ox, oy);
         case Kind::Row:
+        case Kind::Columns:
             return ArrangeRow(v, o, place, ox, oy);
         case Kind::Tiers:
             return ArrangeTiers(v, o, place, ox, oy);
-        case Kind::StackBoth:
-        case Kind::StackOne:
-            return ArrangeStack(v, o, place, ox, oy);
+        case Kind::SideBoth:
+        case Kind::SideOne:
+            return ArrangeSide(v, o, place, ox, oy);
         case Kind::Shelves:
             break;
         }
@@ -242,23 +252,27 @@ struct Layouter {
     // line dropped from the bar (in a team whose arrangement groups them).
     struct Item {
         int first = 0, count = 1, sides = 0; // sides: 0 for a report's block, else of its stack
+        int wide = 0;                        // a stack's reports: their widest arrangement
         int width = 0, height = 0, port = 0;
     };
 
-    // Leaves first..first + count - 1 of v beside a line at `port`: on its right, or in pairs left
-    // then right.
-    Item LeafStack(int v, int first, int count, int sides) const {
+    // Reports first..first + count - 1 of v one below the other beside a line at `port`: on its
+    // right, or in pairs left then right; each in its lowest arrangement no wider than `wide`.
+    Item StackItem(int v, int first, int count, int sides, int wide) const {
         const std::vector<int>& kids = tree.reports[size_t(v)];
         int leftWidth = 0, rightWidth = 0, height = -1;
-        for (int i = 0; i < count; ++i) {
-            const int kid = kids[size_t(first + i)];
-            const bool left = sides == 2 && i % 2 == 0;
-            int& side = left ? leftWidth : rightWidth;
-            side = std::max(side, boxW[size_t(kid)]);
-            if (sides == 1 || left) height += boxH[size_t(kid)] + 1;
+        for (int i = 0; i < count; i += sides) {
+            int pairHeight = 0;
+            for (int s = 0; s < sides && i + s < count; ++s) {
+                const Option& b = PickWide(kids[size_t(first + i + s)], wide);
+                int& side = sides == 2 && s == 0 ? leftWidth : rightWidth;
+                side = std::max(side, b.width);
+                pairHeight = std::max(pairHeight, b.height);
+            }
+            height += pairHeight + 1;
         }
         const int port = sides == 2 ? leftWidth + 1 : 1;
-        return {first, count, sides, port + 1 + rightWidth, height, port};
+        return {first, count, sides, wide, port + 1 + rightWidth, height, port};
     }
 
     // The items of v's team under an arrangement: with o.grouped, each run of two or more leaves
@@ -268,13 +282,33 @@ struct Layouter {
         const std::vector<int>& kids = tree.reports[size_t(v)];
         const int n = int(kids.size());
         std::vector<Item> items;
+        if (o.kind == Kind::Columns) {
+            // Columns of consecutive reports about equally tall, o.tiers of them.
+            const int sides = o.grouped ? 2 : 1;
+            int total = 0;
+            for (int k : kids)
+                total += PickWide(k, o.limit).height + 1;
+            const int target = (total + o.tiers * sides - 1) / (o.tiers * sides);
+            for (int i = 0, column = 0; i < n; ++column) {
+                int count = 0, height = 0;
+                while (i + count < n) {
+                    const int next = PickWide(kids[size_t(i + count)], o.limit).height + 1;
+                    if (count > 0 && height + next > target && column + 1 < o.tiers) break;
+                    height += next;
+                    ++count;
+                }
+                items.push_back(StackItem(v, i, count, sides, o.limit));
+                i += count;
+            }
+            return items;
+        }
         for (int i = 0; i < n;) {
             int run = 0, widest = 0;
             while (o.grouped && i + run < n && tree.reports[size_t(kids[size_t(i + run)])].empty())
                 widest = std::max(widest, boxW[size_t(kids[size_t(i + run++)])]);
             if (run < 2) {
                 const Option& b = Pick(kids[size_t(i)], o.limit);
-                items.push_back({i, 1, 0, b.width, b.height, b.port});
+                items.push_back({i, 1, 0, 0, b.width, b.height, b.port});
                 ++i;
                 continue;
             }
@@ -285,7 +319,7 @@ struct Layouter {
             for (int k = 0; k < stacks; ++k) {
                 // Balanced: the first stacks take the leaves left over.
                 int count = run / stacks + (k < run % stacks ? 1 : 0);
-                items.push_back(LeafStack(v, i, count, sides));
+                items.push_back(StackItem(v, i, count, sides, kUnlimited));
                 i += count;
             }
         }
@@ -302,19 +336,26 @@ struct Layouter {
             Place(kids[size_t(item.first)], o.limit, x, y);
             return;
         }
-        int lastJoin = y, pairTop = y;
-        for (int i = 0; i < item.count; ++i) {
-            const int kid = kids[size_t(item.first + i)], kw = boxW[size_t(kid)], kh = boxH[size_t(kid)];
-            const int join = pairTop + kh / 2;
-            lastJoin = join;
-            if (item.sides == 2 && i % 2 == 0) {
-                Emit(kid, port - 1 - kw, pairTop);
-                Line(false, port - 1, join, 1);
-            } else {
-                Emit(kid, port + 1, pairTop);
-                Line(false, port, join, 1);
-                pairTop += kh + 1;
+        int lastJoin = y, rowTop = y;
+        for (int i = 0; i < item.count; i += item.sides) {
+            int pairHeight = 0;
+            for (int side = 0; side < item.sides && i + side < item.count; ++side) {
+                const int kid = kids[size_t(item.first + i + side)], kw = boxW[size_t(kid)];
+                const Option& b = PickWide(kid, item.wide);
+                const int join = rowTop + boxH[size_t(kid)] / 2;
+                lastJoin = std::max(lastJoin, join);
+                pairHeight = std::max(pairHeight, b.height);
+                if (item.sides == 2 && side == 0) {
+                    const int left = port - 1 - b.width, boxRight = left + b.port + kw / 2;
+                    Arrange(kid, b, true, left, rowTop);
+                    Line(false, boxRight, join, port - boxRight);
+                } else {
+                    const int boxLeft = port + 1 + b.port - kw / 2;
+                    Arrange(kid, b, true, port + 1, rowTop);
+                    Line(false, port, join, boxLeft - port);
+                }
             }
+            rowTop += pairHeight + 1;
         }
         Line(true, port, y - 1, lastJoin - (y - 1));
     }
@@ -397,40 +438,41 @@ struct Layouter {
         return o;
     }
 
-    // Reports without reports in a column beside a vertical line from the manager, each joined to
-    // it by a short line at the middle of its side. Both sides alternate, left first, with the
-    // manager centred on the line; one side keeps the line near the manager's left edge.
-    Option ArrangeStack(int v, Option o, bool place, int ox, int oy) {
+    // Reports one below the other beside a trunk from the manager, each joined to it by a line to
+    // the middle of its box's side, over the empty top of its block. Both sides alternate, left
+    // first, with the manager centred on the trunk; one side keeps the trunk near the manager's
+    // left edge. Each report takes its lowest arrangement no wider than o.limit.
+    Option ArrangeSide(int v, Option o, bool place, int ox, int oy) {
         const std::vector<int>& kids = tree.reports[size_t(v)];
-        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
-        const bool bothSides = o.kind == Kind::StackBoth;
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)], n = int(kids.size());
+        const bool bothSides = o.kind == Kind::SideBoth;
         int leftWidth = 0, rightWidth = 0;
-        for (size_t i = 0; i < kids.size(); ++i) {
-            int kw = boxW[size_t(kids[i])];
-            if (bothSides && i % 2 == 0)
-                leftWidth = std::max(leftWidth, kw);
-            else
-                rightWidth = std::max(rightWidth, kw);
+        for (int i = 0; i < n; ++i) {
+            int& side = bothSides && i % 2 == 0 ? leftWidth : rightWidth;
+            side = std::max(side, PickWide(kids[size_t(i)], o.limit).width);
         }
         const int line = bothSides ? leftWidth + 1 : 1;
         const int boxX = bothSides ? line - w / 2 : 0;
         const int minX = std::min(0, boxX), maxX = std::max(line + 1 + rightWidth, boxX + w);
         const int sx = ox - minX;
         int y = h + 1, lastJoin = h;
-        for (size_t i = 0; i < kids.size();) {
+        for (int i = 0; i < n;) {
             int pairHeight = 0;
-            for (int side = bothSides ? 0 : 1; side < 2 && i < kids.size(); ++side, ++i) {
-                const int kid = kids[i], kw = boxW[size_t(kid)], kh = boxH[size_t(kid)];
-                const int join = y + kh / 2;
+            for (int side = bothSides ? 0 : 1; side < 2 && i < n; ++side, ++i) {
+                const int kid = kids[size_t(i)], kw = boxW[size_t(kid)];
+                const Option& b = PickWide(kid, o.limit);
+                const int join = y + boxH[size_t(kid)] / 2;
                 lastJoin = std::max(lastJoin, join);
-                pairHeight = std::max(pairHeight, kh);
+                pairHeight = std::max(pairHeight, b.height);
                 if (!place) continue;
                 if (side == 0) {
-                    Emit(kid, sx + line - 1 - kw, oy + y);
-                    Line(false, sx + line - 1, oy + join, 1);
+                    const int x = line - 1 - b.width, boxRight = x + b.port + kw / 2;
+                    Arrange(kid, b, true, sx + x, oy + y);
+                    Line(false, sx + boxRight, oy + join, line - boxRight);
                 } else {
-                    Emit(kid, sx + line + 1, oy + y);
-                    Line(false, sx + line, oy + join, 1);
+                    const int x = line + 1, boxLeft = x + b.port - kw / 2;
+                    Arrange(kid, b, true, sx + x, oy + y);
+                    Line(false, sx + line, oy + join, boxLeft - line);
                 }
             }
             y += pairHeight + 1;
@@ -464,8 +506,8 @@ struct Layouter {
         return o;
     }
 
-    // Heights a team's reports are limited to in turn: every height one of their arrangements has,
-    // from the lowest all of them reach, thinned out evenly when there are many.
+    // Heights a team's reports are limited to in turn when they stand side by side: every height
+    // one of their arrangements has, from the lowest all of them reach.
     // With leaves stacked, the heights of their stacks too.
     std::vector<int> HeightLimits(const std::vector<int>& kids, bool grouped = false) const {
         std::vector<int> limits;
@@ -478,6 +520,23 @@ struct Layouter {
                 for (int tall = 2; tall <= int(kids.size()); ++tall)
                     limits.push_back(tall * (boxH[size_t(k)] + 1) - 1);
         }
+        return Thinned(std::move(limits), lowest);
+    }
+
+    // Widths a team's reports are limited to in turn when they stand one below the other.
+    std::vector<int> WidthLimits(const std::vector<int>& kids) const {
+        std::vector<int> limits;
+        int narrowest = 0;
+        for (int k : kids) {
+            for (const Option& o : front[size_t(k)])
+                limits.push_back(o.width);
+            narrowest = std::max(narrowest, front[size_t(k)].front().width);
+        }
+        return Thinned(std::move(limits), narrowest);
+    }
+
+    // The values from `lowest` up, each once, thinned out evenly when there are many.
+    static std::vector<int> Thinned(std::vector<int> limits, int lowest) {
         std::sort(limits.begin(), limits.end());
         limits.erase(std::unique(limits.begin(), limits.end()), limits.end());
         limits.erase(limits.begin(), std::lower_bound(limits.begin(), limits.end(), lowest));
@@ -488,6 +547,16 @@ struct Layouter {
             limits = std::move(thinned);
         }
         return limits;
+    }
+
+    // Numbers of columns a team is tried in: from two to one per report, at most kColumnCounts.
+    static std::vector<int> ColumnCounts(int n) {
+        std::vector<int> counts;
+        for (int j = 0; j < int(kColumnCounts) && n >= 2; ++j) {
+            int c = 2 + j * (n - 2) / (int(kColumnCounts) - 1);
+            if (counts.empty() || c > counts.back()) counts.push_back(c);
+        }
+        return counts;
     }
 
     // Counts per row worth trying for n reports: each count that changes how many rows there are.
@@ -512,8 +581,6 @@ struct Layouter {
             for (const Option& b : front[size_t(kids[0])])
                 add({0, 0, 0, Kind::Below, 1, b.height});
         } else {
-            const bool leavesOnly =
-                std::all_of(kids.begin(), kids.end(), [&](int k) { return tree.reports[size_t(k)].empty(); });
             bool leafRun = false;
             for (size_t i = 1; i < kids.size(); ++i)
                 leafRun |= tree.reports[size_t(kids[i])].empty() && tree.reports[size_t(kids[i - 1])].empty();
@@ -526,9 +593,13 @@ struct Layouter {
                         add({0, 0, 0, Kind::Tiers, per, limit, grouped});
                 }
             }
-            if (leavesOnly) {
-                add({0, 0, 0, Kind::StackBoth, 1, 0});
-                add({0, 0, 0, Kind::StackOne, 1, 0});
+            const std::vector<int> columns = ColumnCounts(int(kids.size()));
+            for (int limit : WidthLimits(kids)) {
+                add({0, 0, 0, Kind::SideBoth, 1, limit});
+                add({0, 0, 0, Kind::SideOne, 1, limit});
+                for (int count : columns)
+                    for (bool bothSides : {false, true})
+                        add({0, 0, 0, Kind::Columns, count, limit, bothSides});
             }
         }
         front[size_t(v)] = Prune(std::move(candidates), maxW, maxH);
@@ -564,9 +635,18 @@ struct Layouter {
         for (const Option& o : candidates)
             if (pareto.empty() || o.height < pareto.back().height) pareto.push_back(o);
         if (pareto.size() <= kFrontSize) return pareto;
+        // Kept: the first at or past each of kFrontSize widths spread evenly on a ratio scale from
+        // the narrowest to the widest, so that every shape of block stays on offer.
         Front kept;
-        for (size_t i = 0; i < kFrontSize; ++i)
-            kept.push_back(pareto[i * (pareto.size() - 1) / (kFrontSize - 1)]);
+        const double narrowest = pareto.front().width, widest = pareto.back().width;
+        size_t at = 0;
+        for (size_t i = 0; i < kFrontSize && at < pareto.size(); ++i) {
+            const double target =
+                narrowest * std::pow(widest / narrowest, double(i) / double(kFrontSize - 1));
+            while (at + 1 < pareto.size() && pareto[at].width < target)
+                ++at;
+            if (kept.empty() || kept.back().width != pareto[at].width) kept.push_back(pareto[at]);
+        }
         return kept;
     }
 
@@ -602,10 +682,14 @@ void SetGrid(ChartLayout& layout, const Grid& grid) {
     layout.points = int16_t(grid.points);
 }
 
-// The size of the most compact chart with boxes of the given sizes on a table without bounds.
+// The size of the chart with boxes of the given sizes on a table without bounds that would need the
+// least shrinking to go into a square table: the narrowest of those whose longer side is shortest.
 void ReportSize(Layouter& layouter, ChartLayout& layout) {
     if (!layouter.BuildAll(kUnlimited, kUnlimited)) return;
-    const Option& best = layouter.MostCompact();
+    const Option& best =
+        *std::min_element(layouter.top.begin(), layouter.top.end(), [](const Option& a, const Option& b) {
+            return std::max(a.width, a.height) < std::max(b.width, b.height);
+        });
     layout.chartColumns = best.width;
     layout.chartRows = best.height;
 }
@@ -671,13 +755,13 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         }
         if (last) {
             SetGrid(result, grid);
-            int64_t bestArea = INT64_MAX;
+            int longest = INT_MAX;
             for (int gapRows : {1, 3}) {
                 SizeBoxes(tree, needs, grid, lineHeight, gapRows, kUnlimited, layouter.boxW, layouter.boxH);
                 ChartLayout tried;
                 ReportSize(layouter, tried);
-                if (int64_t(tried.chartColumns) * tried.chartRows < bestArea) {
-                    bestArea = int64_t(tried.chartColumns) * tried.chartRows;
+                if (std::max(tried.chartColumns, tried.chartRows) < longest) {
+                    longest = std::max(tried.chartColumns, tried.chartRows);
                     result.chartColumns = tried.chartColumns;
                     result.chartRows = tried.chartRows;
                 }
