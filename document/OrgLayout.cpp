@@ -17,6 +17,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -41,9 +42,14 @@ enum class Kind : uint8_t { Leaf, Below, Row, Columns, Tiers, SideBoth, SideOne,
 struct Option {
     int width = 0, height = 0, port = 0; // port: column whose left edge the line from above meets
     Kind kind = Kind::Leaf;
-    int tiers = 1;        // reports in a row of Tiers, roots on a shelf of Shelves
-    int limit = 0;        // each report takes its narrowest arrangement no taller than this
-    bool grouped = false; // runs of leaves stacked beside lines dropped from the bar
+    int tiers = 1; // items in a row of Tiers, columns of Columns, roots on a shelf of Shelves
+    // Each report takes its narrowest arrangement no taller than this, or in Side and Columns its
+    // lowest no wider than this.
+    int limit = 0;
+    // Row and Tiers: runs of leaves stacked beside lines dropped from the bar; Side and Columns on
+    // one side: runs of leaves in pairs on lines of their own.
+    bool grouped = false;
+    bool bothSides = false; // Columns: reports on both sides of each column's line
 };
 using Front = std::vector<Option>;
 
@@ -127,12 +133,19 @@ int ColumnsFor(int width, int pitch) {
     return columns + columns % 2;
 }
 
+// The room a box is sized to take with what stands beside and below it: a cell of gap each way
+// packs the stacks tightest, rows need three between levels, the lines of stacked teams indent.
+struct Gaps {
+    int columns = 1, rows = 1;
+};
+constexpr Gaps kBoxGaps[] = {{1, 1}, {1, 3}, {3, 1}};
+
 // Box sizes on a grid: one height for all boxes of a level, the one that gives the level the least
-// area with a cell of gap beside each box and `gapRows` below, and each box the narrowest width its text
+// area with its gaps, and each box the narrowest width its text
 // takes in that height, a little wider when that puts the name on a line of its own. False when a word is
 // wider than `maxColumns`.
 bool SizeBoxes(const Tree& tree, const std::vector<TextNeeds>& needs, const Grid& grid, int lineHeight,
-               int gapRows, int maxColumns, std::vector<int>& boxW, std::vector<int>& boxH) {
+               Gaps gaps, int maxColumns, std::vector<int>& boxW, std::vector<int>& boxH) {
     const int pitch = grid.cellSize + 1, n = int(tree.person.size());
     const int levels = n == 0 ? 0 : *std::max_element(tree.depth.begin(), tree.depth.end()) + 1;
     std::vector<std::vector<int>> ofLevel(static_cast<size_t>(levels));
@@ -154,7 +167,7 @@ bool SizeBoxes(const Tree& tree, const std::vector<TextNeeds>& needs, const Grid
                     cost = INT64_MAX;
                     break;
                 }
-                cost += int64_t(columns + 1) * (rows + gapRows);
+                cost += int64_t(columns + gaps.columns) * (rows + gaps.rows);
             }
             if (cost < bestCost) {
                 bestCost = cost;
@@ -186,6 +199,9 @@ struct Layouter {
     std::vector<Front> front;
     Front top;
     ChartLayout* out = nullptr; // set while placing
+    // Teams with managers in them may stand one below the other too, as a list: denser, but the
+    // managers no longer above their people. Tried only when the chart does not fit otherwise.
+    bool lists = true;
 
     const Option& Pick(int kid, int limit) const {
         const Front& f = front[size_t(kid)];
@@ -254,25 +270,57 @@ struct Layouter {
         int first = 0, count = 1, sides = 0; // sides: 0 for a report's block, else of its stack
         int wide = 0;                        // a stack's reports: their widest arrangement
         int width = 0, height = 0, port = 0;
+        bool paired = false; // a one-sided stack's runs of leaves stand in pairs on lines of their own
     };
+
+    // What stands next in a one-sided stack from report i: the report's block, or a run of leaves
+    // in pairs both sides of a line of their own, joined to the stack's line along its top row.
+    struct Entry {
+        int count = 1, width = 0, height = 0, port = 0; // port: the run's own line
+    };
+    Entry NextEntry(int v, int i, int end, int wide, bool paired) const {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        int run = 0;
+        while (paired && i + run < end && tree.reports[size_t(kids[size_t(i + run)])].empty())
+            ++run;
+        if (run < 2) {
+            const Option& b = PickWide(kids[size_t(i)], wide);
+            return {1, b.width, b.height, b.port};
+        }
+        int leftWidth = 0, rightWidth = 0;
+        for (int k = 0; k < run; ++k) {
+            int& side = k % 2 == 0 ? leftWidth : rightWidth;
+            side = std::max(side, boxW[size_t(kids[size_t(i + k)])]);
+        }
+        const int pairs = (run + 1) / 2;
+        return {run, leftWidth + 2 + rightWidth, pairs * (boxH[size_t(kids[size_t(i)])] + 1), leftWidth + 1};
+    }
 
     // Reports first..first + count - 1 of v one below the other beside a line at `port`: on its
     // right, or in pairs left then right; each in its lowest arrangement no wider than `wide`.
-    Item StackItem(int v, int first, int count, int sides, int wide) const {
+    Item StackItem(int v, int first, int count, int sides, int wide, bool paired = false) const {
         const std::vector<int>& kids = tree.reports[size_t(v)];
         int leftWidth = 0, rightWidth = 0, height = -1;
-        for (int i = 0; i < count; i += sides) {
+        if (sides == 1) {
+            for (int i = first; i < first + count;) {
+                const Entry e = NextEntry(v, i, first + count, wide, paired);
+                rightWidth = std::max(rightWidth, e.width);
+                height += e.height + 1;
+                i += e.count;
+            }
+        }
+        for (int i = 0; sides == 2 && i < count; i += 2) {
             int pairHeight = 0;
-            for (int s = 0; s < sides && i + s < count; ++s) {
+            for (int s = 0; s < 2 && i + s < count; ++s) {
                 const Option& b = PickWide(kids[size_t(first + i + s)], wide);
-                int& side = sides == 2 && s == 0 ? leftWidth : rightWidth;
+                int& side = s == 0 ? leftWidth : rightWidth;
                 side = std::max(side, b.width);
                 pairHeight = std::max(pairHeight, b.height);
             }
             height += pairHeight + 1;
         }
         const int port = sides == 2 ? leftWidth + 1 : 1;
-        return {first, count, sides, wide, port + 1 + rightWidth, height, port};
+        return {first, count, sides, wide, port + 1 + rightWidth, height, port, paired};
     }
 
     // The items of v's team under an arrangement: with o.grouped, each run of two or more leaves
@@ -284,7 +332,7 @@ struct Layouter {
         std::vector<Item> items;
         if (o.kind == Kind::Columns) {
             // Columns of consecutive reports about equally tall, o.tiers of them.
-            const int sides = o.grouped ? 2 : 1;
+            const int sides = o.bothSides ? 2 : 1;
             int total = 0;
             for (int k : kids)
                 total += PickWide(k, o.limit).height + 1;
@@ -297,7 +345,7 @@ struct Layouter {
                     height += next;
                     ++count;
                 }
-                items.push_back(StackItem(v, i, count, sides, o.limit));
+                items.push_back(StackItem(v, i, count, sides, o.limit, o.grouped));
                 i += count;
             }
             return items;
@@ -337,7 +385,39 @@ struct Layouter {
             return;
         }
         int lastJoin = y, rowTop = y;
-        for (int i = 0; i < item.count; i += item.sides) {
+        for (int i = item.first; item.sides == 1 && i < item.first + item.count;) {
+            const Entry e = NextEntry(v, i, item.first + item.count, item.wide, item.paired);
+            if (e.count == 1) {
+                const int kid = kids[size_t(i)];
+                const Option& b = PickWide(kid, item.wide);
+                const int join = rowTop + boxH[size_t(kid)] / 2,
+                          boxLeft = port + 1 + b.port - boxW[size_t(kid)] / 2;
+                Arrange(kid, b, true, port + 1, rowTop);
+                Line(false, port, join, boxLeft - port);
+                lastJoin = std::max(lastJoin, join);
+            } else {
+                const int line = port + 1 + e.port;
+                int last = rowTop, pairTop = rowTop + 1;
+                for (int k = 0; k < e.count; ++k) {
+                    const int kid = kids[size_t(i + k)], kw = boxW[size_t(kid)], kh = boxH[size_t(kid)];
+                    last = pairTop + kh / 2;
+                    if (k % 2 == 0) {
+                        Emit(kid, line - 1 - kw, pairTop);
+                        Line(false, line - 1, last, 1);
+                    } else {
+                        Emit(kid, line + 1, pairTop);
+                        Line(false, line, last, 1);
+                        pairTop += kh + 1;
+                    }
+                }
+                Line(false, port, rowTop, line - port);
+                Line(true, line, rowTop, last - rowTop);
+                lastJoin = std::max(lastJoin, rowTop);
+            }
+            rowTop += e.height + 1;
+            i += e.count;
+        }
+        for (int i = 0; item.sides == 2 && i < item.count; i += item.sides) {
             int pairHeight = 0;
             for (int side = 0; side < item.sides && i + side < item.count; ++side) {
                 const int kid = kids[size_t(item.first + i + side)], kw = boxW[size_t(kid)];
@@ -444,44 +524,16 @@ struct Layouter {
     // left edge. Each report takes its lowest arrangement no wider than o.limit.
     Option ArrangeSide(int v, Option o, bool place, int ox, int oy) {
         const std::vector<int>& kids = tree.reports[size_t(v)];
-        const int w = boxW[size_t(v)], h = boxH[size_t(v)], n = int(kids.size());
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
         const bool bothSides = o.kind == Kind::SideBoth;
-        int leftWidth = 0, rightWidth = 0;
-        for (int i = 0; i < n; ++i) {
-            int& side = bothSides && i % 2 == 0 ? leftWidth : rightWidth;
-            side = std::max(side, PickWide(kids[size_t(i)], o.limit).width);
-        }
-        const int line = bothSides ? leftWidth + 1 : 1;
-        const int boxX = bothSides ? line - w / 2 : 0;
-        const int minX = std::min(0, boxX), maxX = std::max(line + 1 + rightWidth, boxX + w);
-        const int sx = ox - minX;
-        int y = h + 1, lastJoin = h;
-        for (int i = 0; i < n;) {
-            int pairHeight = 0;
-            for (int side = bothSides ? 0 : 1; side < 2 && i < n; ++side, ++i) {
-                const int kid = kids[size_t(i)], kw = boxW[size_t(kid)];
-                const Option& b = PickWide(kid, o.limit);
-                const int join = y + boxH[size_t(kid)] / 2;
-                lastJoin = std::max(lastJoin, join);
-                pairHeight = std::max(pairHeight, b.height);
-                if (!place) continue;
-                if (side == 0) {
-                    const int x = line - 1 - b.width, boxRight = x + b.port + kw / 2;
-                    Arrange(kid, b, true, sx + x, oy + y);
-                    Line(false, sx + boxRight, oy + join, line - boxRight);
-                } else {
-                    const int x = line + 1, boxLeft = x + b.port - kw / 2;
-                    Arrange(kid, b, true, sx + x, oy + y);
-                    Line(false, sx + line, oy + join, boxLeft - line);
-                }
-            }
-            y += pairHeight + 1;
-        }
+        const Item stack = StackItem(v, 0, int(kids.size()), bothSides ? 2 : 1, o.limit, o.grouped);
+        const int boxX = bothSides ? stack.port - w / 2 : 0;
+        const int minX = std::min(0, boxX), maxX = std::max(stack.width, boxX + w);
         if (place) {
             Emit(v, ox + boxX - minX, oy);
-            Line(true, sx + line, oy + h, lastJoin - h);
+            PlaceItem(v, o, stack, ox - minX, oy + h + 1);
         }
-        o.width = maxX - minX, o.height = y - 1, o.port = boxX + w / 2 - minX;
+        o.width = maxX - minX, o.height = h + 1 + stack.height, o.port = boxX + w / 2 - minX;
         return o;
     }
 
@@ -594,12 +646,19 @@ struct Layouter {
                 }
             }
             const std::vector<int> columns = ColumnCounts(int(kids.size()));
+            const bool leavesOnly =
+                std::all_of(kids.begin(), kids.end(), [&](int k) { return tree.reports[size_t(k)].empty(); });
             for (int limit : WidthLimits(kids)) {
+                if (!lists && !leavesOnly) break;
                 add({0, 0, 0, Kind::SideBoth, 1, limit});
-                add({0, 0, 0, Kind::SideOne, 1, limit});
+                for (bool paired : {false, true}) {
+                    if (paired && !leafRun) break;
+                    add({0, 0, 0, Kind::SideOne, 1, limit, paired});
+                    for (int count : columns)
+                        add({0, 0, 0, Kind::Columns, count, limit, paired});
+                }
                 for (int count : columns)
-                    for (bool bothSides : {false, true})
-                        add({0, 0, 0, Kind::Columns, count, limit, bothSides});
+                    add({0, 0, 0, Kind::Columns, count, limit, false, true});
             }
         }
         front[size_t(v)] = Prune(std::move(candidates), maxW, maxH);
@@ -704,7 +763,7 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
     const Tree tree = MakeTree(managerOf, team);
     const size_t n = team.size();
     const std::vector<Grid> grids = GridsToTry(options);
-    Layouter layouter{tree, {}, {}, {}, {}, nullptr};
+    Layouter layouter{tree, {}, {}, {}, {}, nullptr, true};
     if (int(n) > kMostPeopleOnATable) {
         // Too many for any table whatever their texts: the chart of the smallest boxes tells how
         // large it would be.
@@ -729,11 +788,12 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
             measuredPoints = grid.points;
         }
         const int lineHeight = std::max(1, measure.lineHeight(grid.points));
-        // Flat boxes pack the stacks tighter, taller ones the rows, whose levels are three rows
-        // apart: both are tried.
-        for (int gapRows : {1, 3}) {
-            if (!SizeBoxes(tree, needs, grid, lineHeight, gapRows, grid.columns, layouter.boxW,
-                           layouter.boxH))
+        // Which box shapes pack best depends on the organisation: each is tried, first with every
+        // manager above their people.
+        for (int attempt = 0; attempt < 2 * int(std::size(kBoxGaps)); ++attempt) {
+            const Gaps gaps = kBoxGaps[size_t(attempt) % std::size(kBoxGaps)];
+            layouter.lists = attempt >= int(std::size(kBoxGaps));
+            if (!SizeBoxes(tree, needs, grid, lineHeight, gaps, grid.columns, layouter.boxW, layouter.boxH))
                 continue;
             // Boxes that with a cell of space each would not go in need no layout.
             int64_t boxArea = 0;
@@ -756,8 +816,9 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         if (last) {
             SetGrid(result, grid);
             int longest = INT_MAX;
-            for (int gapRows : {1, 3}) {
-                SizeBoxes(tree, needs, grid, lineHeight, gapRows, kUnlimited, layouter.boxW, layouter.boxH);
+            layouter.lists = true;
+            for (Gaps gaps : kBoxGaps) {
+                SizeBoxes(tree, needs, grid, lineHeight, gaps, kUnlimited, layouter.boxW, layouter.boxH);
                 ChartLayout tried;
                 ReportSize(layouter, tried);
                 if (std::max(tried.chartColumns, tried.chartRows) < longest) {
