@@ -134,11 +134,13 @@ int ColumnsFor(int width, int pitch) {
 }
 
 // The room a box is sized to take with what stands beside and below it: a cell of gap each way
-// packs the stacks tightest, rows need three between levels, the lines of stacked teams indent.
+// packs the stacks tightest, rows need three between levels, the lines of stacked teams indent;
+// and, last, boxes no wider than their text needs when a name of its own would not fit.
 struct Gaps {
     int columns = 1, rows = 1;
+    int nameRoom = 2; // columns a box may widen by to put the name on a line of its own
 };
-constexpr Gaps kBoxGaps[] = {{1, 1}, {1, 3}, {3, 1}};
+constexpr Gaps kBoxGaps[] = {{1, 1, 2}, {1, 3, 2}, {3, 1, 2}, {1, 1, 0}};
 
 // Box sizes on a grid: one height for all boxes of a level, the one that gives the level the least
 // area with its gaps, and each box the narrowest width its text
@@ -179,7 +181,7 @@ bool SizeBoxes(const Tree& tree, const std::vector<TextNeeds>& needs, const Grid
         for (int i : level) {
             const TextNeeds& t = needs[size_t(i)];
             int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch);
-            for (int wider = columns; wider <= columns + 2 && wider <= maxColumns; wider += 2) {
+            for (int wider = columns; wider <= columns + gaps.nameRoom && wider <= maxColumns; wider += 2) {
                 int area = wider * pitch - 2;
                 if (area >= t.nameAlone && area < t.nameShared) {
                     columns = wider;

@@ -135,6 +135,20 @@ inline std::string LargeList(int count) {
     return WriteSampleList(rows, levels, ',', false, true);
 }
 
+// Everyday job titles by level, of one to three short words.
+inline const char* GrownTitle(int level, int i) {
+    static const char* const top[] = {"Managing Director"};
+    static const char* const heads[] = {"Finance Director", "Head of Sales",       "Head of IT",
+                                        "HR Director",      "Operations Director", "Head of Marketing",
+                                        "Head of Legal",    "Plant Manager"};
+    static const char* const leads[] = {"Sales Manager", "Team Lead",  "Accounting Manager", "Product Owner",
+                                        "Site Manager",  "Buyer Lead", "Support Lead"};
+    static const char* const staff[] = {"Accountant", "Engineer",  "Analyst",  "Sales Rep",
+                                        "Technician", "Assistant", "Designer", "Buyer",
+                                        "Clerk",      "Developer", "Recruiter"};
+    return level == 0 ? top[0] : level == 1 ? heads[i % 8] : level == 2 ? leads[i % 7] : staff[i % 11];
+}
+
 // An organisation grown as real ones grow, the same for the same seed: every manager leads 2 to 12
 // people (about six), fewer people lead a team the deeper they sit, and nobody sits more than six
 // levels below the top person.
@@ -161,5 +175,14 @@ inline std::string GrownOrganisation(int count, unsigned seed) {
             leads.push_back(0);
         }
     }
-    return WriteSampleList(rows, levels, ',', false, true);
+    // Titles by what people do: those who lead a team get a leader's title.
+    std::string out = "Employee ID,Full Name,Job Title,Manager ID\r\n";
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int id = rows[i].id;
+        const int level = levels[i] == 0 ? 0 : leads[i] ? std::min(levels[i], 2) : 3;
+        out += std::to_string(id) + "," + SampleFirstName(id) + " " + SampleLastName(id / 20 + id) + "," +
+               GrownTitle(level, int(i)) + "," + (rows[i].manager ? std::to_string(rows[i].manager) : "") +
+               "\r\n";
+    }
+    return out;
 }
