@@ -9,6 +9,8 @@
 // on cell edges through cells no box covers and reach the middle of the sides they join.
 #include "document/OrgLayout.h"
 
+#include "document/OrgBoxes.h"
+
 #include "document/Document.h"
 #include "document/Structure.h"
 
@@ -21,12 +23,10 @@
 
 namespace {
 
-constexpr int kMaxLines = 6;          // box texts are given at most this many lines
-constexpr int kLargestTable = 1122;   // pixels of the table picture
-constexpr int kWidestTextArea = 1100; // a box text never needs more than a page's width
-constexpr size_t kFrontSize = 16;     // arrangements kept for a subtree
-constexpr size_t kHeightLimits = 40;  // report heights a team's rows are tried with
-constexpr size_t kColumnCounts = 8;   // numbers of columns a team's reports are tried in
+constexpr int kLargestTable = 1122;  // pixels of the table picture
+constexpr size_t kFrontSize = 16;    // arrangements kept for a subtree
+constexpr size_t kHeightLimits = 40; // report heights a team's rows are tried with
+constexpr size_t kColumnCounts = 8;  // numbers of columns a team's reports are tried in
 constexpr int kUnlimited = 1 << 24;
 
 struct Grid {
@@ -83,116 +83,6 @@ Tree MakeTree(const std::vector<int>& managerOf, const std::vector<int>& team) {
         }
     tree.bottomUp.assign(order.rbegin(), order.rend());
     return tree;
-}
-
-// What one text needs at one size: the smallest text-area widths, in pixels, that give it k lines
-// (index k - 1), and, when it starts with a name, the widths between which the name stands alone
-// on the first line (from the name's own width to that of the name and the next word).
-struct TextNeeds {
-    std::array<int, kMaxLines> lines{};
-    int nameAlone = INT_MAX, nameShared = 0;
-};
-
-int NarrowestForLines(std::u16string_view text, int lines, int below, int points,
-                      const BoxTextMeasure& measure) {
-    int lo = 1, hi = below;
-    while (lo < hi) {
-        int mid = (lo + hi) / 2;
-        if (measure.lineCount(text, mid, points) <= lines)
-            hi = mid;
-        else
-            lo = mid + 1;
-    }
-    return lo > kWidestTextArea ? INT_MAX : lo;
-}
-
-TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure) {
-    TextNeeds needs;
-    int high = kWidestTextArea + 1;
-    for (int k = 1; k <= kMaxLines; ++k) {
-        // Fewer lines need at least as much width: search below the width found for k - 1 lines.
-        int w = NarrowestForLines(text, k, high, points, measure);
-        needs.lines[size_t(k - 1)] = w;
-        if (w != INT_MAX) high = std::min(high, w);
-    }
-    if (nameLength > 0 && size_t(nameLength) + 1 < text.size()) {
-        size_t next = text.find(u' ', size_t(nameLength) + 1);
-        std::u16string_view withWord = text.substr(0, next == std::u16string_view::npos ? text.size() : next);
-        needs.nameAlone =
-            NarrowestForLines(text.substr(0, size_t(nameLength)), 1, kWidestTextArea + 1, points, measure);
-        needs.nameShared = NarrowestForLines(withWord, 1, kWidestTextArea + 1, points, measure);
-    }
-    return needs;
-}
-
-// Columns of a box whose text area is `width` pixels wide: an even count, so that a connector can
-// meet the middle of the top edge, and at least two.
-int ColumnsFor(int width, int pitch) {
-    if (width == INT_MAX) width = kWidestTextArea + 1; // wider than any table
-    int columns = std::max(2, (width + 2 + pitch - 1) / pitch);
-    return columns + columns % 2;
-}
-
-// The room a box is sized to take with what stands beside and below it: a cell of gap each way
-// packs the stacks tightest, rows need three between levels, the lines of stacked teams indent;
-// and, last, boxes no wider than their text needs when a name of its own would not fit.
-struct Gaps {
-    int columns = 1, rows = 1;
-    int nameRoom = 2; // columns a box may widen by to put the name on a line of its own
-};
-constexpr Gaps kBoxGaps[] = {{1, 1, 2}, {1, 3, 2}, {3, 1, 2}, {1, 1, 0}};
-
-// Box sizes on a grid: one height for all boxes of a level, the one that gives the level the least
-// area with its gaps, and each box the narrowest width its text
-// takes in that height, a little wider when that puts the name on a line of its own. False when a word is
-// wider than `maxColumns`.
-bool SizeBoxes(const Tree& tree, const std::vector<TextNeeds>& needs, const Grid& grid, int lineHeight,
-               Gaps gaps, int maxColumns, std::vector<int>& boxW, std::vector<int>& boxH) {
-    const int pitch = grid.cellSize + 1, n = int(tree.person.size());
-    const int levels = n == 0 ? 0 : *std::max_element(tree.depth.begin(), tree.depth.end()) + 1;
-    std::vector<std::vector<int>> ofLevel(static_cast<size_t>(levels));
-    for (int i = 0; i < n; ++i)
-        ofLevel[size_t(tree.depth[size_t(i)])].push_back(i);
-    boxW.assign(size_t(n), 2);
-    boxH.assign(size_t(n), 2);
-    for (const std::vector<int>& level : ofLevel) {
-        int64_t bestCost = INT64_MAX;
-        int bestRows = 0;
-        for (int k = 1; k <= kMaxLines; ++k) {
-            const int rows = std::max(2, (k * lineHeight + 4 + pitch - 1) / pitch);
-            const int lines = std::min(kMaxLines, (rows * pitch - 4) / lineHeight);
-            if (lines != k) continue; // the same rows hold more lines: tried with those
-            int64_t cost = 0;
-            for (int i : level) {
-                int columns = ColumnsFor(needs[size_t(i)].lines[size_t(lines - 1)], pitch);
-                if (columns > maxColumns) {
-                    cost = INT64_MAX;
-                    break;
-                }
-                cost += int64_t(columns + gaps.columns) * (rows + gaps.rows);
-            }
-            if (cost < bestCost) {
-                bestCost = cost;
-                bestRows = rows;
-            }
-        }
-        if (bestCost == INT64_MAX) return false;
-        const int lines = std::min(kMaxLines, (bestRows * pitch - 4) / lineHeight);
-        for (int i : level) {
-            const TextNeeds& t = needs[size_t(i)];
-            int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch);
-            for (int wider = columns; wider <= columns + gaps.nameRoom && wider <= maxColumns; wider += 2) {
-                int area = wider * pitch - 2;
-                if (area >= t.nameAlone && area < t.nameShared) {
-                    columns = wider;
-                    break;
-                }
-            }
-            boxW[size_t(i)] = columns;
-            boxH[size_t(i)] = bestRows;
-        }
-    }
-    return true;
 }
 
 struct Layouter {
@@ -795,7 +685,8 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         for (int attempt = 0; attempt < 2 * int(std::size(kBoxGaps)); ++attempt) {
             const Gaps gaps = kBoxGaps[size_t(attempt) % std::size(kBoxGaps)];
             layouter.lists = attempt >= int(std::size(kBoxGaps));
-            if (!SizeBoxes(tree, needs, grid, lineHeight, gaps, grid.columns, layouter.boxW, layouter.boxH))
+            if (!SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, grid.columns, layouter.boxW,
+                           layouter.boxH))
                 continue;
             // Boxes that with a cell of space each would not go in need no layout.
             int64_t boxArea = 0;
@@ -820,7 +711,8 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
             int longest = INT_MAX;
             layouter.lists = true;
             for (Gaps gaps : kBoxGaps) {
-                SizeBoxes(tree, needs, grid, lineHeight, gaps, kUnlimited, layouter.boxW, layouter.boxH);
+                SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, kUnlimited, layouter.boxW,
+                          layouter.boxH);
                 ChartLayout tried;
                 ReportSize(layouter, tried);
                 if (std::max(tried.chartColumns, tried.chartRows) < longest) {
