@@ -1,7 +1,7 @@
 // The chart layout on organisations grown as real ones grow: for each size, the table and the
 // cell and text size the chart takes, the ratio of its rectangle to the cells its boxes and their
-// gaps need at least (a cell beside and below each box),
-// and the time of the layout; then, over several organisations of each size, how many fit.
+// gaps need at least (a cell beside and below each box) and the time of the layout; then, over
+// several organisations of each size, how many fit.
 #include "document/OrgChart.h"
 #include "tests/portable/orgchart/SampleLists.h"
 #include "tests/portable/orgchart/SerifMeasure.h"
