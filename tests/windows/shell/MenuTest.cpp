@@ -79,11 +79,7 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1050, L"Select all\tCtrl+A", L"Seleccionar todo\tCtrl+A", 820, {}},
           Sep(),
-          {1130,
-           L"Copy chart as picture\tCtrl+Shift+C",
-           L"Copiar organigrama como imagen\tCtrl+Mayús+C",
-           840,
-           {}}}},
+          {1130, L"Copy chart as picture\tCtrl+Shift+C", L"Copiar organigrama como imagen\tCtrl+Mayús+C", 840, {}}}},
         {kPopup,
          L"Mouse",
          L"Ratón",
@@ -296,8 +292,8 @@ TEST(MenuSwatch, RoundedBoxInTheColourOnWhiteWithABlackOutline) {
 TEST_F(MainWindowTest, FreshWindowHasTheTableCommandsDisabledAndTheDefaultsChecked) {
     OpenWindow(1);
     HMENU bar = Bar();
-    for (int id : {1104, 1006, 1012, 1010, 1011, 1051, 1052, 1021, 1020, 1025, 1050, 1023, 3300, 3301, 1130,
-                   1131, 1120})
+    for (int id :
+         {1104, 1006, 1012, 1010, 1011, 1051, 1052, 1021, 1020, 1025, 1050, 1023, 3300, 3301, 1130, 1131, 1120})
         EXPECT_TRUE(IsDisabled(bar, id)) << id;
     for (int id : {1007, 1027, 1005, 1002, 3302, 3307, 2006, 2011, 3308, 1070, 1071})
         EXPECT_EQ(0u, ItemState(bar, id)) << id;
