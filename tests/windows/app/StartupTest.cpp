@@ -231,34 +231,6 @@ TEST_F(WindowFixture, AQuotedPathWithSpacesToAWorkFileIsReadAndShown) {
     EXPECT_GT(CountPixels(app->render.tablePicture.Dc(), table, RGB(0xC0, 0xC0, 0xC0)), 0);
 }
 
-// A double-clicked chart arrives with its whole path: up to 259 characters, the longest the file
-// functions open in the plain form.
-TEST_F(WindowFixture, LongCommandLinePathsAreReadWhole) {
-    for (size_t length : {255u, 256u, 259u}) {
-        TempFolder folder;
-        const std::wstring name = L"c.qdrx";
-        const std::wstring sub =
-            folder.Path() + std::wstring(length - folder.Path().size() - 1 - name.size(), L'd');
-        ASSERT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
-        const std::wstring chart = sub + L"\\" + name;
-        ASSERT_EQ(length, chart.size());
-        {
-            auto saved = std::make_unique<Document>();
-            ApplyNewPreset(*saved, *FindNewPreset(3303));
-            ASSERT_TRUE(SaveWorkFile(*saved, chart, nullptr));
-        }
-        app = std::make_unique<App>();
-        app->shell.commandLine = L"Cuadrix.exe \"" + chart + L"\"";
-        MessageBoxRecorder boxes;
-        Create();
-        EXPECT_TRUE(boxes.Shown().empty()) << length;
-        EXPECT_TRUE(app->doc.tablePresent) << length;
-        TearDown();
-        DeleteFileW(chart.c_str());
-        RemoveDirectoryW(sub.c_str());
-    }
-}
-
 TEST(CommandLineFile, AFileInTheWrongFormatIsReportedByTheReaderAlone) {
     TempFolder folder;
     std::wstring notChart = folder.File(L"notes.qdrx");
