@@ -2,8 +2,7 @@
 # Regenerates docs/screenshot.png: runs Cuadrix.exe in a virtual display, draws a small
 # organisation chart in it with real clicks (boxes, merged boxes, connectors, texts and colours),
 # keeps a picture of the main window with its colours reduced and records the chart as
-# samples/Organigrama.qdrx; then builds a chart from samples/Personas.csv for
-# docs/chart-from-list.png.
+# samples/Organigrama.qdrx.
 # Usage: scripts/screenshot.sh [Cuadrix.exe]   (without an argument build/win32/Cuadrix.exe is built)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -142,31 +141,5 @@ e2e_click 900 800
 # The chart has unrecorded changes: Escape asks to save them, and "Don't Save" (N) ends the program.
 e2e_key Escape
 e2e_wait_window "^Programmer$" >/dev/null || e2e_fail "save question did not appear"
-e2e_key n
-e2e_wait_exit 15 || e2e_fail "program still running after Don't Save"
-
-# docs/chart-from-list.png: the program in Spanish builds a chart from the sample list
-# samples/Personas.csv through its menu, and the upper part of its window is kept.
-printf '[General]\r\nIdioma=1\r\n' >"$E2E_DIR/Cuadrix.ini"
-e2e_start
-e2e_main_window "^Organigrama$"
-e2e_menu 4 2 # Organigrama > Construir desde lista…
-dialog=$(e2e_wait_window "^Construir desde lista") || e2e_fail "no Build from list dialog"
-sleep 1
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-xdotool type --delay 20 "$(winepath -w "$root/samples/Personas.csv")"
-e2e_key Return
-E2E_WINDOW=$(e2e_wait_window "\* - Organigrama$") || e2e_fail "no chart was built"
-xdotool mousemove 0 0
-sleep 1
-e2e_screenshot "$shot"
-geometry=$(xdotool getwindowgeometry --shell "$E2E_WINDOW")
-x=$(sed -n 's/^X=//p' <<<"$geometry")
-y=$(sed -n 's/^Y=//p' <<<"$geometry")
-w=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
-convert "$shot" -crop "${w}x560+${x}+${y}" +repage -colors 64 -strip "PNG8:$root/docs/chart-from-list.png"
-echo "Saved $root/docs/chart-from-list.png ($(stat -c %s "$root/docs/chart-from-list.png") bytes)"
-e2e_key Escape
-e2e_wait_window "^Programador$" >/dev/null || e2e_fail "save question did not appear"
 e2e_key n
 e2e_wait_exit 15 || e2e_fail "program still running after Don't Save"
