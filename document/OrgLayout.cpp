@@ -452,7 +452,7 @@ struct Layouter {
 
     // Heights a team's reports are limited to in turn when they stand side by side: every height
     // one of their arrangements has, from the lowest all of them reach.
-    // With leaves stacked, the heights of their stacks too.
+    // With leaves stacked, the heights of their stacks too (reports of one manager are equally tall).
     std::vector<int> HeightLimits(const std::vector<int>& kids, bool grouped = false) const {
         std::vector<int> limits;
         int lowest = 0;
@@ -460,10 +460,10 @@ struct Layouter {
             for (const Option& o : front[size_t(k)])
                 limits.push_back(o.height);
             lowest = std::max(lowest, front[size_t(k)].back().height);
-            if (grouped && tree.reports[size_t(k)].empty())
-                for (int tall = 2; tall <= int(kids.size()); ++tall)
-                    limits.push_back(tall * (boxH[size_t(k)] + 1) - 1);
         }
+        if (grouped)
+            for (int tall = 2; tall <= int(kids.size()); ++tall)
+                limits.push_back(tall * (boxH[size_t(kids[0])] + 1) - 1);
         return Thinned(std::move(limits), lowest);
     }
 
