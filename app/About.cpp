@@ -87,12 +87,15 @@ void OnInitDialog(AboutBox& box, HWND dialog) {
                                  40, kAboutInvitationId);
     HWND close = AddControl(dialog, L"BUTTON", Wide(FixedInterfaceText(FixedText::AboutButton)),
                             WS_TABSTOP | BS_PUSHBUTTON, 5, 100, 50, 15, kAboutCloseId);
-    AddControl(dialog, L"STATIC", VersionLine(), SS_RIGHT | SS_NOPREFIX, 60, 104, 136, 10, kAboutVersionId);
+    HWND version = AddControl(dialog, L"STATIC", VersionLine(), SS_RIGHT | SS_NOPREFIX, 60, 104, 136, 10,
+                              kAboutVersionId);
     box.labelFont = BoldFont(dialog, 10);
     box.buttonFont = BoldFont(dialog, 14);
     SendMessageW(thanks, WM_SETFONT, reinterpret_cast<WPARAM>(box.labelFont.Get()), FALSE);
     SendMessageW(invitation, WM_SETFONT, reinterpret_cast<WPARAM>(box.labelFont.Get()), FALSE);
     SendMessageW(close, WM_SETFONT, reinterpret_cast<WPARAM>(box.buttonFont.Get()), FALSE);
+    // The version is small print: the shell's own face, a stock font nobody deletes.
+    SendMessageW(version, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     SetTimer(dialog, kAboutTimerId, kFramePeriod, nullptr);
     box.frame = kAboutFirstFrame;
 }
