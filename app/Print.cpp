@@ -4,9 +4,9 @@
 
 #include "app/App.h"
 #include "ui/MessageBox.h"
+#include "ui/PictureMessages.h"
 #include "render/CutChart.h"
 #include "render/PrintPage.h"
-#include "interaction/Redraw.h"
 
 #include <commdlg.h>
 
@@ -136,8 +136,7 @@ std::wstring PrintDocumentName(const std::wstring& workFilePath) {
 void PrintChart(App& app) {
     if (!app.doc.tablePresent) return;
     CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app));
-    // The drawing for the chart used the table picture: the screen is drawn again first.
-    RedrawCanvas(app);
+    ReportPictureProblems(app.render.pictureCache, nullptr);
     if (!chart.metafile) return;
     const PrintResult result =
         PrintRecordedChart(app.shell.mainWindow, true, chart.metafile.Get(), chart.width, chart.height,
