@@ -128,10 +128,11 @@ int RunPrint(App& app, const ConversionCommand& command) {
     CreatePictures(app.render);
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
     const CutChart chart = DrawCutChart(app.render, app.doc, look);
-    const PrintResult result = chart.metafile
-                                   ? PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width,
-                                                        chart.height, PrintDocumentName(source))
-                                   : PrintResult::Refused;
+    const PrintResult result =
+        chart.metafile
+            ? PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width, chart.height,
+                                 PrintDocumentName(source, Tr(app, MessageTable::UnsavedChanges, 1)))
+            : PrintResult::Refused;
     switch (result) {
     case PrintResult::Printed:
     case PrintResult::Cancelled:
