@@ -57,6 +57,7 @@ TEST(ColumnFinder, HeaderWordsInEveryLanguageAndSpelling) {
         {u"parentId", int(ListRole::Manager)},
         {u"SUPÉRIEUR_HIÉRARCHIQUE", int(ListRole::Manager)},
         {u"Jefe directo", int(ListRole::Manager)},
+        {u"Team Leader", int(ListRole::Manager)},
         {u"EmployeeKey", int(ListRole::Id)},
         {u"Post Unique Reference", int(ListRole::Id)},
         {u"Personalnummer", int(ListRole::Id)},
