@@ -1,4 +1,5 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  app/ColumnMemory.cpp
   app/CommandStates.cpp
   app/RecentCharts.cpp
   app/StatusTexts.cpp
@@ -10,6 +11,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
   app/ChartClipboard.cpp
   app/BuildFromList.cpp
+  app/ColumnDialog.cpp
   app/Commands.cpp
   app/Conversion.cpp
   app/WorkFileMessages.cpp

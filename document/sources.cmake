@@ -2,10 +2,14 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/CellEdit.cpp
   document/CellRecord.cpp
   document/Clipboard.cpp
+  document/ColumnFinder.cpp
   document/Edit.cpp
   document/FileErrors.cpp
+  document/ListTable.cpp
   document/Merge.cpp
   document/OrgChart.cpp
+  document/OrgBoxes.cpp
+  document/OrgLayout.cpp
   document/PeopleList.cpp
   document/Recovery.cpp
   document/Selection.cpp
