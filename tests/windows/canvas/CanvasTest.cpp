@@ -482,6 +482,7 @@ TEST_F(CanvasFixture, NoScrollOrZoomShowsPaperBeforeTheTable) {
         }
     app->canvas.viewOffsetX = HorizontalFloor(*app);
     app->canvas.viewOffsetY = VerticalFloor(*app);
+    app->doc.modified = false; // as recorded: no save question
     NewTable();
     EXPECT_EQ(0, app->canvas.viewOffsetX);
     EXPECT_EQ(0, app->canvas.viewOffsetY);
