@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/RecoveryCopies.h"
+#include "document/Chart.h"
 #include "interaction/Workspace.h"
 #include "render/GdiObjects.h"
 
@@ -12,4 +13,8 @@
 struct App : Workspace {
     std::vector<BitmapHandle> menuPictures; // the pictures of the current menu bar's items
     RecoveryRun recovery;                   // the recovery copies of the run (none in tests unless begun)
+    // The chart's pages: `doc` is the page shown, the others are parked here.
+    Chart chart;
+    FontHandle pageBarFont; // the page bar's font, made for the DPI below
+    int pageBarFontDpi = 0;
 };

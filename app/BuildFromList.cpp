@@ -2,7 +2,10 @@
 #include "app/BuildFromList.h"
 
 #include "app/App.h"
+#include "app/ChartFile.h"
+#include "app/ChartPages.h"
 #include "app/Commands.h"
+#include "document/ChartSplit.h"
 #include "render/AnsiText.h"
 #include "render/BoxTextMeasureGdi.h"
 #include "ui/FileDialogs.h"
@@ -96,10 +99,13 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
     return text;
 }
 
-bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome) {
+bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome, bool pages) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
-    outcome = BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet));
+    const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
+    outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure);
+    if (outcome.result == BuildResult::TooLarge && pages)
+        outcome = BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure);
     return true;
 }
 
@@ -114,8 +120,19 @@ void BuildFromListCommand(App& app) {
         return;
     }
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
-    BuildOutcome outcome =
-        BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet));
+    const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
+    BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure);
+    if (outcome.result == BuildResult::TooLarge) {
+        // Too large for one table: the chart becomes a new book of pages, which replaces every page
+        // there was, so unrecorded changes get the save question first.
+        if (!SettleUnsavedChanges(app)) return;
+        outcome = BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure);
+        if (outcome.result == BuildResult::Built) {
+            app.shell.chartPath.clear();
+            ShowReadChart(app);
+            return;
+        }
+    }
     if (outcome.result != BuildResult::Built) {
         ShowMessageBox(owner, BuildRefusalText(app.shell, outcome), Tr(app, MessageTable::Caption), MB_OK);
         return;

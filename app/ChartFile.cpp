@@ -2,6 +2,7 @@
 #include "app/ChartFile.h"
 
 #include "app/App.h"
+#include "app/ChartPages.h"
 #include "app/Commands.h"
 #include "app/WorkFileMessages.h"
 #include "document/Undo.h"
@@ -9,6 +10,8 @@
 #include "render/Renderer.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
+
+#include <new>
 
 namespace {
 
@@ -40,8 +43,19 @@ std::wstring LocalTime(uint64_t fileTime) {
     return std::wstring(date) + L" " + clock;
 }
 
+bool HasBookExtension(const std::wstring& path) {
+    return path.size() > 5 && _wcsicmp(path.c_str() + path.size() - 5, L".qdrb") == 0;
+}
+
+// A chart of pages, or one recorded as a book before, goes out as a book; one page as a work file.
+bool WriteChart(App& app, const std::wstring& path) {
+    if (PageCount(app.chart) > 1 || HasBookExtension(path))
+        return SaveChartBookFile(app.chart, app.doc, path, Owner(app));
+    return SaveWorkFile(app.doc, path, Owner(app));
+}
+
 bool Record(App& app, const std::wstring& path) {
-    if (!SaveWorkFile(app.doc, path, Owner(app))) return false;
+    if (!WriteChart(app, path)) return false;
     ChartMatchesFile(app, path);
     return true;
 }
@@ -51,7 +65,7 @@ bool Record(App& app, const std::wstring& path) {
 std::wstring ChartWindowTitle(const App& app) {
     std::wstring chart = Tr(app, MessageTable::Chart, 1);
     if (!app.doc.tablePresent) return chart;
-    return ChartName(app) + (app.doc.modified ? L"*" : L"") + L" - " + chart;
+    return ChartName(app) + (ChartModified(app.chart, app.doc) ? L"*" : L"") + L" - " + chart;
 }
 
 void UpdateChartTitle(App& app) {
@@ -64,7 +78,7 @@ void UpdateChartTitle(App& app) {
 
 void ChartMatchesFile(App& app, const std::wstring& path) {
     app.shell.chartPath = path;
-    app.doc.modified = false;
+    ChartRecorded(app.chart, app.doc);
     DiscardRecoveryCopy(app.recovery);
     UpdateChartTitle(app);
 }
@@ -72,7 +86,7 @@ void ChartMatchesFile(App& app, const std::wstring& path) {
 bool RecordWithPrompt(App& app) {
     std::wstring& path = app.shell.workFilePath;
     path.clear();
-    path = WorkFileDialog(app.shell, Owner(app), path, 1);
+    path = WorkFileDialog(app.shell, Owner(app), path, 1, PageCount(app.chart) > 1);
     if (path.empty()) return false;
     if (FileExists(path)) {
         std::wstring question =
@@ -84,12 +98,14 @@ bool RecordWithPrompt(App& app) {
 }
 
 bool RecordToChartFile(App& app) {
-    if (app.shell.chartPath.empty()) return RecordWithPrompt(app);
+    // A chart that has grown pages since it was read from a work file needs a book's name.
+    if (app.shell.chartPath.empty() || (PageCount(app.chart) > 1 && !HasBookExtension(app.shell.chartPath)))
+        return RecordWithPrompt(app);
     return Record(app, app.shell.chartPath);
 }
 
 bool SettleUnsavedChanges(App& app) {
-    if (!app.doc.modified) return true;
+    if (!ChartModified(app.chart, app.doc)) return true;
     auto text = [&app](int item) { return Tr(app, MessageTable::UnsavedChanges, item); };
     int answer = AskSaveChanges(Owner(app), WithName(text(2), ChartName(app)), Tr(app, MessageTable::Caption),
                                 {text(4), text(5), text(6)});
@@ -110,11 +126,10 @@ void StartRecoveryCopies(App& app) {
             DeleteLeftChart(app.recovery, left.base);
             continue;
         }
-        if (ReadWorkFile(app.doc, left.copyPath, app.shell.languageIndex, Owner(app)) != 1) {
+        if (!LoadChartFile(app, left.copyPath, left.note.chartPath)) {
             DeleteLeftChart(app.recovery, left.base); // the reader has said why
             continue;
         }
-        ShowTableSequence(app);
         // The restored chart is a changed chart under its own name; this program's copy replaces
         // the one left behind at once.
         app.shell.chartPath = left.note.chartPath;
@@ -127,7 +142,38 @@ void StartRecoveryCopies(App& app) {
 }
 
 void OnRecoveryTimer(App& app) {
-    RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
+    if (PageCount(app.chart) < 2) {
+        RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
+        return;
+    }
+    RecoveryTick(
+        app.recovery, ChartModified(app.chart, app.doc), ChartChangeCount(app.chart, app.doc),
+        app.shell.chartPath, [&app](const std::wstring& path) {
+            try {
+                return WriteWholeFile(EncodeChartBook(ChartBookEntries(app.chart, app.doc)), path).Done();
+            } catch (const std::bad_alloc&) {
+                return false;
+            }
+        });
+}
+
+bool LoadChartFile(App& app, const std::wstring& path, const std::wstring& nameFrom) {
+    if (IsChartBookFile(path)) {
+        if (ReadChartBookFile(app.chart, app.doc, path, app.shell.languageIndex, Owner(app)) != 1)
+            return false;
+        ShowReadChart(app);
+        return true;
+    }
+    if (ReadWorkFile(app.doc, path, app.shell.languageIndex, Owner(app)) != 1) return false;
+    ResetChartPages(app, nameFrom);
+    ShowTableSequence(app);
+    return true;
+}
+
+bool ReadChartFile(App& app, const std::wstring& path) {
+    if (!LoadChartFile(app, path, path)) return false;
+    ChartMatchesFile(app, path);
+    return true;
 }
 
 void EndRecoveryCopies(App& app) {

@@ -87,6 +87,20 @@ constexpr int kCmdFirstZoom = 3320;
 constexpr std::array<int, 6> kZoomMenuSteps{50, 75, 100, 150, 200, 400};
 constexpr int kCmdZoomToWidth = kCmdFirstZoom + static_cast<int>(kZoomMenuSteps.size());
 
+// Pages: "New page" with the eight "New" presets in the order of their ids above (horizontal
+// 16, 24, 32, 64, then vertical), the page's own commands, and Ctrl+Page Down / Ctrl+Page Up.
+constexpr int kCmdFirstNewPage = 3340;
+constexpr int kCmdRenamePage = 3350;
+constexpr int kCmdDeletePage = 3351;
+constexpr int kCmdMovePageLeft = 3352;
+constexpr int kCmdMovePageRight = 3353;
+constexpr int kCmdNextPage = 3354;
+constexpr int kCmdPreviousPage = 3355;
+constexpr std::array<int, 12> kPageCommands{
+    kCmdFirstNewPage,     kCmdFirstNewPage + 1, kCmdFirstNewPage + 2, kCmdFirstNewPage + 3,
+    kCmdFirstNewPage + 4, kCmdFirstNewPage + 5, kCmdFirstNewPage + 6, kCmdFirstNewPage + 7,
+    kCmdRenamePage,       kCmdDeletePage,       kCmdMovePageLeft,     kCmdMovePageRight};
+
 // Menu item states.
 constexpr int kItemEnabled = 0;
 constexpr int kItemDisabled = 3;

@@ -1,6 +1,7 @@
 #include "app/MainLayout.h"
 
 #include "app/App.h"
+#include "app/ChartPages.h"
 #include "ui/DialogTemplate.h"
 #include "app/MainWindow.h"
 #include "interaction/CanvasView.h"
@@ -42,13 +43,18 @@ void Move(HWND window, int id, const RECT& r) {
 
 } // namespace
 
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow) {
+int PageBarHeight(int dpi) {
+    return ScaleForDpi(24, dpi);
+}
+
+MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, bool pages) {
     auto s = [dpi](int length) { return ScaleForDpi(length, dpi); };
     const int left = s(kCanvasLeft), top = s(kCanvasTop);
     const int rightMargin = s(kMainClientWidth - kCanvasLeft - kCanvasWidth);
     const int bottomMargin = std::max(s(kMainClientHeight - kCanvasTop - kCanvasHeight) - menuRow, s(8));
     const int width = std::max(clientWidth - left - rightMargin, 1);
-    const int height = std::max(clientHeight - top - bottomMargin, 1);
+    const int pageBar = pages ? PageBarHeight(dpi) : 0;
+    const int height = std::max(clientHeight - top - bottomMargin - pageBar, 1);
     const int thickness = s(kRulerThickness96);
     MainLayout layout{};
     layout.canvas = Box(left, top, width, height);
@@ -57,6 +63,7 @@ MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int men
     layout.button = Box(0, 0, s(22), s(22));
     layout.verticalBar = Box(left + width, top, rightMargin, height);
     layout.horizontalBar = Box(left, top + height, width, bottomMargin);
+    layout.pageBar = Box(left, top + height + bottomMargin, width, pageBar);
     return layout;
 }
 
@@ -73,15 +80,17 @@ void LayoutMainWindow(App& app, HWND window) {
     if (client.right <= 0 || client.bottom <= 0) return; // minimised
     const int dpi = WindowDpi(window);
     app.render.screenDpi = dpi;
-    const MainLayout layout =
-        ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi));
+    const MainLayout layout = ComputeMainLayout(client.right, client.bottom, dpi,
+                                                SystemMetricForDpi(SM_CYMENU, dpi), PageBarVisible(app));
     Move(window, kCanvasId, layout.canvas);
     Move(window, kHorizontalRulerId, layout.horizontalRuler);
     Move(window, kVerticalRulerId, layout.verticalRuler);
     Move(window, kRulerButtonId, layout.button);
     Move(window, kVerticalScrollBarId, layout.verticalBar);
     Move(window, kHorizontalScrollBarId, layout.horizontalBar);
+    Move(window, kPageBarId, layout.pageBar);
     OnCanvasResized(app);
+    UpdatePageBar(app); // its font follows the DPI
 }
 
 void PlaceMainWindow(HWND window, const std::wstring& iniPath) {

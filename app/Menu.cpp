@@ -3,6 +3,7 @@
 #include "app/Menu.h"
 
 #include "app/App.h"
+#include "app/ChartPages.h"
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
 
@@ -240,6 +241,7 @@ HMENU BuildMenuBar(App& app) {
     builder.Colour(bar);
     builder.CharacterSet(bar);
     builder.Zoom(bar);
+    AppendPagesMenu(app, bar);
 
     HMENU previous = app.shell.menuBar;
     if (app.shell.mainWindow) SetMenu(app.shell.mainWindow, bar);
@@ -262,6 +264,10 @@ void SetCommandState(App& app, int commandId, int state) {
 void ApplyMenuStates(App& app) {
     for (int id : GovernedCommands())
         SetCommandState(app, id, CommandState(app.shell, app.doc, id));
+    for (int id : kPageCommands)
+        SetCommandState(app, id, PageCommandState(app, id));
+    for (int id : {kCmdUndo, kCmdPasteCell})
+        if (int state = PageCommandState(app, id); state >= 0) SetCommandState(app, id, state);
     ShowZoomChecks(app);
 }
 

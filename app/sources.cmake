@@ -7,6 +7,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
   app/ChartClipboard.cpp
+  app/ChartPages.cpp
   app/BuildFromList.cpp
   app/Commands.cpp
   app/Conversion.cpp

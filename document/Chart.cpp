@@ -236,6 +236,18 @@ std::vector<BookEntry> ChartBookEntries(const Chart& chart, const Document& show
     return entries;
 }
 
+void AppendParkedPage(Chart& chart, const std::wstring& name, Document& doc) {
+    ChartPage page;
+    page.name = name;
+    Park(page, doc);
+    chart.pages.push_back(std::move(page));
+}
+
+void ShowFirstPage(Chart& chart, Document& shown) {
+    chart.shown = 0;
+    Unpark(chart.pages[0], shown);
+}
+
 ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8_t> bytes) {
     std::vector<BookEntry> entries;
     if (DecodeChartBook(bytes, entries) != BookCheck::Accepted) return ChartBookLoad::Refused;

@@ -83,6 +83,11 @@ std::vector<BookEntry> ChartBookEntries(const Chart& chart, const Document& show
 // The work file of one page.
 std::vector<uint8_t> PageWorkFile(const Chart& chart, const Document& shown, int index);
 
+// Building a chart page by page: the page joins the chart parked (`doc` keeps its grid's memory,
+// its bytes no longer meaning anything); once all are in, the first is shown.
+void AppendParkedPage(Chart& chart, const std::wstring& name, Document& doc);
+void ShowFirstPage(Chart& chart, Document& shown);
+
 enum class ChartBookLoad { Accepted, Refused };
 // Replaces the chart by the book's pages, the first one shown. Every page must be a work file of
 // the current format; a refused book leaves the chart and the shown document as they were.

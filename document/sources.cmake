@@ -2,6 +2,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/CellRecord.cpp
   document/Chart.cpp
   document/ChartBook.cpp
+  document/ChartSplit.cpp
   document/Clipboard.cpp
   document/Edit.cpp
   document/FileErrors.cpp

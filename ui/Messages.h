@@ -58,6 +58,7 @@ enum class MessageTable {
     Printing,         // 1 the menu item, 2 no printer installed, 3 the printer refused the chart, 4 usage
     UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names
     ZoomMenu,         // 1 the popup's title, 2 "fit to width"
+    Pages,            // the pages of a chart: the popup, its items, the page names, questions and books
     Count
 };
 
