@@ -242,7 +242,8 @@ void UpdatePageBar(App& app) {
     }
     SendMessageW(bar, TCM_SETCURSEL, WPARAM(app.chart.shown), 0);
     SendMessageW(bar, WM_SETREDRAW, TRUE, 0);
-    const bool wasVisible = IsWindowVisible(bar) != FALSE;
+    // The style, not IsWindowVisible: before the main window shows, no child counts as visible.
+    const bool wasVisible = (GetWindowLongPtrW(bar, GWL_STYLE) & WS_VISIBLE) != 0;
     ShowWindow(bar, visible ? SW_SHOWNA : SW_HIDE);
     if (wasVisible != visible) LayoutMainWindow(app, app.shell.mainWindow);
     InvalidateRect(bar, nullptr, TRUE);
