@@ -32,6 +32,18 @@ bool Give(UINT format, HANDLE data) {
     return false;
 }
 
+// Another program (a clipboard manager, a remote desktop) may hold the clipboard for a moment:
+// opening it is tried again for about a quarter of a second before the copy is given up.
+bool OpenClipboardSoon(HWND owner) {
+    constexpr int kAttempts = 10;
+    constexpr DWORD kPauseMs = 25;
+    for (int attempt = 1;; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        if (attempt == kAttempts) return false;
+        Sleep(kPauseMs);
+    }
+}
+
 } // namespace
 
 std::vector<uint8_t> PackedDib24(const std::vector<uint32_t>& pixels, int width, int height) {
@@ -67,7 +79,7 @@ bool PutCutChartOnClipboard(HWND owner, const CutChart& chart) {
     const UINT pngFormat = RegisterClipboardFormatW(kPngClipboardFormat);
     if (png.empty() || dib.empty() || pngFormat == 0) return false;
 
-    if (!OpenClipboard(owner)) return false;
+    if (!OpenClipboardSoon(owner)) return false;
     bool ok = EmptyClipboard() && Give(CF_ENHMETAFILE, CopyEnhMetaFileW(chart.metafile.Get(), nullptr)) &&
               Give(pngFormat, GlobalCopy(png.data(), png.size())) &&
               Give(CF_DIB, GlobalCopy(dib.data(), dib.size()));

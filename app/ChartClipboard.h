@@ -15,7 +15,8 @@
 constexpr wchar_t kPngClipboardFormat[] = L"PNG";
 
 // Replaces the clipboard's contents by the chart's three forms; false when the clipboard could not
-// be opened or a form could not be made (the clipboard is then left empty).
+// be opened (held by another program through several brief retries) or a form could not be made
+// (the clipboard is then left empty).
 bool PutCutChartOnClipboard(HWND owner, const CutChart& chart);
 
 // The bytes of a CF_DIB: a BITMAPINFOHEADER and 24-bit rows, bottom row first, each padded to four

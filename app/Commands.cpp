@@ -120,6 +120,17 @@ void EditCommand(App& app, EditOutcome outcome) {
     RedrawCanvas(app);
 }
 
+// Undoing or redoing a chart built from a list brings back a table of another size, of other
+// counts with the same cell size too (the 32-pixel grids of both orientations): the rulers and the
+// whole table are drawn again whenever what the rulers show of the table changed.
+void UndoRedoCommand(App& app, void (*step)(Document&)) {
+    const RulerFrame before = RulerFrameOf(app.doc);
+    step(app.doc);
+    const bool otherTable = RulerFrameOf(app.doc) != before;
+    RedrawCanvas(app, otherTable);
+    if (otherTable) RedrawRulers(app);
+}
+
 void ReadFlow(App& app, bool previousFormat) {
     if (!SettleUnsavedChanges(app)) return;
     std::wstring& path = app.shell.workFilePath;
@@ -236,23 +247,12 @@ bool RunCommand(App& app, int id, int notifyCode) {
     case kCmdCancelCell:
         EditCommand(app, CancelCellCommand(app.doc));
         break;
-    case kCmdUndo: {
-        // Undoing a chart built from a list brings back a table of another cell size.
-        const int16_t cellSize = app.doc.cellWidth;
-        UndoCommand(app.doc);
-        const bool otherTable = app.doc.cellWidth != cellSize;
-        RedrawCanvas(app, otherTable);
-        if (otherTable) RedrawRulers(app);
+    case kCmdUndo:
+        UndoRedoCommand(app, UndoCommand);
         break;
-    }
-    case kCmdRedo: {
-        const int16_t cellSize = app.doc.cellWidth;
-        RedoCommand(app.doc);
-        const bool otherTable = app.doc.cellWidth != cellSize;
-        RedrawCanvas(app, otherTable);
-        if (otherTable) RedrawRulers(app);
+    case kCmdRedo:
+        UndoRedoCommand(app, RedoCommand);
         break;
-    }
     case kCmdRecordToChartFile:
         RecordToChartFile(app);
         break;

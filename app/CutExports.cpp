@@ -3,7 +3,6 @@
 
 #include "app/App.h"
 #include "app/ChartClipboard.h"
-#include "interaction/Redraw.h"
 #include "render/CutChart.h"
 #include "render/Export.h"
 #include "render/VectorPicture.h"
@@ -20,8 +19,6 @@ bool ExportCutTo(App& app, const std::wstring& path, CutFormat format) {
     bool written = WriteCutPicture(app.render, app.doc, app.shell.characterSet,
                                    static_cast<COLORREF>(app.shell.favouriteBackground), path, format);
     ReportPictureProblems(app.render.pictureCache, nullptr);
-    // The screen shows the table with its guide cells again, whatever became of the file.
-    RedrawCanvas(app);
 
     std::wstring text;
     if (written)
@@ -70,7 +67,6 @@ bool ExportVectorPictureTo(App& app, const std::wstring& path) {
         written = false; // a chart too large to hold in memory is simply not written
     }
     ReportPictureProblems(app.render.pictureCache, nullptr);
-    RedrawCanvas(app);
     const std::wstring text = written ? Tr(app, MessageTable::VectorPicture, 1)
                                       : Tr(app, MessageTable::ExportNotWritten) + L"\r\n" + path;
     ShowMessageBox(app.shell.mainWindow, text, Tr(app, MessageTable::Caption), MB_OK);
@@ -92,6 +88,9 @@ bool CopyChartAsPicture(App& app) {
         copied = false;
     }
     ReportPictureProblems(app.render.pictureCache, nullptr);
-    RedrawCanvas(app);
+    // Otherwise the user would paste whatever the clipboard held before, none the wiser.
+    if (!copied)
+        ShowMessageBox(app.shell.mainWindow, Tr(app, MessageTable::VectorPicture, 7),
+                       Tr(app, MessageTable::Caption), MB_OK | MB_ICONEXCLAMATION);
     return copied;
 }

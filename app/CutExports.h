@@ -25,5 +25,5 @@ void ExportVectorPicture(App& app);
 bool ExportVectorPictureTo(App& app, const std::wstring& path);
 
 // "Copy chart as picture": the cut chart on the clipboard as metafile, PNG and DIB. Nothing happens
-// without a table; false when nothing was copied.
+// without a table; false when nothing was copied, which a message then says.
 bool CopyChartAsPicture(App& app);

@@ -4,9 +4,9 @@
 
 #include "app/App.h"
 #include "ui/MessageBox.h"
+#include "ui/PictureMessages.h"
 #include "render/CutChart.h"
 #include "render/PrintPage.h"
-#include "interaction/Redraw.h"
 
 #include <commdlg.h>
 
@@ -220,8 +220,7 @@ void PrintChart(App& app) {
         return;
     }
     CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app));
-    // The drawing for the chart used the table picture: the screen is drawn again first.
-    RedrawCanvas(app);
+    ReportPictureProblems(app.render.pictureCache, nullptr);
     if (!chart.metafile) return;
     const PrintResult result =
         PrintRecordedChart(app.shell.mainWindow, true, chart.metafile.Get(), chart.width, chart.height,

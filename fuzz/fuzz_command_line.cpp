@@ -1,16 +1,36 @@
-// Fuzzes the command-line reading: any text splits into arguments without blanks at their ends
-// unless quoted, and a conversion is recognised only with both of its names present.
+// Fuzzes the command-line reading: any text splits into arguments that, quoted again as a program
+// quotes them, split back into the same list and make the same conversion; a conversion is
+// recognised only with both of its names present.
 #include "app/CommandLine.h"
 #include "app/ConversionCommand.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
 void Require(bool condition) {
     if (!condition) std::abort();
+}
+
+// One argument quoted for a command line: in double quotes, a quote inside as \", and the
+// backslashes before a quote or the closing quote doubled.
+std::wstring Quoted(const std::wstring& argument) {
+    std::wstring out = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        out += c;
+    }
+    out.append(2 * backslashes, L'\\');
+    return out + L"\"";
 }
 
 } // namespace
@@ -25,10 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (command.kind == ConversionKind::Print) Require(!command.source.empty() && command.target.empty());
     if (!named && command.kind != ConversionKind::Print)
         Require(command.source.empty() && command.target.empty());
-    // Splitting never invents characters: an argument is never longer than the tail.
-    const std::wstring tail = CommandTail(line);
-    for (const std::wstring& argument : SplitArguments(tail))
-        Require(argument.size() <= tail.size());
+    const std::vector<std::wstring> arguments = SplitArguments(CommandTail(line));
+    std::wstring requoted = L"Cuadrix.exe";
+    for (const std::wstring& argument : arguments)
+        requoted += L" " + Quoted(argument);
+    Require(SplitArguments(CommandTail(requoted)) == arguments);
+    const ConversionCommand again = ParseConversionCommand(requoted);
+    Require(again.kind == command.kind && again.source == command.source && again.target == command.target);
     (void)CommandTailPath(line.c_str());
     return 0;
 }

@@ -190,6 +190,11 @@ void RedrawRulers(Workspace& app) {
     RedrawVerticalRuler(app);
 }
 
+RulerFrame RulerFrameOf(const Document& doc) {
+    return RulerFrame{doc.tableColumns, doc.tableRows,  doc.cellWidth,
+                      doc.cellHeight,   doc.separation, doc.paperColor};
+}
+
 void ShowCanvas(Workspace& app) {
     Show(Control(app, kCanvasId), app.render.viewPicture);
 }

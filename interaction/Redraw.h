@@ -2,7 +2,11 @@
 // redrawn and shown, and the ruler controls painting what they show.
 #pragma once
 
+#include "document/Document.h"
+
 #include <windows.h>
+
+#include <cstdint>
 
 struct Workspace;
 
@@ -33,6 +37,15 @@ void ScrollVerticalRuler(Workspace& app);
 
 // Both rulers: the horizontal one (which does not scroll) and the vertical one.
 void RedrawRulers(Workspace& app);
+
+// Everything the rulers show of a table besides their style: its counts, cell size, separation
+// and paper. A change of any of them draws the rulers again.
+struct RulerFrame {
+    int16_t columns = 0, rows = 0, cellWidth = 0, cellHeight = 0, separation = 0;
+    int32_t paperColor = 0;
+    bool operator==(const RulerFrame&) const = default;
+};
+RulerFrame RulerFrameOf(const Document& doc);
 
 // Copies the view picture into the canvas control now.
 void ShowCanvas(Workspace& app);

@@ -36,8 +36,12 @@ void DrawExportTable(RenderState& render, const Document& doc, const CutChartLoo
 
 Picture DrawCutChartPicture(RenderState& render, const Document& doc, const CutChartLook& look) {
     if (!HasTable(doc) || !render.tablePicture) return {}; // no cell gives the cut its extent
-    ClearToBackground(render.tablePicture, look.background);
-    DrawExportTable(render, doc, look, render.tablePicture.Dc());
+    // Drawn on a picture of its own, as large as the table picture: the table picture keeps showing
+    // what the canvas shows, so what it records of its cells stays true for the next update.
+    Picture drawing(render.tablePicture.Width(), render.tablePicture.Height());
+    if (!drawing) return {};
+    ClearToBackground(drawing, look.background);
+    DrawExportTable(render, doc, look, drawing.Dc());
 
     const ExportGeometry geometry = ExportGeometryFor(doc.lineThickness);
     const int width = render.drawnRight + geometry.extra;
@@ -45,10 +49,10 @@ Picture DrawCutChartPicture(RenderState& render, const Document& doc, const CutC
     if (width <= 0 || height <= 0) return {};
     Picture cut(width, height);
     if (!cut) return {};
-    // A table from a work file may reach beyond the table picture: the part that was not drawn
-    // shows the background rather than whatever the new picture held.
+    // A table from a work file may reach beyond the drawing: the part that was not drawn shows the
+    // background rather than whatever the new picture held.
     FillSolid(cut.Dc(), RECT{0, 0, width, height}, look.background & 0xFFFFFF);
-    BitBlt(cut.Dc(), 0, 0, width, height, render.tablePicture.Dc(), 0, 0, SRCCOPY);
+    BitBlt(cut.Dc(), 0, 0, width, height, drawing.Dc(), 0, 0, SRCCOPY);
     return cut;
 }
 
@@ -69,7 +73,7 @@ EnhMetafile RecordCutMetafile(RenderState& render, const Document& doc, const Cu
     HDC dc = CreateEnhMetaFileW(screen.Get(), nullptr, &frame, L"Cuadrix\0Chart\0");
     if (!dc) return {};
     FillSolid(dc, RECT{0, 0, width, height}, look.background & 0xFFFFFF);
-    // The pixels hold only what fits the table picture; the recording shows no more.
+    // The pixels hold only what fits a picture of the table picture's size; the recording shows no more.
     IntersectClipRect(dc, 0, 0, std::min(width, render.tablePicture ? render.tablePicture.Width() : width),
                       std::min(height, render.tablePicture ? render.tablePicture.Height() : height));
     DrawExportTable(render, doc, look, dc);

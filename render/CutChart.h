@@ -54,9 +54,9 @@ struct CutChart {
 };
 
 // The pixels of the cut exports: the table drawn in export mode (guide cells left out, marks and
-// selections as on screen) on the table picture over the background and cut to the table's
-// extent. Empty when the document has no table or no picture of that size can be made. The table
-// picture is left holding the export drawing: the caller draws the screen again.
+// selections as on screen) over the background on a picture of the table picture's size and cut
+// to the table's extent. Empty when the document has no table or no picture of that size can be
+// made. The table picture and the view are left as they were: the screen needs no redraw.
 Picture DrawCutChartPicture(RenderState& render, const Document& doc, const CutChartLook& look);
 
 // The same drawing recorded as an enhanced metafile of width x height pixels, clipped as the

@@ -13,9 +13,7 @@
 
 enum class CutFormat { Bitmap, Encoder };
 
-// The export picture: the table drawn for an export on the table picture (export mode on
-// meanwhile, the background below) and cut to the table's extent. Empty when no picture of that
-// size can be made. The screen is not drawn again here.
+// The export picture: the cut chart's pixels (DrawCutChartPicture) for the bitmap exports.
 Picture DrawCutPicture(RenderState& render, const Document& doc, int characterSet, COLORREF background);
 
 // Draws the export picture and writes it to the path in the format; true when the file was

@@ -647,6 +647,19 @@ const std::vector<TableDefinition>& Definitions() {
               {u"Copiar organigrama como imagen", u"Copiar organograma como imagem",
                u"Copier l'organigramme comme image", u"Organigramm als Bild kopieren",
                u"Copy chart as picture", u"Copia organigramma come immagine"}},
+             {7,
+              {u"No se ha podido copiar el organigrama al portapapeles; puede que otro programa lo esté "
+               u"usando. Vuelva a intentarlo.",
+               u"Não foi possível copiar o organograma para a área de transferência; talvez outro "
+               u"programa a esteja usando. Tente novamente.",
+               u"Impossible de copier l'organigramme dans le presse-papiers ; un autre programme "
+               u"l'utilise peut-être. Réessayez.",
+               u"Das Organigramm konnte nicht in die Zwischenablage kopiert werden; vielleicht verwendet "
+               u"ein anderes Programm sie. Versuchen Sie es erneut.",
+               u"The chart could not be copied to the clipboard; another program may be using it. Try "
+               u"again.",
+               u"Impossibile copiare l'organigramma negli appunti; forse un altro programma li sta "
+               u"usando. Riprovare."}},
          }},
         {T::Printing,
          160,

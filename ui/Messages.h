@@ -54,7 +54,8 @@ enum class MessageTable {
     ExportNotWritten, // a cut export whose file could not be written; the file name follows
     ChartFromList,    // building a chart from a list of people: %1, %2, %3 stand for numbers and names
     NothingToPaste,   // second line of a paste with no copied cell of the current table
-    VectorPicture,    // the vector export, the chart on the clipboard and command-line conversions
+    VectorPicture,    // the vector export, the chart on the clipboard (7 it could not be copied) and
+                      // command-line conversions
     Printing,         // 1 the menu item, 2 no printer installed, 3 the printer refused the chart, 4 usage
     UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names
     ZoomMenu,         // 1 the popup's title, 2 "fit to width"

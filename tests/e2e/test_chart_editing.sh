@@ -20,13 +20,6 @@ snap() {
     e2e_screenshot "$shot"
 }
 click_cell() { e2e_click $((CANVAS + PITCH * $1 + 12)) $((CANVAS + PITCH * $2 + 12)); }
-double_click_cell() { # two quick presses, the second of which Windows reports as a double-click
-    local origin
-    read -r -a origin <<<"$(e2e_client_origin)"
-    xdotool mousemove $((origin[0] + CANVAS + PITCH * $1 + 12)) $((origin[1] + CANVAS + PITCH * $2 + 12)) \
-        click --repeat 2 --delay 80 1
-    sleep 0.4
-}
 
 expect_fill() { # shot colour column row what
     e2e_expect_eq "$2" "$(pixel "$1" "$(middle "$3")" "$(middle "$4")")" "$5: inside cell ($3, $4)"
@@ -77,13 +70,6 @@ click_cell 4 3
 e2e_menu 4 0
 snap third-box
 expect_outline "$shot" 000000 4 3 "third box"
-
-# A double click is two presses: a guide cell is marked and unmarked, a box selected and deselected.
-double_click_cell 6 3
-double_click_cell 4 3
-snap double-clicks
-expect_fill "$shot" ffffff 6 3 "guide cell after a double click"
-expect_fill "$shot" ffffff 4 3 "box after a double click"
 
 # Guide cells (1, 3) and (5, 3) on either side of the boxes marked, then "Crear linea": the
 # connector runs black along the row's top edge, one pixel above the boxes, from the left of

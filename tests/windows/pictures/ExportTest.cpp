@@ -8,6 +8,8 @@
 #include "ui/FileDialogs.h"
 #include "document/Structure.h"
 #include "app/CutExports.h"
+#include "app/Print.h"
+#include "interaction/Redraw.h"
 #include "interaction/Canvas.h"
 #include "render/Export.h"
 #include "render/Pictures.h"
@@ -15,6 +17,10 @@
 
 #include <gdiplus.h>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -230,24 +236,74 @@ TEST_F(ExportFixture, FileNotWrittenIsSaidSoAndAnExistingFileIsKept) {
     EXPECT_EQ(L"El fichero no se ha escrito :\r\n" + unknown, boxes.Shown()[3].text);
 }
 
-TEST_F(ExportFixture, ScreenIsDrawnAgainWithTheGuideCellsAfterwards) {
-    app.doc.cellGrid(1, 0).isBox = 1; // cell 0 stays a guide cell
+// Every way the cut chart leaves the program draws it apart from the screen: afterwards the table
+// picture is what it was, and a scroll shows what a whole redraw shows.
+TEST_F(ExportFixture, EveryWayOutLeavesTheCanvasAsAWholeRedrawDrawsIt) {
+    CellRecord& box = app.doc.cellGrid(1, 0); // cell 0 stays a guide cell
+    box.isBox = 1;
+    AssignField(box.text, u"Ventas");
+    app.canvas.viewOffsetX = -30;
+    app.canvas.viewOffsetY = -40;
+    auto table = [&] {
+        return ReadPixels(app.render.tablePicture.Dc(), kTablePictureSize, kTablePictureSize);
+    };
+    auto view = [&] {
+        ComposeViewsIfBehind(app);
+        return ReadPixels(app.render.viewPicture.Dc(), kTablePictureSize, kTablePictureSize);
+    };
+    // Printing is cancelled in its dialog, or told that there is no printer.
+    DialogAnswerer cancel([](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); });
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"copy as picture", [&] { CopyChartAsPicture(app); }},
+        {"print", [&] { PrintChart(app); }},
+        {"vector picture", [&] { ExportVectorPictureTo(app, folder.Path(L"cut.emf")); }},
+        {"bitmap", [&] { ExportCutBitmapTo(app, folder.Path(L"cut.bmp")); }},
+        {"encoded picture", [&] { ExportCutJpegTo(app, folder.Path(L"cut.png")); }},
+        {"unwritable picture", [&] { ExportCutJpegTo(app, folder.Path(L"cut.xyz")); }},
+    };
     MessageBoxRecorder boxes;
-    ASSERT_TRUE(ExportCutBitmapTo(app, folder.Path(L"cut.bmp")));
-    EXPECT_EQ(0, app.render.exportMode);
-    // On screen the table is moved by (2, 2) again (the first cell's outline at x = 2 + 2) and the
-    // guide cell is filled white over the paper.
-    HDC table = app.render.tablePicture.Dc();
-    EXPECT_EQ(kGridLine, PixelAt(table, 4, 30));
-    EXPECT_EQ(kWhiteFill, PixelAt(table, 50, 30));
-    EXPECT_EQ(kBlack, PixelAt(table, 105, 30));
-    EXPECT_EQ(0, CountPixels(table, RECT{0, 0, 300, 100}, kBackground));
-    EXPECT_EQ(PixelAt(table, 50, 30), PixelAt(app.render.viewPicture.Dc(), 50, 30 + app.canvas.viewOffsetY));
+    for (const auto& [name, way] : ways) {
+        SCOPED_TRACE(name);
+        RedrawCanvas(app);
+        const std::vector<uint32_t> before = table();
+        way();
+        EXPECT_EQ(0, app.render.exportMode);
+        EXPECT_TRUE(before == table());
 
-    // Even when nothing could be written.
-    EXPECT_FALSE(ExportCutJpegTo(app, folder.Path(L"chart.xyz")));
-    EXPECT_EQ(0, app.render.exportMode);
-    EXPECT_EQ(0, CountPixels(app.render.tablePicture.Dc(), RECT{0, 0, 300, 100}, kBackground));
+        app.canvas.viewOffsetY -= 20; // a wheel notch
+        ScrollTableView(app);
+        const std::vector<uint32_t> scrolled = view();
+        RedrawCanvas(app, true);
+        EXPECT_TRUE(scrolled == view());
+    }
+}
+
+TEST_F(ExportFixture, ACopyWhileAnotherWindowHoldsTheClipboardIsToldAndLeavesItsContents) {
+    app.doc.cellGrid(0, 0).isBox = 1;
+    app.shell.languageIndex = 3;
+    // Another window holds the clipboard open, a text on it, as a clipboard manager does.
+    HWND holder = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(holder);
+    ASSERT_TRUE(OpenClipboard(holder));
+    EmptyClipboard();
+    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, sizeof L"earlier");
+    lstrcpyW(static_cast<wchar_t*>(GlobalLock(text)), L"earlier");
+    GlobalUnlock(text);
+    SetClipboardData(CF_UNICODETEXT, text);
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(CopyChartAsPicture(app));
+    CloseClipboard();
+    DestroyWindow(holder);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(Tr(app, MessageTable::VectorPicture, 7), boxes.Shown()[0].text);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_ENHMETAFILE));
+
+    // Once it is let go, the chart goes on the clipboard without a word.
+    EXPECT_TRUE(CopyChartAsPicture(app));
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_ENHMETAFILE));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
 }
 
 TEST_F(ExportFixture, ThicknessSetsTheOffsetAndTheExtraSize) {

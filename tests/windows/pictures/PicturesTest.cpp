@@ -143,23 +143,6 @@ TEST(GraphicLoadImageFileToBitmap, ReportsMissingAndUndecodableFiles) {
     }
 }
 
-TEST(CellPicture, UndecodableFileIsReportedOnceAndDrawsNothing) {
-    TempFolder folder;
-    std::wstring broken = folder.Path(L"broken.jpg");
-    ASSERT_TRUE(WriteBytes(broken, std::string(5000, 'x')));
-    MessageBoxRecorder boxes;
-    PictureCache cache;
-    Picture target = GreenTarget();
-    for (int redraw = 0; redraw < 2; ++redraw) {
-        DrawPictureFile(cache, target.Dc(), broken, 11, 11, 48, 48, 0xFFFFFF);
-        ReportPictureProblems(cache, nullptr);
-    }
-    ASSERT_EQ(1u, boxes.Shown().size());
-    EXPECT_NE(std::wstring::npos, boxes.Shown()[0].text.find(L"read error on <" + broken + L">"));
-    EXPECT_TRUE(RegionIs(target.Dc(), RECT{0, 0, 120, 120}, kGreen));
-    EXPECT_TRUE(cache.entries.empty());
-}
-
 TEST(CellPicture, FileGoneSinceItWasLookedForIsReportedByTheLoader) {
     TempFolder folder;
     MessageBoxRecorder boxes;

@@ -1,6 +1,6 @@
 // The cut chart recorded as a metafile and written as SVG, EMF and every picture format: the
-// recording plays back to the export's pixels, the SVG carries the shapes and texts GDI drew, and
-// each file has the cut size and the export's pixels.
+// recording plays back to the export's pixels, the SVG read back carries the shapes and texts GDI
+// drew where the sample chart puts them, and each file has the cut size and the export's pixels.
 #include "PictureTestFiles.h"
 #include "SampleChart.h"
 #include "WinTestSupport.h"
@@ -14,8 +14,16 @@
 #include <gdiplus.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <map>
 #include <memory>
+#include <regex>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -72,6 +80,92 @@ bool UniformAround(const std::vector<uint32_t>& pixels, int width, int height, P
     return true;
 }
 
+// One element of an SVG file: its name, attributes and the text right inside it, unescaped.
+struct SvgElement {
+    std::string name;
+    std::map<std::string, std::string> attributes;
+    std::string text;
+    std::string Attribute(const std::string& key) const {
+        auto found = attributes.find(key);
+        return found == attributes.end() ? std::string() : found->second;
+    }
+    double Number(const std::string& key) const { return std::strtod(Attribute(key).c_str(), nullptr); }
+};
+
+std::string Unescaped(const std::string& text) {
+    static const std::pair<const char*, const char*> kEntities[] = {
+        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        bool replaced = false;
+        for (auto [entity, character] : kEntities)
+            if (text.compare(i, std::strlen(entity), entity) == 0) {
+                out += character;
+                i += std::strlen(entity);
+                replaced = true;
+                break;
+            }
+        if (!replaced) out += text[i++];
+    }
+    return out;
+}
+
+// The start tags of a document in order, each with the text that follows it up to the next tag.
+std::vector<SvgElement> ParseSvg(const std::string& document) {
+    static const std::regex tag(R"(<([A-Za-z][\w:-]*)((?:\s+[\w:-]+="[^"]*")*)\s*/?>)");
+    static const std::regex attribute(R"re(([\w:-]+)="([^"]*)")re");
+    std::vector<SvgElement> elements;
+    for (auto t = std::sregex_iterator(document.begin(), document.end(), tag); t != std::sregex_iterator();
+         ++t) {
+        SvgElement element;
+        element.name = (*t)[1];
+        const std::string attributes = (*t)[2];
+        for (auto a = std::sregex_iterator(attributes.begin(), attributes.end(), attribute);
+             a != std::sregex_iterator(); ++a)
+            element.attributes[(*a)[1]] = Unescaped((*a)[2]);
+        const size_t end = t->position() + t->length();
+        element.text = Unescaped(document.substr(end, document.find('<', end) - end));
+        elements.push_back(std::move(element));
+    }
+    return elements;
+}
+
+// Every number of an attribute such as a path or a list of positions.
+std::vector<double> Numbers(const std::string& text) {
+    static const std::regex number(R"(-?\d+(?:\.\d+)?)");
+    std::vector<double> numbers;
+    for (auto n = std::sregex_iterator(text.begin(), text.end(), number); n != std::sregex_iterator(); ++n)
+        numbers.push_back(std::stod(n->str()));
+    return numbers;
+}
+
+struct RectF {
+    double x, y, width, height;
+    bool operator==(const RectF&) const = default;
+};
+
+bool Contains(const std::vector<RectF>& rects, const RectF& wanted) {
+    return std::find(rects.begin(), rects.end(), wanted) != rects.end();
+}
+
+bool Inside(const RectF& r, const RECT& box) {
+    return r.x >= box.left && r.y >= box.top && r.x + r.width <= box.right && r.y + r.height <= box.bottom;
+}
+
+std::string Colour(int32_t colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    return text;
+}
+
+std::string Utf8(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size > 0 ? size - 1 : 0), '\0');
+    if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
 } // namespace
 
 TEST_F(VectorFixture, RecordingHasTheFrameOfTheScreenAndPlaysBackToTheExportPixels) {
@@ -110,33 +204,85 @@ TEST_F(VectorFixture, RecordingHasTheFrameOfTheScreenAndPlaysBackToTheExportPixe
 }
 
 TEST_F(VectorFixture, SvgKeepsBoxesLinesTextsAndPictures) {
-    const std::string svg = MetafileToSvg(chart.metafile.Get(), chart.width, chart.height);
-    EXPECT_NE(std::string::npos, svg.find("width=\"490\" height=\"140\""));
-    // Outlines through the pixel centres of each box's edge, fills short of the right and bottom.
-    for (auto [column, row] : {std::pair{0, 0}, {1, 0}, {2, 0}, {1, 1}}) {
-        RECT box = SampleBox(column, row);
-        std::string outline = "<rect x=\"" + std::to_string(box.left) + ".5\" y=\"" +
-                              std::to_string(box.top) +
-                              ".5\" width=\"149\" height=\"59\" fill=\"none\" stroke=\"#000000\"";
-        EXPECT_NE(std::string::npos, svg.find(outline)) << outline;
-    }
-    EXPECT_NE(std::string::npos, svg.find("fill=\"#c8dcff\""));
-    EXPECT_NE(std::string::npos, svg.find("stroke=\"#808080\"")) << "the marked cell keeps its grid outline";
-    EXPECT_EQ(std::string::npos, svg.find("<rect x=\"0.5\" y=\"80.5\"")) << "the guide cell is left out";
-    EXPECT_NE(std::string::npos, svg.find("<path d=\"M0 110.5L150 110.5\"")) << "its connector is not";
+    const std::vector<SvgElement> svg =
+        ParseSvg(MetafileToSvg(chart.metafile.Get(), chart.width, chart.height));
+    ASSERT_FALSE(svg.empty());
+    EXPECT_EQ("svg", svg[0].name);
+    EXPECT_EQ(chart.width, svg[0].Number("width"));
+    EXPECT_EQ(chart.height, svg[0].Number("height"));
+    auto rects = [&](const std::string& attribute, const std::string& colour) {
+        std::vector<RectF> found;
+        for (const SvgElement& e : svg)
+            if (e.name == "rect" && e.Attribute(attribute) == colour)
+                found.push_back({e.Number("x"), e.Number("y"), e.Number("width"), e.Number("height")});
+        return found;
+    };
+    // A one-pixel outline runs through the centres of the box's edge pixels.
+    auto outline = [](const RECT& box) {
+        return RectF{box.left + 0.5, box.top + 0.5, box.right - box.left - 1.0, box.bottom - box.top - 1.0};
+    };
+    const std::vector<RectF> black = rects("stroke", "#000000");
+    for (auto [column, row] : {std::pair{0, 0}, {1, 0}, {2, 0}, {1, 1}})
+        EXPECT_TRUE(Contains(black, outline(SampleBox(column, row)))) << column << "," << row;
+    const RECT first = SampleBox(0, 0);
+    for (const RectF& fill : rects("fill", Colour(doc->cellGrid(0, 0).backColor)))
+        EXPECT_TRUE(Inside(fill, first)) << "the first box's fill stays inside it";
+    EXPECT_FALSE(rects("fill", Colour(doc->cellGrid(0, 0).backColor)).empty());
+    EXPECT_TRUE(Contains(rects("stroke", Colour(doc->lineColor)), outline(SampleBox(2, 1))))
+        << "the marked cell keeps its grid outline";
+    const RECT guide = SampleBox(0, 1);
+    for (const SvgElement& e : svg)
+        if (e.name == "rect")
+            EXPECT_FALSE(Inside({e.Number("x"), e.Number("y"), e.Number("width"), e.Number("height")}, guide))
+                << "the guide cell is left out";
+    // Its connector is not: a line across the middle of the cell, through the centres of its pixels.
+    const double middle = guide.top + kSampleCellHeight / 2 + 0.5;
+    bool connector = false;
+    for (const SvgElement& e : svg)
+        if (e.name == "path" && e.Attribute("fill") == "none") {
+            const std::vector<double> d = Numbers(e.Attribute("d"));
+            connector |= d.size() == 4 && d[1] == middle && d[3] == middle &&
+                         std::min(d[0], d[2]) <= guide.left && std::max(d[0], d[2]) >= guide.right - 1;
+        }
+    EXPECT_TRUE(connector);
 
-    EXPECT_NE(std::string::npos, svg.find(">Direcci\xC3\xB3n General</text>"));
-    EXPECT_NE(std::string::npos, svg.find(">Ventas &amp; &lt;Marketing&gt;</text>"));
-    EXPECT_NE(std::string::npos,
-              svg.find("font-family=\"'Arial', 'Liberation Sans', sans-serif\" font-size=\"16\" "
-                       "font-weight=\"700\" fill=\"#000080\""));
-    EXPECT_NE(std::string::npos,
-              svg.find("font-style=\"italic\" text-decoration=\"underline\" fill=\"#c80000\""));
-    size_t turned = svg.find(">Turned</text>");
-    ASSERT_NE(std::string::npos, turned);
-    EXPECT_NE(std::string::npos, svg.rfind("transform=\"rotate(90 ", turned));
-    EXPECT_NE(std::string::npos, svg.find("<image x=\"171\" y=\"81\" width=\"148\" height=\"58\""));
-    EXPECT_NE(std::string::npos, svg.find("xlink:href=\"data:image/png;base64,iVBORw0KGgo"));
+    // Each text in its box, in its cell's colour and style; the turned one turned a quarter.
+    const std::pair<int, int> textBoxes[] = {{0, 0}, {1, 0}, {2, 0}};
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        const CellRecord& cell = doc->cellGrid(textBoxes[k].first, textBoxes[k].second);
+        const RECT box = SampleBox(textBoxes[k].first, textBoxes[k].second);
+        const SvgElement* text = nullptr;
+        for (const SvgElement& e : svg)
+            if (e.name == "text" && e.text == Utf8(kSampleTexts[k])) text = &e;
+        ASSERT_TRUE(text);
+        EXPECT_EQ(Colour(cell.fontColor), text->Attribute("fill"));
+        EXPECT_EQ(cell.bold != 0, text->Attribute("font-weight") == "700");
+        EXPECT_EQ(cell.italic != 0, text->Attribute("font-style") == "italic");
+        EXPECT_EQ(cell.underline != 0, text->Attribute("text-decoration") == "underline");
+        EXPECT_NE(std::string::npos, text->Attribute("font-family").find(std::string(cell.fontName)));
+        const std::vector<double> turn = Numbers(text->Attribute("transform"));
+        const bool turned = !turn.empty();
+        EXPECT_EQ(cell.alignment == 135 || cell.alignment == 136, turned);
+        if (turned) EXPECT_EQ(90, turn[0]);
+        const double x = Numbers(text->Attribute("x")).at(0), y = text->Number("y");
+        // Turned, the text runs down from its turning point, which lies in the box.
+        EXPECT_TRUE(x >= box.left && x < box.right && y >= box.top && y < box.bottom) << x << "," << y;
+    }
+
+    // The picture fills the box inside its outline, as a PNG.
+    const RECT pictureBox = SampleBox(1, 1);
+    int pictures = 0;
+    for (const SvgElement& e : svg)
+        if (e.name == "image") {
+            ++pictures;
+            EXPECT_EQ(pictureBox.left + 1, e.Number("x"));
+            EXPECT_EQ(pictureBox.top + 1, e.Number("y"));
+            EXPECT_EQ(kSampleCellWidth - 2, e.Number("width"));
+            EXPECT_EQ(kSampleCellHeight - 2, e.Number("height"));
+            EXPECT_EQ(0u, e.Attribute("xlink:href").find("data:image/png;base64,iVBORw0KGgo"));
+        }
+    EXPECT_EQ(1, pictures);
 }
 
 TEST_F(VectorFixture, EveryFormatHasTheCutSizeAndTheExportPixels) {

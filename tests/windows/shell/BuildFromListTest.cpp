@@ -1,8 +1,11 @@
 // "Build from list…" on the main window: the open dialog it asks, the message of a faulty or too
-// large list (which change nothing), and a built chart that one Undo takes back.
+// large list (which change nothing), and a built chart that one Undo takes back, with the rulers
+// of each table.
 #include "ShellFixture.h"
 
 #include "app/CommandIds.h"
+#include "interaction/Redraw.h"
+#include "render/Pictures.h"
 #include "tests/portable/orgchart/SampleLists.h"
 
 namespace {
@@ -65,4 +68,39 @@ TEST_F(BuildFromListTest, ABuiltChartIsShownAndOneUndoBringsBackTheTableBefore) 
     EXPECT_EQ(24, app->doc.cellWidth);
     EXPECT_EQ(44, app->doc.tableColumns);
     EXPECT_EQ(0, app->doc.cellGrid(0, 0).isBox);
+}
+
+// Each grid of the "New" presets is replaced by a built chart and brought back by Undo and Redo:
+// after each step the rulers show what drawing them again shows, including the grids of the same
+// cell size and other counts.
+TEST_F(BuildFromListTest, UndoAndRedoOfABuildShowTheRulersOfTheTableTheyBringBack) {
+    OpenWindow(5);
+    app->shell.rulerStyle = 3; // a numbered box for every column and row
+    auto rulers = [&] {
+        const RenderState& render = app->render;
+        std::vector<uint32_t> pixels = ReadPixels(render.horizontalRulerPicture.Dc(),
+                                                  render.horizontalRulerPicture.Width(), kRulerThickness);
+        const std::vector<uint32_t> vertical =
+            ReadPixels(render.rulerView.Dc(), kRulerThickness, render.rulerView.Height());
+        pixels.insert(pixels.end(), vertical.begin(), vertical.end());
+        return pixels;
+    };
+    auto expectRedrawn = [&](const char* step, int preset) {
+        const std::vector<uint32_t> shown = rulers();
+        RedrawRulers(*app);
+        EXPECT_TRUE(shown == rulers()) << step << " from preset " << preset;
+    };
+    const std::wstring list = List("Name,Title,Manager\nAna,Boss,\nLuis,Clerk,Ana\nMarta,Clerk,Ana\n");
+    for (int preset : {kCmdNewHorizontal16, kCmdNewHorizontal24, kCmdNewHorizontal32, kCmdNewHorizontal64,
+                       kCmdNewVertical16, kCmdNewVertical24, kCmdNewVertical32, kCmdNewVertical64}) {
+        MessageBoxRecorder boxes({IDNO}); // the built chart of the round before is dropped
+        Command(preset);
+        FileDialogRecorder dialogs({list});
+        Command(kCmdBuildFromList);
+        expectRedrawn("build", preset);
+        Command(kCmdUndo);
+        expectRedrawn("undo", preset);
+        Command(kCmdRedo);
+        expectRedrawn("redo", preset);
+    }
 }
