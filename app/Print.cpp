@@ -7,6 +7,7 @@
 #include "ui/PictureMessages.h"
 #include "render/CutChart.h"
 #include "render/PrintPage.h"
+#include "interaction/Redraw.h"
 
 #include <commdlg.h>
 
