@@ -104,8 +104,11 @@ bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& ou
     if (!ReadWholeFile(path, bytes)) return false;
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
     outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure);
-    if (outcome.result == BuildResult::TooLarge && pages)
-        outcome = BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure);
+    if (outcome.result == BuildResult::TooLarge && pages) {
+        const BuildOutcome paged = BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure);
+        // Refused even in pages: the size told stays the one table it would need.
+        if (paged.result == BuildResult::Built) outcome = paged;
+    }
     return true;
 }
 
@@ -126,12 +129,13 @@ void BuildFromListCommand(App& app) {
         // Too large for one table: the chart becomes a new book of pages, which replaces every page
         // there was, so unrecorded changes get the save question first.
         if (!SettleUnsavedChanges(app)) return;
-        outcome = BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure);
-        if (outcome.result == BuildResult::Built) {
+        const BuildOutcome paged = BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure);
+        if (paged.result == BuildResult::Built) {
             app.shell.chartPath.clear();
             ShowReadChart(app);
             return;
         }
+        // Not even pages hold it: the size told is the one table it would need.
     }
     if (outcome.result != BuildResult::Built) {
         ShowMessageBox(owner, BuildRefusalText(app.shell, outcome), Tr(app, MessageTable::Caption), MB_OK);
