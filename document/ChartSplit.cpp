@@ -1,8 +1,7 @@
-// The split of a large organisation into pages. Each page is filled level by level: it starts with
-// its team's direct reports and takes in the reports of one more manager at a time, the higher
-// levels and the smaller teams first, for as long as the page still fits a table at a readable
-// size; the managers whose reports it could not take get pages of their own, in the order of the
-// organisation, so that pages come depth first.
+// The split of a large organisation into pages, bottom up: each team keeps what its sub-teams left
+// of themselves, and while that does not fit one table at a readable size, its largest sub-team
+// still there goes to a page of its own. Pages then come in the order of the organisation, depth
+// first, and the page marks are filled in once every page has its number.
 #include "document/ChartSplit.h"
 
 #include "document/Chart.h"
@@ -23,14 +22,17 @@ constexpr char16_t kPlaceholder[] = u"000";
 struct Organisation {
     const std::vector<std::u16string>& texts;
     const std::vector<int>& managerOf;
+    const LayoutOptions& options;
     std::vector<std::vector<int>> reports;
     std::vector<int> depth, teamSize, order; // order: place in a depth-first walk
 };
 
-Organisation Describe(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf) {
+Organisation Describe(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                      const LayoutOptions& options) {
     const size_t count = texts.size();
     Organisation org{texts,
                      managerOf,
+                     options,
                      std::vector<std::vector<int>>(count),
                      std::vector<int>(count, 0),
                      std::vector<int>(count, 1),
@@ -64,77 +66,46 @@ Organisation Describe(const std::vector<std::u16string>& texts, const std::vecto
     return org;
 }
 
-struct PagePlan {
-    int heading = -1;
-    int parentPage = -1;
-    std::vector<int> members;
-    std::vector<char> expanded; // per member: its reports are on this page
-    ChartLayout layout;
-};
-
 bool HasReports(const Organisation& org, int person) {
     return !org.reports[size_t(person)].empty();
 }
 
-// The page's boxes as a chart of its own: the heading copy (if any) first, then the members; a
-// member whose team goes elsewhere carries the page mark.
-ChartLayout LayOutPage(const Organisation& org, int heading, const std::vector<int>& members,
-                       const std::vector<char>& expanded, const BoxTextMeasure& measure) {
+// What stays of a team once some of its sub-teams went to pages of their own: the people, and
+// among them the managers whose teams went.
+struct Remaining {
+    std::vector<int> people; // the team's manager first
+    std::vector<int> away;
+};
+
+// The people as a chart of their own: `heading` (if any) first as a copy, then the people; a
+// manager whose team went elsewhere carries the page mark, and so does the first person when
+// `marked` (the box that will carry a mark either way, on this page or the one above).
+ChartLayout LayOutPeople(const Organisation& org, int heading, const std::vector<int>& people,
+                         const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure) {
     std::vector<std::u16string> texts;
     std::vector<int> managers;
     std::vector<int> local(org.texts.size(), -1);
+    LayoutOptions options = org.options;
+    const bool names = !org.options.nameLength.empty();
+    if (names) options.nameLength.clear();
     if (heading >= 0) {
         texts.push_back(org.texts[size_t(heading)] + u" \u25C4 " + kPlaceholder);
         managers.push_back(-1);
         local[size_t(heading)] = 0;
+        if (names) options.nameLength.push_back(org.options.nameLength[size_t(heading)]);
     }
-    for (size_t i = 0; i < members.size(); ++i) {
-        local[size_t(members[i])] = int(texts.size());
-        const bool away = HasReports(org, members[i]) && !expanded[i];
-        texts.push_back(org.texts[size_t(members[i])] +
-                        (away ? std::u16string(u" \u25BA ") + kPlaceholder : u""));
+    for (size_t i = 0; i < people.size(); ++i) {
+        local[size_t(people[i])] = int(texts.size());
+        const bool marked = away[i] || (markFirst && i == 0);
+        texts.push_back(org.texts[size_t(people[i])] +
+                        (marked ? std::u16string(u" \u25BA ") + kPlaceholder : u""));
+        if (names) options.nameLength.push_back(org.options.nameLength[size_t(people[i])]);
     }
-    for (int member : members) {
-        const int manager = org.managerOf[size_t(member)];
+    for (int person : people) {
+        const int manager = org.managerOf[size_t(person)];
         managers.push_back(manager >= 0 ? local[size_t(manager)] : -1);
     }
-    return LayOutChart(texts, managers, measure);
-}
-
-// Fills one page from its first members; false when not even they fit.
-bool FillPage(const Organisation& org, PagePlan& page, const BoxTextMeasure& measure) {
-    page.expanded.assign(page.members.size(), 0);
-    page.layout = LayOutPage(org, page.heading, page.members, page.expanded, measure);
-    if (!page.layout.fits) return false;
-    using Candidate = std::tuple<int, int, int>; // depth, team size, member index
-    std::priority_queue<Candidate, std::vector<Candidate>, std::greater<>> candidates;
-    auto offer = [&](size_t index) {
-        const int person = page.members[index];
-        if (HasReports(org, person))
-            candidates.emplace(org.depth[size_t(person)], org.teamSize[size_t(person)], int(index));
-    };
-    for (size_t i = 0; i < page.members.size(); ++i)
-        offer(i);
-    while (!candidates.empty()) {
-        const size_t index = size_t(std::get<2>(candidates.top()));
-        candidates.pop();
-        std::vector<int> members = page.members;
-        std::vector<char> expanded = page.expanded;
-        expanded[index] = 1;
-        for (int report : org.reports[size_t(page.members[index])]) {
-            members.push_back(report);
-            expanded.push_back(0);
-        }
-        ChartLayout layout = LayOutPage(org, page.heading, members, expanded, measure);
-        if (!layout.fits) continue;
-        const size_t before = page.members.size();
-        page.members = std::move(members);
-        page.expanded = std::move(expanded);
-        page.layout = std::move(layout);
-        for (size_t i = before; i < page.members.size(); ++i)
-            offer(i);
-    }
-    return true;
+    return LayOutChart(texts, managers, measure, options);
 }
 
 std::u16string Number(int page) {
@@ -144,61 +115,151 @@ std::u16string Number(int page) {
 
 } // namespace
 
+// Bottom up: each manager's team keeps what its sub-teams left; while that does not fit one table,
+// the largest sub-team still on it goes to a page of its own. So every page is a team's remainder
+// that fits, and pages are as full as the teams allow; a team shares its manager's page with its
+// siblings wherever they fit together.
 ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
-                      const BoxTextMeasure& measure) {
+                      const BoxTextMeasure& measure, const LayoutOptions& options) {
     ChartSplit split;
-    const Organisation org = Describe(texts, managerOf);
-    std::vector<PagePlan> plans;
-    std::vector<int> pageOfOwnBox(texts.size(), -1), pageOfTeam(texts.size(), -1);
+    const Organisation org = Describe(texts, managerOf, options);
+    const size_t count = texts.size();
+    std::vector<int> walk(count);
+    for (size_t i = 0; i < count; ++i)
+        walk[size_t(org.order[i])] = int(i);
+    std::vector<Remaining> remaining(count);
+    std::vector<char> cut(count, 0);
 
-    // Pages are made depth first: a page, then the pages of its teams in the organisation's order.
-    struct Pending {
-        int heading;
-        int parentPage;
+    auto gather = [&](int person, Remaining& into) {
+        for (int report : org.reports[size_t(person)]) {
+            if (cut[size_t(report)]) {
+                into.people.push_back(report);
+                into.away.push_back(report);
+            } else {
+                const Remaining& below = remaining[size_t(report)];
+                into.people.insert(into.people.end(), below.people.begin(), below.people.end());
+                into.away.insert(into.away.end(), below.away.begin(), below.away.end());
+            }
+        }
     };
-    std::vector<Pending> pending = {{-1, -1}};
-    while (!pending.empty()) {
-        const Pending next = pending.back();
-        pending.pop_back();
-        if (plans.size() >= kBookPageLimit) return split;
-        PagePlan page;
-        page.heading = next.heading;
-        page.parentPage = next.parentPage;
-        if (next.heading < 0) {
-            for (size_t i = 0; i < texts.size(); ++i)
-                if (managerOf[i] < 0) page.members.push_back(int(i));
-        } else {
-            page.members = org.reports[size_t(next.heading)];
+    auto fits = [&](int heading, const std::vector<int>& people, const std::vector<int>& away,
+                    bool markFirst) {
+        if (int(people.size()) + 1 > kMostPeopleOnATable) return false;
+        std::vector<char> isAway(people.size(), 0);
+        for (size_t i = 0; i < people.size(); ++i)
+            isAway[i] = std::find(away.begin(), away.end(), people[i]) != away.end();
+        return LayOutPeople(org, heading, people, isAway, markFirst, measure).fits;
+    };
+    // The largest sub-team still on the team's page, or -1.
+    auto largestKept = [&](const std::vector<int>& managers) {
+        int best = -1;
+        size_t size = 1;
+        for (int manager : managers)
+            for (int report : org.reports[size_t(manager)])
+                if (!cut[size_t(report)] && remaining[size_t(report)].people.size() > size) {
+                    best = report;
+                    size = remaining[size_t(report)].people.size();
+                }
+        return best;
+    };
+
+    for (auto person = walk.rbegin(); person != walk.rend(); ++person) {
+        if (!HasReports(org, *person)) {
+            remaining[size_t(*person)].people = {*person};
+            continue;
         }
-        if (!FillPage(org, page, measure)) return split;
-        const int number = int(plans.size());
-        if (page.heading >= 0) pageOfTeam[size_t(page.heading)] = number;
-        std::vector<int> away;
-        for (size_t i = 0; i < page.members.size(); ++i) {
-            pageOfOwnBox[size_t(page.members[i])] = number;
-            if (HasReports(org, page.members[i]) && !page.expanded[i]) away.push_back(page.members[i]);
+        // The managers of the team whose reports may still go: the person and, within what stays,
+        // every manager below whose team stayed.
+        for (;;) {
+            Remaining team;
+            team.people.push_back(*person);
+            gather(*person, team);
+            if (fits(-1, team.people, team.away, true)) {
+                remaining[size_t(*person)] = std::move(team);
+                break;
+            }
+            std::vector<int> managers;
+            for (int member : team.people)
+                if (HasReports(org, member) &&
+                    std::find(team.away.begin(), team.away.end(), member) == team.away.end())
+                    managers.push_back(member);
+            const int next = largestKept(managers);
+            if (next < 0) return split; // direct reports alone fill more than a table
+            cut[size_t(next)] = 1;
+            // The teams between `next` and this person keep less now.
+            for (int above = managerOf[size_t(next)]; above != *person; above = managerOf[size_t(above)]) {
+                Remaining shrunk;
+                shrunk.people.push_back(above);
+                gather(above, shrunk);
+                remaining[size_t(above)] = std::move(shrunk);
+            }
         }
-        std::sort(away.begin(), away.end(),
-                  [&](int a, int b) { return org.order[size_t(a)] > org.order[size_t(b)]; });
-        for (int manager : away)
-            pending.push_back({manager, number});
-        plans.push_back(std::move(page));
     }
 
-    for (PagePlan& plan : plans) {
-        SplitPage page;
-        page.heading = plan.heading;
-        page.people = plan.members;
-        if (plan.heading >= 0)
-            page.texts.push_back(texts[size_t(plan.heading)] + u" \u25C4 " +
-                                 Number(pageOfOwnBox[size_t(plan.heading)]));
-        for (size_t i = 0; i < plan.members.size(); ++i) {
-            const int person = plan.members[i];
-            const bool away = HasReports(org, person) && !plan.expanded[i];
-            page.texts.push_back(texts[size_t(person)] +
-                                 (away ? u" \u25BA " + Number(pageOfTeam[size_t(person)]) : u""));
+    // The first page: every top person's remainder; the largest sub-teams go while it does not fit.
+    std::vector<int> tops;
+    for (size_t i = 0; i < count; ++i)
+        if (managerOf[i] < 0) tops.push_back(int(i));
+    std::sort(tops.begin(), tops.end(),
+              [&](int a, int b) { return org.order[size_t(a)] < org.order[size_t(b)]; });
+    Remaining first;
+    for (;;) {
+        first = {};
+        for (int top : tops) {
+            const Remaining& kept = remaining[size_t(top)];
+            first.people.insert(first.people.end(), kept.people.begin(), kept.people.end());
+            first.away.insert(first.away.end(), kept.away.begin(), kept.away.end());
         }
-        page.layout = std::move(plan.layout);
+        if (fits(-1, first.people, first.away, false)) break;
+        std::vector<int> managers;
+        for (int member : first.people)
+            if (HasReports(org, member) &&
+                std::find(first.away.begin(), first.away.end(), member) == first.away.end())
+                managers.push_back(member);
+        const int next = largestKept(managers);
+        if (next < 0) return split;
+        cut[size_t(next)] = 1;
+        for (int above = managerOf[size_t(next)]; above >= 0; above = managerOf[size_t(above)]) {
+            Remaining shrunk;
+            shrunk.people.push_back(above);
+            gather(above, shrunk);
+            remaining[size_t(above)] = std::move(shrunk);
+        }
+    }
+
+    // Pages depth first: the first page, then each cut team where the organisation reaches it.
+    std::vector<int> headings = {-1};
+    for (int person : walk)
+        if (cut[size_t(person)]) headings.push_back(person);
+    if (headings.size() > kBookPageLimit) return split;
+    std::vector<int> pageOfOwnBox(count, 0), pageOfTeam(count, -1);
+    for (size_t p = 0; p < headings.size(); ++p) {
+        const std::vector<int>& people =
+            headings[p] < 0 ? first.people : remaining[size_t(headings[p])].people;
+        if (headings[p] >= 0) pageOfTeam[size_t(headings[p])] = int(p);
+        for (size_t i = headings[p] < 0 ? 0 : 1; i < people.size(); ++i)
+            pageOfOwnBox[size_t(people[i])] = int(p);
+    }
+    for (size_t p = 0; p < headings.size(); ++p) {
+        const int heading = headings[p];
+        const Remaining& kept = heading < 0 ? first : remaining[size_t(heading)];
+        SplitPage page;
+        page.heading = heading;
+        // On a team's page the manager is the heading copy; the people are those below.
+        page.people.assign(kept.people.begin() + (heading < 0 ? 0 : 1), kept.people.end());
+        std::vector<char> away(page.people.size(), 0);
+        for (size_t i = 0; i < page.people.size(); ++i)
+            away[i] = std::find(kept.away.begin(), kept.away.end(), page.people[i]) != kept.away.end();
+        page.layout = LayOutPeople(org, heading, page.people, away, false, measure);
+        if (!page.layout.fits) return split;
+        if (heading >= 0)
+            page.texts.push_back(texts[size_t(heading)] + u" \u25C4 " +
+                                 Number(pageOfOwnBox[size_t(heading)]));
+        for (size_t i = 0; i < page.people.size(); ++i) {
+            const int person = page.people[i];
+            page.texts.push_back(texts[size_t(person)] +
+                                 (away[i] ? u" \u25BA " + Number(pageOfTeam[size_t(person)]) : u""));
+        }
         split.pages.push_back(std::move(page));
     }
     split.fits = true;
@@ -218,10 +279,13 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
         return outcome;
     }
     std::vector<std::u16string> texts;
+    LayoutOptions options;
     texts.reserve(list.people.size());
-    for (const Person& p : list.people)
+    for (const Person& p : list.people) {
         texts.push_back(BoxText(p));
-    const ChartSplit split = SplitChart(texts, managerOf, measure);
+        options.nameLength.push_back(int(std::min(p.name.size(), texts.back().size())));
+    }
+    const ChartSplit split = SplitChart(texts, managerOf, measure, options);
     if (!split.fits) {
         outcome.result = BuildResult::TooLarge;
         return outcome;

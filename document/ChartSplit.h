@@ -22,8 +22,9 @@ struct ChartSplit {
 };
 
 // Splits the people (texts[i] is person i's box text, managerOf[i] the manager's index or -1).
+// `options` are those of the whole chart's layout (names kept on a line of their own).
 ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
-                      const BoxTextMeasure& measure);
+                      const BoxTextMeasure& measure, const LayoutOptions& options = {});
 
 struct Chart;
 

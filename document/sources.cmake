@@ -8,6 +8,8 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/FileErrors.cpp
   document/Merge.cpp
   document/OrgChart.cpp
+  document/OrgBoxes.cpp
+  document/OrgLayout.cpp
   document/PeopleList.cpp
   document/Recovery.cpp
   document/Selection.cpp

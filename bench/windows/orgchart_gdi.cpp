@@ -1,5 +1,6 @@
-// The chart builder with the real box font measured by GDI: lists of about a hundred and of 1,500
-// people, each timed against reading its file from disk and against reading and checking it.
+// The chart builder with the real box font measured by GDI: lists of about a hundred, organisations
+// grown as real ones grow, and 1,500 people, each timed against reading its file from disk and against
+// reading and checking it.
 #include "document/OrgChart.h"
 #include "render/AnsiText.h"
 #include "render/BoxTextMeasureGdi.h"
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -62,6 +64,8 @@ void Run(const char* what, const std::string& list) {
 
 int main() {
     Run("hundred, four levels", HundredPeopleList(';', true));
+    for (int people : {40, 120, 150, 200})
+        Run(("grown " + std::to_string(people)).c_str(), GrownOrganisation(people, 1));
     Run("company", LargeList(1500));
     return 0;
 }

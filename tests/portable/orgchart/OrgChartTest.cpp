@@ -11,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -114,22 +116,25 @@ int Find(std::vector<int>& parent, int i) {
     return i;
 }
 
-// Checks the chart in the table against the list: every person once with their text in a box
-// inside the table, boxes apart, texts fitting their boxes, no connector through a box, each
-// report joined to its manager by connectors touching both. Returns the boxes by person.
-std::vector<Box> CheckChart(const Document& doc, const PeopleList& list) {
-    std::vector<int> managerOf;
-    EXPECT_TRUE(CheckPeopleList(list, managerOf).empty());
+// Checks the chart in the table against the people (texts[i] the box text of person i, managerOf[i]
+// the manager or -1): every person once with their text in a box inside the table, boxes apart,
+// boxes of one level equally tall, texts fitting their boxes, no connector through a box, and
+// connectors that join each report to its manager and nothing else: every group of meeting
+// connectors touches one manager and some of its reports only. A manager whose reports stand in
+// one row below a bar is centred over the first and last, the reports in list order. Returns the
+// boxes by person.
+std::vector<Box> CheckChart(const Document& doc, const std::vector<std::u16string>& texts,
+                            const std::vector<int>& managerOf) {
     std::vector<Box> boxes = BoxesOf(doc);
-    EXPECT_EQ(boxes.size(), list.people.size());
+    EXPECT_EQ(boxes.size(), texts.size());
     std::map<std::u16string, int> byText;
     for (size_t i = 0; i < boxes.size(); ++i)
         byText[boxes[i].text] = int(i);
     std::vector<Box> ofPerson;
     BoxTextMeasure measure = TestMeasure();
     const int pitch = doc.cellWidth + 1;
-    for (const Person& p : list.people) {
-        auto it = byText.find(BoxText(p));
+    for (const std::u16string& text : texts) {
+        auto it = byText.find(text);
         EXPECT_NE(it, byText.end()) << "missing box";
         if (it == byText.end()) return {};
         const Box& b = boxes[size_t(it->second)];
@@ -140,12 +145,22 @@ std::vector<Box> CheckChart(const Document& doc, const PeopleList& list) {
         int lines = measure.lineCount(b.text, b.columns * pitch - 2, points);
         EXPECT_LE(lines * measure.lineHeight(points), b.rows * pitch - 2) << "text does not fit";
     }
+    const int n = int(ofPerson.size());
+    std::vector<int> depth(size_t(n), 0);
+    for (int i = 0; i < n; ++i)
+        for (int m = managerOf[size_t(i)]; m >= 0; m = managerOf[size_t(m)])
+            ++depth[size_t(i)];
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < i; ++j)
+            if (depth[size_t(i)] == depth[size_t(j)]) {
+                EXPECT_EQ(ofPerson[size_t(i)].rows, ofPerson[size_t(j)].rows);
+            }
     // Boxes keep apart: no two outlines share or touch a pixel row and column.
     std::vector<Pixels> outlines;
     for (const Box& b : ofPerson)
         outlines.push_back(OutlineOf(doc, b));
     std::vector<Segment> segments = SegmentsOf(doc);
-    const int n = int(outlines.size()), m = int(segments.size());
+    const int m = int(segments.size());
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
             Pixels a = outlines[size_t(i)], b = outlines[size_t(j)];
@@ -153,35 +168,58 @@ std::vector<Box> CheckChart(const Document& doc, const PeopleList& list) {
                          b.top <= a.bottom + 1)
                 << "boxes touch";
         }
-    // Joined: union of touching boxes and meeting segments; a report's box must be touched by a
-    // segment, and each tree is one group, apart from the others.
-    std::vector<int> parent(size_t(n + m));
+    // Groups of meeting connectors, and the boxes each group touches.
+    std::vector<int> parent(static_cast<size_t>(m));
     std::iota(parent.begin(), parent.end(), 0);
-    auto join = [&](int a, int b) { parent[size_t(Find(parent, a))] = Find(parent, b); };
-    std::vector<int> touched(size_t(n), 0);
-    for (int s = 0; s < m; ++s) {
+    for (int s = 0; s < m; ++s)
         for (int t = s + 1; t < m; ++t)
-            if (Meet(segments[size_t(s)], segments[size_t(t)])) join(n + s, n + t);
+            if (Meet(segments[size_t(s)], segments[size_t(t)]))
+                parent[size_t(Find(parent, s))] = Find(parent, t);
+    std::map<int, std::set<int>> touchedBy;
+    for (int s = 0; s < m; ++s)
         for (int i = 0; i < n; ++i) {
             EXPECT_FALSE(Enters(segments[size_t(s)], outlines[size_t(i)])) << "connector through a box";
-            if (Touches(segments[size_t(s)], outlines[size_t(i)])) {
-                join(n + s, i);
-                ++touched[size_t(i)];
-            }
+            if (Touches(segments[size_t(s)], outlines[size_t(i)])) touchedBy[Find(parent, s)].insert(i);
         }
+    std::vector<int> joined(size_t(n), 0);
+    for (const auto& [group, touched] : touchedBy) {
+        int manager = -1;
+        for (int i : touched)
+            if (std::all_of(touched.begin(), touched.end(),
+                            [&](int j) { return j == i || managerOf[size_t(j)] == i; }))
+                manager = i;
+        EXPECT_GE(manager, 0) << "connectors join people of different teams";
+        for (int i : touched)
+            if (i != manager && manager >= 0) joined[size_t(i)] = 1;
     }
-    for (int i = 0; i < n; ++i) {
-        if (managerOf[size_t(i)] >= 0) {
-            EXPECT_GE(touched[size_t(i)], 1) << "report not joined";
-            EXPECT_EQ(Find(parent, i), Find(parent, managerOf[size_t(i)])) << "report apart from manager";
-        } else {
-            for (int j = 0; j < i; ++j) {
-                if (managerOf[size_t(j)] >= 0) continue;
-                EXPECT_NE(Find(parent, i), Find(parent, j)) << "trees joined";
-            }
-        }
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(joined[size_t(i)], managerOf[size_t(i)] >= 0 ? 1 : 0) << "report not joined to its manager";
+    // Rows below a bar: centred manager, reports in list order.
+    auto middle2 = [](const Box& b) { return 2 * b.column + b.columns; };
+    for (int v = 0; v < n; ++v) {
+        std::vector<int> reports;
+        for (int i = 0; i < n; ++i)
+            if (managerOf[size_t(i)] == v) reports.push_back(i);
+        const Box& boss = ofPerson[size_t(v)];
+        if (reports.size() < 2 || !std::all_of(reports.begin(), reports.end(), [&](int r) {
+                return ofPerson[size_t(r)].row == boss.row + boss.rows + 2;
+            }))
+            continue;
+        EXPECT_EQ(2 * middle2(boss),
+                  middle2(ofPerson[size_t(reports.front())]) + middle2(ofPerson[size_t(reports.back())]));
+        for (size_t k = 1; k < reports.size(); ++k)
+            EXPECT_LT(ofPerson[size_t(reports[k - 1])].column, ofPerson[size_t(reports[k])].column);
     }
     return ofPerson;
+}
+
+std::vector<Box> CheckChart(const Document& doc, const PeopleList& list) {
+    std::vector<int> managerOf;
+    EXPECT_TRUE(CheckPeopleList(list, managerOf).empty());
+    std::vector<std::u16string> texts;
+    for (const Person& p : list.people)
+        texts.push_back(BoxText(p));
+    return CheckChart(doc, texts, managerOf);
 }
 
 BuildOutcome Build(Document& doc, const std::string& bytes) {
@@ -276,4 +314,106 @@ TEST(OrgChart, RefusalsChangeNothingAndUndoTakesTheChartBack) {
     ASSERT_TRUE(PopRedo(*doc));
     EXPECT_EQ(doc->cellWidth, 64);
     EXPECT_EQ(BoxesOf(*doc).size(), 1u);
+}
+
+namespace {
+
+struct People {
+    std::vector<std::u16string> texts;
+    std::vector<int> managerOf;
+    LayoutOptions options;
+};
+
+People Grown(int count, unsigned seed) {
+    PeopleList list = Read(GrownOrganisation(count, seed));
+    People p;
+    EXPECT_TRUE(CheckPeopleList(list, p.managerOf).empty());
+    for (const Person& person : list.people) {
+        p.texts.push_back(BoxText(person));
+        p.options.nameLength.push_back(int(person.name.size()));
+    }
+    return p;
+}
+
+} // namespace
+
+TEST(OrgChart, GrownOrganisationsBuildTidyOnOneTable) {
+    for (int count : {12, 45, 90})
+        for (unsigned seed : {1u, 2u, 3u}) {
+            SCOPED_TRACE(std::to_string(count) + " people, seed " + std::to_string(seed));
+            const std::string list = GrownOrganisation(count, seed);
+            auto doc = std::make_unique<Document>();
+            ASSERT_EQ(Build(*doc, list).result, BuildResult::Built);
+            EXPECT_GE(doc->cellWidth, 8);
+            EXPECT_GE(doc->cellGrid(BoxesOf(*doc)[0].column, BoxesOf(*doc)[0].row).fontSize, 7);
+            CheckChart(*doc, Read(list));
+        }
+}
+
+TEST(OrgChart, SeveralTopPeopleStandApartAndEachTeamAloneIsLaidOutAsItsOwnChart) {
+    // The grown organisation without its top person: the people below it lead teams of their own.
+    People whole = Grown(80, 7);
+    People forest;
+    for (size_t i = 1; i < whole.texts.size(); ++i) {
+        forest.texts.push_back(whole.texts[i]);
+        forest.managerOf.push_back(std::max(-1, whole.managerOf[i] - 1));
+        forest.options.nameLength.push_back(whole.options.nameLength[i]);
+    }
+    ChartLayout layout = LayOutChart(forest.texts, forest.managerOf, TestMeasure(), forest.options);
+    ASSERT_TRUE(layout.fits);
+    auto doc = std::make_unique<Document>();
+    WriteChart(*doc, layout, forest.texts);
+    CheckChart(*doc, forest.texts, forest.managerOf);
+
+    // One team taken out of the whole organisation is laid out as the list of that team alone.
+    for (int top = 1; top < 4; ++top) {
+        std::vector<int> team{top}, local(whole.texts.size(), -1);
+        local[size_t(top)] = 0; // people in the team so far; renumbered below
+        for (size_t i = size_t(top) + 1; i < whole.texts.size(); ++i)
+            if (whole.managerOf[i] >= 0 && local[size_t(whole.managerOf[i])] >= 0) {
+                local[i] = 0;
+                team.push_back(int(i));
+            }
+        if (team.size() < 3) continue;
+        People alone;
+        for (size_t k = 0; k < team.size(); ++k) {
+            local[size_t(team[k])] = int(k);
+            int m = whole.managerOf[size_t(team[k])];
+            alone.texts.push_back(whole.texts[size_t(team[k])]);
+            alone.managerOf.push_back(k == 0 ? -1 : local[size_t(m)]);
+            alone.options.nameLength.push_back(whole.options.nameLength[size_t(team[k])]);
+        }
+        ChartLayout part = LayOutTeam(whole.texts, whole.managerOf, team, TestMeasure(), whole.options);
+        ChartLayout own = LayOutChart(alone.texts, alone.managerOf, TestMeasure(), alone.options);
+        ASSERT_TRUE(part.fits);
+        EXPECT_EQ(part.cellSize, own.cellSize);
+        EXPECT_EQ(part.points, own.points);
+        ASSERT_EQ(part.boxes.size(), own.boxes.size());
+        for (size_t b = 0; b < part.boxes.size(); ++b) {
+            EXPECT_EQ(part.boxes[b].person, team[size_t(own.boxes[b].person)]);
+            EXPECT_EQ(part.boxes[b].column, own.boxes[b].column);
+            EXPECT_EQ(part.boxes[b].row, own.boxes[b].row);
+        }
+        EXPECT_EQ(part.lines.size(), own.lines.size());
+    }
+}
+
+TEST(OrgChart, TooManyPeopleAreRefusedWithoutMeasuringAnyText) {
+    People many = Grown(kMostPeopleOnATable + 1, 3);
+    int measured = 0;
+    BoxTextMeasure counting = TestMeasure();
+    BoxTextMeasure inner = counting;
+    counting.lineCount = [&](std::u16string_view text, int width, int points) {
+        ++measured;
+        return inner.lineCount(text, width, points);
+    };
+    counting.lineHeight = [&](int points) {
+        ++measured;
+        return inner.lineHeight(points);
+    };
+    ChartLayout layout = LayOutChart(many.texts, many.managerOf, counting, many.options);
+    EXPECT_FALSE(layout.fits);
+    EXPECT_EQ(measured, 0);
+    EXPECT_GT(long(layout.chartColumns) * layout.chartRows, 101L * 101L);
+    EXPECT_TRUE(layout.boxes.empty());
 }

@@ -2,6 +2,7 @@
 // save them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -132,4 +133,56 @@ inline std::string LargeList(int count) {
         levels.push_back(3);
     }
     return WriteSampleList(rows, levels, ',', false, true);
+}
+
+// Everyday job titles by level, of one to three short words.
+inline const char* GrownTitle(int level, int i) {
+    static const char* const top[] = {"Managing Director"};
+    static const char* const heads[] = {"Finance Director", "Head of Sales",       "Head of IT",
+                                        "HR Director",      "Operations Director", "Head of Marketing",
+                                        "Head of Legal",    "Plant Manager"};
+    static const char* const leads[] = {"Sales Manager", "Team Lead",  "Accounting Manager", "Product Owner",
+                                        "Site Manager",  "Buyer Lead", "Support Lead"};
+    static const char* const staff[] = {"Accountant", "Engineer",  "Analyst",  "Sales Rep",
+                                        "Technician", "Assistant", "Designer", "Buyer",
+                                        "Clerk",      "Developer", "Recruiter"};
+    return level == 0 ? top[0] : level == 1 ? heads[i % 8] : level == 2 ? leads[i % 7] : staff[i % 11];
+}
+
+// An organisation grown as real ones grow, the same for the same seed: every manager leads 2 to 12
+// people (about six), fewer people lead a team the deeper they sit, and nobody sits more than six
+// levels below the top person.
+inline std::string GrownOrganisation(int count, unsigned seed) {
+    uint64_t state = seed * 6364136223846793005ull + 1442695040888963407ull;
+    auto next = [&](int below) { // 0 .. below - 1
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return int((state >> 33) % uint64_t(below));
+    };
+    std::vector<SampleRow> rows{{1, 0}};
+    std::vector<int> levels{0};
+    const int leadsInHundred[] = {100, 85, 45, 25, 15, 8};
+    std::vector<char> leads{0};
+    for (size_t at = 0; int(rows.size()) < count; ++at) {
+        if (at == rows.size()) at = 0; // everyone asked: ask again those still without a team
+        if (levels[at] >= 6 || leads[at] || next(100) >= leadsInHundred[levels[at]]) continue;
+        leads[at] = 1;
+        int span = 2;
+        for (int i = 0; i < 10; ++i)
+            span += next(5) < 2; // two in five: 2 + about 4
+        for (int i = 0; i < span && int(rows.size()) < count; ++i) {
+            rows.push_back({int(rows.size()) + 1, rows[at].id});
+            levels.push_back(levels[at] + 1);
+            leads.push_back(0);
+        }
+    }
+    // Titles by what people do: those who lead a team get a leader's title.
+    std::string out = "Employee ID,Full Name,Job Title,Manager ID\r\n";
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int id = rows[i].id;
+        const int level = levels[i] == 0 ? 0 : leads[i] ? std::min(levels[i], 2) : 3;
+        out += std::to_string(id) + "," + SampleFirstName(id) + " " + SampleLastName(id / 20 + id) + "," +
+               GrownTitle(level, int(i)) + "," + (rows[i].manager ? std::to_string(rows[i].manager) : "") +
+               "\r\n";
+    }
+    return out;
 }

@@ -1,0 +1,98 @@
+// Chart boxes sized to their texts.
+#include "document/OrgBoxes.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+int NarrowestForLines(std::u16string_view text, int lines, int below, int points,
+                      const BoxTextMeasure& measure) {
+    int lo = 1, hi = below;
+    while (lo < hi) {
+        int mid = (lo + hi) / 2;
+        if (measure.lineCount(text, mid, points) <= lines)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo > kWidestTextArea ? INT_MAX : lo;
+}
+
+// Columns of a box whose text area is `width` pixels wide: an even count, so that a connector can
+// meet the middle of the top edge, and at least two.
+int ColumnsFor(int width, int pitch) {
+    if (width == INT_MAX) width = kWidestTextArea + 1; // wider than any table
+    int columns = std::max(2, (width + 2 + pitch - 1) / pitch);
+    return columns + columns % 2;
+}
+
+} // namespace
+
+TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure) {
+    TextNeeds needs;
+    int high = kWidestTextArea + 1;
+    for (int k = 1; k <= kMaxLines; ++k) {
+        // Fewer lines need at least as much width: search below the width found for k - 1 lines.
+        int w = NarrowestForLines(text, k, high, points, measure);
+        needs.lines[size_t(k - 1)] = w;
+        if (w != INT_MAX) high = std::min(high, w);
+    }
+    if (nameLength > 0 && size_t(nameLength) + 1 < text.size()) {
+        size_t next = text.find(u' ', size_t(nameLength) + 1);
+        std::u16string_view withWord = text.substr(0, next == std::u16string_view::npos ? text.size() : next);
+        needs.nameAlone =
+            NarrowestForLines(text.substr(0, size_t(nameLength)), 1, kWidestTextArea + 1, points, measure);
+        needs.nameShared = NarrowestForLines(withWord, 1, kWidestTextArea + 1, points, measure);
+    }
+    return needs;
+}
+
+bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& needs, int cellSize,
+               int lineHeight, Gaps gaps, int maxColumns, std::vector<int>& boxW, std::vector<int>& boxH) {
+    const int pitch = cellSize + 1, n = int(depth.size());
+    const int levels = n == 0 ? 0 : *std::max_element(depth.begin(), depth.end()) + 1;
+    std::vector<std::vector<int>> ofLevel(static_cast<size_t>(levels));
+    for (int i = 0; i < n; ++i)
+        ofLevel[size_t(depth[size_t(i)])].push_back(i);
+    boxW.assign(size_t(n), 2);
+    boxH.assign(size_t(n), 2);
+    for (const std::vector<int>& level : ofLevel) {
+        int64_t bestCost = INT64_MAX;
+        int bestRows = 0;
+        for (int k = 1; k <= kMaxLines; ++k) {
+            const int rows = std::max(2, (k * lineHeight + 4 + pitch - 1) / pitch);
+            const int lines = std::min(kMaxLines, (rows * pitch - 4) / lineHeight);
+            if (lines != k) continue; // the same rows hold more lines: tried with those
+            int64_t cost = 0;
+            for (int i : level) {
+                int columns = ColumnsFor(needs[size_t(i)].lines[size_t(lines - 1)], pitch);
+                if (columns > maxColumns) {
+                    cost = INT64_MAX;
+                    break;
+                }
+                cost += int64_t(columns + gaps.columns) * (rows + gaps.rows);
+            }
+            if (cost < bestCost) {
+                bestCost = cost;
+                bestRows = rows;
+            }
+        }
+        if (bestCost == INT64_MAX) return false;
+        const int lines = std::min(kMaxLines, (bestRows * pitch - 4) / lineHeight);
+        for (int i : level) {
+            const TextNeeds& t = needs[size_t(i)];
+            int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch);
+            for (int wider = columns; wider <= columns + gaps.nameRoom && wider <= maxColumns; wider += 2) {
+                int area = wider * pitch - 2;
+                if (area >= t.nameAlone && area < t.nameShared) {
+                    columns = wider;
+                    break;
+                }
+            }
+            boxW[size_t(i)] = columns;
+            boxH[size_t(i)] = bestRows;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,727 @@
+// Laying out an organisation chart on whole cells.
+//
+// Every subtree keeps a small set of arrangements, none of them both wider and taller than another
+// (its front), built from its reports' fronts: the reports in one row below a bar, in several rows
+// hung from a trunk, stacked beside a vertical line on one side or both (reports without reports of
+// their own), or one report straight below. Each arrangement is a rectangle of cells (its block)
+// with the subtree's top box at its top. At the top the most compact arrangement that fits the table
+// wins, and the first grid it fits, largest cells and text first, is the one taken. Connectors run
+// on cell edges through cells no box covers and reach the middle of the sides they join.
+#include "document/OrgLayout.h"
+
+#include "document/OrgBoxes.h"
+
+#include "document/Document.h"
+#include "document/Structure.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+
+namespace {
+
+constexpr int kLargestTable = 1122;  // pixels of the table picture
+constexpr size_t kFrontSize = 16;    // arrangements kept for a subtree
+constexpr size_t kHeightLimits = 40; // report heights a team's rows are tried with
+constexpr size_t kColumnCounts = 8;  // numbers of columns a team's reports are tried in
+constexpr int kUnlimited = 1 << 24;
+
+struct Grid {
+    int cellSize = 0, columns = 0, rows = 0, points = 0;
+};
+
+// How a manager's reports stand. Below: the one report under the manager; Row: side by side under
+// a bar; Columns: in columns hung from a bar, one below the other beside each column's line; Tiers:
+// several rows hung from a trunk; Side*: one below the other beside a trunk; Shelves: top people
+// side by side, in as many shelves as `tiers` asks.
+enum class Kind : uint8_t { Leaf, Below, Row, Columns, Tiers, SideBoth, SideOne, Shelves };
+
+struct Option {
+    int width = 0, height = 0, port = 0; // port: column whose left edge the line from above meets
+    Kind kind = Kind::Leaf;
+    int tiers = 1; // items in a row of Tiers, columns of Columns, roots on a shelf of Shelves
+    // Each report takes its narrowest arrangement no taller than this, or in Side and Columns its
+    // lowest no wider than this.
+    int limit = 0;
+    // Row and Tiers: runs of leaves stacked beside lines dropped from the bar; Side and Columns on
+    // one side: runs of leaves in pairs on lines of their own.
+    bool grouped = false;
+    bool bothSides = false; // Columns: reports on both sides of each column's line
+};
+using Front = std::vector<Option>;
+
+struct Tree {
+    std::vector<int> person; // local index -> index in the list
+    std::vector<std::vector<int>> reports;
+    std::vector<int> roots, depth, bottomUp;
+};
+
+Tree MakeTree(const std::vector<int>& managerOf, const std::vector<int>& team) {
+    Tree tree;
+    tree.person = team;
+    const int n = int(team.size());
+    std::vector<int> local(managerOf.size(), -1);
+    for (int i = 0; i < n; ++i)
+        local[size_t(team[size_t(i)])] = i;
+    tree.reports.resize(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        int m = managerOf[size_t(team[size_t(i)])];
+        if (m < 0 || local[size_t(m)] < 0)
+            tree.roots.push_back(i);
+        else
+            tree.reports[size_t(local[size_t(m)])].push_back(i);
+    }
+    tree.depth.assign(size_t(n), 0);
+    std::vector<int> order(tree.roots);
+    for (size_t k = 0; k < order.size(); ++k)
+        for (int r : tree.reports[size_t(order[k])]) {
+            tree.depth[size_t(r)] = tree.depth[size_t(order[k])] + 1;
+            order.push_back(r);
+        }
+    tree.bottomUp.assign(order.rbegin(), order.rend());
+    return tree;
+}
+
+struct Layouter {
+    const Tree& tree;
+    std::vector<int> boxW, boxH;
+    std::vector<Front> front;
+    Front top;
+    ChartLayout* out = nullptr; // set while placing
+    // Teams with managers in them may stand one below the other too, as a list: denser, but the
+    // managers no longer above their people. Tried only when the chart does not fit otherwise.
+    bool lists = true;
+
+    const Option& Pick(int kid, int limit) const {
+        const Front& f = front[size_t(kid)];
+        for (const Option& o : f)
+            if (o.height <= limit) return o;
+        return f.back();
+    }
+    const Option& PickWide(int kid, int limit) const {
+        const Front& f = front[size_t(kid)];
+        for (size_t i = f.size(); i-- > 0;)
+            if (f[i].width <= limit) return f[i];
+        return f.front();
+    }
+    void Emit(int v, int x, int y) {
+        out->boxes.push_back({tree.person[size_t(v)], x, y, boxW[size_t(v)], boxH[size_t(v)]});
+    }
+    void Line(bool vertical, int x, int y, int length) {
+        if (length > 0) out->lines.push_back({vertical, x, y, length});
+    }
+
+    // The block of person v's subtree in arrangement o. Without `place` it only measures it; with
+    // it, it emits the boxes and lines with the block's top-left corner at (ox, oy).
+    Option Arrange(int v, Option o, bool place, int ox, int oy) {
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
+        switch (o.kind) {
+        case Kind::Leaf:
+            if (place) Emit(v, ox, oy);
+            o.width = w, o.height = h, o.port = w / 2;
+            return o;
+        case Kind::Below:
+            return ArrangeBelow(v, o, place, ox, oy);
+        case Kind::Row:
+        case Kind::Columns:
+            return ArrangeRow(v, o, place, ox, oy);
+        case Kind::Tiers:
+            return ArrangeTiers(v, o, place, ox, oy);
+        case Kind::SideBoth:
+        case Kind::SideOne:
+            return ArrangeSide(v, o, place, ox, oy);
+        case Kind::Shelves:
+            break;
+        }
+        return o;
+    }
+    void Place(int kid, int limit, int x, int y) { Arrange(kid, Pick(kid, limit), true, x, y); }
+
+    // The one report straight below, its box's middle under the manager's, one row apart.
+    Option ArrangeBelow(int v, Option o, bool place, int ox, int oy) {
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
+        const int kid = tree.reports[size_t(v)][0];
+        const Option& b = Pick(kid, o.limit);
+        const int boxX = b.port - w / 2;
+        const int minX = std::min(0, boxX), maxX = std::max(b.width, boxX + w);
+        if (place) {
+            Emit(v, ox + boxX - minX, oy);
+            Line(true, ox - minX + b.port, oy + h, 1);
+            Place(kid, o.limit, ox - minX, oy + h + 1);
+        }
+        o.width = maxX - minX, o.height = h + 1 + b.height, o.port = b.port - minX;
+        return o;
+    }
+
+    // One thing hung from a bar: a report's block, or a run of leaves stacked on both sides of a
+    // line dropped from the bar (in a team whose arrangement groups them).
+    struct Item {
+        int first = 0, count = 1, sides = 0; // sides: 0 for a report's block, else of its stack
+        int wide = 0;                        // a stack's reports: their widest arrangement
+        int width = 0, height = 0, port = 0;
+        bool paired = false; // a one-sided stack's runs of leaves stand in pairs on lines of their own
+    };
+
+    // What stands next in a one-sided stack from report i: the report's block, or a run of leaves
+    // in pairs both sides of a line of their own, joined to the stack's line along its top row.
+    struct Entry {
+        int count = 1, width = 0, height = 0, port = 0; // port: the run's own line
+    };
+    Entry NextEntry(int v, int i, int end, int wide, bool paired) const {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        int run = 0;
+        while (paired && i + run < end && tree.reports[size_t(kids[size_t(i + run)])].empty())
+            ++run;
+        if (run < 2) {
+            const Option& b = PickWide(kids[size_t(i)], wide);
+            return {1, b.width, b.height, b.port};
+        }
+        int leftWidth = 0, rightWidth = 0;
+        for (int k = 0; k < run; ++k) {
+            int& side = k % 2 == 0 ? leftWidth : rightWidth;
+            side = std::max(side, boxW[size_t(kids[size_t(i + k)])]);
+        }
+        const int pairs = (run + 1) / 2;
+        return {run, leftWidth + 2 + rightWidth, pairs * (boxH[size_t(kids[size_t(i)])] + 1), leftWidth + 1};
+    }
+
+    // Reports first..first + count - 1 of v one below the other beside a line at `port`: on its
+    // right, or in pairs left then right; each in its lowest arrangement no wider than `wide`.
+    Item StackItem(int v, int first, int count, int sides, int wide, bool paired = false) const {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        int leftWidth = 0, rightWidth = 0, height = -1;
+        if (sides == 1) {
+            for (int i = first; i < first + count;) {
+                const Entry e = NextEntry(v, i, first + count, wide, paired);
+                rightWidth = std::max(rightWidth, e.width);
+                height += e.height + 1;
+                i += e.count;
+            }
+        }
+        for (int i = 0; sides == 2 && i < count; i += 2) {
+            int pairHeight = 0;
+            for (int s = 0; s < 2 && i + s < count; ++s) {
+                const Option& b = PickWide(kids[size_t(first + i + s)], wide);
+                int& side = s == 0 ? leftWidth : rightWidth;
+                side = std::max(side, b.width);
+                pairHeight = std::max(pairHeight, b.height);
+            }
+            height += pairHeight + 1;
+        }
+        const int port = sides == 2 ? leftWidth + 1 : 1;
+        return {first, count, sides, wide, port + 1 + rightWidth, height, port, paired};
+    }
+
+    // The items of v's team under an arrangement: with o.grouped, each run of two or more leaves
+    // becomes as few stacks no taller than o.limit as it can, on one side of their lines or both,
+    // whichever is narrower; else every report stands alone.
+    std::vector<Item> Items(int v, const Option& o) const {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        const int n = int(kids.size());
+        std::vector<Item> items;
+        if (o.kind == Kind::Columns) {
+            // Columns of consecutive reports about equally tall, o.tiers of them.
+            const int sides = o.bothSides ? 2 : 1;
+            int total = 0;
+            for (int k : kids)
+                total += PickWide(k, o.limit).height + 1;
+            const int target = (total + o.tiers * sides - 1) / (o.tiers * sides);
+            for (int i = 0, column = 0; i < n; ++column) {
+                int count = 0, height = 0;
+                while (i + count < n) {
+                    const int next = PickWide(kids[size_t(i + count)], o.limit).height + 1;
+                    if (count > 0 && height + next > target && column + 1 < o.tiers) break;
+                    height += next;
+                    ++count;
+                }
+                items.push_back(StackItem(v, i, count, sides, o.limit, o.grouped));
+                i += count;
+            }
+            return items;
+        }
+        for (int i = 0; i < n;) {
+            int run = 0, widest = 0;
+            while (o.grouped && i + run < n && tree.reports[size_t(kids[size_t(i + run)])].empty())
+                widest = std::max(widest, boxW[size_t(kids[size_t(i + run++)])]);
+            if (run < 2) {
+                const Option& b = Pick(kids[size_t(i)], o.limit);
+                items.push_back({i, 1, 0, 0, b.width, b.height, b.port});
+                ++i;
+                continue;
+            }
+            const int tall = std::max(1, (o.limit + 1) / (boxH[size_t(kids[size_t(i)])] + 1));
+            const int oneSided = (run + tall - 1) / tall, twoSided = (run + 2 * tall - 1) / (2 * tall);
+            const int sides = oneSided * (widest + 3) < twoSided * (2 * widest + 3) ? 1 : 2;
+            const int stacks = sides == 1 ? oneSided : twoSided;
+            for (int k = 0; k < stacks; ++k) {
+                // Balanced: the first stacks take the leaves left over.
+                int count = run / stacks + (k < run % stacks ? 1 : 0);
+                items.push_back(StackItem(v, i, count, sides, kUnlimited));
+                i += count;
+            }
+        }
+        return items;
+    }
+
+    // Places an item whose top-left corner is (x, y) and joins it to the bar on the top edge of
+    // row y - 1.
+    void PlaceItem(int v, const Option& o, const Item& item, int x, int y) {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        const int port = x + item.port;
+        if (item.sides == 0) {
+            Line(true, port, y - 1, 1);
+            Place(kids[size_t(item.first)], o.limit, x, y);
+            return;
+        }
+        int lastJoin = y, rowTop = y;
+        for (int i = item.first; item.sides == 1 && i < item.first + item.count;) {
+            const Entry e = NextEntry(v, i, item.first + item.count, item.wide, item.paired);
+            if (e.count == 1) {
+                const int kid = kids[size_t(i)];
+                const Option& b = PickWide(kid, item.wide);
+                const int join = rowTop + boxH[size_t(kid)] / 2,
+                          boxLeft = port + 1 + b.port - boxW[size_t(kid)] / 2;
+                Arrange(kid, b, true, port + 1, rowTop);
+                Line(false, port, join, boxLeft - port);
+                lastJoin = std::max(lastJoin, join);
+            } else {
+                const int line = port + 1 + e.port;
+                int last = rowTop, pairTop = rowTop + 1;
+                for (int k = 0; k < e.count; ++k) {
+                    const int kid = kids[size_t(i + k)], kw = boxW[size_t(kid)], kh = boxH[size_t(kid)];
+                    last = pairTop + kh / 2;
+                    if (k % 2 == 0) {
+                        Emit(kid, line - 1 - kw, pairTop);
+                        Line(false, line - 1, last, 1);
+                    } else {
+                        Emit(kid, line + 1, pairTop);
+                        Line(false, line, last, 1);
+                        pairTop += kh + 1;
+                    }
+                }
+                Line(false, port, rowTop, line - port);
+                Line(true, line, rowTop, last - rowTop);
+                lastJoin = std::max(lastJoin, rowTop);
+            }
+            rowTop += e.height + 1;
+            i += e.count;
+        }
+        for (int i = 0; item.sides == 2 && i < item.count; i += item.sides) {
+            int pairHeight = 0;
+            for (int side = 0; side < item.sides && i + side < item.count; ++side) {
+                const int kid = kids[size_t(item.first + i + side)], kw = boxW[size_t(kid)];
+                const Option& b = PickWide(kid, item.wide);
+                const int join = rowTop + boxH[size_t(kid)] / 2;
+                lastJoin = std::max(lastJoin, join);
+                pairHeight = std::max(pairHeight, b.height);
+                if (item.sides == 2 && side == 0) {
+                    const int left = port - 1 - b.width, boxRight = left + b.port + kw / 2;
+                    Arrange(kid, b, true, left, rowTop);
+                    Line(false, boxRight, join, port - boxRight);
+                } else {
+                    const int boxLeft = port + 1 + b.port - kw / 2;
+                    Arrange(kid, b, true, port + 1, rowTop);
+                    Line(false, port, join, boxLeft - port);
+                }
+            }
+            rowTop += pairHeight + 1;
+        }
+        Line(true, port, y - 1, lastJoin - (y - 1));
+    }
+
+    // The tidy tree: items side by side one cell apart, the manager centred above the first and
+    // last, two rows between them for the line down, the bar and the lines to each item.
+    Option ArrangeRow(int v, Option o, bool place, int ox, int oy) {
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
+        const std::vector<Item> items = Items(v, o);
+        const int n = int(items.size());
+        const int firstPort = items[0].port;
+        std::vector<int> at(static_cast<size_t>(n));
+        int x = 0, lastPort = 0, childHeight = 0;
+        for (int i = 0; i < n; ++i) {
+            const Item& b = items[size_t(i)];
+            if (i == n - 1 && n > 1 && (firstPort + x + b.port) % 2 != 0) ++x; // centre on an edge
+            at[size_t(i)] = x;
+            lastPort = x + b.port;
+            x += b.width + 1;
+            childHeight = std::max(childHeight, b.height);
+        }
+        const int centre = (firstPort + lastPort) / 2, boxX = centre - w / 2;
+        const int minX = std::min(0, boxX), maxX = std::max(x - 1, boxX + w);
+        if (place) {
+            const int sx = ox - minX;
+            Emit(v, ox + boxX - minX, oy);
+            Line(true, sx + centre, oy + h, 1);
+            Line(false, sx + firstPort, oy + h + 1, lastPort - firstPort);
+            for (int i = 0; i < n; ++i)
+                PlaceItem(v, o, items[size_t(i)], sx + at[size_t(i)], oy + h + 2);
+        }
+        o.width = maxX - minX, o.height = h + 2 + childHeight, o.port = centre - minX;
+        return o;
+    }
+
+    // Items hung in several rows from one trunk under the manager: each row split into a left and
+    // a right half with the trunk passing between them, and a bar across each row.
+    Option ArrangeTiers(int v, Option o, bool place, int ox, int oy) {
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)], per = o.tiers;
+        const std::vector<Item> items = Items(v, o);
+        const int n = int(items.size());
+        auto groupWidth = [&](int from, int to) {
+            int width = -1;
+            for (int i = from; i < to; ++i)
+                width += items[size_t(i)].width + 1;
+            return std::max(width, 0);
+        };
+        int line = 1, rightWidth = 0;
+        for (int t0 = 0; t0 < n; t0 += per) {
+            int t1 = std::min(n, t0 + per), split = t0 + (t1 - t0 + 1) / 2;
+            line = std::max(line, groupWidth(t0, split) + 1);
+            rightWidth = std::max(rightWidth, groupWidth(split, t1));
+        }
+        const int boxX = line - w / 2;
+        const int minX = std::min(0, boxX), maxX = std::max(line + 1 + rightWidth, boxX + w);
+        const int sx = ox - minX;
+        int y = h + 1, barRow = y, height = 0;
+        for (int t0 = 0; t0 < n; t0 += per) {
+            int t1 = std::min(n, t0 + per), split = t0 + (t1 - t0 + 1) / 2;
+            int x = line - 1 - groupWidth(t0, split), tierHeight = 0, lo = line, hi = line;
+            for (int i = t0; i < t1; ++i) {
+                if (i == split) x = line + 1;
+                const Item& b = items[size_t(i)];
+                lo = std::min(lo, x + b.port);
+                hi = std::max(hi, x + b.port);
+                if (place) PlaceItem(v, o, b, sx + x, oy + y + 1);
+                x += b.width + 1;
+                tierHeight = std::max(tierHeight, b.height);
+            }
+            if (place) Line(false, sx + lo, oy + y, hi - lo);
+            barRow = y;
+            height = y + 1 + tierHeight;
+            y = height + 1;
+        }
+        if (place) {
+            Emit(v, ox + boxX - minX, oy);
+            Line(true, sx + line, oy + h, barRow - h);
+        }
+        o.width = maxX - minX, o.height = height, o.port = line - minX;
+        return o;
+    }
+
+    // Reports one below the other beside a trunk from the manager, each joined to it by a line to
+    // the middle of its box's side, over the empty top of its block. Both sides alternate, left
+    // first, with the manager centred on the trunk; one side keeps the trunk near the manager's
+    // left edge. Each report takes its lowest arrangement no wider than o.limit.
+    Option ArrangeSide(int v, Option o, bool place, int ox, int oy) {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        const int w = boxW[size_t(v)], h = boxH[size_t(v)];
+        const bool bothSides = o.kind == Kind::SideBoth;
+        const Item stack = StackItem(v, 0, int(kids.size()), bothSides ? 2 : 1, o.limit, o.grouped);
+        const int boxX = bothSides ? stack.port - w / 2 : 0;
+        const int minX = std::min(0, boxX), maxX = std::max(stack.width, boxX + w);
+        if (place) {
+            Emit(v, ox + boxX - minX, oy);
+            PlaceItem(v, o, stack, ox - minX, oy + h + 1);
+        }
+        o.width = maxX - minX, o.height = h + 1 + stack.height, o.port = boxX + w / 2 - minX;
+        return o;
+    }
+
+    // Top people: their trees side by side two cells apart, `o.tiers` to a shelf, shelves two rows
+    // apart.
+    Option ArrangeShelves(Option o, bool place, int ox, int oy) {
+        const std::vector<int>& roots = tree.roots;
+        const int n = int(roots.size());
+        int width = 0, y = 0;
+        for (int s0 = 0; s0 < n; s0 += o.tiers) {
+            int x = 0, shelfHeight = 0;
+            for (int i = s0; i < std::min(n, s0 + o.tiers); ++i) {
+                const Option& b = Pick(roots[size_t(i)], o.limit);
+                if (place) Place(roots[size_t(i)], o.limit, ox + x, oy + y);
+                x += b.width + 2;
+                shelfHeight = std::max(shelfHeight, b.height);
+            }
+            width = std::max(width, x - 2);
+            y += shelfHeight + 2;
+        }
+        o.width = width, o.height = y - 2, o.port = 0;
+        return o;
+    }
+
+    // Heights a team's reports are limited to in turn when they stand side by side: every height
+    // one of their arrangements has, from the lowest all of them reach.
+    // With leaves stacked, the heights of their stacks too.
+    std::vector<int> HeightLimits(const std::vector<int>& kids, bool grouped = false) const {
+        std::vector<int> limits;
+        int lowest = 0;
+        for (int k : kids) {
+            for (const Option& o : front[size_t(k)])
+                limits.push_back(o.height);
+            lowest = std::max(lowest, front[size_t(k)].back().height);
+            if (grouped && tree.reports[size_t(k)].empty())
+                for (int tall = 2; tall <= int(kids.size()); ++tall)
+                    limits.push_back(tall * (boxH[size_t(k)] + 1) - 1);
+        }
+        return Thinned(std::move(limits), lowest);
+    }
+
+    // Widths a team's reports are limited to in turn when they stand one below the other.
+    std::vector<int> WidthLimits(const std::vector<int>& kids) const {
+        std::vector<int> limits;
+        int narrowest = 0;
+        for (int k : kids) {
+            for (const Option& o : front[size_t(k)])
+                limits.push_back(o.width);
+            narrowest = std::max(narrowest, front[size_t(k)].front().width);
+        }
+        return Thinned(std::move(limits), narrowest);
+    }
+
+    // The values from `lowest` up, each once, thinned out evenly when there are many.
+    static std::vector<int> Thinned(std::vector<int> limits, int lowest) {
+        std::sort(limits.begin(), limits.end());
+        limits.erase(std::unique(limits.begin(), limits.end()), limits.end());
+        limits.erase(limits.begin(), std::lower_bound(limits.begin(), limits.end(), lowest));
+        if (limits.size() > kHeightLimits) {
+            std::vector<int> thinned;
+            for (size_t i = 0; i < kHeightLimits; ++i)
+                thinned.push_back(limits[i * (limits.size() - 1) / (kHeightLimits - 1)]);
+            limits = std::move(thinned);
+        }
+        return limits;
+    }
+
+    // Numbers of columns a team is tried in: from two to one per report, at most kColumnCounts.
+    static std::vector<int> ColumnCounts(int n) {
+        std::vector<int> counts;
+        for (int j = 0; j < int(kColumnCounts) && n >= 2; ++j) {
+            int c = 2 + j * (n - 2) / (int(kColumnCounts) - 1);
+            if (counts.empty() || c > counts.back()) counts.push_back(c);
+        }
+        return counts;
+    }
+
+    // Counts per row worth trying for n reports: each count that changes how many rows there are.
+    static std::vector<int> PerRowCounts(int n, int fewestRows) {
+        std::vector<int> counts;
+        for (int rows = fewestRows; rows <= n; ++rows) {
+            int per = (n + rows - 1) / rows;
+            if (counts.empty() || per < counts.back()) counts.push_back(per);
+        }
+        return counts;
+    }
+
+    // The front of person v, from its reports' fronts, without arrangements wider or taller than
+    // the table. False when no arrangement goes in.
+    bool BuildFront(int v, int maxW, int maxH) {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        Front candidates;
+        auto add = [&](Option o) { candidates.push_back(Arrange(v, o, false, 0, 0)); };
+        if (kids.empty()) {
+            add({});
+        } else if (kids.size() == 1) {
+            for (const Option& b : front[size_t(kids[0])])
+                add({0, 0, 0, Kind::Below, 1, b.height});
+        } else {
+            bool leafRun = false;
+            for (size_t i = 1; i < kids.size(); ++i)
+                leafRun |= tree.reports[size_t(kids[i])].empty() && tree.reports[size_t(kids[i - 1])].empty();
+            for (bool grouped : {false, true}) {
+                if (grouped && !leafRun) break;
+                for (int limit : HeightLimits(kids, grouped)) {
+                    add({0, 0, 0, Kind::Row, 1, limit, grouped});
+                    int items = int(Items(v, {0, 0, 0, Kind::Row, 1, limit, grouped}).size());
+                    for (int per : PerRowCounts(items, 2))
+                        add({0, 0, 0, Kind::Tiers, per, limit, grouped});
+                }
+            }
+            const std::vector<int> columns = ColumnCounts(int(kids.size()));
+            const bool leavesOnly =
+                std::all_of(kids.begin(), kids.end(), [&](int k) { return tree.reports[size_t(k)].empty(); });
+            for (int limit : WidthLimits(kids)) {
+                if (!lists && !leavesOnly) break;
+                add({0, 0, 0, Kind::SideBoth, 1, limit});
+                for (bool paired : {false, true}) {
+                    if (paired && !leafRun) break;
+                    add({0, 0, 0, Kind::SideOne, 1, limit, paired});
+                    for (int count : columns)
+                        add({0, 0, 0, Kind::Columns, count, limit, paired});
+                }
+                for (int count : columns)
+                    add({0, 0, 0, Kind::Columns, count, limit, false, true});
+            }
+        }
+        front[size_t(v)] = Prune(std::move(candidates), maxW, maxH);
+        return !front[size_t(v)].empty();
+    }
+
+    bool BuildTop(int maxW, int maxH) {
+        Front candidates;
+        for (int limit : HeightLimits(tree.roots))
+            for (int per : PerRowCounts(int(tree.roots.size()), 1))
+                candidates.push_back(ArrangeShelves({0, 0, 0, Kind::Shelves, per, limit}, false, 0, 0));
+        top = Prune(std::move(candidates), maxW, maxH);
+        return !top.empty();
+    }
+
+    bool BuildAll(int maxW, int maxH) {
+        front.assign(tree.person.size(), {});
+        for (int v : tree.bottomUp)
+            if (!BuildFront(v, maxW, maxH)) return false;
+        return BuildTop(maxW, maxH);
+    }
+
+    // The arrangements no other is both narrower and lower than, narrowest first, at most
+    // kFrontSize of them spread evenly; the first made wins a tie, so rows go before the rest.
+    static Front Prune(Front candidates, int maxW, int maxH) {
+        candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                        [&](const Option& o) { return o.width > maxW || o.height > maxH; }),
+                         candidates.end());
+        std::stable_sort(candidates.begin(), candidates.end(), [](const Option& a, const Option& b) {
+            return a.width != b.width ? a.width < b.width : a.height < b.height;
+        });
+        Front pareto;
+        for (const Option& o : candidates)
+            if (pareto.empty() || o.height < pareto.back().height) pareto.push_back(o);
+        if (pareto.size() <= kFrontSize) return pareto;
+        // Kept: the first at or past each of kFrontSize widths spread evenly on a ratio scale from
+        // the narrowest to the widest, so that every shape of block stays on offer.
+        Front kept;
+        const double narrowest = pareto.front().width, widest = pareto.back().width;
+        size_t at = 0;
+        for (size_t i = 0; i < kFrontSize && at < pareto.size(); ++i) {
+            const double target =
+                narrowest * std::pow(widest / narrowest, double(i) / double(kFrontSize - 1));
+            while (at + 1 < pareto.size() && pareto[at].width < target)
+                ++at;
+            if (kept.empty() || kept.back().width != pareto[at].width) kept.push_back(pareto[at]);
+        }
+        return kept;
+    }
+
+    // The most compact top arrangement: least area, then the lower.
+    const Option& MostCompact() const {
+        return *std::min_element(top.begin(), top.end(), [](const Option& a, const Option& b) {
+            int64_t areaA = int64_t(a.width) * a.height, areaB = int64_t(b.width) * b.height;
+            return areaA != areaB ? areaA < areaB : a.height < b.height;
+        });
+    }
+};
+
+std::vector<Grid> GridsToTry(const LayoutOptions& options) {
+    std::vector<Grid> grids;
+    // The presets, largest cells first, landscape before portrait.
+    for (int id : {3304, 3307, 3303, 3306, 3309, 3310, 3302, 3305}) {
+        const NewPreset* p = FindNewPreset(id);
+        grids.push_back({p->cellSize, p->columns, p->rows, 10});
+    }
+    // Then smaller cells over the whole table picture, and smaller text.
+    for (int points = 10; points >= options.smallestPoints; --points)
+        for (int cellSize = 14; cellSize >= options.smallestCell; cellSize -= 2) {
+            int cells = std::min(kGridSize, (kLargestTable - 3) / (cellSize + 1));
+            grids.push_back({cellSize, cells, cells, points});
+        }
+    return grids;
+}
+
+void SetGrid(ChartLayout& layout, const Grid& grid) {
+    layout.cellSize = int16_t(grid.cellSize);
+    layout.columns = int16_t(grid.columns);
+    layout.rows = int16_t(grid.rows);
+    layout.points = int16_t(grid.points);
+}
+
+// The size of the chart with boxes of the given sizes on a table without bounds that would need the
+// least shrinking to go into a square table: the narrowest of those whose longer side is shortest.
+void ReportSize(Layouter& layouter, ChartLayout& layout) {
+    if (!layouter.BuildAll(kUnlimited, kUnlimited)) return;
+    const Option& best =
+        *std::min_element(layouter.top.begin(), layouter.top.end(), [](const Option& a, const Option& b) {
+            return std::max(a.width, a.height) < std::max(b.width, b.height);
+        });
+    layout.chartColumns = best.width;
+    layout.chartRows = best.height;
+}
+
+} // namespace
+
+ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                       const std::vector<int>& team, const BoxTextMeasure& measure,
+                       const LayoutOptions& options) {
+    ChartLayout result;
+    if (team.empty()) return result;
+    const Tree tree = MakeTree(managerOf, team);
+    const size_t n = team.size();
+    const std::vector<Grid> grids = GridsToTry(options);
+    Layouter layouter{tree, {}, {}, {}, {}, nullptr, true};
+    if (int(n) > kMostPeopleOnATable) {
+        // Too many for any table whatever their texts: the chart of the smallest boxes tells how
+        // large it would be.
+        SetGrid(result, grids.back());
+        layouter.boxW.assign(n, 2);
+        layouter.boxH.assign(n, 2);
+        ReportSize(layouter, result);
+        return result;
+    }
+    std::vector<TextNeeds> needs(n);
+    int measuredPoints = 0;
+    for (size_t g = 0; g < grids.size(); ++g) {
+        const Grid& grid = grids[g];
+        const bool last = g + 1 == grids.size();
+        if (grid.points != measuredPoints) {
+            for (size_t i = 0; i < n; ++i) {
+                const int person = team[i];
+                const int nameLength =
+                    size_t(person) < options.nameLength.size() ? options.nameLength[size_t(person)] : 0;
+                needs[i] = MeasureText(texts[size_t(person)], nameLength, grid.points, measure);
+            }
+            measuredPoints = grid.points;
+        }
+        const int lineHeight = std::max(1, measure.lineHeight(grid.points));
+        // Which box shapes pack best depends on the organisation: each is tried, first with every
+        // manager above their people.
+        for (int attempt = 0; attempt < 2 * int(std::size(kBoxGaps)); ++attempt) {
+            const Gaps gaps = kBoxGaps[size_t(attempt) % std::size(kBoxGaps)];
+            layouter.lists = attempt >= int(std::size(kBoxGaps));
+            if (!SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, grid.columns, layouter.boxW,
+                           layouter.boxH))
+                continue;
+            // Boxes that with a cell of space each would not go in need no layout.
+            int64_t boxArea = 0;
+            for (size_t i = 0; i < n; ++i)
+                boxArea += int64_t(layouter.boxW[i] + 1) * (layouter.boxH[i] + 1);
+            if (boxArea > int64_t(grid.columns + 1) * (grid.rows + 1) ||
+                !layouter.BuildAll(grid.columns, grid.rows))
+                continue;
+            const Option& best = layouter.MostCompact();
+            result.fits = true;
+            SetGrid(result, grid);
+            result.chartColumns = best.width;
+            result.chartRows = best.height;
+            // Centred across the table, one row below the top when there is room.
+            const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
+            layouter.out = &result;
+            layouter.ArrangeShelves(best, true, ox, oy);
+            return result;
+        }
+        if (last) {
+            SetGrid(result, grid);
+            int longest = INT_MAX;
+            layouter.lists = true;
+            for (Gaps gaps : kBoxGaps) {
+                SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, kUnlimited, layouter.boxW,
+                          layouter.boxH);
+                ChartLayout tried;
+                ReportSize(layouter, tried);
+                if (std::max(tried.chartColumns, tried.chartRows) < longest) {
+                    longest = std::max(tried.chartColumns, tried.chartRows);
+                    result.chartColumns = tried.chartColumns;
+                    result.chartRows = tried.chartRows;
+                }
+            }
+        }
+    }
+    return result;
+}
