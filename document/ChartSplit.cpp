@@ -142,13 +142,18 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
             }
         }
     };
+    // A remainder more than twice as large as one that did not fit is not laid out at all: trying
+    // (every cell and text size down to the smallest) is what takes the time, and it would fail.
+    size_t smallestFailure = size_t(kMostPeopleOnATable);
     auto fits = [&](int heading, const std::vector<int>& people, const std::vector<int>& away,
                     bool markFirst) {
-        if (int(people.size()) + 1 > kMostPeopleOnATable) return false;
+        if (people.size() + 1 > 2 * smallestFailure) return false;
         std::vector<char> isAway(people.size(), 0);
         for (size_t i = 0; i < people.size(); ++i)
             isAway[i] = std::find(away.begin(), away.end(), people[i]) != away.end();
-        return LayOutPeople(org, heading, people, isAway, markFirst, measure).fits;
+        if (LayOutPeople(org, heading, people, isAway, markFirst, measure).fits) return true;
+        smallestFailure = std::min(smallestFailure, people.size() + 1);
+        return false;
     };
     // The largest sub-team still on the team's page, or -1.
     auto largestKept = [&](const std::vector<int>& managers) {
