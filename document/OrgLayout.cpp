@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <numeric>
 
 namespace {
 
@@ -223,23 +224,36 @@ struct Layouter {
         const int n = int(kids.size());
         std::vector<Item> items;
         if (o.kind == Kind::Columns) {
-            // Columns of consecutive reports about equally tall, o.tiers of them.
+            // Columns of consecutive reports, o.tiers of them at most, the tallest as low as it
+            // can be: the least total of report heights a column must take, found by halving.
             const int sides = o.bothSides ? 2 : 1;
-            int total = 0;
+            std::vector<int> heights;
             for (int k : kids)
-                total += PickWide(k, o.limit).height + 1;
-            const int target = (total + o.tiers * sides - 1) / (o.tiers * sides);
-            for (int i = 0, column = 0; i < n; ++column) {
-                int count = 0, height = 0;
-                while (i + count < n) {
-                    const int next = PickWide(kids[size_t(i + count)], o.limit).height + 1;
-                    if (count > 0 && height + next > target && column + 1 < o.tiers) break;
-                    height += next;
-                    ++count;
+                heights.push_back(PickWide(k, o.limit).height + 1);
+            auto fill = [&](int most, std::vector<int>* counts) {
+                int columns = 0;
+                for (int i = 0; i < n; ++columns) {
+                    int count = 0, height = 0;
+                    while (i + count < n && (count == 0 || height + heights[size_t(i + count)] <= most))
+                        height += heights[size_t(i + count++)];
+                    if (counts) counts->push_back(count);
+                    i += count;
                 }
-                items.push_back(StackItem(v, i, count, sides, o.limit, o.grouped));
-                i += count;
+                return columns;
+            };
+            int lo = *std::max_element(heights.begin(), heights.end());
+            int hi = std::accumulate(heights.begin(), heights.end(), 0);
+            while (lo < hi) {
+                const int mid = (lo + hi) / 2;
+                if (fill(mid, nullptr) <= o.tiers)
+                    hi = mid;
+                else
+                    lo = mid + 1;
             }
+            std::vector<int> counts;
+            fill(lo, &counts);
+            for (int i = 0, c = 0; c < int(counts.size()); i += counts[size_t(c++)])
+                items.push_back(StackItem(v, i, counts[size_t(c)], sides, o.limit, o.grouped));
             return items;
         }
         for (int i = 0; i < n;) {
@@ -452,7 +466,7 @@ struct Layouter {
 
     // Heights a team's reports are limited to in turn when they stand side by side: every height
     // one of their arrangements has, from the lowest all of them reach.
-    // With leaves stacked, the heights of their stacks too.
+    // With leaves stacked, the heights of their stacks too (reports of one manager are equally tall).
     std::vector<int> HeightLimits(const std::vector<int>& kids, bool grouped = false) const {
         std::vector<int> limits;
         int lowest = 0;
@@ -460,10 +474,10 @@ struct Layouter {
             for (const Option& o : front[size_t(k)])
                 limits.push_back(o.height);
             lowest = std::max(lowest, front[size_t(k)].back().height);
-            if (grouped && tree.reports[size_t(k)].empty())
-                for (int tall = 2; tall <= int(kids.size()); ++tall)
-                    limits.push_back(tall * (boxH[size_t(k)] + 1) - 1);
         }
+        if (grouped)
+            for (int tall = 2; tall <= int(kids.size()); ++tall)
+                limits.push_back(tall * (boxH[size_t(kids[0])] + 1) - 1);
         return Thinned(std::move(limits), lowest);
     }
 
@@ -681,31 +695,37 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         }
         const int lineHeight = std::max(1, measure.lineHeight(grid.points));
         // Which box shapes pack best depends on the organisation: each is tried, first with every
-        // manager above their people.
-        for (int attempt = 0; attempt < 2 * int(std::size(kBoxGaps)); ++attempt) {
-            const Gaps gaps = kBoxGaps[size_t(attempt) % std::size(kBoxGaps)];
-            layouter.lists = attempt >= int(std::size(kBoxGaps));
+        // manager above their people. Lists offer every arrangement the other way has and more, so
+        // the shapes whose boxes do not go in even as lists are left out at once.
+        auto tryShape = [&](Gaps gaps, bool lists) {
+            layouter.lists = lists;
             if (!SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, grid.columns, layouter.boxW,
                            layouter.boxH))
-                continue;
+                return false;
             // Boxes that with a cell of space each would not go in need no layout.
             int64_t boxArea = 0;
             for (size_t i = 0; i < n; ++i)
                 boxArea += int64_t(layouter.boxW[i] + 1) * (layouter.boxH[i] + 1);
-            if (boxArea > int64_t(grid.columns + 1) * (grid.rows + 1) ||
-                !layouter.BuildAll(grid.columns, grid.rows))
-                continue;
-            const Option& best = layouter.MostCompact();
-            result.fits = true;
-            SetGrid(result, grid);
-            result.chartColumns = best.width;
-            result.chartRows = best.height;
-            // Centred across the table, one row below the top when there is room.
-            const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
-            layouter.out = &result;
-            layouter.ArrangeShelves(best, true, ox, oy);
-            return result;
-        }
+            return boxArea <= int64_t(grid.columns + 1) * (grid.rows + 1) &&
+                   layouter.BuildAll(grid.columns, grid.rows);
+        };
+        std::vector<Gaps> going;
+        for (Gaps gaps : kBoxGaps)
+            if (tryShape(gaps, true)) going.push_back(gaps);
+        for (bool lists : {false, true})
+            for (Gaps gaps : going) {
+                if (!tryShape(gaps, lists)) continue;
+                const Option& best = layouter.MostCompact();
+                result.fits = true;
+                SetGrid(result, grid);
+                result.chartColumns = best.width;
+                result.chartRows = best.height;
+                // Centred across the table, one row below the top when there is room.
+                const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
+                layouter.out = &result;
+                layouter.ArrangeShelves(best, true, ox, oy);
+                return result;
+            }
         if (last) {
             SetGrid(result, grid);
             int longest = INT_MAX;

@@ -1,8 +1,8 @@
 // Building a chart from a list of 1,500 people (read, checked, laid out or refused), against
 // reading the same list file from disk and against reading and checking it alone.
 #include "document/OrgChart.h"
-#include "render/BoxTextFit.h"
 #include "tests/portable/orgchart/SampleLists.h"
+#include "tests/portable/orgchart/SerifMeasure.h"
 
 #include <chrono>
 #include <cstdio>
@@ -25,20 +25,7 @@ int main() {
         file << LargeList(1500);
     }
     auto ansi = [](std::string_view bytes) { return std::u16string(bytes.begin(), bytes.end()); };
-    // Character extents of a serif font at the size: narrow and wide letters differ.
-    BoxTextMeasure measure = MakeBoxTextMeasure(
-        [](std::u16string_view text, int points) {
-            std::vector<int> extents;
-            int x = 0;
-            for (char16_t c : text)
-                extents.push_back(x += (c == u' '                ? 3
-                                        : c == u'i' || c == u'l' ? 3
-                                        : c < u'a'               ? 8
-                                                                 : 5) *
-                                       points / 10);
-            return extents;
-        },
-        [](int points) { return points * 3 / 2 + 1; });
+    BoxTextMeasure measure = SerifMeasure();
 
     auto start = std::chrono::steady_clock::now();
     std::ifstream file(path, std::ios::binary);

@@ -1,31 +1,15 @@
 // The chart layout on organisations grown as real ones grow: for each size, the table and the
-// cell and text size the chart takes, how much of its rectangle its boxes and their gaps fill,
-// and the time of the layout; then, over several organisations of each size, how many fit.
+// cell and text size the chart takes, the ratio of its rectangle to the cells its boxes and their
+// gaps need at least (a cell beside and below each box) and the time of the layout; then, over
+// several organisations of each size, how many fit.
 #include "document/OrgChart.h"
-#include "render/BoxTextFit.h"
 #include "tests/portable/orgchart/SampleLists.h"
+#include "tests/portable/orgchart/SerifMeasure.h"
 
 #include <chrono>
 #include <cstdio>
 
 namespace {
-
-// Character extents of a serif font at the size: narrow and wide letters differ.
-BoxTextMeasure SerifMeasure() {
-    return MakeBoxTextMeasure(
-        [](std::u16string_view text, int points) {
-            std::vector<int> extents;
-            int x = 0;
-            for (char16_t c : text)
-                extents.push_back(x += (c == u' '                ? 3
-                                        : c == u'i' || c == u'l' ? 3
-                                        : c < u'a'               ? 8
-                                                                 : 5) *
-                                       points / 10);
-            return extents;
-        },
-        [](int points) { return points * 3 / 2 + 1; });
-}
 
 struct Prepared {
     std::vector<std::u16string> texts;

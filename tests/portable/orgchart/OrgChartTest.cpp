@@ -338,7 +338,7 @@ People Grown(int count, unsigned seed) {
 } // namespace
 
 TEST(OrgChart, GrownOrganisationsBuildTidyOnOneTable) {
-    for (int count : {12, 45, 90})
+    for (int count : {12, 45, 90, 115})
         for (unsigned seed : {1u, 2u, 3u}) {
             SCOPED_TRACE(std::to_string(count) + " people, seed " + std::to_string(seed));
             const std::string list = GrownOrganisation(count, seed);
