@@ -5,6 +5,7 @@
 #include "app/ChartPages.h"
 #include "app/Commands.h"
 #include "app/WorkFileMessages.h"
+#include "document/FileErrors.h"
 #include "document/Undo.h"
 #include "document/WorkFile.h"
 #include "render/Renderer.h"
@@ -52,6 +53,16 @@ bool WriteChart(App& app, const std::wstring& path) {
     if (PageCount(app.chart) > 1 || HasBookExtension(path))
         return SaveChartBookFile(app.chart, app.doc, path, Owner(app));
     return SaveWorkFile(app.doc, path, Owner(app));
+}
+
+// A chart book's recovery copy read into the chart, as a work file's is read into the document.
+WorkFileOutcome LoadChartBookFrom(App& app, const std::wstring& path) {
+    std::vector<uint8_t> bytes;
+    WorkFileOutcome outcome = ReadWholeFile(path, kBookTotalLimit, bytes);
+    if (!outcome.Done()) return outcome;
+    if (LoadChartBook(app.chart, app.doc, bytes) != ChartBookLoad::Accepted)
+        return {WorkFileOutcome::Kind::WrongFormat};
+    return {};
 }
 
 bool Record(App& app, const std::wstring& path) {
@@ -109,7 +120,10 @@ bool SettleUnsavedChanges(App& app) {
     auto text = [&app](int item) { return Tr(app, MessageTable::UnsavedChanges, item); };
     int answer = AskSaveChanges(Owner(app), WithName(text(2), ChartName(app)), Tr(app, MessageTable::Caption),
                                 {text(4), text(5), text(6)});
-    if (answer == IDNO) return true;
+    if (answer == IDNO) {
+        app.recovery.droppedChange = ChartChangeCount(app.chart, app.doc);
+        return true;
+    }
     if (answer == IDYES) return RecordToChartFile(app);
     return false;
 }
@@ -117,25 +131,47 @@ bool SettleUnsavedChanges(App& app) {
 void StartRecoveryCopies(App& app) {
     if (app.recovery.folder.empty() || !app.shell.mainWindow) return;
     SetTimer(app.shell.mainWindow, kRecoveryTimerId, RecoveryIntervalMs(), nullptr);
-    for (const LeftChart& left : FindLeftCharts(app.recovery)) {
+    for (LeftChart& left : FindLeftCharts(app.recovery)) {
+        // Claimed first: a program started at the same moment neither offers nor deletes it.
+        if (!ClaimLeftChart(app.recovery, left)) continue;
         std::wstring name =
             left.note.chartPath.empty() ? Tr(app, MessageTable::UnsavedChanges, 1) : left.note.chartPath;
         std::wstring question =
             WithName(Tr(app, MessageTable::UnsavedChanges, 3), LocalTime(left.note.savedAt)) + L"\r\n" + name;
         if (ShowMessageBox(Owner(app), question, Tr(app, MessageTable::Caption), MB_YESNO) != IDYES) {
-            DeleteLeftChart(app.recovery, left.base);
+            DropLeftChart(app.recovery, left);
             continue;
         }
-        if (!LoadChartFile(app, left.copyPath, left.note.chartPath)) {
-            DeleteLeftChart(app.recovery, left.base); // the reader has said why
+        const bool book = IsChartBookFile(left.copyPath);
+        const WorkFileOutcome read = book ? LoadChartBookFrom(app, left.copyPath)
+                                          : LoadWorkFileFrom(app.doc, left.copyPath, WorkFileFormat::Current);
+        if (read.kind == WorkFileOutcome::Kind::WrongFormat) {
+            // No work file: nothing in it could ever be restored.
+            ShowMessageBox(Owner(app), Tr(app, MessageTable::WrongFormat), Tr(app, MessageTable::Caption),
+                           MB_OK);
+            DropLeftChart(app.recovery, left);
             continue;
         }
+        if (!read.Done()) {
+            // A file error (the copy in use, no memory) may be gone at the next start: the copy stays.
+            ReleaseLeftChart(left);
+            ShowMessageBox(Owner(app),
+                           Wide(FileErrorMessage(read.errorNumber)) + L"\r\n" +
+                               Tr(app, MessageTable::UnsavedChanges, 10),
+                           Tr(app, MessageTable::Caption), MB_OK);
+            continue;
+        }
+        // At the start the chart is still the one page of a fresh run: a work file's copy fills it.
+        if (book)
+            ShowReadChart(app);
+        else
+            ShowTableSequence(app);
         // The restored chart is a changed chart under its own name; this program's copy replaces
         // the one left behind at once.
         app.shell.chartPath = left.note.chartPath;
         NoteEdit(app.doc);
         OnRecoveryTimer(app);
-        DeleteLeftChart(app.recovery, left.base);
+        DropLeftChart(app.recovery, left);
         UpdateChartTitle(app);
         break; // one chart at a time: the others wait for the next start
     }
@@ -179,4 +215,17 @@ bool ReadChartFile(App& app, const std::wstring& path) {
 void EndRecoveryCopies(App& app) {
     if (app.shell.mainWindow) KillTimer(app.shell.mainWindow, kRecoveryTimerId);
     EndRecovery(app.recovery);
+}
+
+void EndSessionRecoveryCopies(App& app) {
+    const bool dropped = app.recovery.droppedChange == ChartChangeCount(app.chart, app.doc);
+    if (!ChartModified(app.chart, app.doc) || dropped) {
+        EndRecoveryCopies(app);
+        return;
+    }
+    // The process may be ended at any moment from here on: the copy takes the last changes now and
+    // stays, to be offered at the next start as after a crash.
+    if (app.shell.mainWindow) KillTimer(app.shell.mainWindow, kRecoveryTimerId);
+    OnRecoveryTimer(app);
+    LeaveRecovery(app.recovery);
 }

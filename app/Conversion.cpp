@@ -166,16 +166,16 @@ int RunPrint(App& app, const ConversionCommand& command) {
     PrintResult result = PrintResult::Refused;
     if (PageCount(app.chart) > 1) {
         // Every page of a book, on sheets of the orientation its first page prefers.
-        result = PrintChartPagesTo(nullptr, false, PageCount(app.chart), 0,
-                                   PrefersLandscape(chart.width, chart.height), PrintDocumentName(source),
-                                   [&](int index) {
-                                       ShowPage(app.chart, app.doc, index);
-                                       CutChart page = DrawCutChart(app.render, app.doc, look);
-                                       return PrintedPage{std::move(page.metafile), page.width, page.height};
-                                   });
+        result = PrintChartPagesTo(
+            nullptr, false, PageCount(app.chart), 0, PrefersLandscape(chart.width, chart.height),
+            PrintDocumentName(source, Tr(app, MessageTable::UnsavedChanges, 1)), [&](int index) {
+                ShowPage(app.chart, app.doc, index);
+                CutChart page = DrawCutChart(app.render, app.doc, look);
+                return PrintedPage{std::move(page.metafile), page.width, page.height};
+            });
     } else if (chart.metafile) {
         result = PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width, chart.height,
-                                    PrintDocumentName(source));
+                                    PrintDocumentName(source, Tr(app, MessageTable::UnsavedChanges, 1)));
     }
     switch (result) {
     case PrintResult::Printed:

@@ -112,9 +112,10 @@ void PrintChartOfPages(App& app) {
         return PrintedPage{std::move(chart.metafile), chart.width, chart.height};
     };
     const CutChart current = DrawCutChart(app.render, app.doc, look);
-    const PrintResult result = PrintChartPagesTo(app.shell.mainWindow, true, PageCount(app.chart), shown,
-                                                 PrefersLandscape(current.width, current.height),
-                                                 PrintDocumentName(app.shell.workFilePath), draw);
+    const PrintResult result = PrintChartPagesTo(
+        app.shell.mainWindow, true, PageCount(app.chart), shown,
+        PrefersLandscape(current.width, current.height),
+        PrintDocumentName(app.shell.chartPath, Tr(app, MessageTable::UnsavedChanges, 1)), draw);
     ShowPage(app.chart, app.doc, shown);
     RedrawCanvas(app, true);
     ReportPrintResult(app, result);
@@ -208,10 +209,10 @@ PrintResult PrintChartPagesTo(HWND owner, bool askUser, int pageCount, int curre
     return PrintChartPages(printer.dc, charts, documentName) ? PrintResult::Printed : PrintResult::Refused;
 }
 
-std::wstring PrintDocumentName(const std::wstring& workFilePath) {
-    const size_t slash = workFilePath.find_last_of(L"\\/");
-    std::wstring name = slash == std::wstring::npos ? workFilePath : workFilePath.substr(slash + 1);
-    return name.empty() ? L"Cuadrix" : name;
+std::wstring PrintDocumentName(const std::wstring& chartPath, const std::wstring& untitled) {
+    const size_t slash = chartPath.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? chartPath : chartPath.substr(slash + 1);
+    return name.empty() ? untitled : name;
 }
 
 void PrintChart(App& app) {
@@ -225,7 +226,7 @@ void PrintChart(App& app) {
     if (!chart.metafile) return;
     const PrintResult result =
         PrintRecordedChart(app.shell.mainWindow, true, chart.metafile.Get(), chart.width, chart.height,
-                           PrintDocumentName(app.shell.workFilePath));
+                           PrintDocumentName(app.shell.chartPath, Tr(app, MessageTable::UnsavedChanges, 1)));
     if (result == PrintResult::NoPrinter || result == PrintResult::Refused)
         ShowMessageBox(app.shell.mainWindow,
                        Tr(app, MessageTable::Printing, result == PrintResult::NoPrinter ? 2 : 3),

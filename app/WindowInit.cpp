@@ -162,6 +162,7 @@ int RunProgram() {
     OfferFileAssociation(DefaultAssociationPlaces());
 
     app->shell.commandLine = GetCommandLineW();
+    app->placementFile = SettingsPath();
     BeginRecovery(app->recovery, DefaultRecoveryFolder());
     RunMainWindow(*app);
 

@@ -714,6 +714,15 @@ const std::vector<TableDefinition>& Definitions() {
              {7, {u"Ctrl", u"Ctrl", u"Ctrl", u"Strg", u"Ctrl", u"Ctrl"}},
              {8, {u"Supr", u"Del", u"Suppr", u"Entf", u"Del", u"Canc"}},
              {9, {u"Mayús", u"Shift", u"Maj", u"Umschalt", u"Shift", u"Maiusc"}},
+             {10,
+              {u"El organigrama sin guardar se conserva y se ofrecerá de nuevo en el próximo inicio.",
+               u"O organograma não salvo foi mantido e será oferecido de novo no próximo início.",
+               u"L'organigramme non enregistré est conservé et sera proposé de nouveau au prochain "
+               u"démarrage.",
+               u"Das nicht gespeicherte Organigramm bleibt erhalten und wird beim nächsten Start wieder "
+               u"angeboten.",
+               u"The unsaved chart is kept and will be offered again at the next start.",
+               u"L'organigramma non salvato è conservato e sarà proposto di nuovo al prossimo avvio."}},
          }},
         {T::ZoomMenu,
          100,

@@ -4,7 +4,9 @@
 # crash addresses; in a fresh Wine prefix the MSI installs without a window, the program starts
 # from its Start menu shortcut and opens a chart through the association without offering to
 # register it, the newer MSI replaces the older, and uninstalling leaves nothing the installer put
-# there. Run by scripts/test.sh with a display; usage: test_release.sh BUILD_DIR
+# there. Ordinary builds name their commit in the product version, releases do not. Run by
+# scripts/test.sh with a display; usage: test_release.sh BUILD_DIR (it rebuilds BUILD_DIR/win32's
+# program as an ordinary build before it ends).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$1
@@ -100,6 +102,11 @@ leave_program() { # window id
 # The start-up offer to register work files has the caption "...". It shows before the main
 # window and holds it back, so a main window with no offer before it means none was asked.
 no_offer() { [ -z "$(xdotool search --onlyvisible --name '^\.\.\.$' 2>/dev/null || true)" ]; }
+
+# An ordinary build carries the commit in its product version (a release does not: below).
+cmake --build "$win32" --target Cuadrix >/dev/null || fail "the ordinary build failed"
+expect_eq "$v1+$(git -C "$root" rev-parse --short HEAD)" \
+    "$(report version "$(windows_path "$win32/Cuadrix.exe")" | field ProductVersion)" "version of an ordinary build"
 
 local_appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')
 app_data=$(wine cmd /c 'echo %APPDATA%' | tr -d '\r')
