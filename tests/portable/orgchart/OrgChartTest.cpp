@@ -194,8 +194,9 @@ std::vector<Box> CheckChart(const Document& doc, const std::vector<std::u16strin
     }
     for (int i = 0; i < n; ++i)
         EXPECT_EQ(joined[size_t(i)], managerOf[size_t(i)] >= 0 ? 1 : 0) << "report not joined to its manager";
-    // Rows below a bar: centred manager, reports in list order.
-    auto middle2 = [](const Box& b) { return 2 * b.column + b.columns; };
+    // Rows below a bar: the manager's connector midway between those of the first and last report
+    // (at the middle of an even box, half a cell beside it on an odd one), reports in list order.
+    auto middle2 = [](const Box& b) { return 2 * b.column + b.columns - b.columns % 2; };
     for (int v = 0; v < n; ++v) {
         std::vector<int> reports;
         for (int i = 0; i < n; ++i)
