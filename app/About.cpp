@@ -1,10 +1,13 @@
-// The about box: built in code, its icon cycling through the seven animation frames every 100 ms.
+// The about box: built in code, its icon cycling through the seven animation frames every 100 ms,
+// with the program's name and version from its own version resource.
 #include "app/About.h"
 
 #include "app/App.h"
 #include "ui/DialogTemplate.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -37,6 +40,33 @@ FontHandle BoldFont(HWND window, int points) {
                                   DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
 }
 
+// A text of the program's own version resource in its first language, empty when missing.
+std::wstring VersionText(const std::vector<BYTE>& block, const wchar_t* name) {
+    void* data = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &data, &length) || length < 4) return {};
+    auto language = static_cast<const WORD*>(data);
+    wchar_t path[64];
+    swprintf(path, 64, L"\\StringFileInfo\\%04x%04x\\%ls", language[0], language[1], name);
+    if (!VerQueryValueW(block.data(), path, &data, &length) || length == 0) return {};
+    return static_cast<const wchar_t*>(data);
+}
+
+// "Cuadrix 1.0.0": the product name and version the file's properties show, read from the same
+// resource so the two never disagree.
+std::wstring VersionLine() {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    auto bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    if (!bytes) return {};
+    // The query may write into the block: it works on a copy, never on the mapped image.
+    std::vector<BYTE> block(bytes, bytes + SizeofResource(module, found));
+    std::wstring name = VersionText(block, L"ProductName");
+    std::wstring version = VersionText(block, L"ProductVersion");
+    return name.empty() || version.empty() ? name + version : name + L" " + version;
+}
+
 // A control placed in dialog units.
 HWND AddControl(HWND dialog, const wchar_t* className, const std::wstring& text, DWORD style, int x, int y,
                 int width, int height, int id) {
@@ -57,11 +87,15 @@ void OnInitDialog(AboutBox& box, HWND dialog) {
                                  40, kAboutInvitationId);
     HWND close = AddControl(dialog, L"BUTTON", Wide(FixedInterfaceText(FixedText::AboutButton)),
                             WS_TABSTOP | BS_PUSHBUTTON, 5, 100, 50, 15, kAboutCloseId);
+    HWND version = AddControl(dialog, L"STATIC", VersionLine(), SS_RIGHT | SS_NOPREFIX, 60, 104, 136, 10,
+                              kAboutVersionId);
     box.labelFont = BoldFont(dialog, 10);
     box.buttonFont = BoldFont(dialog, 14);
     SendMessageW(thanks, WM_SETFONT, reinterpret_cast<WPARAM>(box.labelFont.Get()), FALSE);
     SendMessageW(invitation, WM_SETFONT, reinterpret_cast<WPARAM>(box.labelFont.Get()), FALSE);
     SendMessageW(close, WM_SETFONT, reinterpret_cast<WPARAM>(box.buttonFont.Get()), FALSE);
+    // The version is small print: the shell's own face, a stock font nobody deletes.
+    SendMessageW(version, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     SetTimer(dialog, kAboutTimerId, kFramePeriod, nullptr);
     box.frame = kAboutFirstFrame;
 }

@@ -1,5 +1,5 @@
-// The about box: an animated icon, two lines of thanks and a "Salir" button, with no owner so the
-// main window stays usable while it is open.
+// The about box: an animated icon, two lines of thanks, a "Salir" button and the program's name and
+// version, with no owner so the main window stays usable while it is open.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,7 @@ constexpr int kAboutIconId = 1018;
 constexpr int kAboutThanksId = 1019;
 constexpr int kAboutInvitationId = 1020;
 constexpr int kAboutCloseId = 1017;
+constexpr int kAboutVersionId = 1021;
 constexpr int kAboutFirstFrame = 701;
 constexpr int kAboutLastFrame = 707;
 

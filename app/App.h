@@ -7,9 +7,11 @@
 #include "interaction/Workspace.h"
 #include "render/GdiObjects.h"
 
+#include <string>
 #include <vector>
 
 struct App : Workspace {
     std::vector<BitmapHandle> menuPictures; // the pictures of the current menu bar's items
     RecoveryRun recovery;                   // the recovery copies of the run (none in tests unless begun)
+    std::wstring placementFile; // the settings file keeping the window's place (none in tests unless set)
 };

@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "app/Commands.h"
 #include "app/WorkFileMessages.h"
+#include "document/FileErrors.h"
 #include "document/Undo.h"
 #include "document/WorkFile.h"
 #include "render/Renderer.h"
@@ -93,7 +94,10 @@ bool SettleUnsavedChanges(App& app) {
     auto text = [&app](int item) { return Tr(app, MessageTable::UnsavedChanges, item); };
     int answer = AskSaveChanges(Owner(app), WithName(text(2), ChartName(app)), Tr(app, MessageTable::Caption),
                                 {text(4), text(5), text(6)});
-    if (answer == IDNO) return true;
+    if (answer == IDNO) {
+        app.recovery.droppedChange = app.doc.changeCount;
+        return true;
+    }
     if (answer == IDYES) return RecordToChartFile(app);
     return false;
 }
@@ -101,17 +105,32 @@ bool SettleUnsavedChanges(App& app) {
 void StartRecoveryCopies(App& app) {
     if (app.recovery.folder.empty() || !app.shell.mainWindow) return;
     SetTimer(app.shell.mainWindow, kRecoveryTimerId, RecoveryIntervalMs(), nullptr);
-    for (const LeftChart& left : FindLeftCharts(app.recovery)) {
+    for (LeftChart& left : FindLeftCharts(app.recovery)) {
+        // Claimed first: a program started at the same moment neither offers nor deletes it.
+        if (!ClaimLeftChart(app.recovery, left)) continue;
         std::wstring name =
             left.note.chartPath.empty() ? Tr(app, MessageTable::UnsavedChanges, 1) : left.note.chartPath;
         std::wstring question =
             WithName(Tr(app, MessageTable::UnsavedChanges, 3), LocalTime(left.note.savedAt)) + L"\r\n" + name;
         if (ShowMessageBox(Owner(app), question, Tr(app, MessageTable::Caption), MB_YESNO) != IDYES) {
-            DeleteLeftChart(app.recovery, left.base);
+            DropLeftChart(app.recovery, left);
             continue;
         }
-        if (ReadWorkFile(app.doc, left.copyPath, app.shell.languageIndex, Owner(app)) != 1) {
-            DeleteLeftChart(app.recovery, left.base); // the reader has said why
+        const WorkFileOutcome read = LoadWorkFileFrom(app.doc, left.copyPath, WorkFileFormat::Current);
+        if (read.kind == WorkFileOutcome::Kind::WrongFormat) {
+            // No work file: nothing in it could ever be restored.
+            ShowMessageBox(Owner(app), Tr(app, MessageTable::WrongFormat), Tr(app, MessageTable::Caption),
+                           MB_OK);
+            DropLeftChart(app.recovery, left);
+            continue;
+        }
+        if (!read.Done()) {
+            // A file error (the copy in use, no memory) may be gone at the next start: the copy stays.
+            ReleaseLeftChart(left);
+            ShowMessageBox(Owner(app),
+                           Wide(FileErrorMessage(read.errorNumber)) + L"\r\n" +
+                               Tr(app, MessageTable::UnsavedChanges, 10),
+                           Tr(app, MessageTable::Caption), MB_OK);
             continue;
         }
         ShowTableSequence(app);
@@ -120,7 +139,7 @@ void StartRecoveryCopies(App& app) {
         app.shell.chartPath = left.note.chartPath;
         NoteEdit(app.doc);
         OnRecoveryTimer(app);
-        DeleteLeftChart(app.recovery, left.base);
+        DropLeftChart(app.recovery, left);
         UpdateChartTitle(app);
         break; // one chart at a time: the others wait for the next start
     }
@@ -133,4 +152,17 @@ void OnRecoveryTimer(App& app) {
 void EndRecoveryCopies(App& app) {
     if (app.shell.mainWindow) KillTimer(app.shell.mainWindow, kRecoveryTimerId);
     EndRecovery(app.recovery);
+}
+
+void EndSessionRecoveryCopies(App& app) {
+    const bool dropped = app.recovery.droppedChange == app.doc.changeCount;
+    if (!app.doc.modified || dropped) {
+        EndRecoveryCopies(app);
+        return;
+    }
+    // The process may be ended at any moment from here on: the copy takes the last changes now and
+    // stays, to be offered at the next start as after a crash.
+    if (app.shell.mainWindow) KillTimer(app.shell.mainWindow, kRecoveryTimerId);
+    OnRecoveryTimer(app);
+    LeaveRecovery(app.recovery);
 }

@@ -34,3 +34,6 @@ void StartRecoveryCopies(App& app);
 void OnRecoveryTimer(App& app);
 // The program ends normally: this program's recovery files go.
 void EndRecoveryCopies(App& app);
+// The Windows session ends: as a normal end when the chart is unchanged or the user answered Don't
+// Save; otherwise the copy is brought up to date and left for the next start.
+void EndSessionRecoveryCopies(App& app);

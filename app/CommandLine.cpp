@@ -39,7 +39,5 @@ std::wstring CommandTailPath(const wchar_t* commandLine) {
         ++first;
     while (end > first && Blank(path[end - 1]))
         --end;
-    path = path.substr(first, end - first);
-    if (path.size() > kWorkFilePathLimit) path.resize(kWorkFilePathLimit);
-    return path;
+    return path.substr(first, end - first);
 }

@@ -5,13 +5,11 @@
 #include <string>
 #include <string_view>
 
-// A work-file path holds at most 255 characters.
-constexpr size_t kWorkFilePathLimit = 255;
-
 // The command tail: what follows the program's own name (quoted or not), without the blanks
 // around it. Empty when only the program was named.
 std::wstring CommandTail(std::wstring_view commandLine);
 
 // The work-file path of the tail: every double quote removed (and the blanks then left around it),
-// cut to 255 characters. Empty also when the tail was nothing but quotes.
+// whole, however long: the file functions say whether such a file exists. Empty also when the tail
+// was nothing but quotes.
 std::wstring CommandTailPath(const wchar_t* commandLine);

@@ -39,7 +39,7 @@ void FocusCanvas(const App& app) {
 void SaveSettings(App& app) {
     Settings(app.shell, "save", SettingsPath());
     // In a section of its own, after the settings' two sections.
-    SaveWindowPlacement(app.shell.mainWindow, SettingsPath());
+    SaveWindowPlacement(app.shell.mainWindow, app.placementFile);
 }
 
 void ShowMessage(App& app, const std::wstring& text, UINT type = MB_OK) {

@@ -102,9 +102,18 @@ int RunBuild(App& app, const ConversionCommand& command) {
     const std::wstring source = FullPath(command.source);
     const std::wstring target = FullPath(command.target);
     const std::wstring unread = Tr(app, MessageTable::ChartFromList, 12) + L" " + source;
+    // The chart goes to a work file, never over the list it is built from.
+    const size_t dot = target.find_last_of(L"./\\");
+    const bool workFile =
+        dot != std::wstring::npos && target[dot] == L'.' && _wcsicmp(target.c_str() + dot, L".qdrx") == 0;
+    if (!workFile || _wcsicmp(source.c_str(), target.c_str()) == 0)
+        return Fail(kConversionUsage, Tr(app, MessageTable::ChartFromList, 20) + L" " + target);
     if (!FileExists(source)) return Fail(kConversionSourceMissing, unread);
+    ListColumns columns;
+    for (size_t role = 0; role < command.columns.size(); ++role)
+        columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
     BuildOutcome outcome;
-    if (!BuildChartFromListFile(app, source, outcome)) return Fail(kConversionSourceRefused, unread);
+    if (!BuildChartFromListFile(app, source, outcome, columns)) return Fail(kConversionSourceRefused, unread);
     if (outcome.result != BuildResult::Built)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + source);
     if (!WriteWorkFile(app.doc, target).Done())
@@ -119,10 +128,11 @@ int RunPrint(App& app, const ConversionCommand& command) {
     CreatePictures(app.render);
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
     const CutChart chart = DrawCutChart(app.render, app.doc, look);
-    const PrintResult result = chart.metafile
-                                   ? PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width,
-                                                        chart.height, PrintDocumentName(source))
-                                   : PrintResult::Refused;
+    const PrintResult result =
+        chart.metafile
+            ? PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width, chart.height,
+                                 PrintDocumentName(source, Tr(app, MessageTable::UnsavedChanges, 1)))
+            : PrintResult::Refused;
     switch (result) {
     case PrintResult::Printed:
     case PrintResult::Cancelled:

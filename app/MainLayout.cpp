@@ -27,6 +27,7 @@ RECT Box(int x, int y, int w, int h) {
 }
 
 int ReadNumber(const std::wstring& iniPath, const wchar_t* key, int fallback) {
+    if (iniPath.empty()) return fallback;
     return static_cast<int>(GetPrivateProfileIntW(kPlacementSection, key, fallback, iniPath.c_str()));
 }
 
@@ -99,15 +100,8 @@ void PlaceMainWindow(HWND window, const std::wstring& iniPath) {
             MONITORINFO info{};
             info.cbSize = sizeof info;
             GetMonitorInfoW(monitor, &info);
-            RECT& r = placement.rcNormalPosition;
-            const RECT& work = info.rcWork;
-            const int w = static_cast<int>(std::min(r.right - r.left, work.right - work.left));
-            const int h = static_cast<int>(std::min(r.bottom - r.top, work.bottom - work.top));
-            const int x = std::clamp(static_cast<int>(r.left), static_cast<int>(work.left),
-                                     static_cast<int>(work.right) - w);
-            const int y = std::clamp(static_cast<int>(r.top), static_cast<int>(work.top),
-                                     static_cast<int>(work.bottom) - h);
-            r = Box(x, y, w, h);
+            placement.rcNormalPosition =
+                FitKeptPlace(placement.rcNormalPosition, info.rcMonitor, info.rcWork);
             placement.showCmd = ReadNumber(iniPath, L"Maximized", 0) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
             SetWindowPlacement(window, &placement);
             return;
@@ -127,10 +121,25 @@ void PlaceMainWindow(HWND window, const std::wstring& iniPath) {
     }
 }
 
+RECT FitKeptPlace(const RECT& kept, const RECT& monitor, const RECT& work) {
+    // Workspace coordinates start at the work area's corner, where screen coordinates start at the
+    // monitor's: in workspace coordinates the work area lies at the monitor's corner.
+    const int areaLeft = static_cast<int>(monitor.left), areaTop = static_cast<int>(monitor.top);
+    const int areaWidth = static_cast<int>(work.right - work.left);
+    const int areaHeight = static_cast<int>(work.bottom - work.top);
+    const int w = std::min(static_cast<int>(kept.right - kept.left), areaWidth);
+    const int h = std::min(static_cast<int>(kept.bottom - kept.top), areaHeight);
+    const int x = std::clamp(static_cast<int>(kept.left), areaLeft, areaLeft + areaWidth - w);
+    const int y = std::clamp(static_cast<int>(kept.top), areaTop, areaTop + areaHeight - h);
+    return Box(x, y, w, h);
+}
+
 void SaveWindowPlacement(HWND window, const std::wstring& iniPath) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    if (!window || !GetWindowPlacement(window, &placement)) return;
+    if (!window || iniPath.empty() || !GetWindowPlacement(window, &placement)) return;
+    // The section is written anew at the end of the file, after the settings' own sections.
+    WritePrivateProfileStringW(kPlacementSection, nullptr, nullptr, iniPath.c_str());
     const RECT& r = placement.rcNormalPosition;
     WriteNumber(iniPath, L"Left", r.left);
     WriteNumber(iniPath, L"Top", r.top);

@@ -29,12 +29,18 @@ void CreateScrollBars(HWND window);
 // canvas's view follow.
 void LayoutMainWindow(App& app, HWND window);
 
-// Gives the new window its first size and place: the stored placement when there is one and it
-// lies on a screen; otherwise the specified client size at the screen's DPI, centred in the work
-// area, or the whole work area where that size does not fit.
+// Gives the new window its first size and place: the stored placement (none without a settings
+// file) when there is one and it lies on a screen; otherwise the specified client size at the screen's DPI,
+// centred in the work area, or the whole work area where that size does not fit.
 void PlaceMainWindow(HWND window, const std::wstring& iniPath);
 
-// Stores the window's placement (normal position and size, maximised or not).
+// A kept normal place, in workspace coordinates as window placements hold them, fitted into the
+// work area of the monitor (screen coordinates): shrunk where it is larger, moved inside, and
+// otherwise left where it was.
+RECT FitKeptPlace(const RECT& kept, const RECT& monitor, const RECT& work);
+
+// Stores the window's placement (normal position and size, maximised or not); nothing without a
+// settings file.
 void SaveWindowPlacement(HWND window, const std::wstring& iniPath);
 
 // WM_GETMINMAXINFO: the smallest useful window.

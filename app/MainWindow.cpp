@@ -52,7 +52,7 @@ void OnCreate(App& app, HWND window) {
     app.render.screenDpi = WindowDpi(window);
     app.canvas.defaultZoom = ZoomForDpi(app.render.screenDpi);
     app.render.zoomPercent = app.canvas.defaultZoom;
-    PlaceMainWindow(window, SettingsPath());
+    PlaceMainWindow(window, app.placementFile);
 
     InitialiseMainWindow(app, window);
     LayoutMainWindow(app, window);
@@ -123,9 +123,15 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SetWindowLongPtrW(window, DWLP_MSGRESULT, SettleUnsavedChanges(*app) ? TRUE : FALSE);
         return TRUE;
     case WM_ENDSESSION:
-        if (wParam) EndRecoveryCopies(*app);
+        // The process may end without WM_DESTROY.
+        if (wParam) {
+            SaveWindowPlacement(window, app->placementFile);
+            EndSessionRecoveryCopies(*app);
+        }
         break;
     case WM_DESTROY:
+        // Whichever way the program ends (Exit, the close box, Alt+F4, Escape), its place is kept.
+        SaveWindowPlacement(window, app->placementFile);
         RemoveShortcuts(window);
         EndRecoveryCopies(*app);
         RemovePropW(window, kAppProperty);

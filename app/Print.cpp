@@ -127,10 +127,10 @@ PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int
     return PrintChartPage(printer.dc, chart, documentName) ? PrintResult::Printed : PrintResult::Refused;
 }
 
-std::wstring PrintDocumentName(const std::wstring& workFilePath) {
-    const size_t slash = workFilePath.find_last_of(L"\\/");
-    std::wstring name = slash == std::wstring::npos ? workFilePath : workFilePath.substr(slash + 1);
-    return name.empty() ? L"Cuadrix" : name;
+std::wstring PrintDocumentName(const std::wstring& chartPath, const std::wstring& untitled) {
+    const size_t slash = chartPath.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? chartPath : chartPath.substr(slash + 1);
+    return name.empty() ? untitled : name;
 }
 
 void PrintChart(App& app) {
@@ -140,7 +140,7 @@ void PrintChart(App& app) {
     if (!chart.metafile) return;
     const PrintResult result =
         PrintRecordedChart(app.shell.mainWindow, true, chart.metafile.Get(), chart.width, chart.height,
-                           PrintDocumentName(app.shell.workFilePath));
+                           PrintDocumentName(app.shell.chartPath, Tr(app, MessageTable::UnsavedChanges, 1)));
     if (result == PrintResult::NoPrinter || result == PrintResult::Refused)
         ShowMessageBox(app.shell.mainWindow,
                        Tr(app, MessageTable::Printing, result == PrintResult::NoPrinter ? 2 : 3),

@@ -26,6 +26,6 @@ PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int
 // refuses the chart is reported in the current language and nothing else changes.
 void PrintChart(App& app);
 
-// The name the printed document carries in the printer's queue: the work file's name, or the
-// program's when the chart has not been saved.
-std::wstring PrintDocumentName(const std::wstring& workFilePath);
+// The name the printed document carries in the printer's queue: the chart's file name, or the
+// given name of a chart without a file ("Untitled" in the language).
+std::wstring PrintDocumentName(const std::wstring& chartPath, const std::wstring& untitled);

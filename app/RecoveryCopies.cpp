@@ -149,6 +149,13 @@ void EndRecovery(RecoveryRun& run) {
     run.folder.clear();
 }
 
+void LeaveRecovery(RecoveryRun& run) {
+    if (run.folder.empty()) return;
+    CloseHandle(run.lock);
+    run.lock = INVALID_HANDLE_VALUE;
+    run.folder.clear();
+}
+
 std::vector<LeftChart> FindLeftCharts(const RecoveryRun& run) {
     std::vector<LeftChart> charts;
     if (run.folder.empty()) return charts;
@@ -170,4 +177,32 @@ void DeleteLeftChart(const RecoveryRun& run, const std::wstring& base) {
     // The copy, the note, the lock and any temporary file a write left half done.
     for (const std::wstring& name : FolderFiles(run.folder, base + L".*"))
         DeleteFileW((run.folder + name).c_str());
+}
+
+bool ClaimLeftChart(const RecoveryRun& run, LeftChart& left) {
+    // Opened without sharing, as a running program holds its own lock: a second program that looks
+    // at the chart now takes it for the copy of a running program.
+    left.claim = CreateFileW(PathOf(run, left.base, RecoveryPart::Lock).c_str(), GENERIC_WRITE, 0, nullptr,
+                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (left.claim == INVALID_HANDLE_VALUE) return false;
+    // Another program may have restored or dropped it between the search and the claim.
+    if (GetFileAttributesW(left.copyPath.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        GetFileAttributesW(PathOf(run, left.base, RecoveryPart::Note).c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    DropLeftChart(run, left);
+    return false;
+}
+
+void ReleaseLeftChart(LeftChart& left) {
+    if (left.claim != INVALID_HANDLE_VALUE) CloseHandle(left.claim);
+    left.claim = INVALID_HANDLE_VALUE;
+}
+
+void DropLeftChart(const RecoveryRun& run, LeftChart& left) {
+    // The copy and the note while the claim still keeps other programs away, then the lock.
+    const std::wstring lock = RecoveryFileName(left.base, RecoveryPart::Lock);
+    for (const std::wstring& name : FolderFiles(run.folder, left.base + L".*"))
+        if (name != lock) DeleteFileW((run.folder + name).c_str());
+    ReleaseLeftChart(left);
+    DeleteFileW((run.folder + lock).c_str());
 }

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@ struct RecoveryRun {
     std::wstring base;   // this program's base name
     HANDLE lock = INVALID_HANDLE_VALUE;
     RecoveryState state;
+    std::optional<uint32_t> droppedChange; // the change count at which the user answered Don't Save
 };
 
 // %LOCALAPPDATA%\Cuadrix\Recovery\, or the folder CUADRIX_RECOVERY_FOLDER names (tests).
@@ -36,12 +39,16 @@ void RecoveryTick(RecoveryRun& run, const Document& doc, const std::wstring& cha
 void DiscardRecoveryCopy(RecoveryRun& run);
 // The program ends normally: every file of this program goes, the lock too.
 void EndRecovery(RecoveryRun& run);
+// The program ends with changes nobody recorded or dropped: the copy and its note stay for the next
+// start to offer, and the lock is let go so that they read as left by an ended program.
+void LeaveRecovery(RecoveryRun& run);
 
 // A copy left by a program that ended without removing it.
 struct LeftChart {
     std::wstring base;
     std::wstring copyPath;
     RecoveryNote note;
+    HANDLE claim = INVALID_HANDLE_VALUE; // its lock, held while this program offers the chart
 };
 
 // The copies left by programs that no longer run, newest first. Files of ended programs that hold
@@ -49,3 +56,11 @@ struct LeftChart {
 std::vector<LeftChart> FindLeftCharts(const RecoveryRun& run);
 // Deletes every file of a left chart.
 void DeleteLeftChart(const RecoveryRun& run, const std::wstring& base);
+
+// Takes a left chart's lock as its own program held it, so that no other program offers or deletes
+// the chart meanwhile; false when another program has it or its copy has gone.
+bool ClaimLeftChart(const RecoveryRun& run, LeftChart& left);
+// Lets go of a claimed chart and keeps its files for a later start.
+void ReleaseLeftChart(LeftChart& left);
+// Deletes every file of a claimed chart, its lock last.
+void DropLeftChart(const RecoveryRun& run, LeftChart& left);

@@ -155,6 +155,7 @@ int RunProgram() {
     OfferFileAssociation(DefaultAssociationPlaces());
 
     app->shell.commandLine = GetCommandLineW();
+    app->placementFile = SettingsPath();
     BeginRecovery(app->recovery, DefaultRecoveryFolder());
     RunMainWindow(*app);
 

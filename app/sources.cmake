@@ -1,4 +1,5 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  app/ColumnMemory.cpp
   app/CommandStates.cpp
   app/SettingsKeys.cpp
   app/CommandLine.cpp
@@ -8,6 +9,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
   app/ChartClipboard.cpp
   app/BuildFromList.cpp
+  app/ColumnDialog.cpp
   app/Commands.cpp
   app/Conversion.cpp
   app/WorkFileMessages.cpp

@@ -1,8 +1,10 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   document/CellRecord.cpp
   document/Clipboard.cpp
+  document/ColumnFinder.cpp
   document/Edit.cpp
   document/FileErrors.cpp
+  document/ListTable.cpp
   document/Merge.cpp
   document/OrgChart.cpp
   document/OrgBoxes.cpp

@@ -7,7 +7,8 @@ packages=(cmake make g++ clang python3 googletest
           wine wine64 wine32:i386 xvfb xauth x11-utils xdotool imagemagick
           fonts-liberation fonts-wine
           cups printer-driver-cups-pdf libcups2:i386 poppler-utils
-          fonts-dejavu-core chromium)
+          fonts-dejavu-core chromium
+          wixl zip unzip)
 
 missing=()
 for p in "${packages[@]}"; do

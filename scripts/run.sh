@@ -18,7 +18,10 @@ if [ -n "$chart" ] && [ ! -f "$chart" ]; then
 fi
 
 "$root/scripts/deps.sh"
-cmake -S "$root" -B "$build/win32" -DCMAKE_BUILD_TYPE=Release \
+# A build folder configured before keeps its own build type (the tests' build among them).
+build_type=()
+[ -f "$build/win32/CMakeCache.txt" ] || build_type=(-DCMAKE_BUILD_TYPE=Release)
+cmake -S "$root" -B "$build/win32" "${build_type[@]}" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" >/dev/null
 cmake --build "$build/win32" -j "$(nproc)" --target Cuadrix >/dev/null
 exe="$build/win32/Cuadrix.exe"
@@ -59,7 +62,9 @@ for _ in $(seq 120); do
     if offer=$(xdotool search --onlyvisible --name '^\.\.\.$' 2>/dev/null | head -1) && [ -n "$offer" ]; then
         xdotool windowfocus --sync "$offer" key n 2>/dev/null || true
     fi
-    window=$(xdotool search --onlyvisible --name "^(Organigrama|Organization chart|Organograma|Organigramme|Organigramm|Organigramma)$" 2>/dev/null | head -1 || true)
+    # Titled by the chart table's title in the stored language, after the chart's name once a chart
+    # is open ("Organigrama.qdrx - Organigrama").
+    window=$(xdotool search --onlyvisible --name "^(.* - )?(Organigrama|Organization chart|Organograma|Organigramme|Organigramm|Organigramma)$" 2>/dev/null | head -1 || true)
     [ -n "$window" ] && break
     sleep 0.5
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Cuadrix natively and for Windows (32 and 64 bit) and runs every test: native (also with
-# AddressSanitizer and UBSan), under Wine, end to end in a virtual display, and the fuzzers for a
-# bounded time. Installs what is missing first.
+# AddressSanitizer and UBSan), under Wine, end to end in a virtual display, the release files
+# (scripts/release.sh) installed and removed, and the fuzzers for a bounded time. Installs what is
+# missing first.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CUADRIX_BUILD:-$root/build}
@@ -68,6 +69,13 @@ step "Windows tests under Wine (32 bit, end to end included)"
 run_ctest "$build/win32" "wine|e2e"
 step "Windows tests under Wine (64 bit)"
 run_ctest "$build/win64" wine
+step "release files: made, installed, upgraded and removed in a fresh prefix"
+if bash "$root/tests/release/test_release.sh" "$build"; then
+    passed=$((passed + 1))
+else
+    echo "release: FAILED"
+    failed=$((failed + 1))
+fi
 cuadrix_wine_stop
 cuadrix_printer_stop
 

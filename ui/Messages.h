@@ -57,7 +57,7 @@ enum class MessageTable {
     VectorPicture,    // the vector export, the chart on the clipboard (7 it could not be copied) and
                       // command-line conversions
     Printing,         // 1 the menu item, 2 no printer installed, 3 the printer refused the chart, 4 usage
-    UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names
+    UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names, copy kept
     ZoomMenu,         // 1 the popup's title, 2 "fit to width"
     Count
 };

@@ -22,7 +22,8 @@ convert chart.bmp -depth 8 rgb:export.rgb
 
 jobs_queued() { lpstat -W all -o "${CUADRIX_PRINTER:-Cuadrix_PDF}" 2>/dev/null | wc -l; }
 
-# Waits (bounded) for the one PDF of the job just queued, checks its page against the export.
+# Waits (bounded) for the one PDF of the job just queued, checks its page against the export and
+# its name: the printer names it after the job, and the job is named after the chart.
 expect_printed_page() { # what
     local pdf="" pw ph
     for _ in $(seq 180); do
@@ -33,6 +34,7 @@ expect_printed_page() { # what
     [ -n "$pdf" ] || e2e_fail "$1: no PDF came out of the queue"
     e2e_expect_eq 1 "$(find "$CUADRIX_PDF_DIR" -name "*.pdf" | wc -l)" "$1: PDF files"
     e2e_expect_eq 1 "$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')" "$1: pages"
+    [[ "$(basename "$pdf")" == chart* ]] || e2e_fail "$1: the job is named $(basename "$pdf"), not after chart.qdrx"
     pdftoppm -r 100 -png -singlefile "$pdf" page
     read -r pw ph <<<"$(identify -format '%w %h' page.png)"
     convert page.png -depth 8 rgb:page.rgb
@@ -86,6 +88,18 @@ e2e_expect_eq "$before" "$(jobs_queued)" "jobs queued after a refusal"
 # From the menu: Ctrl+P opens the print dialog, Cancel prints nothing; Print... and OK print.
 e2e_start "$(winepath -w "$E2E_DIR/chart.qdrx")"
 e2e_main_window "Organigrama$"
+xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || true
+# A file dialog cancelled in between leaves the job's name to the chart.
+known=$(e2e_visible_windows)
+e2e_key ctrl+o
+popup=$(e2e_wait_new_window "$known") || e2e_fail "Ctrl+O showed no file dialog"
+xdotool windowfocus --sync "${popup%% *}" 2>/dev/null || true
+e2e_key Escape
+for _ in $(seq 40); do
+    [ "$(e2e_visible_windows)" = "$known" ] && break
+    sleep 0.25
+done
+e2e_expect_eq "$known" "$(e2e_visible_windows)" "windows after the file dialog was cancelled"
 before=$(jobs_queued)
 xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || true
 e2e_key ctrl+p

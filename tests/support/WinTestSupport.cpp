@@ -1,7 +1,11 @@
 // Helpers for the Windows tests.
 #include "WinTestSupport.h"
 
-COLORREF PixelAt(HDC dc, int x, int y) { return GetPixel(dc, x, y); }
+#include <gtest/gtest.h>
+
+COLORREF PixelAt(HDC dc, int x, int y) {
+    return GetPixel(dc, x, y);
+}
 
 int CountPixels(HDC dc, const RECT& rect, COLORREF colour) {
     int count = 0;
@@ -46,11 +50,18 @@ MessageBoxRecorder::MessageBoxRecorder(std::deque<int> answers) : answers_(std::
     });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { InstallUnattendedSeam(); }
+MessageBoxRecorder::~MessageBoxRecorder() {
+    InstallUnattendedSeam();
+}
 
 void InstallUnattendedSeam() {
     SetMessageBoxSeam([](HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
-        if ((type & MB_TYPEMASK) == MB_YESNOCANCEL) return IDNO;
+        // A save question no test asked for is a fault of the program: the test that met it fails,
+        // and Cancel keeps the chart and its changes.
+        if ((type & MB_TYPEMASK) == MB_YESNOCANCEL) {
+            ADD_FAILURE() << "unexpected save question: " << text;
+            return IDCANCEL;
+        }
         return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
     });
 }

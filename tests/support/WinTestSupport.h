@@ -36,8 +36,8 @@ struct ShownMessage {
     UINT type;
 };
 
-// Outside a recorder, the save question is answered Don't Save (tests that change a chart and then
-// replace it go on as they did before the question existed); every other box is real.
+// Outside a recorder, a save question fails the test that met it and is answered Cancel (a test
+// that expects the question answers it through a recorder); every other box is real.
 void InstallUnattendedSeam();
 
 class MessageBoxRecorder {

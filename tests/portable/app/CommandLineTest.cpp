@@ -40,11 +40,9 @@ TEST(CommandTailPath, ATailOfOnlyQuotesIsAnEmptyPathButNotAnEmptyTail) {
     }
 }
 
-TEST(CommandTailPath, IsCutTo255Characters) {
-    std::wstring longPath = L"C:\\" + std::wstring(300, L'p') + L".qdrx";
-    std::wstring path = CommandTailPath((L"Cuadrix.exe \"" + longPath + L"\"").c_str());
-    EXPECT_EQ(255u, path.size());
-    EXPECT_EQ(longPath.substr(0, 255), path);
-    std::wstring exact = L"C:\\" + std::wstring(252, L'q');
-    EXPECT_EQ(exact, CommandTailPath((L"Cuadrix.exe " + exact).c_str()));
+TEST(CommandTailPath, KeepsLongPathsWhole) {
+    for (size_t length : {255u, 256u, 259u, 300u, 1000u}) {
+        const std::wstring path = L"C:\\" + std::wstring(length - 3, L'p');
+        EXPECT_EQ(path, CommandTailPath((L"Cuadrix.exe \"" + path + L"\"").c_str())) << length;
+    }
 }

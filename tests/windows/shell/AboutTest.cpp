@@ -19,6 +19,25 @@ void Tick(HWND box) {
     SendMessageW(box, WM_TIMER, kAboutTimerId, 0);
 }
 
+// "ProductName ProductVersion" of this program's file, read as Explorer's Details tab reads it.
+std::wstring FileProductLine() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    DWORD ignored = 0;
+    std::vector<BYTE> block(GetFileVersionInfoSizeW(path, &ignored));
+    if (block.empty() || !GetFileVersionInfoW(path, 0, static_cast<DWORD>(block.size()), block.data()))
+        return {};
+    auto text = [&](const wchar_t* name) {
+        void* value = nullptr;
+        UINT length = 0;
+        std::wstring query = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
+        return VerQueryValueW(block.data(), query.c_str(), &value, &length) && length > 0
+                   ? std::wstring(static_cast<const wchar_t*>(value))
+                   : std::wstring();
+    };
+    return text(L"ProductName") + L" " + text(L"ProductVersion");
+}
+
 void PressSalir(HWND box) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(kAboutCloseId, BN_CLICKED), 0);
 }
@@ -76,6 +95,26 @@ TEST(AboutBox, ShowsItsControlsAndClosesWithSalir) {
     EXPECT_TRUE(seen);
     EXPECT_TRUE(stillShown) << "only a click on Salir ends the box";
     EXPECT_EQ(1, answerer.Count());
+}
+
+TEST(AboutBox, ShowsTheVersionTheProgramFileCarries) {
+    std::wstring expected = FileProductLine();
+    ASSERT_NE(L" ", expected) << "the test program has no version resource";
+    auto app = std::make_unique<App>();
+    std::wstring shown;
+    RECT label{}, box{};
+    DialogAnswerer answerer([&](HWND dialog) {
+        HWND version = GetDlgItem(dialog, kAboutVersionId);
+        shown = WindowText(version);
+        GetWindowRect(version, &label);
+        GetClientRect(dialog, &box);
+        MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&box), 2);
+        PressSalir(dialog);
+    });
+    ShowAbout(*app);
+    EXPECT_EQ(expected, shown);
+    EXPECT_TRUE(label.left >= box.left && label.right <= box.right && label.bottom <= box.bottom)
+        << "the version lies inside the box";
 }
 
 TEST(AboutBox, TimerCyclesTheSevenFramesStartingAgainAt701) {

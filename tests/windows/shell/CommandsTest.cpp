@@ -217,7 +217,11 @@ TEST_F(CommandsTest, SnapshotEnablesUndoAndTheFirstCopyEnablesPasteForGood) {
     EXPECT_TRUE(app->doc.cellCopied);
     EXPECT_FALSE(IsDisabled(Bar(), kCmdPasteCell));
 
-    Command(kCmdNewVertical32);
+    {
+        MessageBoxRecorder dontSave({IDNO});
+        Command(kCmdNewVertical32);
+        ASSERT_EQ(1u, dontSave.Shown().size()) << "the save question";
+    }
     EXPECT_TRUE(IsDisabled(Bar(), kCmdUndo)) << "a new table starts without history";
     EXPECT_FALSE(IsDisabled(Bar(), kCmdPasteCell));
     Command(kCmdFirstLanguage + 3); // German

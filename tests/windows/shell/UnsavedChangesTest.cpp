@@ -55,6 +55,31 @@ struct UnsavedChangesTest : MainWindowTest {
     }
 };
 
+// Another program's files, written as that program writes them (a box at (2, 2) of a chart
+// recorded as C:\\Charts\\team.qdrx), its lock held open.
+RecoveryRun OtherProgramsCopy(const std::wstring& rec) {
+    RecoveryRun other;
+    other.folder = rec;
+    other.base = RecoveryBaseName(77, 1234);
+    other.lock = CreateFileW((rec + RecoveryFileName(other.base, RecoveryPart::Lock)).c_str(), GENERIC_WRITE,
+                             0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    auto chart = std::make_unique<Document>();
+    ApplyNewPreset(*chart, *FindNewPreset(kCmdNewHorizontal32));
+    chart->cellGrid(2, 2).isBox = 1;
+    NoteEdit(*chart);
+    RecoveryTick(other, *chart, L"C:\\Charts\\team.qdrx");
+    EXPECT_TRUE(other.state.copyOnDisk);
+    return other;
+}
+
+// What another program sees of the folder (one of another process id).
+RecoveryRun AnotherProgram(const std::wstring& rec) {
+    RecoveryRun next;
+    next.folder = rec;
+    next.base = RecoveryBaseName(88, 4321);
+    return next;
+}
+
 } // namespace
 
 TEST_F(UnsavedChangesTest, TitleShowsTheNameAndTheChangeMarkInTheLanguage) {
@@ -178,7 +203,16 @@ TEST_F(UnsavedChangesTest, ShortcutKeysRunTheirCommandsUnlessDisabled) {
     Command(kCmdNewHorizontal24);
     app->doc.cellGrid(1, 1).marked = app->doc.cellGrid(2, 1).marked = 1;
     Command(kCmdCreateTable);
-    Keys(VK_CONTROL, 'V'); // nothing copied: disabled
+    {
+        // Nothing copied: the key does nothing. A paste that ran would say why it cannot paste,
+        // here to the recorder instead of a real box.
+        ASSERT_TRUE(IsDisabled(Bar(), kCmdPasteCell));
+        MessageBoxRecorder boxes;
+        const uint32_t changes = app->doc.changeCount;
+        Keys(VK_CONTROL, 'V');
+        EXPECT_TRUE(boxes.Shown().empty());
+        EXPECT_EQ(changes, app->doc.changeCount);
+    }
     Keys(VK_CONTROL, 'Z');
     EXPECT_EQ(0, app->doc.cellGrid(1, 1).isBox);
     EXPECT_FALSE(IsDisabled(Bar(), kCmdRedo));
@@ -239,18 +273,7 @@ TEST_F(UnsavedChangesTest, RecoveryCopyIsWrittenKeptWholeAndRemoved) {
 
 TEST_F(UnsavedChangesTest, LeftCopyIsOfferedOnlyOnceItsProgramEnded) {
     std::wstring rec = folder.Path();
-    // Another program's files, written as that program writes them, its lock held open.
-    RecoveryRun other;
-    other.folder = rec;
-    other.base = RecoveryBaseName(77, 1234);
-    other.lock = CreateFileW((rec + RecoveryFileName(other.base, RecoveryPart::Lock)).c_str(), GENERIC_WRITE,
-                             0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    auto chart = std::make_unique<Document>();
-    ApplyNewPreset(*chart, *FindNewPreset(kCmdNewHorizontal32));
-    chart->cellGrid(2, 2).isBox = 1;
-    NoteEdit(*chart);
-    RecoveryTick(other, *chart, L"C:\\Charts\\team.qdrx");
-    ASSERT_TRUE(other.state.copyOnDisk);
+    RecoveryRun other = OtherProgramsCopy(rec);
 
     ASSERT_TRUE(BeginRecovery(app->recovery, rec));
     {
@@ -271,4 +294,115 @@ TEST_F(UnsavedChangesTest, LeftCopyIsOfferedOnlyOnceItsProgramEnded) {
     EXPECT_TRUE(app->doc.modified);
     EXPECT_EQ(L"team.qdrx* - Organization chart", Title(window));
     EXPECT_TRUE(FindLeftCharts(app->recovery).empty()) << "the left files are gone";
+}
+
+// The end of the session keeps the copy of changes nobody recorded or dropped, with the last of
+// them, for the next start; an unchanged chart and Don't Save end as a normal end does.
+TEST_F(UnsavedChangesTest, EndOfSessionKeepsTheCopyOfChangesNeitherSavedNorDropped) {
+    enum class Before { Nothing, Save, DontSave, QuestionOpen };
+    struct Case {
+        const char* name;
+        bool changed;
+        Before before;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"unchanged", false, Before::Nothing, false},
+        {"forced end", true, Before::Nothing, true},
+        {"saved", true, Before::Save, false},
+        {"don't save", true, Before::DontSave, false},
+        {"question still open", true, Before::QuestionOpen, true},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder rec;
+        app = std::make_unique<App>();
+        ASSERT_TRUE(BeginRecovery(app->recovery, rec.Path()));
+        OpenWindow(1);
+        if (c.changed) {
+            ChangedChart();
+            SendMessageW(window, WM_TIMER, kRecoveryTimerId, 0);
+            app->doc.cellGrid(3, 3).marked = 1; // a change the copy does not hold yet
+            NoteEdit(app->doc);
+        } else {
+            Command(kCmdNewHorizontal24);
+        }
+        app->shell.chartPath = File(L"chart.qdrx");
+        if (c.before == Before::Save || c.before == Before::DontSave) {
+            MessageBoxRecorder boxes({c.before == Before::Save ? IDYES : IDNO});
+            EXPECT_NE(0, SendMessageW(window, WM_QUERYENDSESSION, 0, 0)) << c.name;
+            SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+        } else if (c.before == Before::QuestionOpen) {
+            // "Restart anyway" while the save question waits for an answer.
+            HWND main = window;
+            SetMessageBoxSeam([main](HWND, const std::wstring&, const std::wstring&, UINT) {
+                SendMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+                return IDCANCEL;
+            });
+            SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP);
+            InstallUnattendedSeam();
+        } else {
+            SendMessageW(window, WM_ENDSESSION, TRUE, c.changed ? ENDSESSION_CRITICAL : 0);
+        }
+        const std::vector<LeftChart> left = FindLeftCharts(AnotherProgram(rec.Path()));
+        ASSERT_EQ(c.kept ? 1u : 0u, left.size()) << c.name;
+        if (c.kept) {
+            auto back = std::make_unique<Document>();
+            ASSERT_EQ(1, ReadWorkFile(*back, left[0].copyPath, 1, nullptr)) << c.name;
+            EXPECT_EQ(1, back->cellGrid(3, 3).marked) << c.name;
+            EXPECT_EQ(File(L"chart.qdrx"), left[0].note.chartPath) << c.name;
+        }
+        TearDown();
+    }
+}
+
+// A left chart goes on No and when it is no work file; any other failure to read it keeps it for
+// the next start and says so. While one program offers it, another neither sees nor offers it.
+TEST_F(UnsavedChangesTest, ALeftCopyGoesOnlyOnNoOrWhenItIsNoWorkFile) {
+    enum class Copy { Whole, NoWorkFile, Unreadable };
+    struct Case {
+        const char* name;
+        int answer;
+        Copy copy;
+        bool restored;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"yes", IDYES, Copy::Whole, true, false},
+        {"no", IDNO, Copy::Whole, false, false},
+        {"no work file", IDYES, Copy::NoWorkFile, false, false},
+        {"read error", IDYES, Copy::Unreadable, false, true},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder rec;
+        RecoveryRun other = OtherProgramsCopy(rec.Path());
+        const std::wstring copy = rec.Path() + RecoveryFileName(other.base, RecoveryPart::Copy);
+        if (c.copy == Copy::NoWorkFile) WriteBytes(copy, std::string(4000, 'k'));
+        CloseHandle(other.lock); // that program has ended
+
+        app = std::make_unique<App>();
+        ASSERT_TRUE(BeginRecovery(app->recovery, rec.Path()));
+        size_t seenMeanwhile = 99;
+        std::vector<ShownMessage> shown;
+        SetMessageBoxSeam([&](HWND, const std::wstring& text, const std::wstring&, UINT) {
+            if (shown.empty()) seenMeanwhile = FindLeftCharts(AnotherProgram(rec.Path())).size();
+            shown.push_back({text, L"", 0});
+            return shown.size() == 1 ? c.answer : IDOK;
+        });
+        if (c.copy == Copy::Unreadable) SetReadFailureAfter(100);
+        OpenWindow(5);
+        SetReadFailureAfter(std::nullopt);
+        InstallUnattendedSeam();
+
+        ASSERT_FALSE(shown.empty()) << c.name;
+        EXPECT_EQ(0u, seenMeanwhile) << c.name << ": offered by this program, seen by another";
+        EXPECT_EQ(c.restored, app->doc.tablePresent && app->doc.cellGrid(2, 2).isBox == 1) << c.name;
+        const bool told = c.copy != Copy::Whole;
+        ASSERT_EQ(told ? 2u : 1u, shown.size()) << c.name;
+        if (c.kept) {
+            EXPECT_NE(std::wstring::npos, shown[1].text.find(Tr(*app, MessageTable::UnsavedChanges, 10)))
+                << c.name;
+        }
+        TearDown();
+        EXPECT_EQ(c.kept ? 1u : 0u, FindLeftCharts(AnotherProgram(rec.Path())).size()) << c.name;
+    }
 }
