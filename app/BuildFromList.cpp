@@ -4,6 +4,9 @@
 #include "app/App.h"
 #include "app/ChartFile.h"
 #include "app/ChartPages.h"
+#include "app/ColumnDialog.h"
+#include "app/ColumnMemory.h"
+#include "app/Settings.h"
 #include "app/Commands.h"
 #include "document/ChartSplit.h"
 #include "render/AnsiText.h"
@@ -15,7 +18,6 @@
 
 namespace {
 
-constexpr size_t kFaultsShown = 10;
 constexpr DWORD kLargestList = 64u << 20; // far beyond any table's worth of people
 
 // The text with %1, %2, ... replaced by the values in order.
@@ -60,8 +62,6 @@ int FaultItem(ListFault fault) {
         return 3;
     case ListFault::UnknownManager:
         return 4;
-    case ListFault::OwnManager:
-        return 5;
     case ListFault::ManagerCycle:
         return 6;
     case ListFault::DuplicateId:
@@ -72,12 +72,28 @@ int FaultItem(ListFault fault) {
     return 3;
 }
 
+std::wstring ReadColumnChoice(const std::wstring& key) {
+    wchar_t value[64] = L"";
+    GetPrivateProfileStringW(kColumnMemorySection, key.c_str(), L"", value, 64, SettingsPath().c_str());
+    return value;
+}
+
 } // namespace
 
-std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outcome) {
+std::wstring ListRoleName(const ShellState& shell, ListRole role) {
+    return Tr(shell, MessageTable::ChartFromList, 14 + int(role));
+}
+
+std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outcome, size_t shown) {
     switch (outcome.result) {
     case BuildResult::Built:
         return {};
+    case BuildResult::Undecided: {
+        std::wstring roles;
+        for (ListRole role : outcome.undecided)
+            roles += (roles.empty() ? L"" : L", ") + ListRoleName(shell, role);
+        return Fill(Tr(shell, MessageTable::ChartFromList, 13), {roles});
+    }
     case BuildResult::EmptyList:
         return Tr(shell, MessageTable::ChartFromList, 11);
     case BuildResult::TooLarge:
@@ -88,24 +104,26 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
         break;
     }
     std::wstring text = Tr(shell, MessageTable::ChartFromList, 2);
-    for (size_t i = 0; i < outcome.faults.size() && i < kFaultsShown; ++i) {
+    for (size_t i = 0; i < outcome.faults.size() && i < shown; ++i) {
         const FaultyLine& f = outcome.faults[i];
         text += L"\r\n" + Fill(Tr(shell, MessageTable::ChartFromList, FaultItem(f.fault)),
                                {std::to_wstring(f.line), WideText(f.detail)});
     }
-    if (outcome.faults.size() > kFaultsShown)
+    if (outcome.faults.size() > shown)
         text += L"\r\n" + Fill(Tr(shell, MessageTable::ChartFromList, 9),
-                               {std::to_wstring(outcome.faults.size() - kFaultsShown)});
+                               {std::to_wstring(outcome.faults.size() - shown)});
     return text;
 }
 
-bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome, bool pages) {
+bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
+                            const ListColumns& columns, bool pages) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
-    outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure);
+    outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, columns);
     if (outcome.result == BuildResult::TooLarge && pages) {
-        const BuildOutcome paged = BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure);
+        const BuildOutcome paged =
+            BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, columns);
         // Refused even in pages: the size told stays the one table it would need.
         if (paged.result == BuildResult::Built) outcome = paged;
     }
@@ -122,14 +140,32 @@ void BuildFromListCommand(App& app) {
                        Tr(app, MessageTable::Caption), MB_OK);
         return;
     }
+    // The columns found, or those chosen before for a list with this header, shown for a check.
+    CheckedList checked = ReadCheckedList(DecodeListText(bytes, FromAnsi));
+    std::wstring key;
+    if (checked.columns.headerRow >= 0) {
+        key = ColumnMemoryKey(checked.table.rows[size_t(checked.columns.headerRow)]);
+        ListColumns kept;
+        if (ParseColumnChoice(ReadColumnChoice(key), checked.columns.columns, kept))
+            ChooseColumns(checked, kept);
+    }
+    if (!checked.list.people.empty()) {
+        if (!ChooseListColumns(app, owner, checked)) return;
+        if (!key.empty())
+            WritePrivateProfileStringW(kColumnMemorySection, key.c_str(),
+                                       FormatColumnChoice(checked.columns).c_str(), SettingsPath().c_str());
+    }
+    ListColumns chosen;
+    chosen.at = checked.columns.at;
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
-    BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure);
+    BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, chosen);
     if (outcome.result == BuildResult::TooLarge) {
         // Too large for one table: the chart becomes a new book of pages, which replaces every page
         // there was, so unrecorded changes get the save question first.
         if (!SettleUnsavedChanges(app)) return;
-        const BuildOutcome paged = BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure);
+        const BuildOutcome paged =
+            BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, chosen);
         if (paged.result == BuildResult::Built) {
             app.shell.chartPath.clear();
             ShowReadChart(app);
@@ -141,5 +177,8 @@ void BuildFromListCommand(App& app) {
         ShowMessageBox(owner, BuildRefusalText(app.shell, outcome), Tr(app, MessageTable::Caption), MB_OK);
         return;
     }
+    // A built chart is a new chart: recording it asks where, never over the file shown before.
+    app.shell.chartPath.clear();
     ShowTableSequence(app);
+    UpdateChartTitle(app);
 }

@@ -128,12 +128,23 @@ int RunBuild(App& app, const ConversionCommand& command) {
     const std::wstring source = FullPath(command.source);
     const std::wstring target = FullPath(command.target);
     const std::wstring unread = Tr(app, MessageTable::ChartFromList, 12) + L" " + source;
+    // The chart goes to a work file or a chart book, never over the list it is built from.
+    const size_t dot = target.find_last_of(L"./\\");
+    const bool extension = dot != std::wstring::npos && target[dot] == L'.';
+    const bool workFile = extension && _wcsicmp(target.c_str() + dot, L".qdrx") == 0;
+    const bool chartBook = extension && _wcsicmp(target.c_str() + dot, L".qdrb") == 0;
+    if ((!workFile && !chartBook) || _wcsicmp(source.c_str(), target.c_str()) == 0)
+        return Fail(kConversionUsage, Tr(app, MessageTable::ChartFromList, 20) + L" " + target);
     if (!FileExists(source)) return Fail(kConversionSourceMissing, unread);
+    ListColumns columns;
+    for (size_t role = 0; role < command.columns.size(); ++role)
+        columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
     BuildOutcome outcome;
     // A book takes a list of any size (one page when it fits); a work file holds one table.
-    const bool book = target.size() > 5 && _wcsicmp(target.c_str() + target.size() - 5, L".qdrb") == 0;
+    const bool book = chartBook;
     ResetChart(app.chart, L"");
-    if (!BuildChartFromListFile(app, source, outcome, book)) return Fail(kConversionSourceRefused, unread);
+    if (!BuildChartFromListFile(app, source, outcome, columns, book))
+        return Fail(kConversionSourceRefused, unread);
     if (outcome.result == BuildResult::TooLarge && !book)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " +
                                                   Tr(app, MessageTable::Pages, 11) + L" " + source);

@@ -19,6 +19,8 @@ bool IsSwitch(const std::wstring& argument, std::wstring_view name) {
     return true;
 }
 
+constexpr std::wstring_view kColumnOptions[] = {L"name", L"first", L"last", L"title", L"id", L"manager"};
+
 } // namespace
 
 std::vector<std::wstring> SplitArguments(std::wstring_view tail) {
@@ -77,15 +79,30 @@ ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
         command.named = ConversionKind::Print;
     else
         return command;
-    const size_t count = command.named == ConversionKind::Print ? 2 : 3;
-    for (size_t i = 1; i < arguments.size(); ++i)
-        if (arguments[i].empty()) command.kind = ConversionKind::Malformed;
-    if (arguments.size() != count || command.kind == ConversionKind::Malformed) {
+    const size_t count = command.named == ConversionKind::Print ? 1 : 2;
+    std::vector<std::wstring> names;
+    bool malformed = false;
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const std::wstring& argument = arguments[i];
+        size_t colon = argument.find(L':');
+        int option = -1;
+        if (command.named == ConversionKind::Build && colon != std::wstring::npos)
+            for (int k = 0; k < 6 && option < 0; ++k)
+                if (IsSwitch(argument.substr(0, colon), kColumnOptions[k])) option = k;
+        if (option >= 0) {
+            command.columns[size_t(option)] = argument.substr(colon + 1);
+            malformed = malformed || command.columns[size_t(option)].empty();
+        } else {
+            malformed = malformed || argument.empty();
+            names.push_back(argument);
+        }
+    }
+    if (names.size() != count || malformed) {
         command.kind = ConversionKind::Malformed;
         return command;
     }
     command.kind = command.named;
-    command.source = arguments[1];
-    if (count == 3) command.target = arguments[2];
+    command.source = names[0];
+    if (count == 2) command.target = names[1];
     return command;
 }

@@ -4,6 +4,7 @@
 // default printer. Any other command line names a work file to open, as it always has.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,8 @@ enum class ConversionKind {
     None,      // not a conversion: the tail names a work file
     Export,    // /export <work file> <picture>
     Print,     // /print <work file>
-    Build,     // /build <list of people> <work file>
+    Build,     // /build <list of people> <work file> [/name:COL] [/first:COL /last:COL] [/title:COL]
+               // [/id:COL] [/manager:COL]
     Malformed, // a conversion's name with the wrong number of arguments
 };
 
@@ -21,6 +23,9 @@ struct ConversionCommand {
     ConversionKind named = ConversionKind::None; // the conversion a malformed command line names
     std::wstring source;
     std::wstring target;
+    // The columns a build asks for, by header text or number from 1, in the order name, first
+    // name, last name, job title, id, manager; empty where the list decides.
+    std::array<std::wstring, 6> columns;
 };
 
 // Exit codes of a conversion; each failure has its own.
@@ -41,5 +46,6 @@ enum ConversionExit : int {
 std::vector<std::wstring> SplitArguments(std::wstring_view tail);
 
 // The conversion a whole command line (program name first) asks for. The names are compared
-// without regard to case, with "/" or "-" before them.
+// without regard to case, with "/" or "-" before them; a build's column options may stand
+// anywhere after its name.
 ConversionCommand ParseConversionCommand(std::wstring_view commandLine);

@@ -1,4 +1,5 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  app/ColumnMemory.cpp
   app/CommandStates.cpp
   app/SettingsKeys.cpp
   app/CommandLine.cpp
@@ -9,6 +10,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/ChartClipboard.cpp
   app/ChartPages.cpp
   app/BuildFromList.cpp
+  app/ColumnDialog.cpp
   app/Commands.cpp
   app/Conversion.cpp
   app/WorkFileMessages.cpp

@@ -272,13 +272,20 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
 }
 
 BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_view bytes,
-                                     const AnsiDecoder& ansi, const BoxTextMeasure& measure) {
+                                     const AnsiDecoder& ansi, const BoxTextMeasure& measure,
+                                     const ListColumns& columns) {
     BuildOutcome outcome;
-    PeopleList list = ReadPeopleList(DecodeListText(bytes, ansi));
+    CheckedList checked = ReadCheckedList(DecodeListText(bytes, ansi), columns);
+    const PeopleList& list = checked.list;
+    const std::vector<int>& managerOf = checked.managerOf;
     outcome.people = int(list.people.size());
     if (list.people.empty()) return outcome;
-    std::vector<int> managerOf;
-    outcome.faults = CheckPeopleList(list, managerOf);
+    outcome.undecided = checked.columns.undecided;
+    if (!outcome.undecided.empty()) {
+        outcome.result = BuildResult::Undecided;
+        return outcome;
+    }
+    outcome.faults = checked.faults;
     if (!outcome.faults.empty()) {
         outcome.result = BuildResult::FaultyList;
         return outcome;

@@ -32,4 +32,5 @@ struct Chart;
 // each named after its team's manager, the first one shown. On anything but Built (a list that
 // fits one table is TooLarge's opposite: the caller builds it as one table) nothing changes.
 BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_view bytes,
-                                     const AnsiDecoder& ansi, const BoxTextMeasure& measure);
+                                     const AnsiDecoder& ansi, const BoxTextMeasure& measure,
+                                     const ListColumns& columns = {});

@@ -28,6 +28,7 @@ enum class BuildResult {
     FaultyList, // faults holds the faulty lines; nothing changed
     EmptyList,  // no person in the list; nothing changed
     TooLarge,   // people and the chart's size in cells are set; nothing changed
+    Undecided,  // undecided holds the roles no column was found for; nothing changed
 };
 
 struct BuildOutcome {
@@ -35,10 +36,12 @@ struct BuildOutcome {
     std::vector<FaultyLine> faults;
     int people = 0;
     int chartColumns = 0, chartRows = 0;
+    std::vector<ListRole> undecided;
 };
 
-// The whole command on the document: reads and checks the list file's bytes, lays the chart out
+// The whole command on the document: reads the list file's bytes, finds its columns (or takes
+// those asked for) and checks it, lays the chart out
 // and, when it fits, replaces the table by it. The undo history then holds the table from before
 // (if there was one), so one Undo takes the chart back.
 BuildOutcome BuildChartFromList(Document& doc, std::string_view bytes, const AnsiDecoder& ansi,
-                                const BoxTextMeasure& measure);
+                                const BoxTextMeasure& measure, const ListColumns& columns = {});

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -32,7 +33,8 @@ bool DecodeUtf8(std::string_view s, std::u16string& out) {
             ++i;
             continue;
         }
-        int extra = b >= 0xF0 && b <= 0xF4 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : -1;
+        // F5..FF start nothing: they would begin code points past U+10FFFF.
+        int extra = b >= 0xF0 && b <= 0xF4 ? 3 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : -1;
         uint32_t cp = extra == 3 ? b & 0x07u : extra == 2 ? b & 0x0Fu : b & 0x1Fu;
         bool ok = extra > 0 && i + size_t(extra) < s.size();
         for (int k = 1; ok && k <= extra; ++k) {
@@ -67,282 +69,6 @@ std::u16string DecodeUtf16(std::string_view s, bool bigEndian) {
     return out;
 }
 
-// --- Splitting into rows -----------------------------------------------------------------------
-
-bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t' || c == 0xA0 || c == u'\r' || c == u'\n' || c == 0xFEFF;
-}
-
-// Trims the ends and makes every inner run of blanks and line breaks one space: a cell text has
-// no line breaks of its own.
-std::u16string Tidy(std::u16string_view s) {
-    std::u16string out;
-    bool pendingSpace = false;
-    for (char16_t c : s) {
-        if (IsBlank(c)) {
-            pendingSpace = !out.empty();
-            continue;
-        }
-        if (pendingSpace) out.push_back(u' ');
-        pendingSpace = false;
-        out.push_back(c);
-    }
-    return out;
-}
-
-struct Row {
-    int line = 0;
-    std::vector<std::u16string> fields;
-};
-
-// The separator is the one of comma, semicolon and tab met most often outside quotes in the
-// first line; a one-column list has none and splits on commas, which it does not contain.
-char16_t FindSeparator(std::u16string_view text) {
-    int comma = 0, semicolon = 0, tab = 0;
-    bool quoted = false;
-    for (char16_t c : text) {
-        if (c == u'"') quoted = !quoted;
-        if (quoted) continue;
-        if (c == u'\n' || c == u'\r') break;
-        comma += c == u',';
-        semicolon += c == u';';
-        tab += c == u'\t';
-    }
-    if (tab > 0 && tab >= semicolon && tab >= comma) return u'\t';
-    if (semicolon > 0 && semicolon >= comma) return u';';
-    return u',';
-}
-
-std::vector<Row> SplitRows(std::u16string_view text, char16_t separator) {
-    std::vector<Row> rows;
-    Row row;
-    std::u16string field;
-    int line = 1;
-    row.line = 1;
-    bool quoted = false; // inside a quoted part
-    bool anyText = false;
-    auto endField = [&] {
-        row.fields.push_back(Tidy(field));
-        anyText = anyText || !row.fields.back().empty();
-        field.clear();
-    };
-    auto endRow = [&] {
-        endField();
-        if (anyText) rows.push_back(std::move(row));
-        row = Row{};
-        anyText = false;
-    };
-    for (size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        bool lineBreak = c == u'\n' || (c == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'));
-        if (quoted) {
-            if (c == u'"') {
-                if (i + 1 < text.size() && text[i + 1] == u'"') {
-                    field.push_back(u'"');
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                field.push_back(c);
-            }
-            if (lineBreak) ++line;
-            continue;
-        }
-        if (c == u'"' && std::all_of(field.begin(), field.end(), IsBlank)) {
-            // A quote opens a quoted field only at its start; blanks before it do not count.
-            field.clear();
-            quoted = true;
-        } else if (c == separator) {
-            endField();
-        } else if (lineBreak) {
-            endRow();
-            ++line;
-            row.line = line;
-        } else if (c != u'\r') {
-            field.push_back(c);
-        }
-    }
-    endRow();
-    return rows;
-}
-
-// --- Header ------------------------------------------------------------------------------------
-
-enum class Column { Other, Id, Name, Title, Manager, ManagerId };
-
-// A header name reduced to lower-case letters and digits without accents, so that "Job Title",
-// "job_title" and "JOB-TITLE" meet, and so do "Función" and "funcion".
-std::string HeaderKey(std::u16string_view name) {
-    static const char* const kLatin1 = // lower-case base letters of U+00C0..U+00FF
-        "aaaaaaaceeeeiiiidnooooo/ouuuuyts"
-        "aaaaaaaceeeeiiiidnooooo/ouuuuyty";
-    std::string key;
-    for (char16_t c : name) {
-        if (c >= u'A' && c <= u'Z')
-            key.push_back(char(c - u'A' + 'a'));
-        else if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
-            key.push_back(char(c));
-        else if (c == 0xDF)
-            key += "ss";
-        else if (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7)
-            key.push_back(kLatin1[c - 0xC0]);
-    }
-    return key;
-}
-
-struct HeaderName {
-    const char* key;
-    Column column;
-};
-
-// Column names in Spanish, Portuguese, French, German, English and Italian, with the synonyms
-// HR exports and spreadsheets use.
-constexpr HeaderName kHeaderNames[] = {
-    // ids
-    {"id", Column::Id},
-    {"employeeid", Column::Id},
-    {"empid", Column::Id},
-    {"staffid", Column::Id},
-    {"personid", Column::Id},
-    {"employeenumber", Column::Id},
-    {"employeeno", Column::Id},
-    {"idempleado", Column::Id},
-    {"numeroempleado", Column::Id},
-    {"numerodeempleado", Column::Id},
-    {"codigo", Column::Id},
-    {"idfuncionario", Column::Id},
-    {"matricula", Column::Id},
-    {"identifiant", Column::Id},
-    {"matricule", Column::Id},
-    {"idemploye", Column::Id},
-    {"personalnummer", Column::Id},
-    {"mitarbeiternummer", Column::Id},
-    {"mitarbeiterid", Column::Id},
-    {"matricola", Column::Id},
-    {"iddipendente", Column::Id},
-    {"codice", Column::Id},
-    // names
-    {"name", Column::Name},
-    {"fullname", Column::Name},
-    {"employee", Column::Name},
-    {"employeename", Column::Name},
-    {"person", Column::Name},
-    {"nombre", Column::Name},
-    {"nombrecompleto", Column::Name},
-    {"empleado", Column::Name},
-    {"nome", Column::Name},
-    {"nomecompleto", Column::Name},
-    {"funcionario", Column::Name},
-    {"colaborador", Column::Name},
-    {"empregado", Column::Name},
-    {"nom", Column::Name},
-    {"nomcomplet", Column::Name},
-    {"employe", Column::Name},
-    {"salarie", Column::Name},
-    {"collaborateur", Column::Name},
-    {"vollstandigername", Column::Name},
-    {"mitarbeiter", Column::Name},
-    {"mitarbeitername", Column::Name},
-    {"dipendente", Column::Name},
-    {"impiegato", Column::Name},
-    {"nominativo", Column::Name},
-    // job titles
-    {"title", Column::Title},
-    {"jobtitle", Column::Title},
-    {"position", Column::Title},
-    {"role", Column::Title},
-    {"job", Column::Title},
-    {"cargo", Column::Title},
-    {"puesto", Column::Title},
-    {"titulo", Column::Title},
-    {"funcion", Column::Title},
-    {"rol", Column::Title},
-    {"puestodetrabajo", Column::Title},
-    {"funcao", Column::Title},
-    {"posicao", Column::Title},
-    {"papel", Column::Title},
-    {"titre", Column::Title},
-    {"poste", Column::Title},
-    {"fonction", Column::Title},
-    {"intituledeposte", Column::Title},
-    {"titel", Column::Title},
-    {"funktion", Column::Title},
-    {"rolle", Column::Title},
-    {"stelle", Column::Title},
-    {"berufsbezeichnung", Column::Title},
-    {"jobtitel", Column::Title},
-    {"stellenbezeichnung", Column::Title},
-    {"titolo", Column::Title},
-    {"ruolo", Column::Title},
-    {"posizione", Column::Title},
-    {"mansione", Column::Title},
-    {"qualifica", Column::Title},
-    {"incarico", Column::Title},
-    // managers
-    {"manager", Column::Manager},
-    {"reportsto", Column::Manager},
-    {"supervisor", Column::Manager},
-    {"parent", Column::Manager},
-    {"boss", Column::Manager},
-    {"managername", Column::Manager},
-    {"linemanager", Column::Manager},
-    {"jefe", Column::Manager},
-    {"responsable", Column::Manager},
-    {"dependede", Column::Manager},
-    {"superior", Column::Manager},
-    {"gerente", Column::Manager},
-    {"reportaa", Column::Manager},
-    {"gestor", Column::Manager},
-    {"chefe", Column::Manager},
-    {"responsavel", Column::Manager},
-    {"reportase", Column::Manager},
-    {"superieur", Column::Manager},
-    {"superieurhierarchique", Column::Manager},
-    {"rapportea", Column::Manager},
-    {"chef", Column::Manager},
-    {"vorgesetzter", Column::Manager},
-    {"vorgesetzte", Column::Manager},
-    {"berichtetan", Column::Manager},
-    {"leiter", Column::Manager},
-    {"fuhrungskraft", Column::Manager},
-    {"responsabile", Column::Manager},
-    {"superiore", Column::Manager},
-    {"riportaa", Column::Manager},
-    {"capo", Column::Manager},
-    {"supervisore", Column::Manager},
-    // manager ids
-    {"managerid", Column::ManagerId},
-    {"supervisorid", Column::ManagerId},
-    {"parentid", Column::ManagerId},
-    {"reportstoid", Column::ManagerId},
-    {"idjefe", Column::ManagerId},
-    {"idresponsable", Column::ManagerId},
-    {"idgestor", Column::ManagerId},
-    {"idsuperieur", Column::ManagerId},
-    {"idmanager", Column::ManagerId},
-    {"idvorgesetzter", Column::ManagerId},
-    {"vorgesetzterid", Column::ManagerId},
-    {"idresponsabile", Column::ManagerId},
-    {"idsuperiore", Column::ManagerId},
-};
-
-Column RecogniseHeader(std::u16string_view name) {
-    std::string key = HeaderKey(name);
-    for (const HeaderName& entry : kHeaderNames)
-        if (key == entry.key) return entry.column;
-    return Column::Other;
-}
-
-// Folds the case of Latin letters, so "ana lópez" in a manager column finds "Ana López".
-std::u16string FoldCase(std::u16string_view s) {
-    std::u16string out(s);
-    for (char16_t& c : out) {
-        if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c = char16_t(c + 0x20);
-    }
-    return out;
-}
-
 } // namespace
 
 std::u16string DecodeListText(std::string_view bytes, const AnsiDecoder& ansi) {
@@ -361,82 +87,97 @@ std::u16string DecodeListText(std::string_view bytes, const AnsiDecoder& ansi) {
     return text;
 }
 
-PeopleList ReadPeopleList(std::u16string_view text) {
+PeopleList TakePeople(const ListTable& table, const ColumnFinding& columns) {
     PeopleList list;
-    std::vector<Row> rows = SplitRows(text, FindSeparator(text));
-    if (rows.empty()) return list;
-
-    // The first row is a header when it names a name column, or at least two known columns.
-    std::array<int, 6> at;
-    at.fill(-1);
-    int recognised = 0;
-    for (size_t i = 0; i < rows[0].fields.size(); ++i) {
-        Column column = RecogniseHeader(rows[0].fields[i]);
-        if (column == Column::Other || at[size_t(column)] >= 0) continue;
-        at[size_t(column)] = int(i);
-        ++recognised;
-    }
-    bool header = at[size_t(Column::Name)] >= 0 || recognised >= 2;
-    size_t first = header ? 1 : 0;
-    int idAt = -1, nameAt = 0, titleAt = 1, managerAt = 2;
-    if (header) {
-        idAt = at[size_t(Column::Id)];
-        nameAt = at[size_t(Column::Name)];
-        titleAt = at[size_t(Column::Title)];
-        // Managers are named by id when the list has ids; a "manager id" column wins over a
-        // "manager" column then, and stands in for it otherwise.
-        managerAt = at[size_t(Column::Manager)];
-        if (at[size_t(Column::ManagerId)] >= 0 && (idAt >= 0 || managerAt < 0))
-            managerAt = at[size_t(Column::ManagerId)];
-        if (nameAt < 0) {
-            // A header without a name column: the first column that is nothing else holds names.
-            for (size_t i = 0; i < rows[0].fields.size() && nameAt < 0; ++i)
-                if (RecogniseHeader(rows[0].fields[i]) == Column::Other) nameAt = int(i);
-        }
-    }
-    list.managersById = idAt >= 0;
-    auto field = [](const Row& row, int index) {
+    auto field = [](const ListRow& row, int index) {
         return index >= 0 && size_t(index) < row.fields.size() ? row.fields[size_t(index)] : std::u16string();
     };
-    list.people.reserve(rows.size() - first);
-    for (size_t r = first; r < rows.size(); ++r) {
-        const Row& row = rows[r];
-        list.people.push_back(
-            {field(row, idAt), field(row, nameAt), field(row, titleAt), field(row, managerAt), row.line});
+    for (size_t r = columns.firstPerson; r < table.rows.size(); ++r) {
+        const ListRow& row = table.rows[r];
+        list.people.push_back({field(row, columns[ListRole::Id]), PersonName(row, columns),
+                               field(row, columns[ListRole::Title]), field(row, columns[ListRole::Manager]),
+                               row.line});
     }
+    if (columns[ListRole::Id] < 0) return list;
+    // Ids only when the managers are ids: an id column beside managers given by name is left aside.
+    std::unordered_set<std::u16string> ids, names;
+    for (const Person& p : list.people) {
+        ids.insert(p.id);
+        names.insert(FoldCase(p.name));
+    }
+    size_t byId = 0, byName = 0;
+    for (const Person& p : list.people) {
+        if (p.manager.empty()) continue;
+        byId += ids.count(p.manager);
+        byName += names.count(FoldCase(p.manager));
+    }
+    list.managersById = byId >= byName;
     return list;
 }
 
-std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>& managerOf) {
+PeopleList ReadPeopleList(std::u16string_view text) {
+    ListTable table = ReadListTable(text);
+    return TakePeople(table, FindListColumns(table));
+}
+
+std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>& managerOf,
+                                        TopPeople* tops) {
     std::vector<FaultyLine> faults;
     const std::vector<Person>& people = list.people;
     const size_t n = people.size();
     managerOf.assign(n, -1);
+    auto keyOf = [&](std::u16string_view value) {
+        return list.managersById ? std::u16string(value) : FoldCase(value);
+    };
 
     // Keys people are found by: their id, or their name without regard to case.
-    std::unordered_map<std::u16string, int> byKey;
+    std::unordered_map<std::u16string, std::vector<int>> byKey;
     byKey.reserve(n);
     for (size_t i = 0; i < n; ++i) {
         const Person& p = people[i];
         if (p.name.empty()) faults.push_back({p.line, ListFault::MissingName, {}});
-        std::u16string key = list.managersById ? p.id : FoldCase(p.name);
+        std::u16string key = keyOf(list.managersById ? p.id : p.name);
         if (key.empty()) continue;
-        auto [it, added] = byKey.emplace(key, int(i));
-        if (!added)
-            faults.push_back({p.line, list.managersById ? ListFault::DuplicateId : ListFault::DuplicateName,
-                              list.managersById ? p.id : p.name});
+        std::vector<int>& holders = byKey[key];
+        holders.push_back(int(i));
+        if (list.managersById && holders.size() > 1) faults.push_back({p.line, ListFault::DuplicateId, p.id});
     }
+    // Managers outside the list, each with the people that name it.
+    std::vector<std::pair<std::u16string, std::vector<int>>> outside;
+    std::unordered_set<std::u16string> ambiguous;
     for (size_t i = 0; i < n; ++i) {
         const Person& p = people[i];
-        if (p.manager.empty()) continue;
-        auto it = byKey.find(list.managersById ? p.manager : FoldCase(p.manager));
+        std::u16string key = keyOf(p.manager);
+        if (key.empty()) continue;
+        auto it = byKey.find(key);
         if (it == byKey.end()) {
-            faults.push_back({p.line, ListFault::UnknownManager, p.manager});
-        } else if (size_t(it->second) == i) {
-            faults.push_back({p.line, ListFault::OwnManager, {}});
-        } else {
-            managerOf[i] = it->second;
+            if (IsTopMarker(p.manager)) continue;
+            auto known =
+                std::find_if(outside.begin(), outside.end(), [&](auto& o) { return o.first == key; });
+            if (known == outside.end()) known = outside.insert(outside.end(), {key, {}});
+            known->second.push_back(int(i));
+            continue;
         }
+        const std::vector<int>& holders = it->second;
+        if (std::find(holders.begin(), holders.end(), int(i)) != holders.end()) continue; // own id or name
+        if (holders.size() == 1) {
+            managerOf[i] = holders[0];
+        } else if (!list.managersById && ambiguous.insert(key).second) {
+            for (size_t h = 1; h < holders.size(); ++h)
+                faults.push_back({people[size_t(holders[h])].line, ListFault::DuplicateName,
+                                  people[size_t(holders[h])].name});
+        }
+    }
+    // One manager outside the list on a few rows is how the export writes the top's manager.
+    constexpr size_t kFewRows = 3;
+    std::u16string outsideManager;
+    if (outside.size() == 1 && outside[0].second.size() <= kFewRows && 2 * outside[0].second.size() < n) {
+        outsideManager = people[size_t(outside[0].second[0])].manager;
+    } else {
+        for (const auto& [key, rows] : outside)
+            for (int i : rows)
+                faults.push_back(
+                    {people[size_t(i)].line, ListFault::UnknownManager, people[size_t(i)].manager});
     }
     // Cycles: walk up from every person, colouring the walk; a walk that meets itself has found a
     // cycle, and every person on it is reported once.
@@ -464,5 +205,46 @@ std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>
     std::stable_sort(faults.begin(), faults.end(),
                      [](const FaultyLine& a, const FaultyLine& b) { return a.line < b.line; });
     if (!faults.empty()) managerOf.assign(n, -1);
+    if (tops) {
+        tops->count = faults.empty() ? int(std::count(managerOf.begin(), managerOf.end(), -1)) : 0;
+        tops->outsideManager = faults.empty() ? outsideManager : std::u16string();
+    }
     return faults;
+}
+
+int ChartLevels(const std::vector<int>& managerOf) {
+    std::vector<int> depth(managerOf.size(), 0);
+    int levels = 0;
+    for (size_t i = 0; i < managerOf.size(); ++i) {
+        // Walk up to a person whose depth is known, then write the depths down the walk.
+        std::vector<size_t> walk;
+        size_t v = i;
+        while (depth[v] == 0) {
+            walk.push_back(v);
+            if (managerOf[v] < 0) break;
+            v = size_t(managerOf[v]);
+        }
+        int d = depth[v];
+        for (auto it = walk.rbegin(); it != walk.rend(); ++it)
+            depth[*it] = ++d;
+        levels = std::max(levels, depth[i]);
+    }
+    return levels;
+}
+
+void ChooseColumns(CheckedList& checked, const ListColumns& wanted) {
+    checked.columns = FindListColumns(checked.table, wanted);
+    checked.list = TakePeople(checked.table, checked.columns);
+    checked.faults.clear();
+    checked.tops = {};
+    checked.managerOf.assign(checked.list.people.size(), -1);
+    if (checked.columns.undecided.empty())
+        checked.faults = CheckPeopleList(checked.list, checked.managerOf, &checked.tops);
+}
+
+CheckedList ReadCheckedList(std::u16string_view text, const ListColumns& wanted) {
+    CheckedList checked;
+    checked.table = ReadListTable(text);
+    ChooseColumns(checked, wanted);
+    return checked;
 }

@@ -2,6 +2,8 @@
 // systems save them (one row per person with name, job title and manager), read and checked.
 #pragma once
 
+#include "document/ColumnFinder.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -11,22 +13,21 @@ struct Person {
     std::u16string id;   // empty when the list has no id column
     std::u16string name; // blanks trimmed, inner runs of blanks and line breaks made one space
     std::u16string title;
-    std::u16string manager; // an id or a name, as the list refers to managers; empty for a top person
+    std::u16string manager; // an id or a name, as the list refers to managers, as the list writes it
     int line = 0;           // line of the file where the person's row starts, from 1
 };
 
 struct PeopleList {
     std::vector<Person> people;
-    bool managersById = false; // the list has an id column, so managers refer to ids
+    bool managersById = false; // the list has an id column and its managers refer to ids
 };
 
 enum class ListFault {
     MissingName,    // a row without a name
     UnknownManager, // the manager named in the row is nobody in the list
-    OwnManager,     // the person is their own manager
     ManagerCycle,   // following the managers comes back to the person
     DuplicateId,    // a second person with the same id
-    DuplicateName,  // a second person with the same name, where managers refer to names
+    DuplicateName,  // a second person with a name that a manager refers to
 };
 
 struct FaultyLine {
@@ -43,12 +44,43 @@ using AnsiDecoder = std::function<std::u16string(std::string_view)>;
 // the ANSI code page.
 std::u16string DecodeListText(std::string_view bytes, const AnsiDecoder& ansi);
 
-// Reads the rows of a decoded list: the separator (comma, semicolon or tab) is found from the
-// first line, fields in double quotes may hold separators, doubled quotes and line breaks, and a
-// first row of recognised column names in any of the program's six languages is a header. Without
-// one the columns are name, title and manager. Rows with nothing but blanks are skipped.
+// The people of the rows after the header, with the columns found; managers refer to ids when
+// the list has an id column and its manager values match ids at least as well as names.
+PeopleList TakePeople(const ListTable& table, const ColumnFinding& columns);
+
+// Reads a decoded list with the columns found from it: the table, the columns, the people.
 PeopleList ReadPeopleList(std::u16string_view text);
 
+// How the top of the organisation was read.
+struct TopPeople {
+    int count = 0;
+    // The one manager that matches nobody, on a few rows, whose people are taken as top people;
+    // empty when there was none.
+    std::u16string outsideManager;
+};
+
 // The faults of a list, sorted by line. Fills managerOf with each person's manager (an index into
-// the list, or -1 for a top person) when there is no fault.
-std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>& managerOf);
+// the list, or -1 for a top person) when there is no fault. A top person's manager cell is empty,
+// a top marker nobody has as id or name, their own id or name, or the one manager outside the
+// list on a few rows.
+std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>& managerOf,
+                                        TopPeople* tops = nullptr);
+
+// Levels of the tree managerOf describes (1 for top people alone; 0 for nobody).
+int ChartLevels(const std::vector<int>& managerOf);
+
+// A list read, its columns found (or taken as asked) and checked, as the chart is built from it.
+struct CheckedList {
+    ListTable table;
+    ColumnFinding columns;
+    PeopleList list;
+    std::vector<int> managerOf;
+    std::vector<FaultyLine> faults;
+    TopPeople tops;
+};
+
+// Reads and checks a decoded list with the columns asked for; when a role is undecided the
+// people are read but not checked.
+CheckedList ReadCheckedList(std::u16string_view text, const ListColumns& wanted = {});
+// Checks the people again with other columns for the same table.
+void ChooseColumns(CheckedList& checked, const ListColumns& wanted);

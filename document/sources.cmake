@@ -4,8 +4,10 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/ChartBook.cpp
   document/ChartSplit.cpp
   document/Clipboard.cpp
+  document/ColumnFinder.cpp
   document/Edit.cpp
   document/FileErrors.cpp
+  document/ListTable.cpp
   document/Merge.cpp
   document/OrgChart.cpp
   document/OrgBoxes.cpp

@@ -79,6 +79,26 @@ printf 'Ana,Director,\r\nDan,Systems,Nobody\r\n' >faulty.csv
 expect_failure 3 "faulty.csv" /build faulty.csv faulty.qdrx
 expect_failure 2 "nobody.csv" /build nobody.csv faulty.qdrx
 [ ! -e faulty.qdrx ] || e2e_fail "a refused list recorded a chart"
+# The chart never goes over the list, nor into a file that is no work file.
+cp people.csv kept.csv
+expect_failure 1 "people.csv" /build people.csv people.csv
+expect_failure 1 "built.txt" /build people.csv built.txt
+cmp -s people.csv kept.csv && [ ! -e built.txt ] || e2e_fail "a refused build wrote over a file"
+# Columns by header or number; a list whose manager no column gives ends with 3 saying so.
+printf 'Code;Who;Job;Upline;Mentor
+7;Ana;Director;;
+8;Bea;Sales;7;7
+9;Carl;Systems;8;7
+' >columns.csv
+convert_chart /build columns.csv chosen.qdrx /name:2 /title:Job /manager:mentor
+e2e_expect_eq 0 "$CODE" "exit code of the build with columns ($ERR)"
+[ -s chosen.qdrx ] || e2e_fail "the build with columns recorded nothing"
+printf 'Name,Title
+Ana,Director
+Bea,Sales
+' >nomanager.csv
+expect_failure 3 "nomanager.csv" /build nomanager.csv nomanager.qdrx
+expect_failure 3 "columns.csv" /build columns.csv chosen.qdrx /manager:Salary
 
 # The browser's picture of the SVG against the BMP export, pixel by pixel. A fresh profile may
 # take some of the window's height for itself: the window is taller and the picture cut from it.

@@ -50,3 +50,31 @@ TEST(ConversionCommand, PrintNeedsOneWorkFileAndItsUsageIsItsOwn) {
     EXPECT_EQ(ConversionKind::Export, ParseConversionCommand(L"Cuadrix /export a").named);
     EXPECT_EQ(ConversionKind::None, ParseConversionCommand(L"Cuadrix print.qdrx").kind);
 }
+
+TEST(ConversionCommand, BuildTakesColumnsByHeaderOrNumberAnywhereAfterItsName) {
+    struct Case {
+        const wchar_t* line;
+        ConversionKind kind;
+        std::array<std::wstring, 6> columns;
+    };
+    const Case cases[] = {
+        {L"Cuadrix /build a.csv b.qdrx", ConversionKind::Build, {}},
+        {L"Cuadrix /build /FIRST:2 a.csv -last:\"Family name\" b.qdrx /Title:Job /id:1 /manager:\"Reports "
+         L"to\"",
+         ConversionKind::Build,
+         {L"", L"2", L"Family name", L"Job", L"1", L"Reports to"}},
+        {L"Cuadrix /build a.csv b.qdrx /name:Worker", ConversionKind::Build, {L"Worker"}},
+        {L"Cuadrix /build a.csv b.qdrx /name:", ConversionKind::Malformed, {}},
+        {L"Cuadrix /build a.csv /name:1", ConversionKind::Malformed, {}},
+        {L"Cuadrix /build a.csv b.qdrx /boss:1", ConversionKind::Malformed, {}},
+        {L"Cuadrix /export a.qdrx b.png /name:1", ConversionKind::Malformed, {}},
+    };
+    for (const Case& c : cases) {
+        ConversionCommand command = ParseConversionCommand(c.line);
+        EXPECT_EQ(c.kind, command.kind) << c.line;
+        if (c.kind != ConversionKind::Build) continue;
+        EXPECT_EQ(L"a.csv", command.source) << c.line;
+        EXPECT_EQ(L"b.qdrx", command.target) << c.line;
+        EXPECT_EQ(c.columns, command.columns) << c.line;
+    }
+}

@@ -5,6 +5,7 @@
 
 #include "app/About.h"
 #include "app/App.h"
+#include "app/ColumnDialog.h"
 #include "app/MainWindow.h"
 #include "interaction/Canvas.h"
 #include "interaction/ColourDialog.h"
@@ -151,6 +152,12 @@ TEST_F(FitTest, EveryDialogFitsTheScreenAndShowsItsWholeTexts) {
         CheckDialog([&] { EditTextProperties(*app); }, kTextCancelId, "text properties" + in);
         CheckDialog([&] { ShowFavourites(*app); }, kFavouritesGetOutId, "favourite colours" + in);
         CheckDialog([&] { ShowAbout(*app); }, kAboutCloseId, "about box" + in);
+        // The longest summary: the heading, four faulty lines and how many more.
+        CheckedList list =
+            ReadCheckedList(u"Name,Title,Manager\nAna Lee,Chief Executive Officer,\n"
+                            u"Bo,Clerk,Zed Abernathy\nCy,Clerk,Yan Abernathy\nDi,Clerk,Xu Abernathy\n"
+                            u"Ed,Clerk,Wu Abernathy\nFe,Clerk,Vo Abernathy\n");
+        CheckDialog([&] { ChooseListColumns(*app, nullptr, list); }, IDCANCEL, "list columns" + in);
     }
 }
 

@@ -3,10 +3,15 @@
 // of each table.
 #include "ShellFixture.h"
 
+#include "app/ColumnDialog.h"
+#include "app/ColumnMemory.h"
 #include "app/CommandIds.h"
+#include "app/Settings.h"
 #include "interaction/Redraw.h"
 #include "render/Pictures.h"
 #include "tests/portable/orgchart/SampleLists.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -17,7 +22,41 @@ struct BuildFromListTest : MainWindowTest {
         WriteBytes(path, bytes);
         return path;
     }
+    // The column choices the tests remember are not left in the settings beside the tests.
+    void TearDown() override {
+        WritePrivateProfileStringW(kColumnMemorySection, nullptr, nullptr, SettingsPath().c_str());
+        MainWindowTest::TearDown();
+    }
 };
+
+// Accepts the column dialog as it was filled in.
+DialogAnswerer AcceptColumns() {
+    return DialogAnswerer([](HWND dialog) {
+        if (GetDlgItem(dialog, kColumnSummaryId)) PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+}
+
+void Choose(HWND dialog, ListRole role, int item) {
+    const int id = kColumnRoleComboId + int(role);
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, WPARAM(item), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(dialog, id)));
+}
+
+int Chosen(HWND dialog, ListRole role) {
+    return int(SendDlgItemMessageW(dialog, kColumnRoleComboId + int(role), CB_GETCURSEL, 0, 0));
+}
+
+std::vector<std::wstring> BoxTexts(const Document& doc) {
+    std::vector<std::wstring> texts;
+    for (int r = 0; r < doc.tableRows; ++r)
+        for (int c = 0; c < doc.tableColumns; ++c)
+            if (doc.cellGrid(c, r).isBox && !doc.cellGrid(c, r).covered) {
+                std::u16string_view text = FieldText(doc.cellGrid(c, r).text);
+                texts.emplace_back(text.begin(), text.end());
+            }
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
 
 } // namespace
 
@@ -29,6 +68,7 @@ TEST_F(BuildFromListTest, FaultyAndTooLargeListsAreToldAndChangeNothing) {
         faulty += "P" + std::to_string(i) + ",Clerk,Zoe\n";
     FileDialogRecorder dialogs({List(faulty)});
     MessageBoxRecorder boxes;
+    DialogAnswerer accept = AcceptColumns();
     Command(kCmdBuildFromList);
     ASSERT_EQ(1u, dialogs.Seen().size());
     EXPECT_FALSE(dialogs.Seen()[0].save);
@@ -68,10 +108,24 @@ TEST_F(BuildFromListTest, FaultyAndTooLargeListsAreToldAndChangeNothing) {
 TEST_F(BuildFromListTest, ABuiltChartIsShownAndOneUndoBringsBackTheTableBefore) {
     OpenWindow(1);
     Command(kCmdNewHorizontal24);
-    FileDialogRecorder dialogs({List(HundredPeopleList(';', true))});
+    // The table before is a recorded chart; the built chart is a new one, recorded only where asked.
+    const std::wstring team = folder.Path() + L"Team.qdrx";
+    FileDialogRecorder dialogs({team, List(HundredPeopleList(';', true)), L""});
+    Command(kCmdRecordFile);
+    const std::string teamBytes = ReadBytes(team);
+    ASSERT_FALSE(teamBytes.empty());
     MessageBoxRecorder boxes;
+    DialogAnswerer accept = AcceptColumns();
     Command(kCmdBuildFromList);
     EXPECT_TRUE(boxes.Shown().empty());
+    wchar_t title[200] = L"";
+    GetWindowTextW(window, title, 200);
+    EXPECT_EQ(Tr(*app, MessageTable::UnsavedChanges, 1) + L"* - " + Tr(*app, MessageTable::Chart, 1),
+              std::wstring(title));
+    Command(kCmdRecordToChartFile); // Ctrl+S
+    ASSERT_EQ(3u, dialogs.Seen().size());
+    EXPECT_TRUE(dialogs.Seen()[2].save);
+    EXPECT_EQ(teamBytes, ReadBytes(team));
     int boxCount = 0;
     for (int r = 0; r < app->doc.tableRows; ++r)
         for (int c = 0; c < app->doc.tableColumns; ++c)
@@ -105,6 +159,7 @@ TEST_F(BuildFromListTest, UndoAndRedoOfABuildShowTheRulersOfTheTableTheyBringBac
         EXPECT_TRUE(shown == rulers()) << step << " from preset " << preset;
     };
     const std::wstring list = List("Name,Title,Manager\nAna,Boss,\nLuis,Clerk,Ana\nMarta,Clerk,Ana\n");
+    DialogAnswerer accept = AcceptColumns();
     for (int preset : {kCmdNewHorizontal16, kCmdNewHorizontal24, kCmdNewHorizontal32, kCmdNewHorizontal64,
                        kCmdNewVertical16, kCmdNewVertical24, kCmdNewVertical32, kCmdNewVertical64}) {
         MessageBoxRecorder boxes({IDNO}); // the built chart of the round before is dropped
@@ -117,4 +172,59 @@ TEST_F(BuildFromListTest, UndoAndRedoOfABuildShowTheRulersOfTheTableTheyBringBac
         Command(kCmdRedo);
         expectRedrawn("redo", preset);
     }
+}
+
+TEST_F(BuildFromListTest, TheColumnDialogShowsWhatWasFoundBuildsWhatIsChosenAndRemembersIt) {
+    OpenWindow(5); // English
+    Command(kCmdNewHorizontal64);
+    // Two columns could be the manager; the first is taken: Carl under Bea under Ana.
+    const std::wstring list =
+        List("Code;Who;Job;Upline;Mentor\n7;Ana;Director;;\n8;Bea;Sales;7;7\n9;Carl;Systems;8;7\n");
+    auto summary = [&](int people, int tops, int levels) {
+        std::wstring text = Tr(*app, MessageTable::ChartFromList, 23);
+        for (int n : {people, tops, levels})
+            text.replace(text.find(L'%'), 2, std::to_wstring(n));
+        return text;
+    };
+    std::vector<std::wstring> seen;
+    std::vector<int> prefilled;
+    bool cancel = true;
+    HWND answered = nullptr;
+    int shown = 0;
+    DialogAnswerer answerer([&](HWND dialog) {
+        // Only the column dialog, once: the main window is a dialog too, activated again after it.
+        if (dialog == answered || WindowText(dialog) != Tr(*app, MessageTable::ChartFromList, 21)) return;
+        answered = dialog;
+        ++shown;
+        prefilled.clear();
+        for (int r = 0; r < kListRoles; ++r)
+            prefilled.push_back(Chosen(dialog, ListRole(r)));
+        seen.push_back(WindowText(GetDlgItem(dialog, kColumnSummaryId)));
+        // Managers from the last column, no job titles.
+        Choose(dialog, ListRole::Manager, 5);
+        Choose(dialog, ListRole::Title, 0);
+        seen.push_back(WindowText(GetDlgItem(dialog, kColumnSummaryId)));
+        PostMessageW(dialog, WM_COMMAND, cancel ? IDCANCEL : IDOK, 0);
+    });
+    FileDialogRecorder dialogs({list, list, list});
+    MessageBoxRecorder boxes;
+    Command(kCmdBuildFromList); // cancelled: nothing changes
+    EXPECT_EQ(17, app->doc.tableColumns);
+    EXPECT_TRUE(BoxTexts(app->doc).empty());
+    EXPECT_FALSE(app->doc.modified);
+    ASSERT_EQ(2u, seen.size());
+    EXPECT_EQ((std::vector<int>{2, 0, 0, 3, 1, 4}), prefilled);
+    EXPECT_EQ(summary(3, 1, 3), seen[0]);
+    EXPECT_EQ(summary(3, 1, 2), seen[1]);
+
+    cancel = false;
+    answered = nullptr;
+    Command(kCmdBuildFromList);
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ((std::vector<std::wstring>{L"Ana", L"Bea", L"Carl"}), BoxTexts(app->doc));
+    answered = nullptr;
+    // The same header again: the dialog comes filled in with the choice made.
+    Command(kCmdBuildFromList);
+    EXPECT_EQ((std::vector<int>{2, 0, 0, 0, 1, 5}), prefilled);
+    EXPECT_EQ(3, shown);
 }

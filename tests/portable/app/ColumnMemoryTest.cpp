@@ -1,0 +1,30 @@
+// Remembered column choices: what is kept reads back as the same choice, headers that differ
+// have different keys, and kept values that do not fit the list are refused.
+#include "app/ColumnMemory.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+TEST(ColumnMemory, ChoicesReadBackAndValuesThatDoNotFitAreRefused) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        const size_t columns = 1 + random() % 40;
+        ColumnFinding found;
+        for (int& at : found.at)
+            at = int(random() % (columns + 1)) - 1;
+        ListColumns read;
+        ASSERT_TRUE(ParseColumnChoice(FormatColumnChoice(found), columns, read)) << FormatColumnChoice(found);
+        EXPECT_EQ(read.at, found.at);
+    }
+    ListColumns untouched;
+    for (const wchar_t* bad :
+         {L"", L"1,2,3,4,5", L"1,2,3,4,5,6,7", L"1,2,3,4,5,x", L"1,2,3,4,5,", L"1,2,,4,5,6", L"1,2,3,4,5,9"})
+        EXPECT_FALSE(ParseColumnChoice(bad, 8, untouched)) << bad;
+    EXPECT_EQ(untouched.at, ListColumns().at);
+
+    const ListRow a{1, {u"Name", u"Boss"}}, b{1, {u"Nam", u"eBoss"}}, c{1, {u"Name", u"Boss", u""}};
+    EXPECT_EQ(ColumnMemoryKey(a), ColumnMemoryKey(ListRow{9, a.fields}));
+    EXPECT_NE(ColumnMemoryKey(a), ColumnMemoryKey(b));
+    EXPECT_NE(ColumnMemoryKey(a), ColumnMemoryKey(c));
+}
