@@ -18,6 +18,9 @@ namespace {
 // The page-number marks are laid out at their widest (three digits: a book holds at most 999
 // pages) and filled in once every page has its number; fewer digits never need a wider box.
 constexpr char16_t kPlaceholder[] = u"000";
+// Teams of up to this many people are taken to fit without laying them out: the page that holds
+// them is laid out (and refused if it does not fit) all the same.
+constexpr size_t kSmallTeam = 24;
 
 struct Organisation {
     const std::vector<std::u16string>& texts;
@@ -148,6 +151,8 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
     auto fits = [&](int heading, const std::vector<int>& people, const std::vector<int>& away,
                     bool markFirst) {
         if (people.size() + 1 > 2 * smallestFailure) return false;
+        // A handful of people fit any table; the page they end on is laid out in any case.
+        if (people.size() <= kSmallTeam) return true;
         std::vector<char> isAway(people.size(), 0);
         for (size_t i = 0; i < people.size(); ++i)
             isAway[i] = std::find(away.begin(), away.end(), people[i]) != away.end();
