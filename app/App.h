@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/RecoveryCopies.h"
+#include "document/Chart.h"
 #include "interaction/Workspace.h"
 #include "render/GdiObjects.h"
 
@@ -14,4 +15,8 @@ struct App : Workspace {
     std::vector<BitmapHandle> menuPictures; // the pictures of the current menu bar's items
     RecoveryRun recovery;                   // the recovery copies of the run (none in tests unless begun)
     std::wstring placementFile; // the settings file keeping the window's place (none in tests unless set)
+    // The chart's pages: `doc` is the page shown, the others are parked here.
+    Chart chart;
+    FontHandle pageBarFont; // the page bar's font, made for the DPI below
+    int pageBarFontDpi = 0;
 };

@@ -3,10 +3,12 @@
 
 #include "app/App.h"
 #include "app/ChartFile.h"
+#include "app/ChartPages.h"
 #include "app/ColumnDialog.h"
 #include "app/ColumnMemory.h"
 #include "app/Settings.h"
 #include "app/Commands.h"
+#include "document/ChartSplit.h"
 #include "render/AnsiText.h"
 #include "render/BoxTextMeasureGdi.h"
 #include "ui/FileDialogs.h"
@@ -114,11 +116,17 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
 }
 
 bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
-                            const ListColumns& columns) {
+                            const ListColumns& columns, bool pages) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
-    outcome =
-        BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet), columns);
+    const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
+    outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, columns);
+    if (outcome.result == BuildResult::TooLarge && pages) {
+        const BuildOutcome paged =
+            BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, columns);
+        // Refused even in pages: the size told stays the one table it would need.
+        if (paged.result == BuildResult::Built) outcome = paged;
+    }
     return true;
 }
 
@@ -150,8 +158,21 @@ void BuildFromListCommand(App& app) {
     ListColumns chosen;
     chosen.at = checked.columns.at;
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
-    BuildOutcome outcome =
-        BuildChartFromList(app.doc, bytes, FromAnsi, MakeGdiBoxTextMeasure(app.shell.characterSet), chosen);
+    const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
+    BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, chosen);
+    if (outcome.result == BuildResult::TooLarge) {
+        // Too large for one table: the chart becomes a new book of pages, which replaces every page
+        // there was, so unrecorded changes get the save question first.
+        if (!SettleUnsavedChanges(app)) return;
+        const BuildOutcome paged =
+            BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, chosen);
+        if (paged.result == BuildResult::Built) {
+            app.shell.chartPath.clear();
+            ShowReadChart(app);
+            return;
+        }
+        // Not even pages hold it: the size told is the one table it would need.
+    }
     if (outcome.result != BuildResult::Built) {
         ShowMessageBox(owner, BuildRefusalText(app.shell, outcome), Tr(app, MessageTable::Caption), MB_OK);
         return;

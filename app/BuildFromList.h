@@ -14,9 +14,10 @@ struct ShellState;
 void BuildFromListCommand(App& app);
 
 // Reads the list file and builds its chart into the document as the command does, without any
-// message; false when the file could not be read (the outcome is then left alone).
+// message; false when the file could not be read (the outcome is then left alone). With `pages`,
+// a list too large for one table is built into the chart's pages.
 bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
-                            const ListColumns& columns = {});
+                            const ListColumns& columns = {}, bool pages = false);
 
 // A role's name in the current language ("Manager").
 std::wstring ListRoleName(const ShellState& shell, ListRole role);

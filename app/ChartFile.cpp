@@ -2,6 +2,7 @@
 #include "app/ChartFile.h"
 
 #include "app/App.h"
+#include "app/ChartPages.h"
 #include "app/Commands.h"
 #include "app/RecentChartsMenu.h"
 #include "app/WorkFileMessages.h"
@@ -11,6 +12,8 @@
 #include "render/Renderer.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
+
+#include <new>
 
 namespace {
 
@@ -42,8 +45,29 @@ std::wstring LocalTime(uint64_t fileTime) {
     return std::wstring(date) + L" " + clock;
 }
 
+bool HasBookExtension(const std::wstring& path) {
+    return path.size() > 5 && _wcsicmp(path.c_str() + path.size() - 5, L".qdrb") == 0;
+}
+
+// A chart of pages, or one recorded as a book before, goes out as a book; one page as a work file.
+bool WriteChart(App& app, const std::wstring& path) {
+    if (PageCount(app.chart) > 1 || HasBookExtension(path))
+        return SaveChartBookFile(app.chart, app.doc, path, Owner(app));
+    return SaveWorkFile(app.doc, path, Owner(app));
+}
+
+// A chart book's recovery copy read into the chart, as a work file's is read into the document.
+WorkFileOutcome LoadChartBookFrom(App& app, const std::wstring& path) {
+    std::vector<uint8_t> bytes;
+    WorkFileOutcome outcome = ReadWholeFile(path, kBookTotalLimit, bytes);
+    if (!outcome.Done()) return outcome;
+    if (LoadChartBook(app.chart, app.doc, bytes) != ChartBookLoad::Accepted)
+        return {WorkFileOutcome::Kind::WrongFormat};
+    return {};
+}
+
 bool Record(App& app, const std::wstring& path) {
-    if (!SaveWorkFile(app.doc, path, Owner(app))) return false;
+    if (!WriteChart(app, path)) return false;
     ChartMatchesFile(app, path);
     return true;
 }
@@ -53,7 +77,7 @@ bool Record(App& app, const std::wstring& path) {
 std::wstring ChartWindowTitle(const App& app) {
     std::wstring chart = Tr(app, MessageTable::Chart, 1);
     if (!app.doc.tablePresent) return chart;
-    return ChartName(app) + (app.doc.modified ? L"*" : L"") + L" - " + chart;
+    return ChartName(app) + (ChartModified(app.chart, app.doc) ? L"*" : L"") + L" - " + chart;
 }
 
 void UpdateChartTitle(App& app) {
@@ -66,7 +90,7 @@ void UpdateChartTitle(App& app) {
 
 void ChartMatchesFile(App& app, const std::wstring& path) {
     app.shell.chartPath = path;
-    app.doc.modified = false;
+    ChartRecorded(app.chart, app.doc);
     DiscardRecoveryCopy(app.recovery);
     UpdateChartTitle(app);
     if (!path.empty()) NoteRecentChart(app, path);
@@ -75,7 +99,7 @@ void ChartMatchesFile(App& app, const std::wstring& path) {
 bool RecordWithPrompt(App& app) {
     std::wstring& path = app.shell.workFilePath;
     path.clear();
-    path = WorkFileDialog(app.shell, Owner(app), path, 1);
+    path = WorkFileDialog(app.shell, Owner(app), path, 1, PageCount(app.chart) > 1);
     if (path.empty()) return false;
     if (FileExists(path)) {
         std::wstring question =
@@ -87,17 +111,19 @@ bool RecordWithPrompt(App& app) {
 }
 
 bool RecordToChartFile(App& app) {
-    if (app.shell.chartPath.empty()) return RecordWithPrompt(app);
+    // A chart that has grown pages since it was read from a work file needs a book's name.
+    if (app.shell.chartPath.empty() || (PageCount(app.chart) > 1 && !HasBookExtension(app.shell.chartPath)))
+        return RecordWithPrompt(app);
     return Record(app, app.shell.chartPath);
 }
 
 bool SettleUnsavedChanges(App& app) {
-    if (!app.doc.modified) return true;
+    if (!ChartModified(app.chart, app.doc)) return true;
     auto text = [&app](int item) { return Tr(app, MessageTable::UnsavedChanges, item); };
     int answer = AskSaveChanges(Owner(app), WithName(text(2), ChartName(app)), Tr(app, MessageTable::Caption),
                                 {text(4), text(5), text(6)});
     if (answer == IDNO) {
-        app.recovery.droppedChange = app.doc.changeCount;
+        app.recovery.droppedChange = ChartChangeCount(app.chart, app.doc);
         return true;
     }
     if (answer == IDYES) return RecordToChartFile(app);
@@ -118,7 +144,9 @@ void StartRecoveryCopies(App& app) {
             DropLeftChart(app.recovery, left);
             continue;
         }
-        const WorkFileOutcome read = LoadWorkFileFrom(app.doc, left.copyPath, WorkFileFormat::Current);
+        const bool book = IsChartBookFile(left.copyPath);
+        const WorkFileOutcome read = book ? LoadChartBookFrom(app, left.copyPath)
+                                          : LoadWorkFileFrom(app.doc, left.copyPath, WorkFileFormat::Current);
         if (read.kind == WorkFileOutcome::Kind::WrongFormat) {
             // No work file: nothing in it could ever be restored.
             ShowMessageBox(Owner(app), Tr(app, MessageTable::WrongFormat), Tr(app, MessageTable::Caption),
@@ -135,7 +163,11 @@ void StartRecoveryCopies(App& app) {
                            Tr(app, MessageTable::Caption), MB_OK);
             continue;
         }
-        ShowTableSequence(app);
+        // At the start the chart is still the one page of a fresh run: a work file's copy fills it.
+        if (book)
+            ShowReadChart(app);
+        else
+            ShowTableSequence(app);
         // The restored chart is a changed chart under its own name; this program's copy replaces
         // the one left behind at once.
         app.shell.chartPath = left.note.chartPath;
@@ -148,7 +180,38 @@ void StartRecoveryCopies(App& app) {
 }
 
 void OnRecoveryTimer(App& app) {
-    RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
+    if (PageCount(app.chart) < 2) {
+        RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
+        return;
+    }
+    RecoveryTick(
+        app.recovery, ChartModified(app.chart, app.doc), ChartChangeCount(app.chart, app.doc),
+        app.shell.chartPath, [&app](const std::wstring& path) {
+            try {
+                return WriteWholeFile(EncodeChartBook(ChartBookEntries(app.chart, app.doc)), path).Done();
+            } catch (const std::bad_alloc&) {
+                return false;
+            }
+        });
+}
+
+bool LoadChartFile(App& app, const std::wstring& path, const std::wstring& nameFrom) {
+    if (IsChartBookFile(path)) {
+        if (ReadChartBookFile(app.chart, app.doc, path, app.shell.languageIndex, Owner(app)) != 1)
+            return false;
+        ShowReadChart(app);
+        return true;
+    }
+    if (ReadWorkFile(app.doc, path, app.shell.languageIndex, Owner(app)) != 1) return false;
+    ResetChartPages(app, nameFrom);
+    ShowTableSequence(app);
+    return true;
+}
+
+bool ReadChartFile(App& app, const std::wstring& path) {
+    if (!LoadChartFile(app, path, path)) return false;
+    ChartMatchesFile(app, path);
+    return true;
 }
 
 void EndRecoveryCopies(App& app) {
@@ -157,8 +220,8 @@ void EndRecoveryCopies(App& app) {
 }
 
 void EndSessionRecoveryCopies(App& app) {
-    const bool dropped = app.recovery.droppedChange == app.doc.changeCount;
-    if (!app.doc.modified || dropped) {
+    const bool dropped = app.recovery.droppedChange == ChartChangeCount(app.chart, app.doc);
+    if (!ChartModified(app.chart, app.doc) || dropped) {
         EndRecoveryCopies(app);
         return;
     }

@@ -27,6 +27,12 @@ bool RecordToChartFile(App& app);
 // without the user saying so (nothing changed, Save succeeded, or Don't Save).
 bool SettleUnsavedChanges(App& app);
 
+// Reads a work file or a chart book (told apart by their bytes) and shows it; `nameFrom` names
+// the page of a work file. A refused file has been reported and changed nothing.
+bool LoadChartFile(App& app, const std::wstring& path, const std::wstring& nameFrom);
+// "Read file" and the command line: the chart read is the file's, with nothing unrecorded.
+bool ReadChartFile(App& app, const std::wstring& path);
+
 // Start of the run (once the main window exists): the recovery timer, then the offer of each chart
 // left by a program that ended without recording it.
 void StartRecoveryCopies(App& app);

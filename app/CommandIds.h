@@ -95,6 +95,20 @@ constexpr int kCmdZoomOut = 3329;
 constexpr int kCmdFirstRecentChart = 3330;
 constexpr int kCmdLastRecentChart = kCmdFirstRecentChart + 7;
 
+// Pages: "New page" with the eight "New" presets in the order of their ids above (horizontal
+// 16, 24, 32, 64, then vertical), the page's own commands, and Ctrl+Page Down / Ctrl+Page Up.
+constexpr int kCmdFirstNewPage = 3340;
+constexpr int kCmdRenamePage = 3350;
+constexpr int kCmdDeletePage = 3351;
+constexpr int kCmdMovePageLeft = 3352;
+constexpr int kCmdMovePageRight = 3353;
+constexpr int kCmdNextPage = 3354;
+constexpr int kCmdPreviousPage = 3355;
+constexpr std::array<int, 12> kPageCommands{
+    kCmdFirstNewPage,     kCmdFirstNewPage + 1, kCmdFirstNewPage + 2, kCmdFirstNewPage + 3,
+    kCmdFirstNewPage + 4, kCmdFirstNewPage + 5, kCmdFirstNewPage + 6, kCmdFirstNewPage + 7,
+    kCmdRenamePage,       kCmdDeletePage,       kCmdMovePageLeft,     kCmdMovePageRight};
+
 // Menu item states.
 constexpr int kItemEnabled = 0;
 constexpr int kItemDisabled = 3;

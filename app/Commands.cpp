@@ -8,6 +8,7 @@
 #include "app/App.h"
 #include "app/CommandIds.h"
 #include "app/ChartFile.h"
+#include "app/ChartPages.h"
 #include "app/CommandStates.h"
 #include "app/MainLayout.h"
 #include "ui/FileDialogs.h"
@@ -68,6 +69,14 @@ void NewTableCommand(App& app, const NewPreset& preset, int id) {
     if (!SettleUnsavedChanges(app)) return;
     app.shell.lastNewPreset = id;
     StartAtTopLeft(app);
+    ResetChartPages(app, L"");
+    ShowNewTable(app, preset);
+    ChartMatchesFile(app, L"");
+}
+
+} // namespace
+
+void ShowNewTable(App& app, const NewPreset& preset) {
     app.render.tablePicture = Picture(kTablePictureSize, kTablePictureSize);
     ForgetDrawnTable(app.render);
     // Cleared with the paper colour of the table being replaced.
@@ -85,8 +94,9 @@ void NewTableCommand(App& app, const NewPreset& preset, int id) {
     ComposeView(app.render, paper, app.canvas.viewOffsetX, app.canvas.viewOffsetY, draw);
     ShowCanvas(app);
     FinishTableShown(app);
-    ChartMatchesFile(app, L"");
 }
+
+namespace {
 
 void SelectCharacterSet(App& app, int index) {
     for (size_t i = 0; i < app.shell.characterSetFlags.size(); ++i)
@@ -143,11 +153,14 @@ void ReadFlow(App& app, bool previousFormat) {
                              Tr(app, MessageTable::WorkFile, 2));
         return;
     }
-    int read = previousFormat ? ReadPreviousWorkFile(app.doc, path, app.shell.languageIndex, Owner(app))
-                              : ReadWorkFile(app.doc, path, app.shell.languageIndex, Owner(app));
-    if (read != 1) return;
-    ShowTableSequence(app);
-    ChartMatchesFile(app, path);
+    if (previousFormat) {
+        if (ReadPreviousWorkFile(app.doc, path, app.shell.languageIndex, Owner(app)) != 1) return;
+        ResetChartPages(app, path);
+        ShowTableSequence(app);
+        ChartMatchesFile(app, path);
+        return;
+    }
+    ReadChartFile(app, path);
 }
 
 void AuthorCommand(App& app) {
@@ -211,6 +224,7 @@ bool RunCommand(App& app, int id, int notifyCode) {
         OpenRecentChart(app, id - kCmdFirstRecentChart);
         return true;
     }
+    if (RunPageCommand(app, id)) return true;
     if (const NewPreset* preset = FindNewPreset(id)) {
         NewTableCommand(app, *preset, id);
         return true;
@@ -317,7 +331,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
 
 void DispatchCommand(App& app, int commandId, int notifyCode) {
     // A disabled item cannot be chosen; the same rule holds for a command that arrives otherwise.
-    if (!CommandAllowed(app.shell, app.doc, commandId)) return;
+    const int pageState = PageCommandState(app, commandId);
+    if (pageState == kItemDisabled || (pageState < 0 && !CommandAllowed(app.shell, app.doc, commandId)))
+        return;
     // Every check mark and enabled item follows from the state the command leaves.
     if (!RunCommand(app, commandId, notifyCode)) return;
     ApplyMenuStates(app);

@@ -5,6 +5,7 @@
 #include "document/Edit.h"
 
 struct App;
+struct NewPreset;
 
 // Carries out one command; notifyCode is the notification code of the control that sent it (0 for
 // menu items). Unknown ids, and commands whose menu item is disabled, are ignored.
@@ -14,6 +15,9 @@ void DispatchCommand(App& app, int commandId, int notifyCode);
 // rulers redrawn, the canvas focused, the table commands enabled with "Undo" disabled, and the
 // canvas taking mouse input. Pictures of the table that cannot be read are told about again.
 void ShowTableSequence(App& app);
+
+// A fresh table of the preset on the page shown, drawn and shown (the drawing side of "New").
+void ShowNewTable(App& app, const NewPreset& preset);
 
 // Shows the message of a refused edit in the current language; Done shows nothing.
 void ShowOutcome(App& app, EditOutcome outcome);

@@ -9,10 +9,12 @@
 #include "app/Print.h"
 #include "document/WorkFile.h"
 #include "render/CutChart.h"
+#include "render/PagePlacement.h"
 #include "render/ExportFormat.h"
 #include "render/Renderer.h"
 #include "render/VectorPicture.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -74,7 +76,11 @@ int ReadSource(App& app, const std::wstring& source) {
                                                   Tr(app, MessageTable::WorkFile, 2));
     {
         QuietMessages quiet;
-        if (ReadWorkFile(app.doc, source, app.shell.languageIndex, nullptr) != 1) {
+        const bool book = IsChartBookFile(source);
+        const int read = book
+                             ? ReadChartBookFile(app.chart, app.doc, source, app.shell.languageIndex, nullptr)
+                             : ReadWorkFile(app.doc, source, app.shell.languageIndex, nullptr);
+        if (read != 1) {
             std::wstring told;
             for (const std::wstring& text : quiet.texts)
                 told += (told.empty() ? L"" : L" ") + text;
@@ -84,20 +90,40 @@ int ReadSource(App& app, const std::wstring& source) {
     return kConversionDone;
 }
 
+// The picture of page `index` of a book: "out.png" becomes "out-01.png", with as many digits as
+// the last page's number needs.
+std::wstring PagePicturePath(const std::wstring& target, int index, int count) {
+    std::wstring number = std::to_wstring(index + 1);
+    const size_t digits = std::max<size_t>(2, std::to_wstring(count).size());
+    number.insert(0, digits - std::min(digits, number.size()), L'0');
+    const size_t slash = target.find_last_of(L"\\/");
+    const size_t dot = target.find_last_of(L'.');
+    const size_t cut =
+        dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash) ? dot : target.size();
+    return target.substr(0, cut) + L"-" + number + target.substr(cut);
+}
+
 int RunExport(App& app, const ConversionCommand& command) {
     const std::wstring source = FullPath(command.source);
     const std::wstring target = FullPath(command.target);
     if (ExportFormatForPath(target) == ExportFormat::Unknown)
         return Fail(kConversionUnknownFormat, Tr(app, MessageTable::VectorPicture, 3) + L" " + target);
+    ResetChart(app.chart, L"");
     if (int read = ReadSource(app, source); read != kConversionDone) return read;
     CreatePictures(app.render);
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
-    // .bmp and .jpg are what the two exports of the Operations menu write; the other formats are
-    // pictures for documents and show the chart itself.
-    const CutChart chart =
-        DrawCutChart(app.render, app.doc, look, KeepsTableCut(target) ? ChartCut::Table : ChartCut::Extent);
-    if (!chart.metafile || !SaveCutChart(chart, target))
-        return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
+    const bool book = IsChartBookFile(source);
+    const int pages = PageCount(app.chart);
+    for (int i = 0; i < pages; ++i) {
+        ShowPage(app.chart, app.doc, i);
+        const std::wstring path = book ? PagePicturePath(target, i, pages) : target;
+        // .bmp and .jpg are what the two exports of the Operations menu write; the other formats
+        // are pictures for documents and show the chart itself.
+        const CutChart chart =
+            DrawCutChart(app.render, app.doc, look, KeepsTableCut(path) ? ChartCut::Table : ChartCut::Extent);
+        if (!chart.metafile || !SaveCutChart(chart, path))
+            return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + path);
+    }
     return kConversionDone;
 }
 
@@ -105,20 +131,39 @@ int RunBuild(App& app, const ConversionCommand& command) {
     const std::wstring source = FullPath(command.source);
     const std::wstring target = FullPath(command.target);
     const std::wstring unread = Tr(app, MessageTable::ChartFromList, 12) + L" " + source;
-    // The chart goes to a work file, never over the list it is built from.
+    // The chart goes to a work file or a chart book, never over the list it is built from.
     const size_t dot = target.find_last_of(L"./\\");
-    const bool workFile =
-        dot != std::wstring::npos && target[dot] == L'.' && _wcsicmp(target.c_str() + dot, L".qdrx") == 0;
-    if (!workFile || _wcsicmp(source.c_str(), target.c_str()) == 0)
+    const bool extension = dot != std::wstring::npos && target[dot] == L'.';
+    const bool workFile = extension && _wcsicmp(target.c_str() + dot, L".qdrx") == 0;
+    const bool chartBook = extension && _wcsicmp(target.c_str() + dot, L".qdrb") == 0;
+    if ((!workFile && !chartBook) || _wcsicmp(source.c_str(), target.c_str()) == 0)
         return Fail(kConversionUsage, Tr(app, MessageTable::ChartFromList, 20) + L" " + target);
     if (!FileExists(source)) return Fail(kConversionSourceMissing, unread);
     ListColumns columns;
     for (size_t role = 0; role < command.columns.size(); ++role)
         columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
     BuildOutcome outcome;
-    if (!BuildChartFromListFile(app, source, outcome, columns)) return Fail(kConversionSourceRefused, unread);
+    // A book takes a list of any size (one page when it fits); a work file holds one table.
+    const bool book = chartBook;
+    ResetChart(app.chart, L"");
+    if (!BuildChartFromListFile(app, source, outcome, columns, book))
+        return Fail(kConversionSourceRefused, unread);
+    if (outcome.result == BuildResult::TooLarge && !book)
+        return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " +
+                                                  Tr(app, MessageTable::Pages, 11) + L" " + source);
     if (outcome.result != BuildResult::Built)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + source);
+    if (book) {
+        if (PageCount(app.chart) == 1 && app.chart.pages[0].name.empty()) {
+            const size_t slash = source.find_last_of(L"\\/"), dot = source.find_last_of(L'.');
+            app.chart.pages[0].name =
+                source.substr(slash + 1, dot > slash + 1 ? dot - slash - 1 : std::wstring::npos);
+        }
+        const std::vector<BookEntry> entries = ChartBookEntries(app.chart, app.doc);
+        if (!WriteWholeFile(EncodeChartBook(entries), target).Done())
+            return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
+        return kConversionDone;
+    }
     if (!WriteWorkFile(app.doc, target).Done())
         return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
     return kConversionDone;
@@ -127,15 +172,25 @@ int RunBuild(App& app, const ConversionCommand& command) {
 // The chart of the work file on one page of the default printer, as it is set up.
 int RunPrint(App& app, const ConversionCommand& command) {
     const std::wstring source = FullPath(command.source);
+    ResetChart(app.chart, L"");
     if (int read = ReadSource(app, source); read != kConversionDone) return read;
     CreatePictures(app.render);
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
     const CutChart chart = DrawCutChart(app.render, app.doc, look, ChartCut::Extent);
-    const PrintResult result =
-        chart.metafile
-            ? PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width, chart.height,
-                                 PrintDocumentName(source, Tr(app, MessageTable::UnsavedChanges, 1)))
-            : PrintResult::Refused;
+    PrintResult result = PrintResult::Refused;
+    if (PageCount(app.chart) > 1) {
+        // Every page of a book, on sheets of the orientation its first page prefers.
+        result = PrintChartPagesTo(
+            nullptr, false, PageCount(app.chart), 0, PrefersLandscape(chart.width, chart.height),
+            PrintDocumentName(source, Tr(app, MessageTable::UnsavedChanges, 1)), [&](int index) {
+                ShowPage(app.chart, app.doc, index);
+                CutChart page = DrawCutChart(app.render, app.doc, look, ChartCut::Extent);
+                return PrintedPage{std::move(page.metafile), page.width, page.height};
+            });
+    } else if (chart.metafile) {
+        result = PrintRecordedChart(nullptr, false, chart.metafile.Get(), chart.width, chart.height,
+                                    PrintDocumentName(source, Tr(app, MessageTable::UnsavedChanges, 1)));
+    }
     switch (result) {
     case PrintResult::Printed:
     case PrintResult::Cancelled:

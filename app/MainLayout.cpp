@@ -1,6 +1,7 @@
 #include "app/MainLayout.h"
 
 #include "app/App.h"
+#include "app/ChartPages.h"
 #include "ui/DialogTemplate.h"
 #include "app/MainWindow.h"
 #include "app/StatusBar.h"
@@ -45,7 +46,11 @@ void Move(HWND window, int id, const RECT& r) {
 
 } // namespace
 
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, int toolbarHeight,
+int PageBarHeight(int dpi) {
+    return ScaleForDpi(24, dpi);
+}
+
+MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, bool pages, int toolbarHeight,
                              int statusHeight) {
     auto s = [dpi](int length) { return ScaleForDpi(length, dpi); };
     const int band = std::max(toolbarHeight, 0);
@@ -54,7 +59,8 @@ MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int men
     const int bottomMargin = std::max(s(kMainClientHeight - kCanvasTop - kCanvasHeight) - menuRow, s(8));
     const int status = std::max(statusHeight, 0);
     const int width = std::max(clientWidth - left - rightMargin, 1);
-    const int height = std::max(clientHeight - top - bottomMargin - status, 1);
+    const int pageBar = pages ? PageBarHeight(dpi) : 0;
+    const int height = std::max(clientHeight - top - bottomMargin - pageBar - status, 1);
     const int thickness = s(kRulerThickness96);
     MainLayout layout{};
     layout.canvas = Box(left, top, width, height);
@@ -63,8 +69,9 @@ MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int men
     layout.button = Box(0, band, s(22), s(22));
     layout.verticalBar = Box(left + width, top, rightMargin, height);
     layout.horizontalBar = Box(left, top + height, width, bottomMargin);
+    layout.pageBar = Box(left, top + height + bottomMargin, width, pageBar);
     layout.toolbar = Box(0, 0, clientWidth, band);
-    layout.statusBar = Box(0, top + height + bottomMargin, clientWidth, status);
+    layout.statusBar = Box(0, top + height + bottomMargin + pageBar, clientWidth, status);
     return layout;
 }
 
@@ -83,7 +90,7 @@ void LayoutMainWindow(App& app, HWND window) {
     app.render.screenDpi = dpi;
     FitToolbarToDpi(window);
     const MainLayout layout =
-        ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi),
+        ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi), PageBarVisible(app),
                           ToolbarHeight(window), StatusBarHeight(window));
     Move(window, kToolbarId, layout.toolbar);
     PlaceStatusBar(window, layout.statusBar);
@@ -93,7 +100,9 @@ void LayoutMainWindow(App& app, HWND window) {
     Move(window, kRulerButtonId, layout.button);
     Move(window, kVerticalScrollBarId, layout.verticalBar);
     Move(window, kHorizontalScrollBarId, layout.horizontalBar);
+    Move(window, kPageBarId, layout.pageBar);
     OnCanvasResized(app);
+    UpdatePageBar(app); // its font follows the DPI
 }
 
 void PlaceMainWindow(HWND window, const std::wstring& iniPath) {

@@ -21,11 +21,16 @@ struct MainLayout {
     RECT button;
     RECT verticalBar;
     RECT horizontalBar;
+    RECT pageBar; // empty without pages
     RECT toolbar;
     RECT statusBar;
 };
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, int toolbarHeight = 0,
-                             int statusHeight = 0);
+// With `pages`, the page bar takes a row of tabs under the horizontal scroll bar and the canvas
+// gives up that height.
+MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, bool pages = false,
+                             int toolbarHeight = 0, int statusHeight = 0);
+// Height of the page bar's row at a DPI.
+int PageBarHeight(int dpi);
 
 // Creates the two scroll bars beside the canvas.
 void CreateScrollBars(HWND window);

@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "app/ChartFile.h"
+#include "app/ChartPages.h"
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
 #include "app/Commands.h"
@@ -50,6 +51,7 @@ void OnCreate(App& app, HWND window) {
     CreateScrollBars(window);
     CreateToolbar(app, window);
     CreateStatusBar(window);
+    CreatePageBar(app, window);
     // Attached after the size is set: the outer size stays, the client area loses the bar's height.
     BuildMenuBar(app);
     InstallCanvasHandler(app, GetDlgItem(window, kCanvasId));
@@ -98,6 +100,9 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_COMMAND:
         DispatchCommand(*app, LOWORD(wParam), HIWORD(wParam));
+        break;
+    case WM_NOTIFY:
+        OnPageBarNotify(*app, *reinterpret_cast<const NMHDR*>(lParam));
         break;
     case WM_INITMENUPOPUP:
         // The wheel and the keys zoom too: the check mark is brought up to date as the menu opens.

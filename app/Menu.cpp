@@ -3,6 +3,7 @@
 #include "app/Menu.h"
 
 #include "app/App.h"
+#include "app/ChartPages.h"
 #include "app/CommandIds.h"
 #include "app/CommandStates.h"
 #include "app/RecentChartsMenu.h"
@@ -276,6 +277,7 @@ HMENU BuildMenuBar(App& app) {
     builder.Colour(bar);
     builder.CharacterSet(bar);
     builder.Zoom(bar);
+    AppendPagesMenu(app, bar);
 
     HMENU previous = app.shell.menuBar;
     if (app.shell.mainWindow) SetMenu(app.shell.mainWindow, bar);
@@ -298,6 +300,10 @@ void SetCommandState(App& app, int commandId, int state) {
 void ApplyMenuStates(App& app) {
     for (int id : GovernedCommands())
         SetCommandState(app, id, CommandState(app.shell, app.doc, id));
+    for (int id : kPageCommands)
+        SetCommandState(app, id, PageCommandState(app, id));
+    for (int id : {kCmdUndo, kCmdPasteCell})
+        if (int state = PageCommandState(app, id); state >= 0) SetCommandState(app, id, state);
     ShowZoomChecks(app);
     // The toolbar and the status bar show the same states.
     ShowToolbarStates(app);

@@ -7,8 +7,12 @@
 #include "ui/PictureMessages.h"
 #include "render/CutChart.h"
 #include "render/PrintPage.h"
+#include "interaction/Redraw.h"
 
 #include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -91,6 +95,32 @@ CutChartLook LookOf(const App& app) {
     return CutChartLook{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
 }
 
+void ReportPrintResult(App& app, PrintResult result) {
+    if (result == PrintResult::NoPrinter || result == PrintResult::Refused)
+        ShowMessageBox(app.shell.mainWindow,
+                       Tr(app, MessageTable::Printing, result == PrintResult::NoPrinter ? 2 : 3),
+                       Tr(app, MessageTable::Caption), MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Every page is drawn for the printer from its own document; the page shown comes back after.
+void PrintChartOfPages(App& app) {
+    const int shown = app.chart.shown;
+    const CutChartLook look = LookOf(app);
+    auto draw = [&](int index) {
+        ShowPage(app.chart, app.doc, index);
+        CutChart chart = DrawCutChart(app.render, app.doc, look, ChartCut::Extent);
+        return PrintedPage{std::move(chart.metafile), chart.width, chart.height};
+    };
+    const CutChart current = DrawCutChart(app.render, app.doc, look, ChartCut::Extent);
+    const PrintResult result = PrintChartPagesTo(
+        app.shell.mainWindow, true, PageCount(app.chart), shown,
+        PrefersLandscape(current.width, current.height),
+        PrintDocumentName(app.shell.chartPath, Tr(app, MessageTable::UnsavedChanges, 1)), draw);
+    ShowPage(app.chart, app.doc, shown);
+    RedrawCanvas(app, true);
+    ReportPrintResult(app, result);
+}
+
 } // namespace
 
 PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int width, int height,
@@ -127,6 +157,58 @@ PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int
     return PrintChartPage(printer.dc, chart, documentName) ? PrintResult::Printed : PrintResult::Refused;
 }
 
+PrintResult PrintChartPagesTo(HWND owner, bool askUser, int pageCount, int currentPage, bool landscape,
+                              const std::wstring& documentName, const DrawPrintedPage& draw) {
+    GlobalMemory devMode, devNames;
+    if (!DefaultPrinterSettings(devMode, devNames)) return PrintResult::NoPrinter;
+    SetOrientation(devMode.Get(), landscape);
+
+    PrinterDC printer;
+    int first = 0, last = pageCount - 1;
+    if (askUser) {
+        PRINTDLGW request{};
+        request.lStructSize = sizeof request;
+        request.hwndOwner = owner;
+        request.hDevMode = devMode.Get();
+        request.hDevNames = devNames.Get();
+        // The chart's pages are the document's pages; the page shown is what "Selection" prints.
+        request.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE | PD_ALLPAGES;
+        request.nCopies = 1;
+        request.nMinPage = 1;
+        request.nMaxPage = static_cast<WORD>(pageCount);
+        request.nFromPage = 1;
+        request.nToPage = static_cast<WORD>(pageCount);
+        const BOOL chosen = PrintDlgW(&request);
+        devMode.Slot() = request.hDevMode;
+        devNames.Slot() = request.hDevNames;
+        printer.dc = request.hDC;
+        if (!chosen) {
+            const DWORD error = CommDlgExtendedError();
+            if (error == 0) return PrintResult::Cancelled;
+            return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES ? PrintResult::NoPrinter
+                                                                           : PrintResult::Refused;
+        }
+        if (request.Flags & PD_SELECTION) {
+            first = last = currentPage;
+        } else if (request.Flags & PD_PAGENUMS) {
+            first = std::max(1, int(request.nFromPage)) - 1;
+            last = std::min(pageCount, int(request.nToPage)) - 1;
+        }
+    } else {
+        printer.dc = CreatePrinterDC(devMode.Get(), devNames.Get());
+    }
+    if (!printer.dc) return PrintResult::Refused;
+    std::vector<EnhMetafile> drawn;
+    std::vector<HENHMETAFILE> charts;
+    for (int i = first; i <= last; ++i) {
+        PrintedPage page = draw(i);
+        if (!page.metafile) return PrintResult::Refused;
+        charts.push_back(page.metafile.Get());
+        drawn.push_back(std::move(page.metafile));
+    }
+    return PrintChartPages(printer.dc, charts, documentName) ? PrintResult::Printed : PrintResult::Refused;
+}
+
 std::wstring PrintDocumentName(const std::wstring& chartPath, const std::wstring& untitled) {
     const size_t slash = chartPath.find_last_of(L"\\/");
     std::wstring name = slash == std::wstring::npos ? chartPath : chartPath.substr(slash + 1);
@@ -135,6 +217,10 @@ std::wstring PrintDocumentName(const std::wstring& chartPath, const std::wstring
 
 void PrintChart(App& app) {
     if (!app.doc.tablePresent) return;
+    if (PageCount(app.chart) > 1) {
+        PrintChartOfPages(app);
+        return;
+    }
     CutChart chart = DrawCutChart(app.render, app.doc, LookOf(app), ChartCut::Extent);
     ReportPictureProblems(app.render.pictureCache, nullptr);
     if (!chart.metafile) return;

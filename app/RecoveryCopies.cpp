@@ -117,8 +117,14 @@ bool BeginRecovery(RecoveryRun& run, const std::wstring& folder) {
 }
 
 void RecoveryTick(RecoveryRun& run, const Document& doc, const std::wstring& chartPath) {
+    RecoveryTick(run, doc.modified, doc.changeCount, chartPath,
+                 [&doc](const std::wstring& path) { return WriteWorkFile(doc, path).Done(); });
+}
+
+void RecoveryTick(RecoveryRun& run, bool modified, uint32_t changeCount, const std::wstring& chartPath,
+                  const std::function<bool(const std::wstring&)>& writeCopy) {
     if (run.folder.empty()) return;
-    switch (NextRecoveryStep(doc.modified, doc.changeCount, run.state)) {
+    switch (NextRecoveryStep(modified, changeCount, run.state)) {
     case RecoveryStep::None:
         return;
     case RecoveryStep::Remove:
@@ -128,9 +134,9 @@ void RecoveryTick(RecoveryRun& run, const Document& doc, const std::wstring& cha
         break;
     }
     // The copy first: a note always describes a whole copy.
-    if (!WriteWorkFile(doc, PathOf(run, run.base, RecoveryPart::Copy)).Done()) return;
+    if (!writeCopy(PathOf(run, run.base, RecoveryPart::Copy))) return;
     if (!WriteNote(PathOf(run, run.base, RecoveryPart::Note), FormatRecoveryNote({chartPath, Now()}))) return;
-    run.state = {true, doc.changeCount};
+    run.state = {true, changeCount};
 }
 
 void DiscardRecoveryCopy(RecoveryRun& run) {

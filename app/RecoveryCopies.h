@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ bool BeginRecovery(RecoveryRun& run, const std::wstring& folder);
 // them once the changes are recorded or discarded. Never shows a message; a failed write is
 // tried again at the next interval.
 void RecoveryTick(RecoveryRun& run, const Document& doc, const std::wstring& chartPath);
+// The same for a chart whose copy `writeCopy` writes to the path it is given (a book of pages).
+void RecoveryTick(RecoveryRun& run, bool modified, uint32_t changeCount, const std::wstring& chartPath,
+                  const std::function<bool(const std::wstring&)>& writeCopy);
 // The changes were recorded or discarded: the copy goes.
 void DiscardRecoveryCopy(RecoveryRun& run);
 // The program ends normally: every file of this program goes, the lock too.

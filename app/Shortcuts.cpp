@@ -44,6 +44,8 @@ void InstallShortcuts(HWND mainWindow) {
         {ctrl, 'O', kCmdReadFile},
         {ctrl, 'S', kCmdRecordToChartFile},
         {ctrl, 'P', kCmdPrint},
+        {ctrl, VK_NEXT, kCmdNextPage},
+        {ctrl, VK_PRIOR, kCmdPreviousPage},
     };
     Shortcuts& s = Installed();
     s.table = CreateAcceleratorTableW(keys, int(std::size(keys)));

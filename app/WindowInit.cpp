@@ -94,10 +94,7 @@ void OpenCommandLineFile(App& app, const std::wstring& commandLine) {
     const std::wstring& path = app.shell.workFilePath;
     if (!path.empty() && FileExists(path)) {
         // A refused file has been reported by the reader; the program runs without a table.
-        if (ReadWorkFile(app.doc, path, app.shell.languageIndex, app.shell.mainWindow) == 1) {
-            ShowTableSequence(app);
-            ChartMatchesFile(app, path);
-        }
+        ReadChartFile(app, path);
         return;
     }
     ShowMessageBox(app.shell.mainWindow,
@@ -126,11 +123,21 @@ CommonControlsInit InitialiseCommonControls() {
 }
 
 bool OfferFileAssociation(const AssociationPlaces& places) {
-    if (!OnlyBlanks(QueryOpenCommand(L".qdrx", places))) return false;
+    const std::wstring workFiles = QueryOpenCommand(L".qdrx", places);
+    if (!OnlyBlanks(workFiles)) {
+        // Work files already open with this program: its chart books (which came later) join them
+        // without asking again.
+        if (OnlyBlanks(QueryOpenCommand(L".qdrb", places)) &&
+            (workFiles.find(places.programPath) != std::wstring::npos ||
+             workFiles.find(DoubledBackslashes(places.programPath)) != std::wstring::npos))
+            RegisterFileType(L"qdrb", 1, places);
+        return false;
+    }
     int answer = ShowMessageBox(nullptr, Wide(AssociationOfferText()),
                                 Wide(FixedInterfaceText(FixedText::AssociationCaption)), MB_YESNO);
     if (answer != IDYES) return false;
     RegisterFileType(L"qdrx", 1, places);
+    RegisterFileType(L"qdrb", 1, places);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // told to the user in a message box.
 #pragma once
 
+#include "document/Chart.h"
 #include "document/Document.h"
 
 #include <windows.h>
@@ -14,6 +15,14 @@
 // one).
 int ReadWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner);
 int ReadPreviousWorkFile(Document& doc, const std::wstring& path, int languageIndex, HWND owner);
+
+// A chart book read into the chart (its first page into `shown`), 1 when read; a refused book
+// shows the wrong-format message and changes nothing.
+int ReadChartBookFile(Chart& chart, Document& shown, const std::wstring& path, int languageIndex, HWND owner);
+// Writes the chart's pages as a book; on failure one "Err: " message, and any previous file stays.
+bool SaveChartBookFile(const Chart& chart, const Document& shown, const std::wstring& path, HWND owner);
+// Whether the file holds a chart book (a ZIP archive) rather than a work file.
+bool IsChartBookFile(const std::wstring& path);
 
 // Writes every cell of the table. On failure shows one "Err: " message, leaves any previous file as
 // it was and returns false.

@@ -10,6 +10,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
   app/ChartClipboard.cpp
+  app/ChartPages.cpp
   app/BuildFromList.cpp
   app/ColumnDialog.cpp
   app/Commands.cpp

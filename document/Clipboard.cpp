@@ -17,6 +17,10 @@ void PasteIntoSelected(Document& doc, const CopyFlags& flags, int sourceColumn, 
     if (!InGrid(sourceColumn, sourceRow)) return;
     // Taken once, before any target changes: the source may itself be among the selected boxes.
     const CellRecord source = doc.cellGrid(sourceColumn, sourceRow);
+    PasteRecordIntoSelected(doc, flags, source);
+}
+
+void PasteRecordIntoSelected(Document& doc, const CopyFlags& flags, const CellRecord& source) {
     ForEachSelected(doc, [&](CellRecord& cell) {
         if (flags[kCopyBackColor] == 1) cell.backColor = source.backColor;
         if (flags[kCopyFontColor] == 1) cell.fontColor = source.fontColor;

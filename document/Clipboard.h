@@ -8,6 +8,8 @@
 // "Paste cell": every selected cell of the table takes the fields whose flag is 1 from the cell
 // now at (sourceColumn, sourceRow), and in any case its line thickness and line colour.
 void PasteIntoSelected(Document& doc, const CopyFlags& flags, int sourceColumn, int sourceRow);
+// The same from a cell record held elsewhere (a cell copied on another page of the chart).
+void PasteRecordIntoSelected(Document& doc, const CopyFlags& flags, const CellRecord& source);
 // "Clear cell": every selected cell of the table gets the default content and the table's
 // line thickness.
 void ClearSelectedCells(Document& doc);

@@ -39,6 +39,16 @@ EditOutcome PasteCellCommand(Document& doc, const CopyFlags& flags) {
     return EndSelection(doc, EditOutcome::Done);
 }
 
+EditOutcome PasteCopiedCellCommand(Document& doc, const CopyFlags& flags, const CellRecord* source) {
+    if (!SelectionOnBoxes(doc)) return EndSelection(doc, EditOutcome::PasteNeedsCell);
+    if (!source) return EndSelection(doc, EditOutcome::NothingCopied);
+    PushUndo(doc);
+    doc.selectAllOn = 0;
+    PasteRecordIntoSelected(doc, flags, *source);
+    NoteEdit(doc);
+    return EndSelection(doc, EditOutcome::Done);
+}
+
 EditOutcome ClearCellCommand(Document& doc) {
     if (!SelectionOnBoxes(doc)) return EndSelection(doc, EditOutcome::ClearNeedsCell);
     PushUndo(doc);

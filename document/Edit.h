@@ -19,6 +19,8 @@ enum class EditOutcome {
 
 EditOutcome CopyCellCommand(Document& doc);
 EditOutcome PasteCellCommand(Document& doc, const CopyFlags& flags);
+// "Paste cell" from a cell copied elsewhere (another page); nothing copied when `source` is null.
+EditOutcome PasteCopiedCellCommand(Document& doc, const CopyFlags& flags, const CellRecord* source);
 EditOutcome ClearCellCommand(Document& doc);
 EditOutcome CancelCellCommand(Document& doc);
 EditOutcome MergeHorizontalCommand(Document& doc);

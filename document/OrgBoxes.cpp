@@ -19,12 +19,12 @@ int NarrowestForLines(std::u16string_view text, int lines, int below, int points
     return lo > kWidestTextArea ? INT_MAX : lo;
 }
 
-// Columns of a box whose text area is `width` pixels wide: an even count, so that a connector can
-// meet the middle of the top edge, and at least two.
-int ColumnsFor(int width, int pitch) {
+// Columns of a box whose text area is `width` pixels wide, at least two. An even count lets a
+// connector meet the middle of the top edge; an odd one is met half a cell beside it.
+int ColumnsFor(int width, int pitch, bool even) {
     if (width == INT_MAX) width = kWidestTextArea + 1; // wider than any table
     int columns = std::max(2, (width + 2 + pitch - 1) / pitch);
-    return columns + columns % 2;
+    return even ? columns + columns % 2 : columns;
 }
 
 } // namespace
@@ -66,7 +66,7 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
             if (lines != k) continue; // the same rows hold more lines: tried with those
             int64_t cost = 0;
             for (int i : level) {
-                int columns = ColumnsFor(needs[size_t(i)].lines[size_t(lines - 1)], pitch);
+                int columns = ColumnsFor(needs[size_t(i)].lines[size_t(lines - 1)], pitch, gaps.even);
                 if (columns > maxColumns) {
                     cost = INT64_MAX;
                     break;
@@ -82,8 +82,9 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
         const int lines = std::min(kMaxLines, (bestRows * pitch - 4) / lineHeight);
         for (int i : level) {
             const TextNeeds& t = needs[size_t(i)];
-            int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch);
-            for (int wider = columns; wider <= columns + gaps.nameRoom && wider <= maxColumns; wider += 2) {
+            int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch, gaps.even);
+            for (int wider = columns; wider <= columns + gaps.nameRoom && wider <= maxColumns;
+                 wider += gaps.even ? 2 : 1) {
                 int area = wider * pitch - 2;
                 if (area >= t.nameAlone && area < t.nameShared) {
                     columns = wider;

@@ -26,17 +26,20 @@ TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, cons
 
 // The room a box is sized to take with what stands beside and below it: a cell of gap each way
 // packs the stacks tightest, rows need three between levels, the lines of stacked teams indent;
-// and, last, boxes no wider than their text needs when a name of its own would not fit.
+// then boxes no wider than their text needs when a name of its own would not fit; last, boxes of
+// odd widths too, whose connectors from above meet them half a cell beside the middle.
 struct Gaps {
     int columns = 1, rows = 1;
     int nameRoom = 2; // columns a box may widen by to put the name on a line of its own
+    bool even = true; // widths of an even count of columns only
 };
-constexpr Gaps kBoxGaps[] = {{1, 1, 2}, {1, 3, 2}, {3, 1, 2}, {1, 1, 0}};
+constexpr Gaps kBoxGaps[] = {
+    {1, 1, 2, true}, {1, 3, 2, true}, {3, 1, 2, true}, {1, 1, 0, true}, {1, 1, 0, false}};
 
 // Box sizes on a grid of `cellSize` cells for people at the given depths: one height for all
 // boxes of a level, the one that gives the level the least area with its gaps, and each box the
-// narrowest width its text takes in that height (an even count of columns, so that a connector can
-// meet the middle of the top edge), a little wider when that puts the name on a line of its own.
-// False when a word is wider than `maxColumns`.
+// narrowest width its text takes in that height (an even count of columns where `gaps` asks, so that
+// a connector can meet the middle of the top edge), a little wider when that puts the name on a line of its
+// own. False when a word is wider than `maxColumns`.
 bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& needs, int cellSize,
                int lineHeight, Gaps gaps, int maxColumns, std::vector<int>& boxW, std::vector<int>& boxH);

@@ -26,12 +26,17 @@ namespace {
 
 constexpr int kLargestTable = 1122;  // pixels of the table picture
 constexpr size_t kFrontSize = 16;    // arrangements kept for a subtree
+constexpr size_t kTopFrontSize = 64; // for the top people and the heads below them: few, and decisive
 constexpr size_t kHeightLimits = 40; // report heights a team's rows are tried with
 constexpr size_t kColumnCounts = 8;  // numbers of columns a team's reports are tried in
 constexpr int kUnlimited = 1 << 24;
+// A chart with every manager above their people is taken while it needs no more than this many
+// times the cells of its boxes and their gaps; past that, a denser one on the same grid is.
+constexpr double kFairWaste = 2.0;
 
 struct Grid {
     int cellSize = 0, columns = 0, rows = 0, points = 0;
+    bool preset = false; // one of the "New" presets
 };
 
 // How a manager's reports stand. Below: the one report under the manager; Row: side by side under
@@ -332,7 +337,7 @@ struct Layouter {
                 lastJoin = std::max(lastJoin, join);
                 pairHeight = std::max(pairHeight, b.height);
                 if (item.sides == 2 && side == 0) {
-                    const int left = port - 1 - b.width, boxRight = left + b.port + kw / 2;
+                    const int left = port - 1 - b.width, boxRight = left + b.port - kw / 2 + kw;
                     Arrange(kid, b, true, left, rowTop);
                     Line(false, boxRight, join, port - boxRight);
                 } else {
@@ -567,7 +572,8 @@ struct Layouter {
                     add({0, 0, 0, Kind::Columns, count, limit, false, true});
             }
         }
-        front[size_t(v)] = Prune(std::move(candidates), maxW, maxH);
+        front[size_t(v)] =
+            Prune(std::move(candidates), maxW, maxH, tree.depth[size_t(v)] <= 1 ? kTopFrontSize : kFrontSize);
         return !front[size_t(v)].empty();
     }
 
@@ -576,7 +582,7 @@ struct Layouter {
         for (int limit : HeightLimits(tree.roots))
             for (int per : PerRowCounts(int(tree.roots.size()), 1))
                 candidates.push_back(ArrangeShelves({0, 0, 0, Kind::Shelves, per, limit}, false, 0, 0));
-        top = Prune(std::move(candidates), maxW, maxH);
+        top = Prune(std::move(candidates), maxW, maxH, kTopFrontSize);
         return !top.empty();
     }
 
@@ -589,7 +595,7 @@ struct Layouter {
 
     // The arrangements no other is both narrower and lower than, narrowest first, at most
     // kFrontSize of them spread evenly; the first made wins a tie, so rows go before the rest.
-    static Front Prune(Front candidates, int maxW, int maxH) {
+    static Front Prune(Front candidates, int maxW, int maxH, size_t bound) {
         candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
                                         [&](const Option& o) { return o.width > maxW || o.height > maxH; }),
                          candidates.end());
@@ -599,15 +605,14 @@ struct Layouter {
         Front pareto;
         for (const Option& o : candidates)
             if (pareto.empty() || o.height < pareto.back().height) pareto.push_back(o);
-        if (pareto.size() <= kFrontSize) return pareto;
+        if (pareto.size() <= bound) return pareto;
         // Kept: the first at or past each of kFrontSize widths spread evenly on a ratio scale from
         // the narrowest to the widest, so that every shape of block stays on offer.
         Front kept;
         const double narrowest = pareto.front().width, widest = pareto.back().width;
         size_t at = 0;
-        for (size_t i = 0; i < kFrontSize && at < pareto.size(); ++i) {
-            const double target =
-                narrowest * std::pow(widest / narrowest, double(i) / double(kFrontSize - 1));
+        for (size_t i = 0; i < bound && at < pareto.size(); ++i) {
+            const double target = narrowest * std::pow(widest / narrowest, double(i) / double(bound - 1));
             while (at + 1 < pareto.size() && pareto[at].width < target)
                 ++at;
             if (kept.empty() || kept.back().width != pareto[at].width) kept.push_back(pareto[at]);
@@ -629,15 +634,27 @@ std::vector<Grid> GridsToTry(const LayoutOptions& options) {
     // The presets, largest cells first, landscape before portrait.
     for (int id : {3304, 3307, 3303, 3306, 3309, 3310, 3302, 3305}) {
         const NewPreset* p = FindNewPreset(id);
-        grids.push_back({p->cellSize, p->columns, p->rows, 10});
+        grids.push_back({p->cellSize, p->columns, p->rows, 10, true});
     }
-    // Then smaller cells over the whole table picture, and smaller text.
+    // Then smaller cells over the whole table picture, and smaller text. Cells smaller than those
+    // that already fill the largest table only make the boxes take more of them: left out.
     for (int points = 10; points >= options.smallestPoints; --points)
         for (int cellSize = 14; cellSize >= options.smallestCell; cellSize -= 2) {
             int cells = std::min(kGridSize, (kLargestTable - 3) / (cellSize + 1));
-            grids.push_back({cellSize, cells, cells, points});
+            if (cellSize < 14 && grids.back().columns == cells && grids.back().points == points) continue;
+            grids.push_back({cellSize, cells, cells, points, false});
         }
     return grids;
+}
+
+// How many times the cells its boxes need with a cell beside and below each the most compact chart
+// of the layouter's fronts takes.
+double Waste(const Layouter& layouter) {
+    const Option& best = layouter.MostCompact();
+    int64_t boxArea = 0;
+    for (size_t i = 0; i < layouter.boxW.size(); ++i)
+        boxArea += int64_t(layouter.boxW[i] + 1) * (layouter.boxH[i] + 1);
+    return double(best.width) * best.height / double(std::max<int64_t>(1, boxArea));
 }
 
 void SetGrid(ChartLayout& layout, const Grid& grid) {
@@ -712,20 +729,40 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         std::vector<Gaps> going;
         for (Gaps gaps : kBoxGaps)
             if (tryShape(gaps, true)) going.push_back(gaps);
+        // Of the charts that go in on this grid, the first with every manager above their people.
+        // On the whole table, where the chart is large, that is taken while it wastes no more
+        // than the room its boxes need; failing that, the densest of all is.
+        struct Choice {
+            Gaps gaps;
+            bool lists = false;
+            double waste = 0;
+        };
+        std::vector<Choice> choices;
+        bool taken = false;
         for (bool lists : {false, true})
-            for (Gaps gaps : going) {
-                if (!tryShape(gaps, lists)) continue;
-                const Option& best = layouter.MostCompact();
-                result.fits = true;
-                SetGrid(result, grid);
-                result.chartColumns = best.width;
-                result.chartRows = best.height;
-                // Centred across the table, one row below the top when there is room.
-                const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
-                layouter.out = &result;
-                layouter.ArrangeShelves(best, true, ox, oy);
-                return result;
-            }
+            for (Gaps gaps : going)
+                if (!taken && tryShape(gaps, lists)) {
+                    choices.push_back({gaps, lists, Waste(layouter)});
+                    taken = !lists && (grid.preset || choices.back().waste <= kFairWaste);
+                }
+        if (!choices.empty()) {
+            Choice chosen = choices.back();
+            if (chosen.lists || (!grid.preset && chosen.waste > kFairWaste))
+                chosen =
+                    *std::min_element(choices.begin(), choices.end(),
+                                      [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
+            tryShape(chosen.gaps, chosen.lists);
+            const Option& best = layouter.MostCompact();
+            result.fits = true;
+            SetGrid(result, grid);
+            result.chartColumns = best.width;
+            result.chartRows = best.height;
+            // Centred across the table, one row below the top when there is room.
+            const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
+            layouter.out = &result;
+            layouter.ArrangeShelves(best, true, ox, oy);
+            return result;
+        }
         if (last) {
             SetGrid(result, grid);
             int longest = INT_MAX;

@@ -178,19 +178,13 @@ DWORD ReplaceTarget(const std::wstring& temporary, const std::wstring& target) {
     return error;
 }
 
-DWORD WriteAndReplace(const Document& doc, const std::wstring& target) {
-    std::vector<uint8_t> buffer;
-    try {
-        buffer.resize(kRecordsPerPiece * kRecordSize);
-    } catch (const std::bad_alloc&) {
-        return ERROR_NOT_ENOUGH_MEMORY;
-    }
+template <typename Write> DWORD WriteAndReplace(const std::wstring& target, Write write) {
     std::wstring temporary;
     DWORD error = ERROR_SUCCESS;
     FileHandle file(CreateTemporaryBeside(target, temporary, error));
     if (!file.Valid()) return error;
 
-    error = WriteTable(file.Get(), doc, buffer);
+    error = write(file.Get());
     if (error == ERROR_SUCCESS && !FlushFileBuffers(file.Get())) error = GetLastError();
     DWORD closed = file.Close();
     if (error == ERROR_SUCCESS) error = closed;
@@ -202,9 +196,36 @@ DWORD WriteAndReplace(const Document& doc, const std::wstring& target) {
 } // namespace
 
 WorkFileOutcome WriteWorkFile(const Document& doc, const std::wstring& path) {
-    DWORD error = WriteAndReplace(doc, path);
+    std::vector<uint8_t> buffer;
+    try {
+        buffer.resize(kRecordsPerPiece * kRecordSize);
+    } catch (const std::bad_alloc&) {
+        return FileError(ERROR_NOT_ENOUGH_MEMORY);
+    }
+    DWORD error = WriteAndReplace(path, [&](HANDLE file) { return WriteTable(file, doc, buffer); });
     if (error == ERROR_SUCCESS) return {};
     return FileError(error);
+}
+
+WorkFileOutcome WriteWholeFile(std::span<const uint8_t> bytes, const std::wstring& path) {
+    DWORD error = WriteAndReplace(path, [&](HANDLE file) {
+        uint64_t written = 0;
+        return WritePiece(file, bytes.data(), bytes.size(), written);
+    });
+    if (error == ERROR_SUCCESS) return {};
+    return FileError(error);
+}
+
+WorkFileOutcome ReadWholeFile(const std::wstring& path, uint64_t limit, std::vector<uint8_t>& bytes) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER length{};
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &length)) return FileError(GetLastError());
+    const uint64_t size = static_cast<uint64_t>(length.QuadPart);
+    if (size == 0 || size > limit) return {WorkFileOutcome::Kind::WrongFormat};
+    DWORD error = ReadWhole(file.Get(), size, bytes);
+    if (error != ERROR_SUCCESS) return FileError(error);
+    return {};
 }
 
 int FileErrorNumber(DWORD error) {

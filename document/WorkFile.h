@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
 #include <string>
 
 // What became of a read or a save: done, a file error (with the number the user is shown), or a
@@ -25,6 +27,12 @@ WorkFileOutcome LoadWorkFileFrom(Document& doc, const std::wstring& path, WorkFi
 
 // Writes every cell of the table. On failure any previous file stays as it was.
 WorkFileOutcome WriteWorkFile(const Document& doc, const std::wstring& path);
+
+// Any file read whole (a chart book): refused as of the wrong format when it is empty or larger
+// than `limit` bytes.
+WorkFileOutcome ReadWholeFile(const std::wstring& path, uint64_t limit, std::vector<uint8_t>& bytes);
+// Writes the bytes as a save writes a work file: beside the target first, then in its place.
+WorkFileOutcome WriteWholeFile(std::span<const uint8_t> bytes, const std::wstring& path);
 
 // The error number shown for a Windows error code.
 int FileErrorNumber(DWORD error);

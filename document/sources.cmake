@@ -1,6 +1,9 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   document/CellEdit.cpp
   document/CellRecord.cpp
+  document/Chart.cpp
+  document/ChartBook.cpp
+  document/ChartSplit.cpp
   document/Clipboard.cpp
   document/ColumnFinder.cpp
   document/Edit.cpp

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 // The page as the printer's drawing surface reports it.
@@ -16,3 +17,5 @@ PrinterPage PrinterPageOf(HDC printer);
 // commands and pictures at the printer's resolution. False when the printer refused the document,
 // the page or the drawing; a started document is then cancelled, so nothing half-done is printed.
 bool PrintChartPage(HDC printer, HENHMETAFILE chart, const std::wstring& documentName);
+// The same for the pages of a chart: one document, one sheet per metafile, each fitted alone.
+bool PrintChartPages(HDC printer, std::span<const HENHMETAFILE> charts, const std::wstring& documentName);

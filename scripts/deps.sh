@@ -2,7 +2,7 @@
 # Installs what building, running and testing Cuadrix need (Debian packages), only when missing.
 set -euo pipefail
 
-packages=(cmake make g++ clang python3 googletest
+packages=(cmake make g++ clang python3 googletest zlib1g-dev libz-mingw-w64-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine64 wine32:i386 xvfb xauth x11-utils xdotool imagemagick
           fonts-liberation fonts-wine

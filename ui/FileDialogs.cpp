@@ -95,11 +95,16 @@ std::wstring FolderPart(const std::wstring& path) {
     return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
 }
 
-std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& path, int mode) {
+std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& path, int mode, bool book) {
     shell.dialogFolder = FolderPart(path);
     DialogSetup setup;
-    setup.filters = {{Tr(shell, MessageTable::Chart, 1), L"*.qdrx"}};
-    setup.defaultExtension = L"qdrx";
+    const Filter workFiles{Tr(shell, MessageTable::Chart, 1), L"*.qdrx"};
+    const Filter books{Tr(shell, MessageTable::Pages, 10), L"*.qdrb"};
+    if (mode == 0)
+        setup.filters = {workFiles, books};
+    else
+        setup.filters = {book ? books : workFiles};
+    setup.defaultExtension = book && mode != 0 ? L"qdrb" : L"qdrx";
     setup.startFolder = shell.dialogFolder;
     setup.suggestedName = FileNamePart(path);
     setup.save = mode != 0;

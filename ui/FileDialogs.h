@@ -25,7 +25,8 @@ std::wstring FolderPart(const std::wstring& path);
 
 // Work file (".qdrx"): mode 0 opens, anything else saves. Starts in the given path's folder, which
 // becomes the dialog folder; the dialog folder then follows the result.
-std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& path, int mode);
+// Reading offers work files and chart books; recording offers a chart book when `book` is set.
+std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& path, int mode, bool book = false);
 
 // Cut bitmap and JPEG exports (save): start in the dialog folder, which then follows the result.
 std::wstring BitmapDialog(ShellState& shell, HWND owner, const std::wstring& path);

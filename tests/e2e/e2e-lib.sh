@@ -73,12 +73,15 @@ e2e_wait_window() {
 # "...") and E2E_ASSOCIATION says how it is answered: n (the default) declines, so no run leaves
 # the prefix changed; y accepts.
 e2e_wait_window_past_offer() {
-    local pattern=$1 id offer
+    local pattern=$1 id offer answered=""
     for _ in $(seq 120); do
         offer=$(xdotool search --onlyvisible --name '^\.\.\.$' 2>/dev/null | head -1 || true)
-        if [ -n "$offer" ]; then
+        # Answered once: a closing offer may still be listed, and a second key would go to
+        # whatever window comes next (the restore question).
+        if [ -n "$offer" ] && [ "$offer" != "$answered" ]; then
             xdotool windowfocus --sync "$offer" 2>/dev/null || true
             e2e_key "${E2E_ASSOCIATION:-n}"
+            answered=$offer
         fi
         id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1 || true)
         if [ -n "$id" ]; then

@@ -3,6 +3,7 @@
 #include "SampleLists.h"
 
 #include "document/Edit.h"
+#include "document/OrgBoxes.h"
 #include "document/OrgChart.h"
 #include "document/Spans.h"
 #include "document/Structure.h"
@@ -194,8 +195,9 @@ std::vector<Box> CheckChart(const Document& doc, const std::vector<std::u16strin
     }
     for (int i = 0; i < n; ++i)
         EXPECT_EQ(joined[size_t(i)], managerOf[size_t(i)] >= 0 ? 1 : 0) << "report not joined to its manager";
-    // Rows below a bar: centred manager, reports in list order.
-    auto middle2 = [](const Box& b) { return 2 * b.column + b.columns; };
+    // Rows below a bar: the manager's connector midway between those of the first and last report
+    // (at the middle of an even box, half a cell beside it on an odd one), reports in list order.
+    auto middle2 = [](const Box& b) { return 2 * b.column + b.columns - b.columns % 2; };
     for (int v = 0; v < n; ++v) {
         std::vector<int> reports;
         for (int i = 0; i < n; ++i)
@@ -338,7 +340,7 @@ People Grown(int count, unsigned seed) {
 } // namespace
 
 TEST(OrgChart, GrownOrganisationsBuildTidyOnOneTable) {
-    for (int count : {12, 45, 90, 115})
+    for (int count : {12, 45, 90, 115, 150})
         for (unsigned seed : {1u, 2u, 3u}) {
             SCOPED_TRACE(std::to_string(count) + " people, seed " + std::to_string(seed));
             const std::string list = GrownOrganisation(count, seed);
@@ -416,4 +418,38 @@ TEST(OrgChart, TooManyPeopleAreRefusedWithoutMeasuringAnyText) {
     EXPECT_EQ(measured, 0);
     EXPECT_GT(long(layout.chartColumns) * layout.chartRows, 101L * 101L);
     EXPECT_TRUE(layout.boxes.empty());
+}
+
+TEST(OrgChart, BoxesAreTheNarrowestTheirTextGoesInOfEvenOrAnyWidth) {
+    People people = Grown(60, 5);
+    const BoxTextMeasure measure = TestMeasure();
+    std::vector<int> depth;
+    for (size_t i = 0; i < people.texts.size(); ++i)
+        depth.push_back(people.managerOf[i] < 0 ? 0 : depth[size_t(people.managerOf[i])] + 1);
+    for (int points : {7, 10}) {
+        std::vector<TextNeeds> needs;
+        for (size_t i = 0; i < people.texts.size(); ++i)
+            needs.push_back(MeasureText(people.texts[i], people.options.nameLength[i], points, measure));
+        for (int cellSize : {8, 10, 14})
+            for (bool even : {true, false}) {
+                SCOPED_TRACE(std::to_string(points) + "pt, " + std::to_string(cellSize) + "px, even " +
+                             std::to_string(even));
+                std::vector<int> boxW, boxH;
+                ASSERT_TRUE(SizeBoxes(depth, needs, cellSize, measure.lineHeight(points), {1, 1, 0, even},
+                                      101, boxW, boxH));
+                const int pitch = cellSize + 1, step = even ? 2 : 1;
+                for (size_t i = 0; i < boxW.size(); ++i) {
+                    const int lines = (boxH[i] * pitch - 4) / measure.lineHeight(points);
+                    auto fits = [&](int columns) {
+                        return measure.lineCount(people.texts[i], columns * pitch - 2, points) <= lines;
+                    };
+                    EXPECT_TRUE(fits(boxW[i]));
+                    EXPECT_TRUE(boxW[i] - step < 2 || !fits(boxW[i] - step))
+                        << "a narrower box holds the text";
+                    if (even) {
+                        EXPECT_EQ(boxW[i] % 2, 0);
+                    }
+                }
+            }
+    }
 }

@@ -5,6 +5,9 @@
 
 #include "app/About.h"
 #include "app/App.h"
+#include "app/ChartPages.h"
+#include "app/CommandIds.h"
+#include "app/Commands.h"
 #include "app/ColumnDialog.h"
 #include "app/MainWindow.h"
 #include "app/StatusBar.h"
@@ -12,6 +15,7 @@
 #include "app/Toolbar.h"
 #include "interaction/CanvasView.h"
 #include "interaction/Canvas.h"
+#include "interaction/CanvasView.h"
 #include "interaction/ColourDialog.h"
 #include "interaction/DialogParts.h"
 #include "interaction/Favourites.h"
@@ -264,4 +268,53 @@ TEST_F(FitTest, TheFavouritePaletteIsPickedAndShownAtTheScreensScale) {
     ShowFavourites(*app);
     SetColourDialogSeam({});
     EXPECT_TRUE(seen);
+}
+
+TEST_F(FitTest, ThePageBarLiesUnderTheCanvasAndShowsWholeNames) {
+    HWND window = CreateMainWindowForTest(*app);
+    ASSERT_NE(nullptr, window);
+    PumpMessages();
+    HWND bar = GetDlgItem(window, kPageBarId);
+    DispatchCommand(*app, kCmdNewHorizontal24, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindowVisible(bar)) << "one page, no bar";
+    for (int page = 0; page < 3; ++page)
+        DispatchCommand(*app, kCmdFirstNewPage + 1, 0);
+    app->chart.pages[1].name = L"Direcci\u00f3n general de operaciones";
+    UpdatePageBar(*app);
+    PumpMessages();
+    ASSERT_TRUE(IsWindowVisible(bar));
+
+    auto placeOf = [window](int id) {
+        RECT r{};
+        GetWindowRect(GetDlgItem(window, id), &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    RECT client{};
+    GetClientRect(window, &client);
+    const RECT place = placeOf(kPageBarId), canvas = placeOf(kCanvasId),
+               scroll = placeOf(kHorizontalScrollBarId);
+    EXPECT_EQ(canvas.left, place.left);
+    EXPECT_EQ(canvas.right, place.right);
+    EXPECT_GE(place.top, scroll.bottom) << "the bar covers the scroll bar";
+    EXPECT_LE(place.bottom, client.bottom) << "the bar leaves the window";
+
+    // Each tab holds its name whole, in the bar's font.
+    WindowDC dc(bar);
+    ScopedSelect font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(bar, WM_GETFONT, 0, 0)));
+    const int tabs = static_cast<int>(SendMessageW(bar, TCM_GETITEMCOUNT, 0, 0));
+    ASSERT_EQ(PageCount(app->chart), tabs);
+    for (int i = 0; i < tabs; ++i) {
+        RECT item{}, text{};
+        SendMessageW(bar, TCM_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&item));
+        const std::wstring& name = app->chart.pages[size_t(i)].name;
+        DrawTextW(dc.Get(), name.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+        EXPECT_GE(item.right - item.left, text.right) << Narrow(name);
+        EXPECT_GE(item.bottom - item.top, text.bottom) << Narrow(name);
+        EXPECT_LE(item.bottom, place.bottom - place.top) << Narrow(name) << " below the bar";
+    }
+    CheckDialog([&] { DispatchCommand(*app, kCmdRenamePage, 0); }, IDCANCEL, "page name");
+    DestroyWindow(window);
+    PumpMessages();
 }

@@ -82,13 +82,27 @@ TEST_F(BuildFromListTest, FaultyAndTooLargeListsAreToldAndChangeNothing) {
     EXPECT_EQ(expected, boxes.Shown()[0].text);
     EXPECT_EQ(64, app->doc.cellWidth);
 
+    // One manager with more direct reports than any table holds: not even pages take them.
     Command(kCmdFirstLanguage); // Spanish
-    dialogs.Answer(List(LargeList(2000)));
+    std::string flat = "Name,Title,Manager\nAna,Boss,\n";
+    for (int i = 0; i < 3000; ++i)
+        flat +=
+            "P" + std::to_string(i) + ",Clerk with a long job title number " + std::to_string(i) + ",Ana\n";
+    dialogs.Answer(List(flat));
     Command(kCmdBuildFromList);
     ASSERT_EQ(2u, boxes.Shown().size());
-    EXPECT_EQ(0u, boxes.Shown()[1].text.find(L"El organigrama de 2000 personas necesitaría "))
+    EXPECT_EQ(0u, boxes.Shown()[1].text.find(L"El organigrama de 3001 personas necesitaría "))
         << boxes.Shown()[1].text;
     EXPECT_EQ(17, app->doc.tableColumns);
+    EXPECT_EQ(1, PageCount(app->chart));
+
+    // A large organisation of teams builds into pages, the first one shown.
+    dialogs.Answer(List(LargeList(2000)));
+    Command(kCmdBuildFromList);
+    EXPECT_EQ(2u, boxes.Shown().size());
+    EXPECT_GT(PageCount(app->chart), 1);
+    EXPECT_EQ(0, app->chart.shown);
+    EXPECT_TRUE(app->doc.tablePresent);
 }
 
 TEST_F(BuildFromListTest, ABuiltChartIsShownAndOneUndoBringsBackTheTableBefore) {

@@ -35,6 +35,15 @@ const std::vector<Node>& ExpectedBar() {
                                                 {3310, L"24 pixels", L"24 píxeles", 0, {}},
                                                 {3306, L"32 pixels", L"32 píxeles", 0, {}},
                                                 {3307, L"64 pixels", L"64 píxeles", 0, {}}}};
+    // "New page" offers the same sizes under commands of its own.
+    static const std::vector<Node> pageSizes[2] = {{{3340, L"16 pixels", L"16 píxeles", 0, {}},
+                                                    {3341, L"24 pixels", L"24 píxeles", 0, {}},
+                                                    {3342, L"32 pixels", L"32 píxeles", 0, {}},
+                                                    {3343, L"64 pixels", L"64 píxeles", 0, {}}},
+                                                   {{3344, L"16 pixels", L"16 píxeles", 0, {}},
+                                                    {3345, L"24 pixels", L"24 píxeles", 0, {}},
+                                                    {3346, L"32 pixels", L"32 píxeles", 0, {}},
+                                                    {3347, L"64 pixels", L"64 píxeles", 0, {}}}};
     static const std::vector<Node> bar = {
         {kPopup,
          L"Operations",
@@ -194,6 +203,21 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {3326, L"Fit to width", L"Ajustar al ancho", 0, {}},
           {3327, L"Whole chart", L"Todo el organigrama", 0, {}}}},
+        {kPopup,
+         L"Pages",
+         L"Páginas",
+         0,
+         {{kPopup,
+           L"New page",
+           L"Nueva página",
+           0,
+           {{kPopup, L"Horizontal", L"Horizontal", 0, pageSizes[0]},
+            {kPopup, L"Vertical", L"Vertical", 0, pageSizes[1]}}},
+          {3350, L"Rename page…", L"Cambiar nombre de la página…", 0, {}},
+          {3351, L"Delete page", L"Eliminar página", 0, {}},
+          Sep(),
+          {3352, L"Move page left", L"Mover página a la izquierda", 0, {}},
+          {3353, L"Move page right", L"Mover página a la derecha", 0, {}}}},
     };
     return bar;
 }

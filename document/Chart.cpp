@@ -1,0 +1,280 @@
+// The pages of a chart: showing, adding, renaming, removing and moving them, their unrecorded
+// changes, the cell copied across pages, and the chart as the entries of a book.
+#include "document/Chart.h"
+
+#include "document/WorkFileFormat.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <optional>
+#include <utility>
+
+namespace {
+
+constexpr size_t kRowBytes = sizeof(CellRecord) * kGridSize;
+
+bool RowEmpty(const CellGrid& grid, int row) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&grid.slots[size_t(row) * kGridSize]);
+    return bytes[0] == 0 && std::memcmp(bytes, bytes + 1, kRowBytes - 1) == 0;
+}
+
+// Packs the rows in use (the table's, and any below it that still hold something); unpacking
+// gives the same bytes back.
+void PackGrid(ChartPage& page) {
+    CellGrid& grid = page.parked->cellGrid;
+    int rows = kGridSize;
+    while (rows > 0 && RowEmpty(grid, rows - 1))
+        --rows;
+    const uLong size = static_cast<uLong>(kRowBytes * size_t(rows));
+    std::vector<uint8_t> packed(compressBound(size));
+    uLongf packedSize = static_cast<uLongf>(packed.size());
+    if (compress2(packed.data(), &packedSize, reinterpret_cast<const Bytef*>(grid.slots.data()), size, 1) !=
+        Z_OK)
+        throw std::bad_alloc();
+    packed.resize(packedSize);
+    page.packedGrid = std::move(packed);
+    page.packedRows = rows;
+}
+
+// Fills the grid with the page's packed rows and empty ones below them.
+void UnpackGrid(const ChartPage& page, std::vector<CellRecord>& slots) {
+    slots.resize(size_t(kGridSize) * kGridSize);
+    uLongf size = static_cast<uLongf>(kRowBytes * size_t(page.packedRows));
+    if (page.packedRows > 0 &&
+        uncompress(reinterpret_cast<Bytef*>(slots.data()), &size, page.packedGrid.data(),
+                   static_cast<uLong>(page.packedGrid.size())) != Z_OK)
+        throw std::bad_alloc(); // packed here: it cannot be damaged, only memory can fail
+    std::memset(static_cast<void*>(slots.data() + size_t(page.packedRows) * kGridSize), 0,
+                kRowBytes * size_t(kGridSize - page.packedRows));
+}
+
+// The shown document goes into its page; its grid's memory stays with `shown` (its bytes no
+// longer meaning anything) for the page shown next.
+void Park(ChartPage& page, Document& shown) {
+    page.parked = std::make_unique<Document>(std::move(shown));
+    PackGrid(page);
+    shown.cellGrid.slots = std::move(page.parked->cellGrid.slots);
+}
+
+void Unpark(ChartPage& page, Document& shown) {
+    std::vector<CellRecord> buffer = std::move(shown.cellGrid.slots);
+    UnpackGrid(page, buffer);
+    shown = std::move(*page.parked);
+    shown.cellGrid.slots = std::move(buffer);
+    page.parked.reset();
+    page.packedGrid = {};
+    page.packedRows = 0;
+}
+
+void NotePagesChanged(Chart& chart) {
+    chart.pagesChanged = true;
+    ++chart.pageChanges;
+}
+
+// The page's document with its grid, for reading: the shown one as it is, a parked one unpacked
+// into `scratch` (whose grid memory is reused from page to page).
+const Document& PageDocument(const Chart& chart, const Document& shown, int index, Document& scratch) {
+    if (index == chart.shown) return shown;
+    const ChartPage& page = chart.pages[size_t(index)];
+    std::vector<CellRecord> slots = std::move(scratch.cellGrid.slots);
+    UnpackGrid(page, slots);
+    const Document& parked = *page.parked;
+    scratch.tableColumns = parked.tableColumns;
+    scratch.tableRows = parked.tableRows;
+    scratch.cellWidth = parked.cellWidth;
+    scratch.cellHeight = parked.cellHeight;
+    scratch.separation = parked.separation;
+    scratch.lineThickness = parked.lineThickness;
+    scratch.lineColor = parked.lineColor;
+    scratch.paperColor = parked.paperColor;
+    scratch.tablePresent = parked.tablePresent;
+    scratch.copySourceColumn = parked.copySourceColumn;
+    scratch.copySourceRow = parked.copySourceRow;
+    scratch.cellCopied = parked.cellCopied;
+    scratch.cellGrid.slots = std::move(slots);
+    return scratch;
+}
+
+} // namespace
+
+int PageCount(const Chart& chart) {
+    return static_cast<int>(chart.pages.size());
+}
+
+void ResetChart(Chart& chart, const std::wstring& name) {
+    chart = Chart{};
+    chart.pages[0].name = name;
+}
+
+void ShowPage(Chart& chart, Document& shown, int index) {
+    if (index == chart.shown || index < 0 || index >= PageCount(chart)) return;
+    Park(chart.pages[size_t(chart.shown)], shown);
+    chart.shown = index;
+    Unpark(chart.pages[size_t(index)], shown);
+}
+
+void AddPage(Chart& chart, Document& shown, const std::wstring& name) {
+    Park(chart.pages[size_t(chart.shown)], shown);
+    shown = Document{};
+    ChartPage page;
+    page.name = name;
+    chart.shown += 1;
+    chart.pages.insert(chart.pages.begin() + chart.shown, std::move(page));
+    if (chart.copyPage >= chart.shown) ++chart.copyPage;
+    for (RemovedPage& removed : chart.removed)
+        if (removed.index >= chart.shown) ++removed.index;
+    NotePagesChanged(chart);
+}
+
+void RenamePage(Chart& chart, int index, const std::wstring& name) {
+    if (index < 0 || index >= PageCount(chart) || chart.pages[size_t(index)].name == name) return;
+    chart.pages[size_t(index)].name = name;
+    NotePagesChanged(chart);
+}
+
+void DeleteShownPage(Chart& chart, Document& shown) {
+    if (PageCount(chart) < 2) return;
+    RemovedPage removed;
+    removed.index = chart.shown;
+    removed.page = std::move(chart.pages[size_t(chart.shown)]);
+    Park(removed.page, shown);
+    chart.pages.erase(chart.pages.begin() + chart.shown);
+    if (chart.copyPage == chart.shown)
+        chart.copyPage = -1;
+    else if (chart.copyPage > chart.shown)
+        --chart.copyPage;
+    chart.shown = std::min(chart.shown, PageCount(chart) - 1);
+    Unpark(chart.pages[size_t(chart.shown)], shown);
+    removed.shownAfter = chart.shown;
+    removed.shownChange = shown.changeCount;
+    chart.removed.push_back(std::move(removed));
+    NotePagesChanged(chart);
+}
+
+bool CanRestoreRemovedPage(const Chart& chart, const Document& shown) {
+    if (chart.removed.empty()) return false;
+    const RemovedPage& last = chart.removed.back();
+    return last.shownAfter == chart.shown && last.shownChange == shown.changeCount &&
+           last.index <= PageCount(chart);
+}
+
+void RestoreRemovedPage(Chart& chart, Document& shown) {
+    if (!CanRestoreRemovedPage(chart, shown)) return;
+    RemovedPage removed = std::move(chart.removed.back());
+    chart.removed.pop_back();
+    Park(chart.pages[size_t(chart.shown)], shown);
+    chart.pages.insert(chart.pages.begin() + removed.index, std::move(removed.page));
+    if (chart.copyPage >= removed.index) ++chart.copyPage;
+    chart.shown = removed.index;
+    Unpark(chart.pages[size_t(chart.shown)], shown);
+    NotePagesChanged(chart);
+}
+
+void MoveShownPage(Chart& chart, int step) {
+    const int to = chart.shown + step;
+    if (to < 0 || to >= PageCount(chart) || step == 0) return;
+    std::swap(chart.pages[size_t(chart.shown)], chart.pages[size_t(to)]);
+    if (chart.copyPage == chart.shown)
+        chart.copyPage = to;
+    else if (chart.copyPage == to)
+        chart.copyPage = chart.shown;
+    chart.shown = to;
+    // Removed pages would come back to places that no longer mean what they meant.
+    chart.removed.clear();
+    NotePagesChanged(chart);
+}
+
+bool ChartModified(const Chart& chart, const Document& shown) {
+    if (chart.pagesChanged || shown.modified) return true;
+    return std::any_of(chart.pages.begin(), chart.pages.end(),
+                       [](const ChartPage& page) { return page.parked && page.parked->modified; });
+}
+
+uint32_t ChartChangeCount(const Chart& chart, const Document& shown) {
+    uint32_t count = chart.pageChanges + shown.changeCount;
+    for (const ChartPage& page : chart.pages)
+        if (page.parked) count += page.parked->changeCount;
+    return count;
+}
+
+void ChartRecorded(Chart& chart, Document& shown) {
+    chart.pagesChanged = false;
+    shown.modified = false;
+    for (ChartPage& page : chart.pages)
+        if (page.parked) page.parked->modified = false;
+}
+
+void NoteCellCopied(Chart& chart) {
+    chart.copyPage = chart.shown;
+}
+
+EditOutcome PasteCellOnChart(Chart& chart, Document& shown, const CopyFlags& flags) {
+    if (chart.copyPage < 0 || chart.copyPage == chart.shown || chart.copyPage >= PageCount(chart))
+        return PasteCellCommand(shown, flags);
+    auto scratch = std::make_unique<Document>();
+    const Document& page = PageDocument(chart, shown, chart.copyPage, *scratch);
+    std::optional<CellRecord> source;
+    if (page.cellCopied && InTable(page, page.copySourceColumn, page.copySourceRow))
+        source = page.cellGrid(page.copySourceColumn, page.copySourceRow);
+    return PasteCopiedCellCommand(shown, flags, source ? &*source : nullptr);
+}
+
+std::vector<uint8_t> PageWorkFile(const Chart& chart, const Document& shown, int index) {
+    auto scratch = std::make_unique<Document>();
+    return EncodeWorkFile(PageDocument(chart, shown, index, *scratch));
+}
+
+std::vector<BookEntry> ChartBookEntries(const Chart& chart, const Document& shown) {
+    auto scratch = std::make_unique<Document>();
+    std::vector<BookEntry> entries;
+    for (int i = 0; i < PageCount(chart); ++i)
+        entries.push_back({BookEntryName(size_t(i), chart.pages.size(), ToUtf8(chart.pages[size_t(i)].name)),
+                           EncodeWorkFile(PageDocument(chart, shown, i, *scratch))});
+    return entries;
+}
+
+void AppendParkedPage(Chart& chart, const std::wstring& name, Document& doc) {
+    ChartPage page;
+    page.name = name;
+    Park(page, doc);
+    chart.pages.push_back(std::move(page));
+}
+
+void ShowFirstPage(Chart& chart, Document& shown) {
+    chart.shown = 0;
+    Unpark(chart.pages[0], shown);
+}
+
+ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8_t> bytes) {
+    std::vector<BookEntry> entries;
+    if (DecodeChartBook(bytes, entries) != BookCheck::Accepted) return ChartBookLoad::Refused;
+    for (const BookEntry& entry : entries)
+        if (CheckWorkFile(entry.bytes, WorkFileFormat::Current) != WorkFileCheck::Accepted)
+            return ChartBookLoad::Refused;
+
+    Chart loaded;
+    loaded.pages.clear();
+    Document first;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        ChartPage page;
+        page.name = FromUtf8(PageNameOfEntry(entries[i].name));
+        Document doc;
+        LoadWorkFile(doc, entries[i].bytes, WorkFileFormat::Current);
+        doc.tablePresent = true;
+        std::vector<uint8_t>().swap(entries[i].bytes);
+        if (i == 0) {
+            first = std::move(doc);
+        } else {
+            page.parked = std::make_unique<Document>(std::move(doc));
+            PackGrid(page);
+            std::vector<CellRecord>().swap(page.parked->cellGrid.slots);
+        }
+        loaded.pages.push_back(std::move(page));
+    }
+    chart = std::move(loaded);
+    shown = std::move(first);
+    return ChartBookLoad::Accepted;
+}

@@ -1,0 +1,94 @@
+// A chart of pages: each page a document as the table editor knows it (grid, table values,
+// selection, undo history), with a name and the view it was left with. The page shown lives where
+// the editor works on it; the others are parked here, their grids packed, so that a book of many
+// pages costs little more than the tables it holds.
+#pragma once
+
+#include "document/ChartBook.h"
+#include "document/CopyFlags.h"
+#include "document/Document.h"
+#include "document/Edit.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+struct ChartPage {
+    std::wstring name;
+    // While another page is shown: the page's document with its grid taken out, and the grid's
+    // rows in use packed. Empty for the page shown.
+    std::unique_ptr<Document> parked;
+    std::vector<uint8_t> packedGrid;
+    int packedRows = 0;
+    // The view the page was left with; zoom 0 until the page has been shown.
+    int zoomPercent = 0;
+    int viewX = 0;
+    int viewY = 0;
+};
+
+// A page taken away by "Delete page", kept so that Undo can bring it back.
+struct RemovedPage {
+    ChartPage page;
+    int index = 0;
+    int shownAfter = 0;       // the page shown once it was gone
+    uint32_t shownChange = 0; // that page's change count then: any edit since forgets the removal
+};
+
+struct Chart {
+    std::vector<ChartPage> pages = std::vector<ChartPage>(1);
+    int shown = 0;
+    // Pages added, removed, renamed or moved since the chart was last recorded or read.
+    bool pagesChanged = false;
+    uint32_t pageChanges = 0;
+    // The page of the last "Copy cell", so that a paste on another page reads the cell there.
+    int copyPage = -1;
+    std::vector<RemovedPage> removed;
+};
+
+int PageCount(const Chart& chart);
+
+// A fresh chart of one page, named, showing `shown` as it is.
+void ResetChart(Chart& chart, const std::wstring& name);
+
+// Shows page `index`: the shown document is parked in its page and the other page's document
+// takes its place, with its own selection and undo history.
+void ShowPage(Chart& chart, Document& shown, int index);
+
+// Adds an empty page after the one shown and shows it: `shown` is a fresh document afterwards.
+void AddPage(Chart& chart, Document& shown, const std::wstring& name);
+void RenamePage(Chart& chart, int index, const std::wstring& name);
+// Removes the page shown (never the last one) and shows its neighbour.
+void DeleteShownPage(Chart& chart, Document& shown);
+// Undo right after "Delete page" (no edit of the page shown since) brings the page back.
+bool CanRestoreRemovedPage(const Chart& chart, const Document& shown);
+void RestoreRemovedPage(Chart& chart, Document& shown);
+// Moves the page shown one place left (-1) or right (+1); it stays shown.
+void MoveShownPage(Chart& chart, int step);
+
+// Unrecorded changes on any page or in the pages themselves; a number that grows with each.
+bool ChartModified(const Chart& chart, const Document& shown);
+uint32_t ChartChangeCount(const Chart& chart, const Document& shown);
+// The chart was recorded, or replaced by a read: nothing is unrecorded and no removal comes back.
+void ChartRecorded(Chart& chart, Document& shown);
+
+// "Copy cell" succeeded on the page shown.
+void NoteCellCopied(Chart& chart);
+// "Paste cell" on the page shown, from the cell copied on whichever page it was copied.
+EditOutcome PasteCellOnChart(Chart& chart, Document& shown, const CopyFlags& flags);
+
+// The work file of every page, in page order, named for the book.
+std::vector<BookEntry> ChartBookEntries(const Chart& chart, const Document& shown);
+// The work file of one page.
+std::vector<uint8_t> PageWorkFile(const Chart& chart, const Document& shown, int index);
+
+// Building a chart page by page: the page joins the chart parked (`doc` keeps its grid's memory,
+// its bytes no longer meaning anything); once all are in, the first is shown.
+void AppendParkedPage(Chart& chart, const std::wstring& name, Document& doc);
+void ShowFirstPage(Chart& chart, Document& shown);
+
+enum class ChartBookLoad { Accepted, Refused };
+// Replaces the chart by the book's pages, the first one shown. Every page must be a work file of
+// the current format; a refused book leaves the chart and the shown document as they were.
+ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8_t> bytes);

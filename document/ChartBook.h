@@ -1,0 +1,47 @@
+// Chart books in bytes: a ZIP archive (deflate, CRC-32) whose entries are work files, one per page
+// in page order, named "01 Page name.qdrx" in UTF-8, so that any ZIP tool opens it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// A book holds at most 999 pages, each a work file of at most 101 x 101 records, and at most
+// 256 MB of them in all: an archive that declares more is refused before anything is inflated.
+constexpr size_t kBookPageLimit = 999;
+constexpr uint64_t kBookEntryLimit = 101ull * 101ull * 1345ull;
+constexpr uint64_t kBookTotalLimit = 256ull << 20;
+
+struct BookEntry {
+    std::string name;           // the entry's name in the archive, UTF-8
+    std::vector<uint8_t> bytes; // the work file
+};
+
+// The archive of the entries in their order, each deflated. `dosTime` is the modification time
+// every entry carries (MS-DOS date in the high 16 bits, time in the low 16).
+std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_t dosTime = 0x00210000);
+
+enum class BookCheck {
+    Accepted,
+    NotArchive,  // no end record, or records that do not hold together
+    Unsupported, // encrypted, split, ZIP64 or a method other than stored or deflate
+    TooLarge,    // more pages or bytes than the limits allow
+    Damaged,     // an entry does not inflate to its declared size and CRC
+    NoPages,     // no entry, or an entry that is not a ".qdrx" work file at the top level
+};
+
+// Reads every entry of the archive, in the order of its central directory. All or nothing: on any
+// refusal `entries` is left as it was.
+BookCheck DecodeChartBook(std::span<const uint8_t> bytes, std::vector<BookEntry>& entries);
+
+// "01 Name.qdrx" for page `index` (from 0) of `count`: the number has as many digits as the last
+// one needs (at least two), and the characters a file name cannot hold become "_".
+std::string BookEntryName(size_t index, size_t count, const std::string& pageName);
+// The page name an entry name carries: without the leading number and blank and without ".qdrx".
+std::string PageNameOfEntry(const std::string& entryName);
+
+// UTF-8 and wide text, for page names (invalid sequences become U+FFFD).
+std::string ToUtf8(const std::wstring& text);
+std::wstring FromUtf8(const std::string& text);

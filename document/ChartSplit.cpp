@@ -1,0 +1,328 @@
+// The split of a large organisation into pages, bottom up: each team keeps what its sub-teams left
+// of themselves, and while that does not fit one table at a readable size, its largest sub-team
+// still there goes to a page of its own. Pages then come in the order of the organisation, depth
+// first, and the page marks are filled in once every page has its number.
+#include "document/ChartSplit.h"
+
+#include "document/Chart.h"
+#include "document/ChartBook.h"
+#include "document/Undo.h"
+
+#include <algorithm>
+#include <memory>
+#include <queue>
+#include <tuple>
+
+namespace {
+
+// The page-number marks are laid out at their widest (three digits: a book holds at most 999
+// pages) and filled in once every page has its number; fewer digits never need a wider box.
+constexpr char16_t kPlaceholder[] = u"000";
+// Teams of up to this many people are taken to fit without laying them out: the page that holds
+// them is laid out (and refused if it does not fit) all the same.
+constexpr size_t kSmallTeam = 24;
+
+struct Organisation {
+    const std::vector<std::u16string>& texts;
+    const std::vector<int>& managerOf;
+    const LayoutOptions& options;
+    std::vector<std::vector<int>> reports;
+    std::vector<int> depth, teamSize, order; // order: place in a depth-first walk
+};
+
+Organisation Describe(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                      const LayoutOptions& options) {
+    const size_t count = texts.size();
+    Organisation org{texts,
+                     managerOf,
+                     options,
+                     std::vector<std::vector<int>>(count),
+                     std::vector<int>(count, 0),
+                     std::vector<int>(count, 1),
+                     std::vector<int>(count, 0)};
+    std::vector<int> tops;
+    for (size_t i = 0; i < count; ++i) {
+        if (managerOf[i] < 0)
+            tops.push_back(int(i));
+        else
+            org.reports[size_t(managerOf[i])].push_back(int(i));
+    }
+    // Depth-first without recursion: the list is checked to be a forest, but it may be deep.
+    std::vector<int> walk;
+    for (auto top = tops.rbegin(); top != tops.rend(); ++top)
+        walk.push_back(*top);
+    std::vector<int> visited;
+    while (!walk.empty()) {
+        const int person = walk.back();
+        walk.pop_back();
+        org.order[size_t(person)] = int(visited.size());
+        visited.push_back(person);
+        const auto& own = org.reports[size_t(person)];
+        for (auto r = own.rbegin(); r != own.rend(); ++r) {
+            org.depth[size_t(*r)] = org.depth[size_t(person)] + 1;
+            walk.push_back(*r);
+        }
+    }
+    for (auto p = visited.rbegin(); p != visited.rend(); ++p)
+        if (managerOf[size_t(*p)] >= 0)
+            org.teamSize[size_t(managerOf[size_t(*p)])] += org.teamSize[size_t(*p)];
+    return org;
+}
+
+bool HasReports(const Organisation& org, int person) {
+    return !org.reports[size_t(person)].empty();
+}
+
+// What stays of a team once some of its sub-teams went to pages of their own: the people, and
+// among them the managers whose teams went.
+struct Remaining {
+    std::vector<int> people; // the team's manager first
+    std::vector<int> away;
+};
+
+// The people as a chart of their own: `heading` (if any) first as a copy, then the people; a
+// manager whose team went elsewhere carries the page mark, and so does the first person when
+// `marked` (the box that will carry a mark either way, on this page or the one above).
+ChartLayout LayOutPeople(const Organisation& org, int heading, const std::vector<int>& people,
+                         const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure) {
+    std::vector<std::u16string> texts;
+    std::vector<int> managers;
+    std::vector<int> local(org.texts.size(), -1);
+    LayoutOptions options = org.options;
+    const bool names = !org.options.nameLength.empty();
+    if (names) options.nameLength.clear();
+    if (heading >= 0) {
+        texts.push_back(org.texts[size_t(heading)] + u" \u25C4 " + kPlaceholder);
+        managers.push_back(-1);
+        local[size_t(heading)] = 0;
+        if (names) options.nameLength.push_back(org.options.nameLength[size_t(heading)]);
+    }
+    for (size_t i = 0; i < people.size(); ++i) {
+        local[size_t(people[i])] = int(texts.size());
+        const bool marked = away[i] || (markFirst && i == 0);
+        texts.push_back(org.texts[size_t(people[i])] +
+                        (marked ? std::u16string(u" \u25BA ") + kPlaceholder : u""));
+        if (names) options.nameLength.push_back(org.options.nameLength[size_t(people[i])]);
+    }
+    for (int person : people) {
+        const int manager = org.managerOf[size_t(person)];
+        managers.push_back(manager >= 0 ? local[size_t(manager)] : -1);
+    }
+    return LayOutChart(texts, managers, measure, options);
+}
+
+std::u16string Number(int page) {
+    const std::string digits = std::to_string(page + 1);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+} // namespace
+
+// Bottom up: each manager's team keeps what its sub-teams left; while that does not fit one table,
+// the largest sub-team still on it goes to a page of its own. So every page is a team's remainder
+// that fits, and pages are as full as the teams allow; a team shares its manager's page with its
+// siblings wherever they fit together.
+ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                      const BoxTextMeasure& measure, const LayoutOptions& options) {
+    ChartSplit split;
+    const Organisation org = Describe(texts, managerOf, options);
+    const size_t count = texts.size();
+    std::vector<int> walk(count);
+    for (size_t i = 0; i < count; ++i)
+        walk[size_t(org.order[i])] = int(i);
+    std::vector<Remaining> remaining(count);
+    std::vector<char> cut(count, 0);
+
+    auto gather = [&](int person, Remaining& into) {
+        for (int report : org.reports[size_t(person)]) {
+            if (cut[size_t(report)]) {
+                into.people.push_back(report);
+                into.away.push_back(report);
+            } else {
+                const Remaining& below = remaining[size_t(report)];
+                into.people.insert(into.people.end(), below.people.begin(), below.people.end());
+                into.away.insert(into.away.end(), below.away.begin(), below.away.end());
+            }
+        }
+    };
+    // A remainder more than twice as large as one that did not fit is not laid out at all: trying
+    // (every cell and text size down to the smallest) is what takes the time, and it would fail.
+    size_t smallestFailure = size_t(kMostPeopleOnATable);
+    auto fits = [&](int heading, const std::vector<int>& people, const std::vector<int>& away,
+                    bool markFirst) {
+        if (people.size() + 1 > 2 * smallestFailure) return false;
+        // A handful of people fit any table; the page they end on is laid out in any case.
+        if (people.size() <= kSmallTeam) return true;
+        std::vector<char> isAway(people.size(), 0);
+        for (size_t i = 0; i < people.size(); ++i)
+            isAway[i] = std::find(away.begin(), away.end(), people[i]) != away.end();
+        if (LayOutPeople(org, heading, people, isAway, markFirst, measure).fits) return true;
+        smallestFailure = std::min(smallestFailure, people.size() + 1);
+        return false;
+    };
+    // The largest sub-team still on the team's page, or -1.
+    auto largestKept = [&](const std::vector<int>& managers) {
+        int best = -1;
+        size_t size = 1;
+        for (int manager : managers)
+            for (int report : org.reports[size_t(manager)])
+                if (!cut[size_t(report)] && remaining[size_t(report)].people.size() > size) {
+                    best = report;
+                    size = remaining[size_t(report)].people.size();
+                }
+        return best;
+    };
+
+    for (auto person = walk.rbegin(); person != walk.rend(); ++person) {
+        if (!HasReports(org, *person)) {
+            remaining[size_t(*person)].people = {*person};
+            continue;
+        }
+        // The managers of the team whose reports may still go: the person and, within what stays,
+        // every manager below whose team stayed.
+        for (;;) {
+            Remaining team;
+            team.people.push_back(*person);
+            gather(*person, team);
+            if (fits(-1, team.people, team.away, true)) {
+                remaining[size_t(*person)] = std::move(team);
+                break;
+            }
+            std::vector<int> managers;
+            for (int member : team.people)
+                if (HasReports(org, member) &&
+                    std::find(team.away.begin(), team.away.end(), member) == team.away.end())
+                    managers.push_back(member);
+            const int next = largestKept(managers);
+            if (next < 0) return split; // direct reports alone fill more than a table
+            cut[size_t(next)] = 1;
+            // The teams between `next` and this person keep less now.
+            for (int above = managerOf[size_t(next)]; above != *person; above = managerOf[size_t(above)]) {
+                Remaining shrunk;
+                shrunk.people.push_back(above);
+                gather(above, shrunk);
+                remaining[size_t(above)] = std::move(shrunk);
+            }
+        }
+    }
+
+    // The first page: every top person's remainder; the largest sub-teams go while it does not fit.
+    std::vector<int> tops;
+    for (size_t i = 0; i < count; ++i)
+        if (managerOf[i] < 0) tops.push_back(int(i));
+    std::sort(tops.begin(), tops.end(),
+              [&](int a, int b) { return org.order[size_t(a)] < org.order[size_t(b)]; });
+    Remaining first;
+    for (;;) {
+        first = {};
+        for (int top : tops) {
+            const Remaining& kept = remaining[size_t(top)];
+            first.people.insert(first.people.end(), kept.people.begin(), kept.people.end());
+            first.away.insert(first.away.end(), kept.away.begin(), kept.away.end());
+        }
+        if (fits(-1, first.people, first.away, false)) break;
+        std::vector<int> managers;
+        for (int member : first.people)
+            if (HasReports(org, member) &&
+                std::find(first.away.begin(), first.away.end(), member) == first.away.end())
+                managers.push_back(member);
+        const int next = largestKept(managers);
+        if (next < 0) return split;
+        cut[size_t(next)] = 1;
+        for (int above = managerOf[size_t(next)]; above >= 0; above = managerOf[size_t(above)]) {
+            Remaining shrunk;
+            shrunk.people.push_back(above);
+            gather(above, shrunk);
+            remaining[size_t(above)] = std::move(shrunk);
+        }
+    }
+
+    // Pages depth first: the first page, then each cut team where the organisation reaches it.
+    std::vector<int> headings = {-1};
+    for (int person : walk)
+        if (cut[size_t(person)]) headings.push_back(person);
+    if (headings.size() > kBookPageLimit) return split;
+    std::vector<int> pageOfOwnBox(count, 0), pageOfTeam(count, -1);
+    for (size_t p = 0; p < headings.size(); ++p) {
+        const std::vector<int>& people =
+            headings[p] < 0 ? first.people : remaining[size_t(headings[p])].people;
+        if (headings[p] >= 0) pageOfTeam[size_t(headings[p])] = int(p);
+        for (size_t i = headings[p] < 0 ? 0 : 1; i < people.size(); ++i)
+            pageOfOwnBox[size_t(people[i])] = int(p);
+    }
+    for (size_t p = 0; p < headings.size(); ++p) {
+        const int heading = headings[p];
+        const Remaining& kept = heading < 0 ? first : remaining[size_t(heading)];
+        SplitPage page;
+        page.heading = heading;
+        // On a team's page the manager is the heading copy; the people are those below.
+        page.people.assign(kept.people.begin() + (heading < 0 ? 0 : 1), kept.people.end());
+        std::vector<char> away(page.people.size(), 0);
+        for (size_t i = 0; i < page.people.size(); ++i)
+            away[i] = std::find(kept.away.begin(), kept.away.end(), page.people[i]) != kept.away.end();
+        page.layout = LayOutPeople(org, heading, page.people, away, false, measure);
+        if (!page.layout.fits) return split;
+        if (heading >= 0)
+            page.texts.push_back(texts[size_t(heading)] + u" \u25C4 " +
+                                 Number(pageOfOwnBox[size_t(heading)]));
+        for (size_t i = 0; i < page.people.size(); ++i) {
+            const int person = page.people[i];
+            page.texts.push_back(texts[size_t(person)] +
+                                 (away[i] ? u" \u25BA " + Number(pageOfTeam[size_t(person)]) : u""));
+        }
+        split.pages.push_back(std::move(page));
+    }
+    split.fits = true;
+    return split;
+}
+
+BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_view bytes,
+                                     const AnsiDecoder& ansi, const BoxTextMeasure& measure,
+                                     const ListColumns& columns) {
+    BuildOutcome outcome;
+    CheckedList checked = ReadCheckedList(DecodeListText(bytes, ansi), columns);
+    const PeopleList& list = checked.list;
+    const std::vector<int>& managerOf = checked.managerOf;
+    outcome.people = int(list.people.size());
+    if (list.people.empty()) return outcome;
+    outcome.undecided = checked.columns.undecided;
+    if (!outcome.undecided.empty()) {
+        outcome.result = BuildResult::Undecided;
+        return outcome;
+    }
+    outcome.faults = checked.faults;
+    if (!outcome.faults.empty()) {
+        outcome.result = BuildResult::FaultyList;
+        return outcome;
+    }
+    std::vector<std::u16string> texts;
+    LayoutOptions options;
+    texts.reserve(list.people.size());
+    for (const Person& p : list.people) {
+        texts.push_back(BoxText(p));
+        options.nameLength.push_back(int(std::min(p.name.size(), texts.back().size())));
+    }
+    const ChartSplit split = SplitChart(texts, managerOf, measure, options);
+    if (!split.fits) {
+        outcome.result = BuildResult::TooLarge;
+        return outcome;
+    }
+    Chart built;
+    built.pages.clear();
+    auto scratch = std::make_unique<Document>();
+    for (const SplitPage& page : split.pages) {
+        WriteChart(*scratch, page.layout, page.texts);
+        scratch->tablePresent = true;
+        const std::u16string& name =
+            list.people[size_t(page.heading >= 0 ? page.heading : page.people[0])].name;
+        std::wstring wide(name.begin(), name.end());
+        AppendParkedPage(built, wide, *scratch);
+        *scratch = Document{};
+    }
+    ShowFirstPage(built, shown);
+    built.pagesChanged = true; // the chart exists nowhere else yet
+    ++built.pageChanges;
+    chart = std::move(built);
+    outcome.result = BuildResult::Built;
+    return outcome;
+}
