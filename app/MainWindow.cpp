@@ -102,6 +102,7 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         DispatchCommand(*app, LOWORD(wParam), HIWORD(wParam));
         break;
     case WM_NOTIFY:
+        if (OnToolbarTooltip(*app, reinterpret_cast<NMHDR*>(lParam))) return TRUE;
         OnPageBarNotify(*app, *reinterpret_cast<const NMHDR*>(lParam));
         break;
     case WM_INITMENUPOPUP:
@@ -113,9 +114,6 @@ INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         ShowStatusNote(*app, HIWORD(wParam) == 0xFFFF && !lParam
                                  ? std::wstring()
                                  : FolderOf(RecentChartPath(*app, LOWORD(wParam))));
-        break;
-    case WM_NOTIFY:
-        if (OnToolbarTooltip(*app, reinterpret_cast<NMHDR*>(lParam))) return TRUE;
         break;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) LayoutMainWindow(*app, window);
