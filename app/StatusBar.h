@@ -8,7 +8,7 @@
 
 struct App;
 
-constexpr int kStatusBarId = 1041;
+constexpr int kStatusBarId = 1043;
 
 // Creates the status bar as a child of the main window.
 void CreateStatusBar(HWND window);

@@ -7,7 +7,7 @@
 
 struct App;
 
-constexpr int kToolbarId = 1040;
+constexpr int kToolbarId = 1042;
 // The toolbar's "New": a new grid of the preset last used (or the first one before any).
 constexpr int kCmdToolbarNew = 3338;
 

@@ -59,10 +59,10 @@ enum class MessageTable {
     Printing,         // 1 the menu item, 2 no printer installed, 3 the printer refused the chart, 4 usage
     UnsavedChanges,   // title, save question, recovery offer, their buttons, shortcut key names, copy kept
     ZoomMenu,         // 1 the popup's title, 2 "fit to width", 3 "whole chart"
-    Pages,            // the pages of a chart: the popup, its items, the page names, questions and books
     RecentCharts,     // 1 the popup's title, 2 its item when empty, 3 a chart that no longer exists
     Toolbar,          // 1 "zoom in", 2 "zoom out": tooltips of buttons without a menu item of their own
     StatusBar,        // %1 and %2 stand for numbers: 1 column and row, 2 table size, 3 cell size, 4 zoom
+    Pages,            // the pages of a chart: the popup, its items, the page names, questions and books
     Count
 };
 
