@@ -62,6 +62,9 @@ i686-w64-mingw32-addr2line -e "$work/v1/Cuadrix-$v1-win32.debug" "0x$address" | 
 # --- a fresh prefix, with nothing of the user's desktop touched
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The test printer queue of the other tests is not part of this fresh installation: a prefix made
+# while it runs would list it among its devices.
+unset CUPS_SERVER
 [ -n "${DISPLAY:-}" ] || fail "no display"
 program_pid=""
 finish() {
@@ -128,11 +131,14 @@ check_installed() { # version, folder of its files
         cmp -s "$2/$f" "$install_dir/$f" || fail "$f not installed as released"
     done
     expect_eq "$1" "$(report version "$install_win\\Cuadrix.exe" | field ProductVersion)" "installed program"
-    expect_eq qdrx-files "$(registry 'HKCU\Software\Classes\.qdrx')" "work-file type"
-    expect_eq "\"$install_win\\Cuadrix.exe\" \"%1\"" \
-        "$(registry 'HKCU\Software\Classes\qdrx-files\Shell\Open\Command')" "open command"
-    expect_eq "$install_win\\Cuadrix.exe,1" "$(registry 'HKCU\Software\Classes\qdrx-files\DefaultIcon')" "icon"
-    wine reg query 'HKLM\Software\Classes\.qdrx' >/dev/null 2>&1 && fail "registered for the machine"
+    local type
+    for type in qdrx qdrb; do
+        expect_eq $type-files "$(registry "HKCU\\Software\\Classes\\.$type")" "file type .$type"
+        expect_eq "\"$install_win\\Cuadrix.exe\" \"%1\"" \
+            "$(registry "HKCU\\Software\\Classes\\$type-files\\Shell\\Open\\Command")" "open command of .$type"
+        expect_eq "$install_win\\Cuadrix.exe,1" "$(registry "HKCU\\Software\\Classes\\$type-files\\DefaultIcon")" "icon of .$type"
+        wine reg query "HKLM\\Software\\Classes\\.$type" >/dev/null 2>&1 && fail ".$type registered for the machine"
+    done
     local link
     link=$(report shortcut "$shortcut_win") || fail "no Start menu shortcut"
     expect_eq "$install_win\\Cuadrix.exe" "$(field Target <<<"$link")" "shortcut target"
@@ -181,12 +187,13 @@ expect_eq "" "$(report products "$upgrade_code")" "products after uninstalling"
 left=$(cd "$install_dir" && echo *)
 expect_eq Cuadrix.ini "$left" "left in the program folder"
 [ ! -e "$shortcut" ] || fail "the Start menu shortcut is still there"
-for key in 'HKCU\Software\Classes\.qdrx' 'HKCU\Software\Classes\qdrx-files'; do
+for key in 'HKCU\Software\Classes\.qdrx' 'HKCU\Software\Classes\qdrx-files' \
+    'HKCU\Software\Classes\.qdrb' 'HKCU\Software\Classes\qdrb-files'; do
     wine reg query "$key" >/dev/null 2>&1 && fail "$key is still registered"
 done
 for hive in HKCU HKLM; do
     wine reg export "$hive" "$(windows_path "$work/$hive.reg")" /y >/dev/null 2>&1 || fail "reg export $hive"
-    remains=$(iconv -f UTF-16 -t UTF-8 "$work/$hive.reg" | grep -i -E 'cuadrix|qdrx|velmora' || true)
+    remains=$(iconv -f UTF-16 -t UTF-8 "$work/$hive.reg" | grep -i -E 'cuadrix|qdrx|qdrb|velmora' || true)
     [ -z "$remains" ] || fail "left in $hive: $remains"
 done
 echo "uninstalled: $left left beside where the program was, no shortcut, no registry entries"
