@@ -82,8 +82,12 @@ TEST(ViewGeometry, FitInViewShowsTheWholeRectangleAtTheLargestZoomThatHoldsIt) {
             return int64_t(right - left) * zoom <= int64_t(viewWidth) * 100 &&
                    int64_t(bottom - top) * zoom <= int64_t(viewHeight) * 100;
         };
-        if (place.zoom > kMinZoom) EXPECT_TRUE(holds(place.zoom));
-        if (place.zoom < kMaxZoom && place.zoom > kMinZoom) EXPECT_FALSE(holds(place.zoom + 1));
+        if (place.zoom > kMinZoom) {
+            EXPECT_TRUE(holds(place.zoom));
+        }
+        if (place.zoom < kMaxZoom && place.zoom > kMinZoom) {
+            EXPECT_FALSE(holds(place.zoom + 1));
+        }
         EXPECT_LE(place.offsetX, 0);
         EXPECT_LE(place.offsetY, 0);
         EXPECT_GE(place.offsetX, HorizontalScrollFloor(viewWidth, 1122, place.zoom));

@@ -199,7 +199,9 @@ TEST_F(FitTest, TheToolbarAndTheStatusBarShowTheirWholeContentBesideTheCanvas) {
         EXPECT_GE(buttons, 19) << at;
         RECT last{};
         SendMessageW(toolbar, TB_GETITEMRECT, buttons - 1, reinterpret_cast<LPARAM>(&last));
-        if (width == 0) EXPECT_LE(last.right, bar.right - bar.left) << "the last button" << at;
+        if (width == 0) {
+            EXPECT_LE(last.right, bar.right - bar.left) << "the last button" << at;
+        }
         EXPECT_LE(last.bottom, bar.bottom - bar.top) << at;
         EXPECT_GE(last.bottom - last.top, pictureHeight) << at;
         // Each part holds the longest text it shows in any language.
