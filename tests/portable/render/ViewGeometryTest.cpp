@@ -94,7 +94,8 @@ TEST(ViewGeometry, FitInViewShowsTheWholeRectangleAtTheLargestZoomThatHoldsIt) {
         // Centred unless the offset sits at one end of its range.
         const int margin = TableToCanvas(left, place.offsetX, place.zoom) -
                            (viewWidth - TableToCanvas(right, place.offsetX, place.zoom));
-        if (place.offsetX < 0 && place.offsetX > HorizontalScrollFloor(viewWidth, 1122, place.zoom))
+        if (place.offsetX < 0 && place.offsetX > HorizontalScrollFloor(viewWidth, 1122, place.zoom)) {
             EXPECT_LE(std::abs(margin), 3);
+        }
     }
 }
