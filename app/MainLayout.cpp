@@ -50,8 +50,8 @@ int PageBarHeight(int dpi) {
     return ScaleForDpi(24, dpi);
 }
 
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, bool pages, int toolbarHeight,
-                             int statusHeight) {
+MainLayout ComputeMainLayout(int clientWidth, int clientHeight, int dpi, int menuRow, bool pages,
+                             int toolbarHeight, int statusHeight) {
     auto s = [dpi](int length) { return ScaleForDpi(length, dpi); };
     const int band = std::max(toolbarHeight, 0);
     const int left = s(kCanvasLeft), top = s(kCanvasTop) + band;
@@ -90,8 +90,8 @@ void LayoutMainWindow(App& app, HWND window) {
     app.render.screenDpi = dpi;
     FitToolbarToDpi(window);
     const MainLayout layout =
-        ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi), PageBarVisible(app),
-                          ToolbarHeight(window), StatusBarHeight(window));
+        ComputeMainLayout(client.right, client.bottom, dpi, SystemMetricForDpi(SM_CYMENU, dpi),
+                          PageBarVisible(app), ToolbarHeight(window), StatusBarHeight(window));
     Move(window, kToolbarId, layout.toolbar);
     PlaceStatusBar(window, layout.statusBar);
     Move(window, kCanvasId, layout.canvas);

@@ -87,7 +87,8 @@ RECT InkInside(const Picture& whole, const RECT& within, COLORREF background) {
     BitBlt(dc.Get(), 0, 0, width, height, whole.Dc(), within.left, within.top, SRCCOPY);
     GdiFlush();
     // Rows of 0x00RRGGBB.
-    const uint32_t paper = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+    const uint32_t paper =
+        (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
     const auto* pixels = static_cast<const uint32_t*>(bits);
     int left = width, top = height, right = -1, bottom = -1;
     for (int y = 0; y < height; ++y) {
