@@ -11,9 +11,8 @@
 
 namespace {
 
-// Widths of the parts at 96 DPI, left to right; the last takes what is left. A part for the page
-// can be added once charts have pages.
-constexpr std::array<int, 5> kPartWidths{190, 150, 130, 150, 90};
+// Widths of the parts at 96 DPI, left to right; the last (the page) takes what is left.
+constexpr std::array<int, 6> kPartWidths{190, 150, 130, 150, 90, 120};
 
 HWND BarOf(HWND window) {
     return window ? GetDlgItem(window, kStatusBarId) : nullptr;
@@ -60,7 +59,8 @@ void ShowStatus(App& app) {
     HWND bar = BarOf(app.shell.mainWindow);
     if (!bar) return;
     const std::vector<std::wstring> parts = StatusTexts(app.shell, app.doc, app.render.zoomPercent,
-                                                        app.canvas.pointerColumn, app.canvas.pointerRow);
+                                                        app.canvas.pointerColumn, app.canvas.pointerRow,
+                                                        app.chart.shown, PageCount(app.chart));
     for (size_t i = 0; i < parts.size(); ++i) {
         // Unchanged parts are left alone: the pointer's moves rewrite one part at most.
         wchar_t shown[256] = L"";

@@ -21,8 +21,8 @@ std::wstring Filled(std::wstring text, int first, int second = 0) {
 } // namespace
 
 std::vector<std::wstring> StatusTexts(const ShellState& shell, const Document& doc, int zoomPercent,
-                                      int column, int row) {
-    std::vector<std::wstring> parts(5);
+                                      int column, int row, int page, int pages) {
+    std::vector<std::wstring> parts(6);
     // The mode is named as its item in Mouse > Left.
     constexpr int kModeItems[] = {3, 4, 5, 9};
     if (shell.leftMouseMode >= 1 && shell.leftMouseMode <= 4)
@@ -34,5 +34,6 @@ std::vector<std::wstring> StatusTexts(const ShellState& shell, const Document& d
         parts[3] = Filled(Tr(shell, MessageTable::StatusBar, 3), doc.cellWidth);
     }
     parts[4] = Filled(Tr(shell, MessageTable::StatusBar, 4), zoomPercent);
+    if (pages > 1) parts[5] = Filled(Tr(shell, MessageTable::StatusBar, 5), page + 1, pages);
     return parts;
 }

@@ -212,7 +212,7 @@ TEST_F(FitTest, TheToolbarAndTheStatusBarShowTheirWholeContentBesideTheCanvas) {
             app->shell.languageIndex = language;
             for (int mode = 1; mode <= 4; ++mode) {
                 app->shell.leftMouseMode = mode;
-                const auto texts = StatusTexts(app->shell, app->doc, 400, 100, 100);
+                const auto texts = StatusTexts(app->shell, app->doc, 400, 100, 100, 998, 999);
                 for (size_t part = 0; part + 1 < texts.size(); ++part) {
                     RECT r{};
                     SendMessageW(status, SB_GETRECT, part, reinterpret_cast<LPARAM>(&r));
