@@ -58,9 +58,9 @@ void PlaceStatusBar(HWND window, const RECT& place) {
 void ShowStatus(App& app) {
     HWND bar = BarOf(app.shell.mainWindow);
     if (!bar) return;
-    const std::vector<std::wstring> parts = StatusTexts(app.shell, app.doc, app.render.zoomPercent,
-                                                        app.canvas.pointerColumn, app.canvas.pointerRow,
-                                                        app.chart.shown, PageCount(app.chart));
+    const std::vector<std::wstring> parts =
+        StatusTexts(app.shell, app.doc, app.render.zoomPercent, app.canvas.pointerColumn,
+                    app.canvas.pointerRow, app.chart.shown, PageCount(app.chart));
     for (size_t i = 0; i < parts.size(); ++i) {
         // Unchanged parts are left alone: the pointer's moves rewrite one part at most.
         wchar_t shown[256] = L"";

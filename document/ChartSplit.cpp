@@ -280,28 +280,12 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
                                      const AnsiDecoder& ansi, const BoxTextMeasure& measure,
                                      const ListColumns& columns) {
     BuildOutcome outcome;
-    CheckedList checked = ReadCheckedList(DecodeListText(bytes, ansi), columns);
-    const PeopleList& list = checked.list;
-    const std::vector<int>& managerOf = checked.managerOf;
-    outcome.people = int(list.people.size());
-    if (list.people.empty()) return outcome;
-    outcome.undecided = checked.columns.undecided;
-    if (!outcome.undecided.empty()) {
-        outcome.result = BuildResult::Undecided;
-        return outcome;
-    }
-    outcome.faults = checked.faults;
-    if (!outcome.faults.empty()) {
-        outcome.result = BuildResult::FaultyList;
-        return outcome;
-    }
-    std::vector<std::u16string> texts;
-    LayoutOptions options;
-    texts.reserve(list.people.size());
-    for (const Person& p : list.people) {
-        texts.push_back(BoxText(p));
-        options.nameLength.push_back(int(std::min(p.name.size(), texts.back().size())));
-    }
+    ListForChart read;
+    if (!ReadListForChart(bytes, ansi, columns, read, outcome)) return outcome;
+    const PeopleList& list = read.checked.list;
+    const std::vector<int>& managerOf = read.checked.managerOf;
+    const std::vector<std::u16string>& texts = read.texts;
+    const LayoutOptions& options = read.options;
     const ChartSplit split = SplitChart(texts, managerOf, measure, options);
     if (!split.fits) {
         outcome.result = BuildResult::TooLarge;

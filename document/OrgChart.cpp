@@ -62,31 +62,38 @@ void WriteChart(Document& doc, const ChartLayout& layout, const std::vector<std:
     }
 }
 
+bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const ListColumns& columns,
+                      ListForChart& read, BuildOutcome& outcome) {
+    read.checked = ReadCheckedList(DecodeListText(bytes, ansi), columns);
+    const PeopleList& list = read.checked.list;
+    outcome.people = int(list.people.size());
+    if (list.people.empty()) return false;
+    outcome.undecided = read.checked.columns.undecided;
+    if (!outcome.undecided.empty()) {
+        outcome.result = BuildResult::Undecided;
+        return false;
+    }
+    outcome.faults = read.checked.faults;
+    if (!outcome.faults.empty()) {
+        outcome.result = BuildResult::FaultyList;
+        return false;
+    }
+    read.texts.reserve(list.people.size());
+    for (const Person& p : list.people) {
+        read.texts.push_back(BoxText(p));
+        read.options.nameLength.push_back(int(std::min(p.name.size(), read.texts.back().size())));
+    }
+    return true;
+}
+
 BuildOutcome BuildChartFromList(Document& doc, std::string_view bytes, const AnsiDecoder& ansi,
                                 const BoxTextMeasure& measure, const ListColumns& columns) {
     BuildOutcome outcome;
-    CheckedList checked = ReadCheckedList(DecodeListText(bytes, ansi), columns);
-    const PeopleList& list = checked.list;
-    const std::vector<int>& managerOf = checked.managerOf;
-    outcome.people = int(list.people.size());
-    if (list.people.empty()) return outcome;
-    outcome.undecided = checked.columns.undecided;
-    if (!outcome.undecided.empty()) {
-        outcome.result = BuildResult::Undecided;
-        return outcome;
-    }
-    outcome.faults = checked.faults;
-    if (!outcome.faults.empty()) {
-        outcome.result = BuildResult::FaultyList;
-        return outcome;
-    }
-    std::vector<std::u16string> texts;
-    LayoutOptions options;
-    texts.reserve(list.people.size());
-    for (const Person& p : list.people) {
-        texts.push_back(BoxText(p));
-        options.nameLength.push_back(int(std::min(p.name.size(), texts.back().size())));
-    }
+    ListForChart read;
+    if (!ReadListForChart(bytes, ansi, columns, read, outcome)) return outcome;
+    const std::vector<int>& managerOf = read.checked.managerOf;
+    const std::vector<std::u16string>& texts = read.texts;
+    const LayoutOptions& options = read.options;
     ChartLayout layout = LayOutChart(texts, managerOf, measure, options);
     outcome.chartColumns = layout.chartColumns;
     outcome.chartRows = layout.chartRows;

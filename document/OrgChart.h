@@ -39,6 +39,20 @@ struct BuildOutcome {
     std::vector<ListRole> undecided;
 };
 
+// A list read for a chart: the people, each one's manager and the texts and name lengths of their
+// boxes.
+struct ListForChart {
+    CheckedList checked;
+    std::vector<std::u16string> texts;
+    LayoutOptions options;
+};
+
+// Reads the list file's bytes, finds its columns (or takes those asked for) and checks it. Returns
+// false, with the outcome's result, people, faults or undecided roles set, when no chart can be
+// laid out from it.
+bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const ListColumns& columns,
+                      ListForChart& read, BuildOutcome& outcome);
+
 // The whole command on the document: reads the list file's bytes, finds its columns (or takes
 // those asked for) and checks it, lays the chart out
 // and, when it fits, replaces the table by it. The undo history then holds the table from before

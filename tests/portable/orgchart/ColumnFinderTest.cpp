@@ -169,9 +169,11 @@ TEST(ColumnFinder, ExportsBuildTheirTreeWithTheColumnsFound) {
         EXPECT_TRUE(checked.columns.undecided.empty()) << c.what;
         EXPECT_TRUE(checked.faults.empty())
             << c.what << ": line " << (checked.faults.empty() ? 0 : checked.faults[0].line);
-        if (c.headers[0] != "-" || c.headers[5] != "-")
-            for (size_t r = 0; r < 6; ++r)
+        if (c.headers[0] != "-" || c.headers[5] != "-") {
+            for (size_t r = 0; r < 6; ++r) {
                 EXPECT_EQ(Header(checked, roles[r]), c.headers[r]) << c.what << ", role " << r;
+            }
+        }
         EXPECT_EQ(Tree(checked), c.tree) << c.what;
         EXPECT_EQ(Narrow(checked.tops.outsideManager), c.outsideManager) << c.what;
     }
@@ -243,7 +245,9 @@ TEST(ColumnFinder, ColumnsAskedForAndRolesNoColumnDecides) {
         ColumnFinding found = FindListColumns(ReadListTable(DecodeListText(list, Latin1)), wanted);
         EXPECT_EQ(found.undecided, c.undecided);
         for (size_t r = 0; r < kListRoles; ++r)
-            if (c.at[r] != -9) EXPECT_EQ(found.at[r], c.at[r]) << r;
+            if (c.at[r] != -9) {
+                EXPECT_EQ(found.at[r], c.at[r]) << r;
+            }
     }
     // No manager column to be found, or a manager column with nobody under anybody: undecided.
     for (const char* undecided : {"Name,Title\nAnn,CEO\nBo,Sales\n", "Name,Manager\nAnn,\nBo,NULL\n",
