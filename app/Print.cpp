@@ -121,6 +121,15 @@ void PrintChartOfPages(App& app) {
     ReportPrintResult(app, result);
 }
 
+// What a print dialog that returned without a printer means: cancelled by the user, no printer
+// installed, or a printer that cannot be used.
+PrintResult DialogOutcome() {
+    const DWORD error = CommDlgExtendedError();
+    if (error == 0) return PrintResult::Cancelled;
+    return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES ? PrintResult::NoPrinter
+                                                                   : PrintResult::Refused;
+}
+
 } // namespace
 
 PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int width, int height,
@@ -144,12 +153,7 @@ PrintResult PrintRecordedChart(HWND owner, bool askUser, HENHMETAFILE chart, int
         devMode.Slot() = request.hDevMode;
         devNames.Slot() = request.hDevNames;
         printer.dc = request.hDC;
-        if (!chosen) {
-            const DWORD error = CommDlgExtendedError();
-            if (error == 0) return PrintResult::Cancelled;
-            return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES ? PrintResult::NoPrinter
-                                                                           : PrintResult::Refused;
-        }
+        if (!chosen) return DialogOutcome();
     } else {
         printer.dc = CreatePrinterDC(devMode.Get(), devNames.Get());
     }
@@ -182,12 +186,7 @@ PrintResult PrintChartPagesTo(HWND owner, bool askUser, int pageCount, int curre
         devMode.Slot() = request.hDevMode;
         devNames.Slot() = request.hDevNames;
         printer.dc = request.hDC;
-        if (!chosen) {
-            const DWORD error = CommDlgExtendedError();
-            if (error == 0) return PrintResult::Cancelled;
-            return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES ? PrintResult::NoPrinter
-                                                                           : PrintResult::Refused;
-        }
+        if (!chosen) return DialogOutcome();
         if (request.Flags & PD_SELECTION) {
             first = last = currentPage;
         } else if (request.Flags & PD_PAGENUMS) {
