@@ -30,6 +30,7 @@ constexpr size_t kTopFrontSize = 64; // for the top people and the heads below t
 constexpr size_t kHeightLimits = 40; // report heights a team's rows are tried with
 constexpr size_t kColumnCounts = 8;  // numbers of columns a team's reports are tried in
 constexpr int kLongestStack = 16;    // reports of a row stacked in one column at most
+constexpr size_t kStackWidths = 6;   // widths such a stack is tried at
 constexpr int kUnlimited = 1 << 24;
 // A chart with every manager above their people is taken while it needs no more than this many
 // times the cells of its boxes and their gaps; past that, a denser one on the same grid is.
@@ -171,6 +172,11 @@ struct Layouter {
         int width = 0, height = 0, port = 0;
         bool paired = false; // a one-sided stack's runs of leaves stand in pairs on lines of their own
     };
+    struct Split {
+        int person = -1, limit = 0;
+        std::vector<Item> items;
+    };
+    mutable Split lastSplit; // the last grouped row's items, while the fronts stay
 
     // What stands next in a one-sided stack from report i: the report's block, or a run of leaves
     // in pairs both sides of a line of their own, joined to the stack's line along its top row.
@@ -226,6 +232,12 @@ struct Layouter {
     // a grouped Row or Tiers, reports alone and stacks of consecutive ones (see below); else every
     // report alone.
     std::vector<Item> Items(int v, const Option& o) const {
+        // A grouped row's split is the same for its Row and every Tiers of one limit: made once.
+        if (o.kind == Kind::Columns || !o.grouped) return MakeItems(v, o);
+        if (lastSplit.person != v || lastSplit.limit != o.limit) lastSplit = {v, o.limit, MakeItems(v, o)};
+        return lastSplit.items;
+    }
+    std::vector<Item> MakeItems(int v, const Option& o) const {
         const std::vector<int>& kids = tree.reports[size_t(v)];
         const int n = int(kids.size());
         std::vector<Item> items;
@@ -302,7 +314,14 @@ struct Layouter {
                     leaves &= tree.reports[size_t(kids[size_t(k)])].empty();
                     wide = std::max(wide, single[size_t(k)].width);
                 }
-                consider(StackItem(v, i, j - i, 1, wide, true));
+                // The stack as wide as its widest report alone, or wider where its teams, each
+                // taking a lower arrangement, then fit under the limit together.
+                std::vector<int> widths{wide};
+                for (int k = i; k < j; ++k)
+                    for (const Option& b : front[size_t(kids[size_t(k)])])
+                        if (b.width > wide) widths.push_back(b.width);
+                for (int width : Thinned(std::move(widths), wide, kStackWidths))
+                    consider(StackItem(v, i, j - i, 1, width, true));
                 if (leaves) consider(StackItem(v, i, j - i, 2, kUnlimited));
             }
         if (narrowest[size_t(n)] >= kUnlimited) { // nothing that low: each alone
@@ -529,14 +548,14 @@ struct Layouter {
     }
 
     // The values from `lowest` up, each once, thinned out evenly when there are many.
-    static std::vector<int> Thinned(std::vector<int> limits, int lowest) {
+    static std::vector<int> Thinned(std::vector<int> limits, int lowest, size_t most = kHeightLimits) {
         std::sort(limits.begin(), limits.end());
         limits.erase(std::unique(limits.begin(), limits.end()), limits.end());
         limits.erase(limits.begin(), std::lower_bound(limits.begin(), limits.end(), lowest));
-        if (limits.size() > kHeightLimits) {
+        if (limits.size() > most) {
             std::vector<int> thinned;
-            for (size_t i = 0; i < kHeightLimits; ++i)
-                thinned.push_back(limits[i * (limits.size() - 1) / (kHeightLimits - 1)]);
+            for (size_t i = 0; i < most; ++i)
+                thinned.push_back(limits[i * (limits.size() - 1) / (most - 1)]);
             limits = std::move(thinned);
         }
         return limits;
@@ -618,6 +637,7 @@ struct Layouter {
 
     bool BuildAll(int maxW, int maxH) {
         front.assign(tree.person.size(), {});
+        lastSplit = {};
         for (int v : tree.bottomUp)
             if (!BuildFront(v, maxW, maxH)) return false;
         return BuildTop(maxW, maxH);
