@@ -792,9 +792,8 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         std::vector<Gaps> going;
         for (Gaps gaps : kBoxGaps)
             if (tryShape(gaps, true)) going.push_back(gaps);
-        // Of the charts that go in on this grid, the first with every manager above their people.
-        // On the whole table, where the chart is large, that is taken while it wastes no more
-        // than the room its boxes need; failing that, the densest of all is.
+        // Of the charts that go in on this grid, the first with every manager above their people,
+        // while it wastes no more than the room its boxes need; failing that, the densest of all.
         struct Choice {
             Gaps gaps;
             bool lists = false;
@@ -806,11 +805,11 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
             for (Gaps gaps : going)
                 if (!taken && tryShape(gaps, lists)) {
                     choices.push_back({gaps, lists, Waste(layouter)});
-                    taken = !lists && (grid.preset || choices.back().waste <= kFairWaste);
+                    taken = !lists && choices.back().waste <= kFairWaste;
                 }
         if (!choices.empty()) {
             Choice chosen = choices.back();
-            if (chosen.lists || (!grid.preset && chosen.waste > kFairWaste))
+            if (chosen.lists || chosen.waste > kFairWaste)
                 chosen =
                     *std::min_element(choices.begin(), choices.end(),
                                       [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
