@@ -29,6 +29,8 @@ constexpr size_t kFrontSize = 16;    // arrangements kept for a subtree
 constexpr size_t kTopFrontSize = 64; // for the top people and the heads below them: few, and decisive
 constexpr size_t kHeightLimits = 40; // report heights a team's rows are tried with
 constexpr size_t kColumnCounts = 8;  // numbers of columns a team's reports are tried in
+constexpr int kLongestStack = 16;    // reports of a row stacked in one column at most
+constexpr size_t kStackWidths = 6;   // widths such a stack is tried at
 constexpr int kUnlimited = 1 << 24;
 // A chart with every manager above their people is taken while it needs no more than this many
 // times the cells of its boxes and their gaps; past that, a denser one on the same grid is.
@@ -52,7 +54,7 @@ struct Option {
     // Each report takes its narrowest arrangement no taller than this, or in Side and Columns its
     // lowest no wider than this.
     int limit = 0;
-    // Row and Tiers: runs of leaves stacked beside lines dropped from the bar; Side and Columns on
+    // Row and Tiers: runs of reports stacked beside lines dropped from the bar; Side and Columns on
     // one side: runs of leaves in pairs on lines of their own.
     bool grouped = false;
     bool bothSides = false; // Columns: reports on both sides of each column's line
@@ -170,6 +172,11 @@ struct Layouter {
         int width = 0, height = 0, port = 0;
         bool paired = false; // a one-sided stack's runs of leaves stand in pairs on lines of their own
     };
+    struct Split {
+        int person = -1, limit = 0;
+        std::vector<Item> items;
+    };
+    mutable Split lastSplit; // the last grouped row's items, while the fronts stay
 
     // What stands next in a one-sided stack from report i: the report's block, or a run of leaves
     // in pairs both sides of a line of their own, joined to the stack's line along its top row.
@@ -221,10 +228,16 @@ struct Layouter {
         return {first, count, sides, wide, port + 1 + rightWidth, height, port, paired};
     }
 
-    // The items of v's team under an arrangement: with o.grouped, each run of two or more leaves
-    // becomes as few stacks no taller than o.limit as it can, on one side of their lines or both,
-    // whichever is narrower; else every report stands alone.
+    // The items of v's team under an arrangement: in Columns, stacks of consecutive reports; in
+    // a grouped Row or Tiers, reports alone and stacks of consecutive ones (see below); else every
+    // report alone.
     std::vector<Item> Items(int v, const Option& o) const {
+        // A grouped row's split is the same for its Row and every Tiers of one limit: made once.
+        if (o.kind == Kind::Columns || !o.grouped) return MakeItems(v, o);
+        if (lastSplit.person != v || lastSplit.limit != o.limit) lastSplit = {v, o.limit, MakeItems(v, o)};
+        return lastSplit.items;
+    }
+    std::vector<Item> MakeItems(int v, const Option& o) const {
         const std::vector<int>& kids = tree.reports[size_t(v)];
         const int n = int(kids.size());
         std::vector<Item> items;
@@ -261,27 +274,63 @@ struct Layouter {
                 items.push_back(StackItem(v, i, counts[size_t(c)], sides, o.limit, o.grouped));
             return items;
         }
-        for (int i = 0; i < n;) {
-            int run = 0, widest = 0;
-            while (o.grouped && i + run < n && tree.reports[size_t(kids[size_t(i + run)])].empty())
-                widest = std::max(widest, boxW[size_t(kids[size_t(i + run++)])]);
-            if (run < 2) {
+        if (!o.grouped) {
+            for (int i = 0; i < n; ++i) {
                 const Option& b = Pick(kids[size_t(i)], o.limit);
                 items.push_back({i, 1, 0, 0, b.width, b.height, b.port});
-                ++i;
-                continue;
             }
-            const int tall = std::max(1, (o.limit + 1) / (boxH[size_t(kids[size_t(i)])] + 1));
-            const int oneSided = (run + tall - 1) / tall, twoSided = (run + 2 * tall - 1) / (2 * tall);
-            const int sides = oneSided * (widest + 3) < twoSided * (2 * widest + 3) ? 1 : 2;
-            const int stacks = sides == 1 ? oneSided : twoSided;
-            for (int k = 0; k < stacks; ++k) {
-                // Balanced: the first stacks take the leaves left over.
-                int count = run / stacks + (k < run % stacks ? 1 : 0);
-                items.push_back(StackItem(v, i, count, sides, kUnlimited));
-                i += count;
-            }
+            return items;
         }
+        // Grouped: the reports split into runs of consecutive ones, each a report standing alone or
+        // a stack beside a line dropped from the bar, no taller than o.limit; of all such splits
+        // the narrowest row. Short teams and leaves so share a column instead of each leaving the
+        // height of the row empty below it.
+        std::vector<Item> single(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            const Option& b = Pick(kids[size_t(i)], o.limit);
+            single[size_t(i)] = {i, 1, 0, 0, b.width, b.height, b.port};
+        }
+        std::vector<int> narrowest(size_t(n) + 1, kUnlimited);
+        std::vector<Item> last(size_t(n) + 1);
+        narrowest[0] = 0;
+        for (int j = 1; j <= n; ++j)
+            for (int i = j - 1; i >= 0 && i >= j - kLongestStack; --i) {
+                if (narrowest[size_t(i)] >= kUnlimited) continue;
+                const auto consider = [&](const Item& item) {
+                    if (item.height > o.limit) return;
+                    const int width = narrowest[size_t(i)] + (i > 0 ? 1 : 0) + item.width;
+                    if (width < narrowest[size_t(j)]) {
+                        narrowest[size_t(j)] = width;
+                        last[size_t(j)] = item;
+                    }
+                };
+                if (i == j - 1) {
+                    consider(single[size_t(i)]);
+                    continue;
+                }
+                bool leaves = true;
+                int wide = 0;
+                for (int k = i; k < j; ++k) {
+                    leaves &= tree.reports[size_t(kids[size_t(k)])].empty();
+                    wide = std::max(wide, single[size_t(k)].width);
+                }
+                // The stack as wide as its widest report alone, or wider where its teams, each
+                // taking a lower arrangement, then fit under the limit together.
+                std::vector<int> widths{wide};
+                for (int k = i; k < j; ++k)
+                    for (const Option& b : front[size_t(kids[size_t(k)])])
+                        if (b.width > wide) widths.push_back(b.width);
+                for (int width : Thinned(std::move(widths), wide, kStackWidths))
+                    consider(StackItem(v, i, j - i, 1, width, true));
+                if (leaves) consider(StackItem(v, i, j - i, 2, kUnlimited));
+            }
+        if (narrowest[size_t(n)] >= kUnlimited) { // nothing that low: each alone
+            items = single;
+            return items;
+        }
+        for (int j = n; j > 0; j -= last[size_t(j)].count)
+            items.push_back(last[size_t(j)]);
+        std::reverse(items.begin(), items.end());
         return items;
     }
 
@@ -499,14 +548,14 @@ struct Layouter {
     }
 
     // The values from `lowest` up, each once, thinned out evenly when there are many.
-    static std::vector<int> Thinned(std::vector<int> limits, int lowest) {
+    static std::vector<int> Thinned(std::vector<int> limits, int lowest, size_t most = kHeightLimits) {
         std::sort(limits.begin(), limits.end());
         limits.erase(std::unique(limits.begin(), limits.end()), limits.end());
         limits.erase(limits.begin(), std::lower_bound(limits.begin(), limits.end(), lowest));
-        if (limits.size() > kHeightLimits) {
+        if (limits.size() > most) {
             std::vector<int> thinned;
-            for (size_t i = 0; i < kHeightLimits; ++i)
-                thinned.push_back(limits[i * (limits.size() - 1) / (kHeightLimits - 1)]);
+            for (size_t i = 0; i < most; ++i)
+                thinned.push_back(limits[i * (limits.size() - 1) / (most - 1)]);
             limits = std::move(thinned);
         }
         return limits;
@@ -548,7 +597,7 @@ struct Layouter {
             for (size_t i = 1; i < kids.size(); ++i)
                 leafRun |= tree.reports[size_t(kids[i])].empty() && tree.reports[size_t(kids[i - 1])].empty();
             for (bool grouped : {false, true}) {
-                if (grouped && !leafRun) break;
+                if (grouped && kids.size() < 2) break;
                 for (int limit : HeightLimits(kids, grouped)) {
                     add({0, 0, 0, Kind::Row, 1, limit, grouped});
                     int items = int(Items(v, {0, 0, 0, Kind::Row, 1, limit, grouped}).size());
@@ -588,6 +637,7 @@ struct Layouter {
 
     bool BuildAll(int maxW, int maxH) {
         front.assign(tree.person.size(), {});
+        lastSplit = {};
         for (int v : tree.bottomUp)
             if (!BuildFront(v, maxW, maxH)) return false;
         return BuildTop(maxW, maxH);
