@@ -201,10 +201,32 @@ struct Layouter {
         return {run, leftWidth + 2 + rightWidth, pairs * (boxH[size_t(kids[size_t(i)])] + 1), leftWidth + 1};
     }
 
+    // Reports first..first + count - 1 of v on both sides of a line, each in its lowest arrangement
+    // no wider than `wide`: each goes to the side that ends higher, never above the one before it
+    // and, going from the right to the left, below it, so that they read in their order from the
+    // top. Returns the height; `tops` gets each one's top row and side (true: left).
+    int TwoSided(int v, int first, int count, int wide, std::vector<std::pair<int, bool>>* tops,
+                 int& leftWidth, int& rightWidth) const {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        int leftEnd = 0, rightEnd = 0, lastTop = 0;
+        bool lastLeft = false;
+        for (int i = first; i < first + count; ++i) {
+            const Option& b = PickWide(kids[size_t(i)], wide);
+            const bool left = leftEnd <= rightEnd;
+            const int top =
+                std::max(left ? leftEnd : rightEnd, left && !lastLeft && i > first ? lastTop + 1 : lastTop);
+            (left ? leftEnd : rightEnd) = top + b.height + 1;
+            (left ? leftWidth : rightWidth) = std::max(left ? leftWidth : rightWidth, b.width);
+            if (tops) tops->push_back({top, left});
+            lastTop = top;
+            lastLeft = left;
+        }
+        return std::max(leftEnd, rightEnd) - 1;
+    }
+
     // Reports first..first + count - 1 of v one below the other beside a line at `port`: on its
     // right, or in pairs left then right; each in its lowest arrangement no wider than `wide`.
     Item StackItem(int v, int first, int count, int sides, int wide, bool paired = false) const {
-        const std::vector<int>& kids = tree.reports[size_t(v)];
         int leftWidth = 0, rightWidth = 0, height = -1;
         if (sides == 1) {
             for (int i = first; i < first + count;) {
@@ -214,16 +236,7 @@ struct Layouter {
                 i += e.count;
             }
         }
-        for (int i = 0; sides == 2 && i < count; i += 2) {
-            int pairHeight = 0;
-            for (int s = 0; s < 2 && i + s < count; ++s) {
-                const Option& b = PickWide(kids[size_t(first + i + s)], wide);
-                int& side = s == 0 ? leftWidth : rightWidth;
-                side = std::max(side, b.width);
-                pairHeight = std::max(pairHeight, b.height);
-            }
-            height += pairHeight + 1;
-        }
+        if (sides == 2) height = TwoSided(v, first, count, wide, nullptr, leftWidth, rightWidth);
         const int port = sides == 2 ? leftWidth + 1 : 1;
         return {first, count, sides, wide, port + 1 + rightWidth, height, port, paired};
     }
@@ -377,25 +390,25 @@ struct Layouter {
             rowTop += e.height + 1;
             i += e.count;
         }
-        for (int i = 0; item.sides == 2 && i < item.count; i += item.sides) {
-            int pairHeight = 0;
-            for (int side = 0; side < item.sides && i + side < item.count; ++side) {
-                const int kid = kids[size_t(item.first + i + side)], kw = boxW[size_t(kid)];
+        if (item.sides == 2) {
+            std::vector<std::pair<int, bool>> tops;
+            int leftWidth = 0, rightWidth = 0;
+            TwoSided(v, item.first, item.count, item.wide, &tops, leftWidth, rightWidth);
+            for (int i = 0; i < item.count; ++i) {
+                const int kid = kids[size_t(item.first + i)], kw = boxW[size_t(kid)];
                 const Option& b = PickWide(kid, item.wide);
-                const int join = rowTop + boxH[size_t(kid)] / 2;
+                const int top = y + tops[size_t(i)].first, join = top + boxH[size_t(kid)] / 2;
                 lastJoin = std::max(lastJoin, join);
-                pairHeight = std::max(pairHeight, b.height);
-                if (item.sides == 2 && side == 0) {
+                if (tops[size_t(i)].second) {
                     const int left = port - 1 - b.width, boxRight = left + b.port - kw / 2 + kw;
-                    Arrange(kid, b, true, left, rowTop);
+                    Arrange(kid, b, true, left, top);
                     Line(false, boxRight, join, port - boxRight);
                 } else {
                     const int boxLeft = port + 1 + b.port - kw / 2;
-                    Arrange(kid, b, true, port + 1, rowTop);
+                    Arrange(kid, b, true, port + 1, top);
                     Line(false, port, join, boxLeft - port);
                 }
             }
-            rowTop += pairHeight + 1;
         }
         Line(true, port, y - 1, lastJoin - (y - 1));
     }
