@@ -6,6 +6,7 @@
 
 #include "document/Chart.h"
 #include "document/ChartBook.h"
+#include "document/OrgBoxes.h"
 #include "document/Undo.h"
 
 #include <algorithm>
@@ -83,32 +84,52 @@ struct Remaining {
 // The people as a chart of their own: `heading` (if any) first as a copy, then the people; a
 // manager whose team went elsewhere carries the page mark, and so does the first person when
 // `marked` (the box that will carry a mark either way, on this page or the one above).
-ChartLayout LayOutPeople(const Organisation& org, int heading, const std::vector<int>& people,
-                         const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure) {
+struct PageChart {
     std::vector<std::u16string> texts;
-    std::vector<int> managers;
+    std::vector<int> managers, everyone;
+    LayoutOptions options;
+};
+
+PageChart MakePageChart(const Organisation& org, int heading, const std::vector<int>& people,
+                        const std::vector<char>& away, bool markFirst) {
+    PageChart chart;
     std::vector<int> local(org.texts.size(), -1);
-    LayoutOptions options = org.options;
+    chart.options = org.options;
     const bool names = !org.options.nameLength.empty();
-    if (names) options.nameLength.clear();
+    if (names) chart.options.nameLength.clear();
     if (heading >= 0) {
-        texts.push_back(org.texts[size_t(heading)] + u" \u25C4 " + kPlaceholder);
-        managers.push_back(-1);
+        chart.texts.push_back(org.texts[size_t(heading)] + u" \u25C4 " + kPlaceholder);
+        chart.managers.push_back(-1);
         local[size_t(heading)] = 0;
-        if (names) options.nameLength.push_back(org.options.nameLength[size_t(heading)]);
+        if (names) chart.options.nameLength.push_back(org.options.nameLength[size_t(heading)]);
     }
     for (size_t i = 0; i < people.size(); ++i) {
-        local[size_t(people[i])] = int(texts.size());
+        local[size_t(people[i])] = int(chart.texts.size());
         const bool marked = away[i] || (markFirst && i == 0);
-        texts.push_back(org.texts[size_t(people[i])] +
-                        (marked ? std::u16string(u" \u25BA ") + kPlaceholder : u""));
-        if (names) options.nameLength.push_back(org.options.nameLength[size_t(people[i])]);
+        chart.texts.push_back(org.texts[size_t(people[i])] +
+                              (marked ? std::u16string(u" \u25BA ") + kPlaceholder : u""));
+        if (names) chart.options.nameLength.push_back(org.options.nameLength[size_t(people[i])]);
     }
     for (int person : people) {
         const int manager = org.managerOf[size_t(person)];
-        managers.push_back(manager >= 0 ? local[size_t(manager)] : -1);
+        chart.managers.push_back(manager >= 0 ? local[size_t(manager)] : -1);
     }
-    return LayOutChart(texts, managers, measure, options);
+    chart.everyone.resize(chart.texts.size());
+    for (size_t i = 0; i < chart.everyone.size(); ++i)
+        chart.everyone[i] = int(i);
+    return chart;
+}
+
+ChartLayout LayOutPeople(const Organisation& org, int heading, const std::vector<int>& people,
+                         const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure) {
+    const PageChart chart = MakePageChart(org, heading, people, away, markFirst);
+    return LayOutTeam(chart.texts, chart.managers, chart.everyone, measure, chart.options);
+}
+
+bool PeopleFit(const Organisation& org, int heading, const std::vector<int>& people,
+               const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure) {
+    const PageChart chart = MakePageChart(org, heading, people, away, markFirst);
+    return TeamFitsATable(chart.texts, chart.managers, chart.everyone, measure, chart.options);
 }
 
 std::u16string Number(int page) {
@@ -125,7 +146,12 @@ std::u16string Number(int page) {
 ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
                       const BoxTextMeasure& measure, const LayoutOptions& options) {
     ChartSplit split;
-    const Organisation org = Describe(texts, managerOf, options);
+    // The same people are laid out many times over, on the way and on their pages: their texts are
+    // measured once.
+    TextNeedsCache measured;
+    LayoutOptions shared = options;
+    shared.measured = &measured;
+    const Organisation org = Describe(texts, managerOf, shared);
     const size_t count = texts.size();
     std::vector<int> walk(count);
     for (size_t i = 0; i < count; ++i)
@@ -156,7 +182,7 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         std::vector<char> isAway(people.size(), 0);
         for (size_t i = 0; i < people.size(); ++i)
             isAway[i] = std::find(away.begin(), away.end(), people[i]) != away.end();
-        if (LayOutPeople(org, heading, people, isAway, markFirst, measure).fits) return true;
+        if (PeopleFit(org, heading, people, isAway, markFirst, measure)) return true;
         smallestFailure = std::min(smallestFailure, people.size() + 1);
         return false;
     };

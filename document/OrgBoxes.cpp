@@ -48,6 +48,19 @@ TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, cons
     return needs;
 }
 
+const TextNeeds& MeasureTextOnce(TextNeedsCache& measured, std::u16string_view text, int nameLength,
+                                 int points, const BoxTextMeasure& measure) {
+    std::u16string key(text);
+    key.push_back(u'\0');
+    key.push_back(char16_t(points));
+    key.push_back(char16_t(nameLength & 0xFFFF));
+    key.push_back(char16_t(nameLength >> 16));
+    auto known = measured.needs.find(key);
+    if (known == measured.needs.end())
+        known = measured.needs.emplace(std::move(key), MeasureText(text, nameLength, points, measure)).first;
+    return known->second;
+}
+
 bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& needs, int cellSize,
                int lineHeight, Gaps gaps, int maxColumns, std::vector<int>& boxW, std::vector<int>& boxH) {
     const int pitch = cellSize + 1, n = int(depth.size());

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <climits>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 constexpr int kMaxLines = 6;          // box texts are given at most this many lines
@@ -23,6 +25,15 @@ struct TextNeeds {
 
 // The needs of `text`, whose first `nameLength` characters are a name (0: none), at `points`.
 TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure);
+
+// What texts need at the sizes they were measured at, by text, name length and size.
+struct TextNeedsCache {
+    std::unordered_map<std::u16string, TextNeeds> needs;
+};
+
+// MeasureText once for each text, name length and size; later asks are answered from `measured`.
+const TextNeeds& MeasureTextOnce(TextNeedsCache& measured, std::u16string_view text, int nameLength,
+                                 int points, const BoxTextMeasure& measure);
 
 // The room a box is sized to take with what stands beside and below it: a cell of gap each way
 // packs the stacks tightest, rows need three between levels, the lines of stacked teams indent;

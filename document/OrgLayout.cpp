@@ -38,7 +38,6 @@ constexpr double kFairWaste = 2.0;
 
 struct Grid {
     int cellSize = 0, columns = 0, rows = 0, points = 0;
-    bool preset = false; // one of the "New" presets
 };
 
 // How a manager's reports stand. Below: the one report under the manager; Row: side by side under
@@ -697,7 +696,7 @@ std::vector<Grid> GridsToTry(const LayoutOptions& options) {
     // The presets, largest cells first, landscape before portrait.
     for (int id : {3304, 3307, 3303, 3306, 3309, 3310, 3302, 3305}) {
         const NewPreset* p = FindNewPreset(id);
-        grids.push_back({p->cellSize, p->columns, p->rows, 10, true});
+        grids.push_back({p->cellSize, p->columns, p->rows, 10});
     }
     // Then smaller cells over the whole table picture, and smaller text. Cells smaller than those
     // that already fill the largest table only make the boxes take more of them: left out.
@@ -705,7 +704,7 @@ std::vector<Grid> GridsToTry(const LayoutOptions& options) {
         for (int cellSize = 14; cellSize >= options.smallestCell; cellSize -= 2) {
             int cells = std::min(kGridSize, (kLargestTable - 3) / (cellSize + 1));
             if (cellSize < 14 && grids.back().columns == cells && grids.back().points == points) continue;
-            grids.push_back({cellSize, cells, cells, points, false});
+            grids.push_back({cellSize, cells, cells, points});
         }
     return grids;
 }
@@ -739,6 +738,85 @@ void ReportSize(Layouter& layouter, ChartLayout& layout) {
     layout.chartRows = best.height;
 }
 
+// One team tried on one grid after another: its texts measured once for each text size (or taken
+// from what the build measured before), its boxes sized for each grid and laid out.
+struct Trial {
+    const std::vector<std::u16string>& texts;
+    const std::vector<int>& team;
+    const BoxTextMeasure& measure;
+    const LayoutOptions& options;
+    TextNeedsCache& measured;
+    const Tree& tree;
+    Layouter& layouter;
+    std::vector<TextNeeds> needs;
+    int measuredPoints = 0, lineHeight = 1;
+
+    void MeasureAt(int points) {
+        if (points == measuredPoints) return;
+        needs.resize(team.size());
+        for (size_t i = 0; i < team.size(); ++i) {
+            const int person = team[i];
+            const int nameLength =
+                size_t(person) < options.nameLength.size() ? options.nameLength[size_t(person)] : 0;
+            needs[i] = MeasureTextOnce(measured, texts[size_t(person)], nameLength, points, measure);
+        }
+        measuredPoints = points;
+        lineHeight = std::max(1, measure.lineHeight(points));
+    }
+
+    // Which box shapes pack best depends on the organisation: each is tried, first with every
+    // manager above their people. Lists offer every arrangement the other way has and more, so
+    // the shapes whose boxes do not go in even as lists are left out at once.
+    bool TryShape(const Grid& grid, Gaps gaps, bool lists) {
+        layouter.lists = lists;
+        if (!SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, grid.columns, layouter.boxW,
+                       layouter.boxH))
+            return false;
+        // Boxes that with a cell of space each would not go in need no layout.
+        int64_t boxArea = 0;
+        for (size_t i = 0; i < team.size(); ++i)
+            boxArea += int64_t(layouter.boxW[i] + 1) * (layouter.boxH[i] + 1);
+        return boxArea <= int64_t(grid.columns + 1) * (grid.rows + 1) &&
+               layouter.BuildAll(grid.columns, grid.rows);
+    }
+
+    // Whether the team goes in on the grid in any box shape at all.
+    bool GoesIn(const Grid& grid) {
+        MeasureAt(grid.points);
+        for (Gaps gaps : kBoxGaps)
+            if (TryShape(grid, gaps, true)) return true;
+        return false;
+    }
+
+    // Whether the team goes in at the smallest text on any of the grids, smallest cells first.
+    // Smaller text never asks more room of a grid, but smaller cells may: over the whole table
+    // they come in nearly the same pixels, and a box's width rounds up to whole cells of each.
+    bool GoesInAtSmallestText(const std::vector<Grid>& grids) {
+        for (auto grid = grids.rbegin(); grid != grids.rend() && grid->points == grids.back().points; ++grid)
+            if (GoesIn(*grid)) return true;
+        return false;
+    }
+
+    // The size of the most compact chart the team would need on the grid without the table's bounds.
+    void ReportUnfit(const Grid& grid, ChartLayout& result) {
+        SetGrid(result, grid);
+        MeasureAt(grid.points);
+        int longest = INT_MAX;
+        layouter.lists = true;
+        for (Gaps gaps : kBoxGaps) {
+            SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, kUnlimited, layouter.boxW,
+                      layouter.boxH);
+            ChartLayout tried;
+            ReportSize(layouter, tried);
+            if (std::max(tried.chartColumns, tried.chartRows) < longest) {
+                longest = std::max(tried.chartColumns, tried.chartRows);
+                result.chartColumns = tried.chartColumns;
+                result.chartRows = tried.chartRows;
+            }
+        }
+    }
+};
+
 } // namespace
 
 ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
@@ -759,39 +837,20 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         ReportSize(layouter, result);
         return result;
     }
-    std::vector<TextNeeds> needs(n);
-    int measuredPoints = 0;
-    for (size_t g = 0; g < grids.size(); ++g) {
-        const Grid& grid = grids[g];
-        const bool last = g + 1 == grids.size();
-        if (grid.points != measuredPoints) {
-            for (size_t i = 0; i < n; ++i) {
-                const int person = team[i];
-                const int nameLength =
-                    size_t(person) < options.nameLength.size() ? options.nameLength[size_t(person)] : 0;
-                needs[i] = MeasureText(texts[size_t(person)], nameLength, grid.points, measure);
-            }
-            measuredPoints = grid.points;
-        }
-        const int lineHeight = std::max(1, measure.lineHeight(grid.points));
-        // Which box shapes pack best depends on the organisation: each is tried, first with every
-        // manager above their people. Lists offer every arrangement the other way has and more, so
-        // the shapes whose boxes do not go in even as lists are left out at once.
-        auto tryShape = [&](Gaps gaps, bool lists) {
-            layouter.lists = lists;
-            if (!SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, grid.columns, layouter.boxW,
-                           layouter.boxH))
-                return false;
-            // Boxes that with a cell of space each would not go in need no layout.
-            int64_t boxArea = 0;
-            for (size_t i = 0; i < n; ++i)
-                boxArea += int64_t(layouter.boxW[i] + 1) * (layouter.boxH[i] + 1);
-            return boxArea <= int64_t(grid.columns + 1) * (grid.rows + 1) &&
-                   layouter.BuildAll(grid.columns, grid.rows);
-        };
+    TextNeedsCache ownCache;
+    Trial trial{texts, team,    measure, options, options.measured ? *options.measured : ownCache,
+                tree,  layouter};
+    // The smallest text asks the least room of any: a team that does not go in with it is refused
+    // without trying the larger sizes, which are where the time would go.
+    if (!trial.GoesInAtSmallestText(grids)) {
+        trial.ReportUnfit(grids.back(), result);
+        return result;
+    }
+    for (const Grid& grid : grids) {
+        trial.MeasureAt(grid.points);
         std::vector<Gaps> going;
         for (Gaps gaps : kBoxGaps)
-            if (tryShape(gaps, true)) going.push_back(gaps);
+            if (trial.TryShape(grid, gaps, true)) going.push_back(gaps);
         // Of the charts that go in on this grid, the first with every manager above their people,
         // while it wastes no more than the room its boxes need; failing that, the densest of all.
         struct Choice {
@@ -803,7 +862,7 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         bool taken = false;
         for (bool lists : {false, true})
             for (Gaps gaps : going)
-                if (!taken && tryShape(gaps, lists)) {
+                if (!taken && trial.TryShape(grid, gaps, lists)) {
                     choices.push_back({gaps, lists, Waste(layouter)});
                     taken = !lists && choices.back().waste <= kFairWaste;
                 }
@@ -813,7 +872,7 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
                 chosen =
                     *std::min_element(choices.begin(), choices.end(),
                                       [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
-            tryShape(chosen.gaps, chosen.lists);
+            trial.TryShape(grid, chosen.gaps, chosen.lists);
             const Option& best = layouter.MostCompact();
             result.fits = true;
             SetGrid(result, grid);
@@ -825,22 +884,19 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
             layouter.ArrangeShelves(best, true, ox, oy);
             return result;
         }
-        if (last) {
-            SetGrid(result, grid);
-            int longest = INT_MAX;
-            layouter.lists = true;
-            for (Gaps gaps : kBoxGaps) {
-                SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, kUnlimited, layouter.boxW,
-                          layouter.boxH);
-                ChartLayout tried;
-                ReportSize(layouter, tried);
-                if (std::max(tried.chartColumns, tried.chartRows) < longest) {
-                    longest = std::max(tried.chartColumns, tried.chartRows);
-                    result.chartColumns = tried.chartColumns;
-                    result.chartRows = tried.chartRows;
-                }
-            }
-        }
     }
-    return result;
+    return result; // not reached: the smallest grid takes the team
+}
+
+bool TeamFitsATable(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                    const std::vector<int>& team, const BoxTextMeasure& measure,
+                    const LayoutOptions& options) {
+    if (team.empty()) return false;
+    if (int(team.size()) > kMostPeopleOnATable) return false;
+    const Tree tree = MakeTree(managerOf, team);
+    Layouter layouter{tree, {}, {}, {}, {}, nullptr, true};
+    TextNeedsCache ownCache;
+    Trial trial{texts, team,    measure, options, options.measured ? *options.measured : ownCache,
+                tree,  layouter};
+    return trial.GoesInAtSmallestText(GridsToTry(options));
 }

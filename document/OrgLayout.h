@@ -42,6 +42,8 @@ struct ChartLayout {
     int chartColumns = 0, chartRows = 0;
 };
 
+struct TextNeedsCache;
+
 struct LayoutOptions {
     // nameLength[i]: how many characters of texts[i] are the person's name (the rest, after a
     // blank, is the job title). Given, boxes are made wide enough to keep the name on a line of
@@ -49,6 +51,9 @@ struct LayoutOptions {
     std::vector<int> nameLength;
     // The smallest cells and text the layout may go down to.
     int smallestCell = 8, smallestPoints = 7;
+    // Texts measured by earlier layouts of the same build, kept for the later ones (the pages of a
+    // split lay the same people out many times); none, each layout measures its own.
+    TextNeedsCache* measured = nullptr;
 };
 
 // Most people a table of 101 x 101 cells can hold at all: boxes of two by two cells one cell apart.
@@ -64,3 +69,9 @@ constexpr int kMostPeopleOnATable = 102 * 102 / 9;
 ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
                        const std::vector<int>& team, const BoxTextMeasure& measure,
                        const LayoutOptions& options = {});
+
+// Whether LayOutTeam would fit the team in, told without laying it out: it tries the smallest text
+// alone, on each cell size, which asks the least room of any.
+bool TeamFitsATable(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                    const std::vector<int>& team, const BoxTextMeasure& measure,
+                    const LayoutOptions& options = {});
