@@ -2,6 +2,7 @@
 #include "render/BoxTextMeasureGdi.h"
 
 #include "render/BoxTextFit.h"
+#include "render/Dpi.h"
 #include "render/FontCache.h"
 #include "render/GdiObjects.h"
 #include "render/Renderer.h"
@@ -14,7 +15,8 @@ struct Measuring {
     MemoryDC dc{nullptr};
     FontCache fonts;
     int16_t characterSet = 0;
-    int logPixelsY = 96;
+    // The table's pixels are the same on every screen (the zoom scales them): so are its texts.
+    int logPixelsY = kTableDpi;
 
     // Selects the box font of that size and returns its entry; it stays selected until the next.
     CachedFontEntry& Use(int points) {
@@ -44,7 +46,6 @@ struct Measuring {
 BoxTextMeasure MakeGdiBoxTextMeasure(int16_t characterSet) {
     auto state = std::make_shared<Measuring>();
     state->characterSet = characterSet;
-    state->logPixelsY = GetDeviceCaps(state->dc.Get(), LOGPIXELSY);
     return MakeBoxTextMeasure(
         [state](std::u16string_view text, int points) {
             state->Use(points);
