@@ -749,6 +749,8 @@ struct Trial {
     TextNeedsCache& measured;
     const Tree& tree;
     Layouter& layouter;
+    const std::vector<Grid>& grids; // largest cells and text first
+    std::vector<signed char> goes;  // by grid: 1 the team goes in, 0 not, -1 not tried yet
     std::vector<TextNeeds> needs;
     int measuredPoints = 0, lineHeight = 1;
 
@@ -781,21 +783,69 @@ struct Trial {
                layouter.BuildAll(grid.columns, grid.rows);
     }
 
-    // Whether the team goes in on the grid in any box shape at all.
-    bool GoesIn(const Grid& grid) {
-        MeasureAt(grid.points);
-        for (Gaps gaps : kBoxGaps)
-            if (TryShape(grid, gaps, true)) return true;
+    // Whether the team goes in on grid g in any box shape at all; each grid is tried once.
+    bool GoesIn(size_t g) {
+        if (goes.empty()) goes.assign(grids.size(), -1);
+        if (goes[g] < 0) {
+            MeasureAt(grids[g].points);
+            goes[g] = 0;
+            for (Gaps gaps : kBoxGaps)
+                if (TryShape(grids[g], gaps, true)) {
+                    goes[g] = 1;
+                    break;
+                }
+        }
+        return goes[g] == 1;
+    }
+
+    // Whether the team goes in with text of `points` on any of the grids, smallest cells first:
+    // over the whole table they come in nearly the same pixels, and as a box's width rounds up to
+    // whole cells of each, any of them may be the one that holds it.
+    bool GoesInAtSize(int points) {
+        for (size_t g = grids.size(); g-- > 0;)
+            if (grids[g].points == points && GoesIn(g)) return true;
         return false;
     }
 
-    // Whether the team goes in at the smallest text on any of the grids, smallest cells first.
-    // Smaller text never asks more room of a grid, but smaller cells may: over the whole table
-    // they come in nearly the same pixels, and a box's width rounds up to whole cells of each.
-    bool GoesInAtSmallestText(const std::vector<Grid>& grids) {
-        for (auto grid = grids.rbegin(); grid != grids.rend() && grid->points == grids.back().points; ++grid)
-            if (GoesIn(*grid)) return true;
-        return false;
+    // Lays the team out on the grid it goes in, in the shape that packs best there.
+    void Place(const Grid& grid, ChartLayout& result) {
+        MeasureAt(grid.points);
+        // The shapes that go in as lists, with what they waste so: wanted again below.
+        std::vector<std::pair<Gaps, double>> going;
+        for (Gaps gaps : kBoxGaps)
+            if (TryShape(grid, gaps, true)) going.push_back({gaps, Waste(layouter)});
+        // Of the charts that go in on this grid, the first with every manager above their people.
+        // On the whole table, where the chart is large, that is taken while it wastes no more
+        // than the room its boxes need; failing that, the densest of all is.
+        struct Choice {
+            Gaps gaps;
+            bool lists = false;
+            double waste = 0;
+        };
+        std::vector<Choice> choices;
+        bool taken = false;
+        for (const auto& [gaps, waste] : going)
+            if (!taken && TryShape(grid, gaps, false)) {
+                choices.push_back({gaps, false, Waste(layouter)});
+                taken = grid.preset || choices.back().waste <= kFairWaste;
+            }
+        if (!taken)
+            for (const auto& [gaps, waste] : going)
+                choices.push_back({gaps, true, waste});
+        Choice chosen = choices.back();
+        if (chosen.lists || (!grid.preset && chosen.waste > kFairWaste))
+            chosen = *std::min_element(choices.begin(), choices.end(),
+                                       [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
+        TryShape(grid, chosen.gaps, chosen.lists);
+        const Option& best = layouter.MostCompact();
+        result.fits = true;
+        SetGrid(result, grid);
+        result.chartColumns = best.width;
+        result.chartRows = best.height;
+        // Centred across the table, one row below the top when there is room.
+        const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
+        layouter.out = &result;
+        layouter.ArrangeShelves(best, true, ox, oy);
     }
 
     // The size of the most compact chart the team would need on the grid without the table's bounds.
@@ -839,55 +889,21 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         return result;
     }
     TextNeedsCache ownCache;
-    Trial trial{texts, team,    measure, options, options.measured ? *options.measured : ownCache,
-                tree,  layouter};
+    Trial trial{texts, team,     measure, options, options.measured ? *options.measured : ownCache,
+                tree,  layouter, grids};
     // The smallest text asks the least room of any: a team that does not go in with it is refused
-    // without trying the larger sizes, which are where the time would go.
-    if (!trial.GoesInAtSmallestText(grids)) {
+    // without trying the larger sizes, which are where the time would go. One that does goes on the
+    // first grid it goes in, largest cells and text first.
+    if (!trial.GoesInAtSize(grids.back().points)) {
         trial.ReportUnfit(grids.back(), result);
         return result;
     }
-    for (const Grid& grid : grids) {
-        trial.MeasureAt(grid.points);
-        std::vector<Gaps> going;
-        for (Gaps gaps : kBoxGaps)
-            if (trial.TryShape(grid, gaps, true)) going.push_back(gaps);
-        // Of the charts that go in on this grid, the first with every manager above their people.
-        // On the whole table, where the chart is large, that is taken while it wastes no more
-        // than the room its boxes need; failing that, the densest of all is.
-        struct Choice {
-            Gaps gaps;
-            bool lists = false;
-            double waste = 0;
-        };
-        std::vector<Choice> choices;
-        bool taken = false;
-        for (bool lists : {false, true})
-            for (Gaps gaps : going)
-                if (!taken && trial.TryShape(grid, gaps, lists)) {
-                    choices.push_back({gaps, lists, Waste(layouter)});
-                    taken = !lists && (grid.preset || choices.back().waste <= kFairWaste);
-                }
-        if (!choices.empty()) {
-            Choice chosen = choices.back();
-            if (chosen.lists || (!grid.preset && chosen.waste > kFairWaste))
-                chosen =
-                    *std::min_element(choices.begin(), choices.end(),
-                                      [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
-            trial.TryShape(grid, chosen.gaps, chosen.lists);
-            const Option& best = layouter.MostCompact();
-            result.fits = true;
-            SetGrid(result, grid);
-            result.chartColumns = best.width;
-            result.chartRows = best.height;
-            // Centred across the table, one row below the top when there is room.
-            const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
-            layouter.out = &result;
-            layouter.ArrangeShelves(best, true, ox, oy);
-            return result;
+    for (size_t g = 0; g < grids.size(); ++g)
+        if (trial.GoesIn(g)) {
+            trial.Place(grids[g], result);
+            break;
         }
-    }
-    return result; // not reached: the smallest grid takes the team
+    return result;
 }
 
 bool TeamFitsATable(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
@@ -897,8 +913,9 @@ bool TeamFitsATable(const std::vector<std::u16string>& texts, const std::vector<
     if (int(team.size()) > kMostPeopleOnATable) return false;
     const Tree tree = MakeTree(managerOf, team);
     Layouter layouter{tree, {}, {}, {}, {}, nullptr, true};
+    const std::vector<Grid> grids = GridsToTry(options);
     TextNeedsCache ownCache;
-    Trial trial{texts, team,    measure, options, options.measured ? *options.measured : ownCache,
-                tree,  layouter};
-    return trial.GoesInAtSmallestText(GridsToTry(options));
+    Trial trial{texts, team,     measure, options, options.measured ? *options.measured : ownCache,
+                tree,  layouter, grids};
+    return trial.GoesInAtSize(grids.back().points);
 }
