@@ -746,7 +746,7 @@ struct Trial {
     const std::vector<int>& team;
     const BoxTextMeasure& measure;
     const LayoutOptions& options;
-    TextNeedsCache& measured;
+    LayoutCache& cache;
     const Tree& tree;
     Layouter& layouter;
     const std::vector<Grid>& grids; // largest cells and text first
@@ -761,7 +761,10 @@ struct Trial {
             const int person = team[i];
             const int nameLength =
                 size_t(person) < options.nameLength.size() ? options.nameLength[size_t(person)] : 0;
-            needs[i] = MeasureTextOnce(measured, texts[size_t(person)], nameLength, points, measure);
+            // Alone, a layout measures each size as it comes to it, as few texts as it has.
+            needs[i] = options.cache
+                           ? MeasureTextOnce(cache, texts[size_t(person)], nameLength, points, measure)
+                           : MeasureText(texts[size_t(person)], nameLength, points, measure);
         }
         measuredPoints = points;
         lineHeight = std::max(1, measure.lineHeight(points));
@@ -783,25 +786,36 @@ struct Trial {
                layouter.BuildAll(grid.columns, grid.rows);
     }
 
-    // Whether the team goes in on grid g in any box shape at all; each grid is tried once.
+    // Whether the team goes in on grid g in any box shape at all; each grid is tried once. The
+    // shape the last team went in with is tried first: teams of one organisation pack alike.
     bool GoesIn(size_t g) {
         if (goes.empty()) goes.assign(grids.size(), -1);
         if (goes[g] < 0) {
             MeasureAt(grids[g].points);
             goes[g] = 0;
-            for (Gaps gaps : kBoxGaps)
-                if (TryShape(grids[g], gaps, true)) {
+            const size_t shapes = std::size(kBoxGaps);
+            for (size_t k = 0; k < shapes && goes[g] == 0; ++k) {
+                const size_t shape = (cache.goneInGaps + k) % shapes;
+                if (TryShape(grids[g], kBoxGaps[shape], true)) {
                     goes[g] = 1;
-                    break;
+                    cache.goneInCell = grids[g].cellSize;
+                    cache.goneInPoints = grids[g].points;
+                    cache.goneInGaps = shape;
                 }
+            }
         }
         return goes[g] == 1;
     }
 
-    // Whether the team goes in with text of `points` on any of the grids, smallest cells first:
-    // over the whole table they come in nearly the same pixels, and as a box's width rounds up to
-    // whole cells of each, any of them may be the one that holds it.
+    // Whether the team goes in with text of `points` on any of the grids: first the one the last
+    // team went in, then the smallest cells first. Over the whole table they come in nearly the
+    // same pixels, and as a box's width rounds up to whole cells of each, any of them may be the
+    // one that holds it.
     bool GoesInAtSize(int points) {
+        for (size_t g = 0; g < grids.size(); ++g)
+            if (grids[g].points == points && grids[g].cellSize == cache.goneInCell &&
+                cache.goneInPoints == points && !grids[g].preset)
+                if (GoesIn(g)) return true;
         for (size_t g = grids.size(); g-- > 0;)
             if (grids[g].points == points && GoesIn(g)) return true;
         return false;
@@ -888,18 +902,22 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         ReportSize(layouter, result);
         return result;
     }
-    TextNeedsCache ownCache;
-    Trial trial{texts, team,     measure, options, options.measured ? *options.measured : ownCache,
+    LayoutCache ownCache;
+    Trial trial{texts, team,     measure, options, options.cache ? *options.cache : ownCache,
                 tree,  layouter, grids};
-    // The smallest text asks the least room of any: a team that does not go in with it is refused
-    // without trying the larger sizes, which are where the time would go. One that does goes on the
-    // first grid it goes in, largest cells and text first.
-    if (!trial.GoesInAtSize(grids.back().points)) {
+    // Smaller text asks less room of a table. The sizes are tried from the smallest up while the
+    // team goes in with them, and the first grid it goes in with the largest of those is taken: a
+    // team that does not go in with the smallest text is refused at once, and of the larger sizes
+    // that it does not go in with, which are where the time would go, only the first is tried.
+    int points = grids.back().points;
+    if (!trial.GoesInAtSize(points)) {
         trial.ReportUnfit(grids.back(), result);
         return result;
     }
+    while (points < grids.front().points && trial.GoesInAtSize(points + 1))
+        ++points;
     for (size_t g = 0; g < grids.size(); ++g)
-        if (trial.GoesIn(g)) {
+        if (grids[g].points == points && trial.GoesIn(g)) {
             trial.Place(grids[g], result);
             break;
         }
@@ -914,8 +932,8 @@ bool TeamFitsATable(const std::vector<std::u16string>& texts, const std::vector<
     const Tree tree = MakeTree(managerOf, team);
     Layouter layouter{tree, {}, {}, {}, {}, nullptr, true};
     const std::vector<Grid> grids = GridsToTry(options);
-    TextNeedsCache ownCache;
-    Trial trial{texts, team,     measure, options, options.measured ? *options.measured : ownCache,
+    LayoutCache ownCache;
+    Trial trial{texts, team,     measure, options, options.cache ? *options.cache : ownCache,
                 tree,  layouter, grids};
     return trial.GoesInAtSize(grids.back().points);
 }
