@@ -23,7 +23,7 @@ int NarrowestForLines(std::u16string_view text, int lines, int below, int points
 // connector meet the middle of the top edge; an odd one is met half a cell beside it.
 int ColumnsFor(int width, int pitch, bool even) {
     if (width == INT_MAX) width = kWidestTextArea + 1; // wider than any table
-    int columns = std::max(2, (width + 2 + pitch - 1) / pitch);
+    int columns = std::max(2, (width + kBoxTextMargin + pitch - 1) / pitch);
     return even ? columns + columns % 2 : columns;
 }
 
@@ -98,7 +98,7 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
             int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch, gaps.even);
             for (int wider = columns; wider <= columns + gaps.nameRoom && wider <= maxColumns;
                  wider += gaps.even ? 2 : 1) {
-                int area = wider * pitch - 2;
+                int area = wider * pitch - kBoxTextMargin;
                 if (area >= t.nameAlone && area < t.nameShared) {
                     columns = wider;
                     break;

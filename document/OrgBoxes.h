@@ -13,6 +13,9 @@
 
 constexpr int kMaxLines = 6;          // box texts are given at most this many lines
 constexpr int kWidestTextArea = 1100; // a box text never needs more than a page's width
+// Pixels of a box's width its text does not take: the box's borders, and a little room between
+// them and the glyphs, whose ink may reach past their advances.
+constexpr int kBoxTextMargin = 6;
 
 // What one text needs at one size: the smallest text-area widths, in pixels, that give it k lines
 // (index k - 1, INT_MAX when none does), and, when it starts with a name, the widths between which

@@ -38,7 +38,6 @@ constexpr double kFairWaste = 2.0;
 
 struct Grid {
     int cellSize = 0, columns = 0, rows = 0, points = 0;
-    bool preset = false; // one of the "New" presets
 };
 
 // How a manager's reports stand. Below: the one report under the manager; Row: side by side under
@@ -697,7 +696,7 @@ std::vector<Grid> GridsToTry(const LayoutOptions& options) {
     // The presets, largest cells first, landscape before portrait.
     for (int id : {3304, 3307, 3303, 3306, 3309, 3310, 3302, 3305}) {
         const NewPreset* p = FindNewPreset(id);
-        grids.push_back({p->cellSize, p->columns, p->rows, 10, true});
+        grids.push_back({p->cellSize, p->columns, p->rows, 10});
     }
     // Then smaller cells over the whole table picture, and smaller text. Cells smaller than those
     // that already fill the largest table only make the boxes take more of them: left out.
@@ -705,7 +704,7 @@ std::vector<Grid> GridsToTry(const LayoutOptions& options) {
         for (int cellSize = 14; cellSize >= options.smallestCell; cellSize -= 2) {
             int cells = std::min(kGridSize, (kLargestTable - 3) / (cellSize + 1));
             if (cellSize < 14 && grids.back().columns == cells && grids.back().points == points) continue;
-            grids.push_back({cellSize, cells, cells, points, false});
+            grids.push_back({cellSize, cells, cells, points});
         }
     return grids;
 }
@@ -828,9 +827,8 @@ struct Trial {
         std::vector<std::pair<Gaps, double>> going;
         for (Gaps gaps : kBoxGaps)
             if (TryShape(grid, gaps, true)) going.push_back({gaps, Waste(layouter)});
-        // Of the charts that go in on this grid, the first with every manager above their people.
-        // On the whole table, where the chart is large, that is taken while it wastes no more
-        // than the room its boxes need; failing that, the densest of all is.
+        // Of the charts that go in on this grid, the first with every manager above their people,
+        // while it wastes no more than the room its boxes need; failing that, the densest of all.
         struct Choice {
             Gaps gaps;
             bool lists = false;
@@ -841,13 +839,13 @@ struct Trial {
         for (const auto& [gaps, waste] : going)
             if (!taken && TryShape(grid, gaps, false)) {
                 choices.push_back({gaps, false, Waste(layouter)});
-                taken = grid.preset || choices.back().waste <= kFairWaste;
+                taken = choices.back().waste <= kFairWaste;
             }
         if (!taken)
             for (const auto& [gaps, waste] : going)
                 choices.push_back({gaps, true, waste});
         Choice chosen = choices.back();
-        if (chosen.lists || (!grid.preset && chosen.waste > kFairWaste))
+        if (chosen.lists || chosen.waste > kFairWaste)
             chosen = *std::min_element(choices.begin(), choices.end(),
                                        [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
         TryShape(grid, chosen.gaps, chosen.lists);

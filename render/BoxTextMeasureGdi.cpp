@@ -2,9 +2,11 @@
 #include "render/BoxTextMeasureGdi.h"
 
 #include "render/BoxTextFit.h"
+#include "render/Dpi.h"
 #include "render/FontCache.h"
 #include "render/GdiObjects.h"
 #include "render/Renderer.h"
+#include "render/TextLayout.h"
 
 #include <memory>
 
@@ -14,7 +16,8 @@ struct Measuring {
     MemoryDC dc{nullptr};
     FontCache fonts;
     int16_t characterSet = 0;
-    int logPixelsY = 96;
+    // The table's pixels are the same on every screen (the zoom scales them): so are its texts.
+    int logPixelsY = kTableDpi;
 
     // Selects the box font of that size and returns its entry; it stays selected until the next.
     CachedFontEntry& Use(int points) {
@@ -30,6 +33,7 @@ struct Measuring {
             GetTextMetricsW(dc.Get(), &metrics);
             font.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
         }
+        ReadGlyphPlacement(dc.Get(), 1, font.drift[0], nullptr);
         return font;
     }
 
@@ -44,15 +48,21 @@ struct Measuring {
 BoxTextMeasure MakeGdiBoxTextMeasure(int16_t characterSet) {
     auto state = std::make_shared<Measuring>();
     state->characterSet = characterSet;
-    state->logPixelsY = GetDeviceCaps(state->dc.Get(), LOGPIXELSY);
     return MakeBoxTextMeasure(
         [state](std::u16string_view text, int points) {
-            state->Use(points);
+            const GlyphDrift& drift = state->Use(points).drift[0];
             std::vector<int> extents(text.size());
             SIZE size{};
             if (!text.empty())
                 GetTextExtentExPointW(state->dc.Get(), reinterpret_cast<const wchar_t*>(text.data()),
                                       int(text.size()), 0, nullptr, extents.data(), &size);
+            // The table draws each glyph where the font's own rendering puts it, which may be a
+            // little right of its reported advance: the extents are those of the drawn text.
+            int excess = 0;
+            for (size_t i = 0; i < text.size(); ++i) {
+                if (drift.usable && text[i] <= 255) excess += drift.excess[text[i]];
+                extents[i] += excess;
+            }
             return extents;
         },
         [state](int points) { return state->Use(points).lineHeight; });

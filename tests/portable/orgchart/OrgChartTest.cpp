@@ -144,7 +144,7 @@ std::vector<Box> CheckChart(const Document& doc, const std::vector<std::u16strin
         EXPECT_LE(b.column + b.columns, doc.tableColumns);
         EXPECT_LE(b.row + b.rows, doc.tableRows);
         int points = doc.cellGrid(b.column, b.row).fontSize;
-        int lines = measure.lineCount(b.text, b.columns * pitch - 2, points);
+        int lines = measure.lineCount(b.text, b.columns * pitch - kBoxTextMargin, points);
         EXPECT_LE(lines * measure.lineHeight(points), b.rows * pitch - 2) << "text does not fit";
     }
     const int n = int(ofPerson.size());
@@ -442,7 +442,7 @@ TEST(OrgChart, BoxesAreTheNarrowestTheirTextGoesInOfEvenOrAnyWidth) {
                 for (size_t i = 0; i < boxW.size(); ++i) {
                     const int lines = (boxH[i] * pitch - 4) / measure.lineHeight(points);
                     auto fits = [&](int columns) {
-                        return measure.lineCount(people.texts[i], columns * pitch - 2, points) <= lines;
+                        return measure.lineCount(people.texts[i], columns * pitch - kBoxTextMargin, points) <= lines;
                     };
                     EXPECT_TRUE(fits(boxW[i]));
                     EXPECT_TRUE(boxW[i] - step < 2 || !fits(boxW[i] - step))
