@@ -34,7 +34,7 @@ TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, cons
 // grid's cells and text, and its box shape in kBoxGaps below; 0: none yet).
 struct LayoutCache {
     std::unordered_map<std::u16string, TextNeeds> needs;
-    int goneInCell = 0, goneInPoints = 0;
+    int goneInCell = 0, goneInColumns = 0, goneInPoints = 0;
     size_t goneInGaps = 0;
 };
 

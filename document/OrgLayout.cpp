@@ -798,6 +798,7 @@ struct Trial {
                 if (TryShape(grids[g], kBoxGaps[shape], true)) {
                     goes[g] = 1;
                     cache.goneInCell = grids[g].cellSize;
+                    cache.goneInColumns = grids[g].columns;
                     cache.goneInPoints = grids[g].points;
                     cache.goneInGaps = shape;
                 }
@@ -813,7 +814,7 @@ struct Trial {
     bool GoesInAtSize(int points) {
         for (size_t g = 0; g < grids.size(); ++g)
             if (grids[g].points == points && grids[g].cellSize == cache.goneInCell &&
-                cache.goneInPoints == points && !grids[g].preset)
+                grids[g].columns == cache.goneInColumns && cache.goneInPoints == points)
                 if (GoesIn(g)) return true;
         for (size_t g = grids.size(); g-- > 0;)
             if (grids[g].points == points && GoesIn(g)) return true;
