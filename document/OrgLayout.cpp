@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <iterator>
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -748,8 +749,9 @@ struct Trial {
     LayoutCache& cache;
     const Tree& tree;
     Layouter& layouter;
-    const std::vector<Grid>& grids; // largest cells and text first
-    std::vector<signed char> goes;  // by grid: 1 the team goes in, 0 not, -1 not tried yet
+    const std::vector<Grid>& grids;    // largest cells and text first
+    std::vector<signed char> goes;     // by grid: 1 the team goes in, 0 not, -1 not tried yet
+    std::set<std::vector<int>> failed; // boxes and bounds the layouter found no room for
     std::vector<TextNeeds> needs;
     int measuredPoints = 0, lineHeight = 1;
 
@@ -781,8 +783,16 @@ struct Trial {
         int64_t boxArea = 0;
         for (size_t i = 0; i < team.size(); ++i)
             boxArea += int64_t(layouter.boxW[i] + 1) * (layouter.boxH[i] + 1);
-        return boxArea <= int64_t(grid.columns + 1) * (grid.rows + 1) &&
-               layouter.BuildAll(grid.columns, grid.rows);
+        if (boxArea > int64_t(grid.columns + 1) * (grid.rows + 1)) return false;
+        // Shapes and grids often come to the same boxes; what did not go in once is not built again.
+        // The layouter's answer depends on the boxes, the bounds and whether lists are allowed alone.
+        std::vector<int> tried(layouter.boxW);
+        tried.insert(tried.end(), layouter.boxH.begin(), layouter.boxH.end());
+        tried.insert(tried.end(), {grid.columns, grid.rows, lists ? 1 : 0});
+        if (failed.count(tried)) return false;
+        if (layouter.BuildAll(grid.columns, grid.rows)) return true;
+        failed.insert(std::move(tried));
+        return false;
     }
 
     // Whether the team goes in on grid g in any box shape at all; each grid is tried once. The
@@ -904,17 +914,22 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
     LayoutCache ownCache;
     Trial trial{texts, team,     measure, options, options.cache ? *options.cache : ownCache,
                 tree,  layouter, grids};
-    // Smaller text asks less room of a table. The sizes are tried from the smallest up while the
-    // team goes in with them, and the first grid it goes in with the largest of those is taken: a
-    // team that does not go in with the smallest text is refused at once, and of the larger sizes
-    // that it does not go in with, which are where the time would go, only the first is tried.
-    int points = grids.back().points;
-    if (!trial.GoesInAtSize(points)) {
+    // Smaller text asks less room of a table. A team that does not go in with the smallest is
+    // refused at once. Otherwise the largest size it goes in with is sought from the one the last
+    // team went in with (teams of one organisation take alike): up while the next size goes in, or
+    // down while this one does not; then the first grid of that size it goes in is taken. The sizes
+    // it does not go in with, which are where the time would go, are tried as few as can be.
+    const int smallest = grids.back().points, largest = grids.front().points;
+    if (!trial.GoesInAtSize(smallest)) {
         trial.ReportUnfit(grids.back(), result);
         return result;
     }
-    while (points < grids.front().points && trial.GoesInAtSize(points + 1))
+    int points = std::clamp(trial.cache.placedPoints, smallest, largest);
+    while (!trial.GoesInAtSize(points))
+        --points;
+    while (points < largest && trial.GoesInAtSize(points + 1))
         ++points;
+    trial.cache.placedPoints = points;
     for (size_t g = 0; g < grids.size(); ++g)
         if (grids[g].points == points && trial.GoesIn(g)) {
             trial.Place(grids[g], result);
