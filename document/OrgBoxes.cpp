@@ -71,6 +71,7 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
     boxW.assign(size_t(n), 2);
     boxH.assign(size_t(n), 2);
     for (const std::vector<int>& level : ofLevel) {
+        const bool flat = &level - ofLevel.data() < gaps.flatLevels;
         int64_t bestCost = INT64_MAX;
         int bestRows = 0;
         for (int k = 1; k <= kMaxLines; ++k) {
@@ -86,6 +87,7 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
                 }
                 cost += int64_t(columns + gaps.columns) * (rows + gaps.rows);
             }
+            if (flat && cost != INT64_MAX) cost = rows; // the first that goes in
             if (cost < bestCost) {
                 bestCost = cost;
                 bestRows = rows;

@@ -46,15 +46,19 @@ const TextNeeds& MeasureTextOnce(LayoutCache& measured, std::u16string_view text
 
 // The room a box is sized to take with what stands beside and below it: a cell of gap each way
 // packs the stacks tightest, rows need three between levels, the lines of stacked teams indent;
-// then boxes no wider than their text needs when a name of its own would not fit; last, boxes of
-// odd widths too, whose connectors from above meet them half a cell beside the middle.
+// then boxes no wider than their text needs when a name of its own would not fit; then boxes of
+// odd widths too, whose connectors from above meet them half a cell beside the middle; last, the
+// two top levels' boxes as low as their text allows.
 struct Gaps {
     int columns = 1, rows = 1;
     int nameRoom = 2; // columns a box may widen by to put the name on a line of its own
     bool even = true; // widths of an even count of columns only
+    // Levels from the top whose boxes take the fewest rows their text goes in: the heads of the
+    // organisation stand above rows of their teams, where a box's height costs a whole band.
+    int flatLevels = 0;
 };
-constexpr Gaps kBoxGaps[] = {
-    {1, 1, 2, true}, {1, 3, 2, true}, {3, 1, 2, true}, {1, 1, 0, true}, {1, 1, 0, false}};
+constexpr Gaps kBoxGaps[] = {{1, 1, 2, true}, {1, 3, 2, true},  {3, 1, 2, true},
+                             {1, 1, 0, true}, {1, 1, 0, false}, {1, 1, 0, true, 2}};
 
 // Box sizes on a grid of `cellSize` cells for people at the given depths: one height for all
 // boxes of a level, the one that gives the level the least area with its gaps, and each box the
