@@ -148,9 +148,9 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
     ChartSplit split;
     // The same people are laid out many times over, on the way and on their pages: their texts are
     // measured once.
-    TextNeedsCache measured;
+    LayoutCache cache;
     LayoutOptions shared = options;
-    shared.measured = &measured;
+    shared.cache = &cache;
     const Organisation org = Describe(texts, managerOf, shared);
     const size_t count = texts.size();
     std::vector<int> walk(count);

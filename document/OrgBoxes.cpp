@@ -58,8 +58,8 @@ TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, cons
     return needs;
 }
 
-const TextNeeds& MeasureTextOnce(TextNeedsCache& measured, std::u16string_view text, int nameLength,
-                                 int points, const BoxTextMeasure& measure) {
+const TextNeeds& MeasureTextOnce(LayoutCache& measured, std::u16string_view text, int nameLength, int points,
+                                 const BoxTextMeasure& measure) {
     std::u16string key(text);
     key.push_back(u'\0');
     key.push_back(char16_t(points));

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <iterator>
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -745,9 +746,12 @@ struct Trial {
     const std::vector<int>& team;
     const BoxTextMeasure& measure;
     const LayoutOptions& options;
-    TextNeedsCache& measured;
+    LayoutCache& cache;
     const Tree& tree;
     Layouter& layouter;
+    const std::vector<Grid>& grids;    // largest cells and text first
+    std::vector<signed char> goes;     // by grid: 1 the team goes in, 0 not, -1 not tried yet
+    std::set<std::vector<int>> failed; // boxes and bounds the layouter found no room for
     std::vector<TextNeeds> needs;
     int measuredPoints = 0, lineHeight = 1;
 
@@ -758,7 +762,10 @@ struct Trial {
             const int person = team[i];
             const int nameLength =
                 size_t(person) < options.nameLength.size() ? options.nameLength[size_t(person)] : 0;
-            needs[i] = MeasureTextOnce(measured, texts[size_t(person)], nameLength, points, measure);
+            // Alone, a layout measures each size as it comes to it, as few texts as it has.
+            needs[i] = options.cache
+                           ? MeasureTextOnce(cache, texts[size_t(person)], nameLength, points, measure)
+                           : MeasureText(texts[size_t(person)], nameLength, points, measure);
         }
         measuredPoints = points;
         lineHeight = std::max(1, measure.lineHeight(points));
@@ -776,25 +783,92 @@ struct Trial {
         int64_t boxArea = 0;
         for (size_t i = 0; i < team.size(); ++i)
             boxArea += int64_t(layouter.boxW[i] + 1) * (layouter.boxH[i] + 1);
-        return boxArea <= int64_t(grid.columns + 1) * (grid.rows + 1) &&
-               layouter.BuildAll(grid.columns, grid.rows);
+        if (boxArea > int64_t(grid.columns + 1) * (grid.rows + 1)) return false;
+        // Shapes and grids often come to the same boxes; what did not go in once is not built again.
+        // The layouter's answer depends on the boxes, the bounds and whether lists are allowed alone.
+        std::vector<int> tried(layouter.boxW);
+        tried.insert(tried.end(), layouter.boxH.begin(), layouter.boxH.end());
+        tried.insert(tried.end(), {grid.columns, grid.rows, lists ? 1 : 0});
+        if (failed.count(tried)) return false;
+        if (layouter.BuildAll(grid.columns, grid.rows)) return true;
+        failed.insert(std::move(tried));
+        return false;
     }
 
-    // Whether the team goes in on the grid in any box shape at all.
-    bool GoesIn(const Grid& grid) {
+    // Whether the team goes in on grid g in any box shape at all; each grid is tried once. The
+    // shape the last team went in with is tried first: teams of one organisation pack alike.
+    bool GoesIn(size_t g) {
+        if (goes.empty()) goes.assign(grids.size(), -1);
+        if (goes[g] < 0) {
+            MeasureAt(grids[g].points);
+            goes[g] = 0;
+            const size_t shapes = std::size(kBoxGaps);
+            for (size_t k = 0; k < shapes && goes[g] == 0; ++k) {
+                const size_t shape = (cache.goneInGaps + k) % shapes;
+                if (TryShape(grids[g], kBoxGaps[shape], true)) {
+                    goes[g] = 1;
+                    cache.goneInCell = grids[g].cellSize;
+                    cache.goneInColumns = grids[g].columns;
+                    cache.goneInPoints = grids[g].points;
+                    cache.goneInGaps = shape;
+                }
+            }
+        }
+        return goes[g] == 1;
+    }
+
+    // Whether the team goes in with text of `points` on any of the grids: first the one the last
+    // team went in, then the smallest cells first. Over the whole table they come in nearly the
+    // same pixels, and as a box's width rounds up to whole cells of each, any of them may be the
+    // one that holds it.
+    bool GoesInAtSize(int points) {
+        for (size_t g = 0; g < grids.size(); ++g)
+            if (grids[g].points == points && grids[g].cellSize == cache.goneInCell &&
+                grids[g].columns == cache.goneInColumns && cache.goneInPoints == points)
+                if (GoesIn(g)) return true;
+        for (size_t g = grids.size(); g-- > 0;)
+            if (grids[g].points == points && GoesIn(g)) return true;
+        return false;
+    }
+
+    // Lays the team out on the grid it goes in, in the shape that packs best there.
+    void Place(const Grid& grid, ChartLayout& result) {
         MeasureAt(grid.points);
+        // The shapes that go in as lists, with what they waste so: wanted again below.
+        std::vector<std::pair<Gaps, double>> going;
         for (Gaps gaps : kBoxGaps)
-            if (TryShape(grid, gaps, true)) return true;
-        return false;
-    }
-
-    // Whether the team goes in at the smallest text on any of the grids, smallest cells first.
-    // Smaller text never asks more room of a grid, but smaller cells may: over the whole table
-    // they come in nearly the same pixels, and a box's width rounds up to whole cells of each.
-    bool GoesInAtSmallestText(const std::vector<Grid>& grids) {
-        for (auto grid = grids.rbegin(); grid != grids.rend() && grid->points == grids.back().points; ++grid)
-            if (GoesIn(*grid)) return true;
-        return false;
+            if (TryShape(grid, gaps, true)) going.push_back({gaps, Waste(layouter)});
+        // Of the charts that go in on this grid, the first with every manager above their people,
+        // while it wastes no more than the room its boxes need; failing that, the densest of all.
+        struct Choice {
+            Gaps gaps;
+            bool lists = false;
+            double waste = 0;
+        };
+        std::vector<Choice> choices;
+        bool taken = false;
+        for (const auto& [gaps, waste] : going)
+            if (!taken && TryShape(grid, gaps, false)) {
+                choices.push_back({gaps, false, Waste(layouter)});
+                taken = choices.back().waste <= kFairWaste;
+            }
+        if (!taken)
+            for (const auto& [gaps, waste] : going)
+                choices.push_back({gaps, true, waste});
+        Choice chosen = choices.back();
+        if (chosen.lists || chosen.waste > kFairWaste)
+            chosen = *std::min_element(choices.begin(), choices.end(),
+                                       [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
+        TryShape(grid, chosen.gaps, chosen.lists);
+        const Option& best = layouter.MostCompact();
+        result.fits = true;
+        SetGrid(result, grid);
+        result.chartColumns = best.width;
+        result.chartRows = best.height;
+        // Centred across the table, one row below the top when there is room.
+        const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
+        layouter.out = &result;
+        layouter.ArrangeShelves(best, true, ox, oy);
     }
 
     // The size of the most compact chart the team would need on the grid without the table's bounds.
@@ -837,55 +911,31 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         ReportSize(layouter, result);
         return result;
     }
-    TextNeedsCache ownCache;
-    Trial trial{texts, team,    measure, options, options.measured ? *options.measured : ownCache,
-                tree,  layouter};
-    // The smallest text asks the least room of any: a team that does not go in with it is refused
-    // without trying the larger sizes, which are where the time would go.
-    if (!trial.GoesInAtSmallestText(grids)) {
+    LayoutCache ownCache;
+    Trial trial{texts, team,     measure, options, options.cache ? *options.cache : ownCache,
+                tree,  layouter, grids};
+    // Smaller text asks less room of a table. A team that does not go in with the smallest is
+    // refused at once. Otherwise the largest size it goes in with is sought from the one the last
+    // team went in with (teams of one organisation take alike): up while the next size goes in, or
+    // down while this one does not; then the first grid of that size it goes in is taken. The sizes
+    // it does not go in with, which are where the time would go, are tried as few as can be.
+    const int smallest = grids.back().points, largest = grids.front().points;
+    if (!trial.GoesInAtSize(smallest)) {
         trial.ReportUnfit(grids.back(), result);
         return result;
     }
-    for (const Grid& grid : grids) {
-        trial.MeasureAt(grid.points);
-        std::vector<Gaps> going;
-        for (Gaps gaps : kBoxGaps)
-            if (trial.TryShape(grid, gaps, true)) going.push_back(gaps);
-        // Of the charts that go in on this grid, the first with every manager above their people,
-        // while it wastes no more than the room its boxes need; failing that, the densest of all.
-        struct Choice {
-            Gaps gaps;
-            bool lists = false;
-            double waste = 0;
-        };
-        std::vector<Choice> choices;
-        bool taken = false;
-        for (bool lists : {false, true})
-            for (Gaps gaps : going)
-                if (!taken && trial.TryShape(grid, gaps, lists)) {
-                    choices.push_back({gaps, lists, Waste(layouter)});
-                    taken = !lists && choices.back().waste <= kFairWaste;
-                }
-        if (!choices.empty()) {
-            Choice chosen = choices.back();
-            if (chosen.lists || chosen.waste > kFairWaste)
-                chosen =
-                    *std::min_element(choices.begin(), choices.end(),
-                                      [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
-            trial.TryShape(grid, chosen.gaps, chosen.lists);
-            const Option& best = layouter.MostCompact();
-            result.fits = true;
-            SetGrid(result, grid);
-            result.chartColumns = best.width;
-            result.chartRows = best.height;
-            // Centred across the table, one row below the top when there is room.
-            const int ox = (grid.columns - best.width) / 2, oy = best.height < grid.rows ? 1 : 0;
-            layouter.out = &result;
-            layouter.ArrangeShelves(best, true, ox, oy);
-            return result;
+    int points = std::clamp(trial.cache.placedPoints, smallest, largest);
+    while (!trial.GoesInAtSize(points))
+        --points;
+    while (points < largest && trial.GoesInAtSize(points + 1))
+        ++points;
+    trial.cache.placedPoints = points;
+    for (size_t g = 0; g < grids.size(); ++g)
+        if (grids[g].points == points && trial.GoesIn(g)) {
+            trial.Place(grids[g], result);
+            break;
         }
-    }
-    return result; // not reached: the smallest grid takes the team
+    return result;
 }
 
 bool TeamFitsATable(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
@@ -895,8 +945,9 @@ bool TeamFitsATable(const std::vector<std::u16string>& texts, const std::vector<
     if (int(team.size()) > kMostPeopleOnATable) return false;
     const Tree tree = MakeTree(managerOf, team);
     Layouter layouter{tree, {}, {}, {}, {}, nullptr, true};
-    TextNeedsCache ownCache;
-    Trial trial{texts, team,    measure, options, options.measured ? *options.measured : ownCache,
-                tree,  layouter};
-    return trial.GoesInAtSmallestText(GridsToTry(options));
+    const std::vector<Grid> grids = GridsToTry(options);
+    LayoutCache ownCache;
+    Trial trial{texts, team,     measure, options, options.cache ? *options.cache : ownCache,
+                tree,  layouter, grids};
+    return trial.GoesInAtSize(grids.back().points);
 }

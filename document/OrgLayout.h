@@ -42,7 +42,7 @@ struct ChartLayout {
     int chartColumns = 0, chartRows = 0;
 };
 
-struct TextNeedsCache;
+struct LayoutCache;
 
 struct LayoutOptions {
     // nameLength[i]: how many characters of texts[i] are the person's name (the rest, after a
@@ -51,9 +51,10 @@ struct LayoutOptions {
     std::vector<int> nameLength;
     // The smallest cells and text the layout may go down to.
     int smallestCell = 8, smallestPoints = 7;
-    // Texts measured by earlier layouts of the same build, kept for the later ones (the pages of a
-    // split lay the same people out many times); none, each layout measures its own.
-    TextNeedsCache* measured = nullptr;
+    // What earlier layouts of the same build found, kept for the later ones (the pages of a split
+    // lay the same people out many times): the texts' needs, and the grid and box shape the last
+    // team went in with, tried first on the next. None: each layout starts afresh.
+    LayoutCache* cache = nullptr;
 };
 
 // Most people a table of 101 x 101 cells can hold at all: boxes of two by two cells one cell apart.
@@ -62,8 +63,9 @@ constexpr int kMostPeopleOnATable = 102 * 102 / 9;
 
 // Lays out the people of `team` alone (indices into texts and managerOf; a person whose manager
 // is not in the team stands at the top, several top people side by side) on the largest cells
-// and text that hold them in one table: the "New" presets with 10-point text first, then smaller
-// cells over the whole table and smaller text, down to the options' smallest. `fits` tells whether
+// and text that hold them in one table: the largest text they go in with, 10 points down to the
+// options' smallest (a size is tried only when they went in with the one below it), and with it
+// the "New" presets first, then smaller cells over the whole table. `fits` tells whether
 // it went in; boxes name people by their index in texts. This is the whole layout: a chart is the
 // team of everyone, and one team of a larger organisation can be tried on a page of its own.
 ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,

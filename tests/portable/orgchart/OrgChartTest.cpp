@@ -18,6 +18,7 @@
 #include <memory>
 #include <numeric>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -452,4 +453,42 @@ TEST(OrgChart, BoxesAreTheNarrowestTheirTextGoesInOfEvenOrAnyWidth) {
                 }
             }
     }
+}
+
+TEST(OrgChart, LayoutsThatShareWhatEarlierOnesFoundAreThoseMadeAfresh) {
+    // The teams of several organisations one after the other, as the pages of a split ask for them.
+    LayoutCache cache;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        const People org = Grown(40 + 50 * int(seed), seed);
+        LayoutOptions sharing = org.options;
+        sharing.cache = &cache;
+        std::vector<std::vector<int>> teams(1);
+        for (size_t i = 0; i < org.texts.size(); ++i) {
+            teams[0].push_back(int(i));
+            if (org.managerOf[i] == 0) teams.push_back({int(i)});
+            for (size_t t = 1; t < teams.size(); ++t)
+                if (std::find(teams[t].begin(), teams[t].end(), org.managerOf[i]) != teams[t].end())
+                    teams[t].push_back(int(i));
+        }
+        for (const std::vector<int>& team : teams) {
+            const ChartLayout shared = LayOutTeam(org.texts, org.managerOf, team, TestMeasure(), sharing);
+            const ChartLayout fresh = LayOutTeam(org.texts, org.managerOf, team, TestMeasure(), org.options);
+            ASSERT_EQ(shared.fits, fresh.fits);
+            EXPECT_EQ(shared.cellSize, fresh.cellSize);
+            EXPECT_EQ(shared.points, fresh.points);
+            ASSERT_EQ(shared.boxes.size(), fresh.boxes.size());
+            for (size_t b = 0; b < shared.boxes.size(); ++b) {
+                const ChartBox &x = shared.boxes[b], &y = fresh.boxes[b];
+                EXPECT_EQ(std::tie(x.person, x.column, x.row, x.columns, x.rows),
+                          std::tie(y.person, y.column, y.row, y.columns, y.rows));
+            }
+            ASSERT_EQ(shared.lines.size(), fresh.lines.size());
+            for (size_t l = 0; l < shared.lines.size(); ++l) {
+                const ChartLine &x = shared.lines[l], &y = fresh.lines[l];
+                EXPECT_EQ(std::tie(x.vertical, x.column, x.row, x.length),
+                          std::tie(y.vertical, y.column, y.row, y.length));
+            }
+        }
+    }
+    EXPECT_FALSE(cache.needs.empty());
 }
