@@ -295,9 +295,10 @@ struct Layouter {
             return items;
         }
         // Grouped: the reports split into runs of consecutive ones, each a report standing alone or
-        // a stack beside a line dropped from the bar, no taller than o.limit; of all such splits
-        // the narrowest row. Short teams and leaves so share a column instead of each leaving the
-        // height of the row empty below it.
+        // a stack beside a line dropped from the bar (on one side; on both, of leaves, or of teams
+        // too where teams may be listed), no taller than o.limit; of all such splits the narrowest
+        // row. Short teams and leaves so share a column instead of each leaving the height of the
+        // row empty below it.
         std::vector<Item> single(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
             const Option& b = Pick(kids[size_t(i)], o.limit);
@@ -333,8 +334,10 @@ struct Layouter {
                 for (int k = i; k < j; ++k)
                     for (const Option& b : front[size_t(kids[size_t(k)])])
                         if (b.width > wide) widths.push_back(b.width);
-                for (int width : Thinned(std::move(widths), wide, kStackWidths))
+                for (int width : Thinned(std::move(widths), wide, kStackWidths)) {
                     consider(StackItem(v, i, j - i, 1, width, true));
+                    if (!leaves && lists) consider(StackItem(v, i, j - i, 2, width));
+                }
                 if (leaves) consider(StackItem(v, i, j - i, 2, kUnlimited));
             }
         if (narrowest[size_t(n)] >= kUnlimited) { // nothing that low: each alone
