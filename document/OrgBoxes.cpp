@@ -27,6 +27,14 @@ int ColumnsFor(int width, int pitch, bool even) {
     return even ? columns + columns % 2 : columns;
 }
 
+// The width that puts a text's name on the first line and the rest on the second, INT_MAX when none
+// does (no name, or the rest's first word would join the name).
+int NameAndRest(const TextNeeds& t) {
+    if (t.nameAlone == INT_MAX) return INT_MAX;
+    const int width = std::max(t.nameAlone, t.restOnOneLine);
+    return width < t.nameShared ? width : INT_MAX;
+}
+
 } // namespace
 
 TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure) {
@@ -44,6 +52,8 @@ TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, cons
         needs.nameAlone =
             NarrowestForLines(text.substr(0, size_t(nameLength)), 1, kWidestTextArea + 1, points, measure);
         needs.nameShared = NarrowestForLines(withWord, 1, kWidestTextArea + 1, points, measure);
+        needs.restOnOneLine =
+            NarrowestForLines(text.substr(size_t(nameLength) + 1), 1, kWidestTextArea + 1, points, measure);
     }
     return needs;
 }
@@ -87,7 +97,15 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
                 }
                 cost += int64_t(columns + gaps.columns) * (rows + gaps.rows);
             }
-            if (flat && cost != INT64_MAX) cost = rows; // the first that goes in
+            if (flat && cost != INT64_MAX) {
+                // Each text on one line; else, with names, each name on one line and the rest of
+                // its text on the next; else the fewest rows that go in.
+                const bool named =
+                    gaps.nameRoom > 0 && lines == 2 && std::all_of(level.begin(), level.end(), [&](int i) {
+                        return ColumnsFor(NameAndRest(needs[size_t(i)]), pitch, gaps.even) <= maxColumns;
+                    });
+                cost = lines == 1 ? 0 : named ? 1 : 2 + rows;
+            }
             if (cost < bestCost) {
                 bestCost = cost;
                 bestRows = rows;
@@ -98,6 +116,8 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
         for (int i : level) {
             const TextNeeds& t = needs[size_t(i)];
             int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch, gaps.even);
+            if (flat && gaps.nameRoom > 0 && lines == 2 && NameAndRest(t) != INT_MAX)
+                columns = std::max(columns, ColumnsFor(NameAndRest(t), pitch, gaps.even));
             for (int wider = columns; wider <= columns + gaps.nameRoom && wider <= maxColumns;
                  wider += gaps.even ? 2 : 1) {
                 int area = wider * pitch - kBoxTextMargin;

@@ -24,6 +24,7 @@ constexpr int kBoxTextMargin = 6;
 struct TextNeeds {
     std::array<int, kMaxLines> lines{};
     int nameAlone = INT_MAX, nameShared = 0;
+    int restOnOneLine = INT_MAX; // the text after the name on one line
 };
 
 // The needs of `text`, whose first `nameLength` characters are a name (0: none), at `points`.
@@ -58,7 +59,7 @@ struct Gaps {
     int flatLevels = 0;
 };
 constexpr Gaps kBoxGaps[] = {{1, 1, 2, true}, {1, 3, 2, true},  {3, 1, 2, true},
-                             {1, 1, 0, true}, {1, 1, 0, false}, {1, 1, 0, true, 2}};
+                             {1, 1, 0, true}, {1, 1, 0, false}, {1, 1, 2, true, 2}};
 
 // Box sizes on a grid of `cellSize` cells for people at the given depths: one height for all
 // boxes of a level, the one that gives the level the least area with its gaps, and each box the
