@@ -831,8 +831,14 @@ struct Trial {
         return false;
     }
 
-    // Lays the team out on the grid it goes in, in the shape that packs best there.
-    void Place(const Grid& grid, ChartLayout& result) {
+    struct Choice {
+        Gaps gaps;
+        bool lists = false;
+        double waste = 0;
+    };
+
+    // The shape that packs best on a grid the team goes in.
+    Choice Choose(const Grid& grid) {
         MeasureAt(grid.points);
         // The shapes that go in as lists, with what they waste so: wanted again below.
         std::vector<std::pair<Gaps, double>> going;
@@ -840,11 +846,6 @@ struct Trial {
             if (TryShape(grid, gaps, true)) going.push_back({gaps, Waste(layouter)});
         // Of the charts that go in on this grid, the first with every manager above their people,
         // while it wastes no more than the room its boxes need; failing that, the densest of all.
-        struct Choice {
-            Gaps gaps;
-            bool lists = false;
-            double waste = 0;
-        };
         std::vector<Choice> choices;
         bool taken = false;
         for (const auto& [gaps, waste] : going)
@@ -859,6 +860,12 @@ struct Trial {
         if (chosen.lists || chosen.waste > kFairWaste)
             chosen = *std::min_element(choices.begin(), choices.end(),
                                        [](const Choice& a, const Choice& b) { return a.waste < b.waste; });
+        return chosen;
+    }
+
+    // Lays the team out on a grid it goes in, in the shape chosen for it.
+    void Place(const Grid& grid, const Choice& chosen, ChartLayout& result) {
+        MeasureAt(grid.points);
         TryShape(grid, chosen.gaps, chosen.lists);
         const Option& best = layouter.MostCompact();
         result.fits = true;
@@ -932,7 +939,18 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
     trial.cache.placedPoints = points;
     for (size_t g = 0; g < grids.size(); ++g)
         if (grids[g].points == points && trial.GoesIn(g)) {
-            trial.Place(grids[g], result);
+            // A preset's table turned the other way has the same cells: of the two, the one the
+            // chart packs denser on.
+            size_t taken = g;
+            Trial::Choice chosen = trial.Choose(grids[g]);
+            for (size_t h = g + 1; h < grids.size(); ++h)
+                if (grids[h].cellSize == grids[g].cellSize && grids[h].points == points &&
+                    grids[h].columns == grids[g].rows && grids[h].rows == grids[g].columns &&
+                    grids[h].columns != grids[h].rows && trial.GoesIn(h)) {
+                    const Trial::Choice turned = trial.Choose(grids[h]);
+                    if (turned.waste < chosen.waste) taken = h, chosen = turned;
+                }
+            trial.Place(grids[taken], chosen, result);
             break;
         }
     return result;
