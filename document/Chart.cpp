@@ -28,14 +28,8 @@ void PackGrid(ChartPage& page) {
     int rows = kGridSize;
     while (rows > 0 && RowEmpty(grid, rows - 1))
         --rows;
-    const uLong size = static_cast<uLong>(kRowBytes * size_t(rows));
-    std::vector<uint8_t> packed(compressBound(size));
-    uLongf packedSize = static_cast<uLongf>(packed.size());
-    if (compress2(packed.data(), &packedSize, reinterpret_cast<const Bytef*>(grid.slots.data()), size, 1) !=
-        Z_OK)
-        throw std::bad_alloc();
-    packed.resize(packedSize);
-    page.packedGrid = std::move(packed);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(grid.slots.data());
+    page.packedGrid = DeflateFast({bytes, kRowBytes * size_t(rows)}, true);
     page.packedRows = rows;
 }
 

@@ -52,26 +52,6 @@ uint32_t Crc(std::span<const uint8_t> bytes) {
     return static_cast<uint32_t>(crc);
 }
 
-// Raw deflate (no zlib header), as ZIP wants it. Entries are at most 13.7 MB, well within uInt.
-// The fastest level: a page's work file is megabytes of cells repeating a few records, which it
-// packs to half as much again in half the time, and a book is written on every record and recovery
-// copy.
-std::vector<uint8_t> Deflate(std::span<const uint8_t> bytes) {
-    z_stream stream{};
-    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-        throw std::bad_alloc();
-    std::vector<uint8_t> out(deflateBound(&stream, static_cast<uLong>(bytes.size())));
-    stream.next_in = const_cast<Bytef*>(bytes.data());
-    stream.avail_in = static_cast<uInt>(bytes.size());
-    stream.next_out = out.data();
-    stream.avail_out = static_cast<uInt>(out.size());
-    const int result = deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    if (result != Z_STREAM_END) throw std::bad_alloc();
-    return out;
-}
-
 // Inflates exactly `size` bytes from `data`: false when the stream is damaged, ends early, would
 // give more, or reaches past its compressed data.
 bool Inflate(std::span<const uint8_t> data, std::vector<uint8_t>& out, size_t size) {
@@ -235,11 +215,36 @@ std::string Encode(const std::u32string& text) {
 
 } // namespace
 
+// The fastest level: a page's work file is megabytes of cells repeating a few records, which it
+// packs to half as much again in half the time, and a book is written on every record and recovery
+// copy. It packs to a small part of its size: the output grows as it comes instead of being laid
+// out at the most it could take. Entries are at most 13.7 MB, well within uInt.
+std::vector<uint8_t> DeflateFast(std::span<const uint8_t> bytes, bool zlibHeader) {
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, zlibHeader ? MAX_WBITS : -MAX_WBITS, 8,
+                     Z_DEFAULT_STRATEGY) != Z_OK)
+        throw std::bad_alloc();
+    std::vector<uint8_t> out(bytes.size() / 32 + 1024);
+    stream.next_in = const_cast<Bytef*>(bytes.data());
+    stream.avail_in = static_cast<uInt>(bytes.size());
+    int result = Z_OK;
+    while (result == Z_OK) {
+        if (stream.total_out == out.size()) out.resize(out.size() * 2);
+        stream.next_out = out.data() + stream.total_out;
+        stream.avail_out = static_cast<uInt>(out.size() - stream.total_out);
+        result = deflate(&stream, Z_FINISH);
+    }
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    if (result != Z_STREAM_END) throw std::bad_alloc();
+    return out;
+}
+
 std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_t dosTime) {
     std::vector<uint8_t> out, directory;
     for (const BookEntry& entry : entries) {
         const uint32_t offset = static_cast<uint32_t>(out.size());
-        const std::vector<uint8_t> data = Deflate(entry.bytes);
+        const std::vector<uint8_t> data = DeflateFast(entry.bytes, false);
         const uint32_t crc = Crc(entry.bytes);
         auto common = [&](std::vector<uint8_t>& to) {
             Put16(to, kVersion);

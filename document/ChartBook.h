@@ -23,6 +23,10 @@ struct BookEntry {
 // every entry carries (MS-DOS date in the high 16 bits, time in the low 16).
 std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_t dosTime = 0x00210000);
 
+// The bytes deflated at the fastest level: raw, as ZIP wants them, or with zlib's header and
+// checksum, as zlib's uncompress reads them.
+std::vector<uint8_t> DeflateFast(std::span<const uint8_t> bytes, bool zlibHeader);
+
 enum class BookCheck {
     Accepted,
     NotArchive,  // no end record, or records that do not hold together
