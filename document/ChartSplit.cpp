@@ -10,6 +10,7 @@
 #include "document/Undo.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <queue>
 #include <tuple>
@@ -120,16 +121,49 @@ PageChart MakePageChart(const Organisation& org, int heading, const std::vector<
     return chart;
 }
 
+// Lists may hold the same team under several managers (the same people, the same texts): what was
+// found for such a team is kept by its page's texts and managers and not sought again.
+struct Found {
+    std::map<std::u16string, bool> fits;
+    std::map<std::u16string, ChartLayout> layouts;
+};
+
+std::u16string KeyOf(const PageChart& chart) {
+    std::u16string key;
+    for (size_t i = 0; i < chart.texts.size(); ++i) {
+        key += chart.texts[i];
+        key += u'\0';
+        key += char16_t(chart.managers[i] + 1); // a page holds far fewer than 65,535 people
+        key += char16_t(i < chart.options.nameLength.size() ? chart.options.nameLength[i] : 0);
+    }
+    return key;
+}
+
 ChartLayout LayOutPeople(const Organisation& org, int heading, const std::vector<int>& people,
-                         const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure) {
+                         const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure,
+                         Found& found) {
     const PageChart chart = MakePageChart(org, heading, people, away, markFirst);
-    return LayOutTeam(chart.texts, chart.managers, chart.everyone, measure, chart.options);
+    const std::u16string key = KeyOf(chart);
+    auto known = found.layouts.find(key);
+    if (known == found.layouts.end())
+        known =
+            found.layouts
+                .emplace(key, LayOutTeam(chart.texts, chart.managers, chart.everyone, measure, chart.options))
+                .first;
+    return known->second;
 }
 
 bool PeopleFit(const Organisation& org, int heading, const std::vector<int>& people,
-               const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure) {
+               const std::vector<char>& away, bool markFirst, const BoxTextMeasure& measure, Found& found) {
     const PageChart chart = MakePageChart(org, heading, people, away, markFirst);
-    return TeamFitsATable(chart.texts, chart.managers, chart.everyone, measure, chart.options);
+    const std::u16string key = KeyOf(chart);
+    auto known = found.fits.find(key);
+    if (known == found.fits.end())
+        known = found.fits
+                    .emplace(key, TeamFitsATable(chart.texts, chart.managers, chart.everyone, measure,
+                                                 chart.options))
+                    .first;
+    return known->second;
 }
 
 std::u16string Number(int page) {
@@ -152,6 +186,7 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
     LayoutOptions shared = options;
     shared.cache = &cache;
     const Organisation org = Describe(texts, managerOf, shared);
+    Found found;
     const size_t count = texts.size();
     std::vector<int> walk(count);
     for (size_t i = 0; i < count; ++i)
@@ -182,7 +217,7 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         std::vector<char> isAway(people.size(), 0);
         for (size_t i = 0; i < people.size(); ++i)
             isAway[i] = std::find(away.begin(), away.end(), people[i]) != away.end();
-        if (PeopleFit(org, heading, people, isAway, markFirst, measure)) return true;
+        if (PeopleFit(org, heading, people, isAway, markFirst, measure, found)) return true;
         smallestFailure = std::min(smallestFailure, people.size() + 1);
         return false;
     };
@@ -286,7 +321,7 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         std::vector<char> away(page.people.size(), 0);
         for (size_t i = 0; i < page.people.size(); ++i)
             away[i] = std::find(kept.away.begin(), kept.away.end(), page.people[i]) != kept.away.end();
-        page.layout = LayOutPeople(org, heading, page.people, away, false, measure);
+        page.layout = LayOutPeople(org, heading, page.people, away, false, measure, found);
         if (!page.layout.fits) return split;
         if (heading >= 0)
             page.texts.push_back(texts[size_t(heading)] + u" \u25C4 " +
