@@ -102,6 +102,8 @@ struct Layouter {
     // Teams with managers in them may stand one below the other too, as a list: denser, but the
     // managers no longer above their people. Tried only when the chart does not fit otherwise.
     bool lists = true;
+    // Only the size of a chart far too large for a table is wanted: rows split the quick way.
+    bool quick = false;
 
     const Option& Pick(int kid, int limit) const {
         const Front& f = front[size_t(kid)];
@@ -292,6 +294,7 @@ struct Layouter {
             }
             return items;
         }
+        if (quick || n > 2 * kLongestStack) return LeafRunItems(v, o);
         // Grouped: the reports split into runs of consecutive ones, each a report standing alone or
         // a stack beside a line dropped from the bar (on one side; on both, of leaves, or of teams
         // too where teams may be listed), no taller than o.limit; of all such splits the narrowest
@@ -345,6 +348,37 @@ struct Layouter {
         for (int j = n; j > 0; j -= last[size_t(j)].count)
             items.push_back(last[size_t(j)]);
         std::reverse(items.begin(), items.end());
+        return items;
+    }
+
+    // A large team's items, found faster: each run of two or more leaves as few stacks no taller
+    // than o.limit as it can, on one side of their lines or both, whichever is narrower; every other
+    // report alone.
+    std::vector<Item> LeafRunItems(int v, const Option& o) const {
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        const int n = int(kids.size());
+        std::vector<Item> items;
+        for (int i = 0; i < n;) {
+            int run = 0, widest = 0;
+            while (i + run < n && tree.reports[size_t(kids[size_t(i + run)])].empty())
+                widest = std::max(widest, boxW[size_t(kids[size_t(i + run++)])]);
+            if (run < 2) {
+                const Option& b = Pick(kids[size_t(i)], o.limit);
+                items.push_back({i, 1, 0, 0, b.width, b.height, b.port});
+                ++i;
+                continue;
+            }
+            const int tall = std::max(1, (o.limit + 1) / (boxH[size_t(kids[size_t(i)])] + 1));
+            const int oneSided = (run + tall - 1) / tall, twoSided = (run + 2 * tall - 1) / (2 * tall);
+            const int sides = oneSided * (widest + 3) < twoSided * (2 * widest + 3) ? 1 : 2;
+            const int stacks = sides == 1 ? oneSided : twoSided;
+            for (int k = 0; k < stacks; ++k) {
+                // Balanced: the first stacks take the leaves left over.
+                const int count = run / stacks + (k < run % stacks ? 1 : 0);
+                items.push_back(StackItem(v, i, count, sides, kUnlimited));
+                i += count;
+            }
+        }
         return items;
     }
 
@@ -916,6 +950,7 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
         SetGrid(result, grids.back());
         layouter.boxW.assign(n, 2);
         layouter.boxH.assign(n, 2);
+        layouter.quick = true;
         ReportSize(layouter, result);
         return result;
     }
