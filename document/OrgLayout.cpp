@@ -202,24 +202,22 @@ struct Layouter {
     }
 
     // Reports first..first + count - 1 of v on both sides of a line, each in its lowest arrangement
-    // no wider than `wide`: each goes to the side that ends higher, never above the one before it
-    // and, going from the right to the left, below it, so that they read in their order from the
-    // top. Returns the height; `tops` gets each one's top row and side (true: left).
+    // no wider than `wide`: each goes to the side that ends higher (the left on a tie), never above
+    // the one before it. A report on the left comes after one on the right only when the right
+    // ended higher, that is below it: they read in their order from the top. Returns the height;
+    // `tops` gets each one's top row and side (true: left).
     int TwoSided(int v, int first, int count, int wide, std::vector<std::pair<int, bool>>* tops,
                  int& leftWidth, int& rightWidth) const {
         const std::vector<int>& kids = tree.reports[size_t(v)];
         int leftEnd = 0, rightEnd = 0, lastTop = 0;
-        bool lastLeft = false;
         for (int i = first; i < first + count; ++i) {
             const Option& b = PickWide(kids[size_t(i)], wide);
             const bool left = leftEnd <= rightEnd;
-            const int top =
-                std::max(left ? leftEnd : rightEnd, left && !lastLeft && i > first ? lastTop + 1 : lastTop);
+            const int top = std::max(left ? leftEnd : rightEnd, lastTop);
             (left ? leftEnd : rightEnd) = top + b.height + 1;
             (left ? leftWidth : rightWidth) = std::max(left ? leftWidth : rightWidth, b.width);
             if (tops) tops->push_back({top, left});
             lastTop = top;
-            lastLeft = left;
         }
         return std::max(leftEnd, rightEnd) - 1;
     }

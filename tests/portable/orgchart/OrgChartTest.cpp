@@ -196,6 +196,15 @@ std::vector<Box> CheckChart(const Document& doc, const std::vector<std::u16strin
     }
     for (int i = 0; i < n; ++i)
         EXPECT_EQ(joined[size_t(i)], managerOf[size_t(i)] >= 0 ? 1 : 0) << "report not joined to its manager";
+    // A manager's people read in list order whatever the shape: each report lower than the one
+    // before it or to its right.
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            if (managerOf[size_t(i)] >= 0 && managerOf[size_t(j)] == managerOf[size_t(i)]) {
+                const Box &a = ofPerson[size_t(i)], &b = ofPerson[size_t(j)];
+                EXPECT_TRUE(b.row > a.row || b.column > a.column) << "reports out of their order";
+                break;
+            }
     // Rows below a bar: the manager's connector midway between those of the first and last report
     // (at the middle of an even box, half a cell beside it on an odd one), reports in list order.
     auto middle2 = [](const Box& b) { return 2 * b.column + b.columns - b.columns % 2; };
@@ -442,7 +451,8 @@ TEST(OrgChart, BoxesAreTheNarrowestTheirTextGoesInOfEvenOrAnyWidth) {
                 for (size_t i = 0; i < boxW.size(); ++i) {
                     const int lines = (boxH[i] * pitch - 4) / measure.lineHeight(points);
                     auto fits = [&](int columns) {
-                        return measure.lineCount(people.texts[i], columns * pitch - kBoxTextMargin, points) <= lines;
+                        return measure.lineCount(people.texts[i], columns * pitch - kBoxTextMargin, points) <=
+                               lines;
                     };
                     EXPECT_TRUE(fits(boxW[i]));
                     EXPECT_TRUE(boxW[i] - step < 2 || !fits(boxW[i] - step))
