@@ -31,14 +31,12 @@ struct TextNeeds {
 TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure);
 
 // What the layouts of one build keep for one another: what texts need at the sizes they were
-// measured at, by text, name length and size; where the last team that went in went in (its
-// grid's cells, columns and text, and its box shape in kBoxGaps below; 0: none yet); and the text
-// size the last team was laid out with.
+// measured at, by text, name length and size, and where the last team that went in went in (its
+// grid's cells, columns and text, and its box shape in kBoxGaps below; 0: none yet).
 struct LayoutCache {
     std::unordered_map<std::u16string, TextNeeds> needs;
     int goneInCell = 0, goneInColumns = 0, goneInPoints = 0;
     size_t goneInGaps = 0;
-    int placedPoints = 0;
 };
 
 // MeasureText once for each text, name length and size; later asks are answered from `measured`.

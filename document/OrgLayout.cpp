@@ -958,21 +958,18 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
     Trial trial{texts, team,     measure, options, options.cache ? *options.cache : ownCache,
                 tree,  layouter, grids};
     // Smaller text asks less room of a table. A team that does not go in with the smallest is
-    // refused at once. Otherwise the largest size it goes in with is sought from the one the last
-    // team went in with (teams of one organisation take alike): up while the next size goes in, or
-    // down while this one does not; then the first grid of that size it goes in is taken. The sizes
-    // it does not go in with, which are where the time would go, are tried as few as can be.
+    // refused at once; otherwise the sizes are tried upward while the next one goes in (on the grid
+    // and in the box shape the last team went in, first: teams of one organisation pack alike), and
+    // the first grid it goes in with the largest of those is taken. Of the sizes it does not go in
+    // with, which are where the time would go, only the first is tried.
     const int smallest = grids.back().points, largest = grids.front().points;
     if (!trial.GoesInAtSize(smallest)) {
         trial.ReportUnfit(grids.back(), result);
         return result;
     }
-    int points = std::clamp(trial.cache.placedPoints, smallest, largest);
-    while (!trial.GoesInAtSize(points))
-        --points;
+    int points = smallest;
     while (points < largest && trial.GoesInAtSize(points + 1))
         ++points;
-    trial.cache.placedPoints = points;
     for (size_t g = 0; g < grids.size(); ++g)
         if (grids[g].points == points && trial.GoesIn(g)) {
             // A preset's table turned the other way has the same cells: of the two, the one the
