@@ -59,7 +59,7 @@ bool WriteChart(App& app, const std::wstring& path) {
 // A chart book's recovery copy read into the chart, as a work file's is read into the document.
 WorkFileOutcome LoadChartBookFrom(App& app, const std::wstring& path) {
     std::vector<uint8_t> bytes;
-    WorkFileOutcome outcome = ReadWholeFile(path, kBookTotalLimit, bytes);
+    WorkFileOutcome outcome = ReadWholeFile(path, kBookFileLimit, bytes);
     if (!outcome.Done()) return outcome;
     if (LoadChartBook(app.chart, app.doc, bytes) != ChartBookLoad::Accepted)
         return {WorkFileOutcome::Kind::WrongFormat};
@@ -184,15 +184,14 @@ void OnRecoveryTimer(App& app) {
         RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
         return;
     }
-    RecoveryTick(
-        app.recovery, ChartModified(app.chart, app.doc), ChartChangeCount(app.chart, app.doc),
-        app.shell.chartPath, [&app](const std::wstring& path) {
-            try {
-                return WriteWholeFile(EncodeChartBook(ChartBookEntries(app.chart, app.doc)), path).Done();
-            } catch (const std::bad_alloc&) {
-                return false;
-            }
-        });
+    RecoveryTick(app.recovery, ChartModified(app.chart, app.doc), ChartChangeCount(app.chart, app.doc),
+                 app.shell.chartPath, [&app](const std::wstring& path) {
+                     try {
+                         return WriteWholeFile(EncodeChartAsBook(app.chart, app.doc), path).Done();
+                     } catch (const std::bad_alloc&) {
+                         return false;
+                     }
+                 });
 }
 
 bool LoadChartFile(App& app, const std::wstring& path, const std::wstring& nameFrom) {

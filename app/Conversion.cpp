@@ -159,8 +159,7 @@ int RunBuild(App& app, const ConversionCommand& command) {
             app.chart.pages[0].name =
                 source.substr(slash + 1, dot > slash + 1 ? dot - slash - 1 : std::wstring::npos);
         }
-        const std::vector<BookEntry> entries = ChartBookEntries(app.chart, app.doc);
-        if (!WriteWholeFile(EncodeChartBook(entries), target).Done())
+        if (!WriteWholeFile(EncodeChartAsBook(app.chart, app.doc), target).Done())
             return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
         return kConversionDone;
     }

@@ -62,7 +62,7 @@ bool SaveWorkFile(const Document& doc, const std::wstring& path, HWND owner) {
 int ReadChartBookFile(Chart& chart, Document& shown, const std::wstring& path, int languageIndex,
                       HWND owner) {
     std::vector<uint8_t> bytes;
-    WorkFileOutcome outcome = ReadWholeFile(path, kBookTotalLimit, bytes);
+    WorkFileOutcome outcome = ReadWholeFile(path, kBookFileLimit, bytes);
     if (outcome.kind == WorkFileOutcome::Kind::FileError) {
         ShowFileError(owner, outcome.errorNumber);
         return 0;
@@ -80,7 +80,7 @@ bool SaveChartBookFile(const Chart& chart, const Document& shown, const std::wst
                              uint32_t(now.wHour << 11 | now.wMinute << 5 | now.wSecond / 2);
     std::vector<uint8_t> book;
     try {
-        book = EncodeChartBook(ChartBookEntries(chart, shown), dosTime);
+        book = EncodeChartAsBook(chart, shown, dosTime);
     } catch (const std::bad_alloc&) {
         ShowFileError(owner, kErrorOutOfMemory);
         return false;

@@ -221,13 +221,15 @@ std::vector<uint8_t> PageWorkFile(const Chart& chart, const Document& shown, int
     return EncodeWorkFile(PageDocument(chart, shown, index, *scratch));
 }
 
-std::vector<BookEntry> ChartBookEntries(const Chart& chart, const Document& shown) {
+std::vector<uint8_t> EncodeChartAsBook(const Chart& chart, const Document& shown, uint32_t dosTime) {
     auto scratch = std::make_unique<Document>();
-    std::vector<BookEntry> entries;
-    for (int i = 0; i < PageCount(chart); ++i)
-        entries.push_back({BookEntryName(size_t(i), chart.pages.size(), ToUtf8(chart.pages[size_t(i)].name)),
-                           EncodeWorkFile(PageDocument(chart, shown, i, *scratch))});
-    return entries;
+    return EncodeChartBook(
+        chart.pages.size(),
+        [&](size_t i) {
+            return BookEntry{BookEntryName(i, chart.pages.size(), ToUtf8(chart.pages[i].name)),
+                             EncodeWorkFile(PageDocument(chart, shown, int(i), *scratch))};
+        },
+        dosTime);
 }
 
 void AppendParkedPage(Chart& chart, const std::wstring& name, Document& doc) {
@@ -243,23 +245,19 @@ void ShowFirstPage(Chart& chart, Document& shown) {
 }
 
 ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8_t> bytes) {
-    std::vector<BookEntry> entries;
-    if (DecodeChartBook(bytes, entries) != BookCheck::Accepted) return ChartBookLoad::Refused;
-    for (const BookEntry& entry : entries)
-        if (CheckWorkFile(entry.bytes, WorkFileFormat::Current) != WorkFileCheck::Accepted)
-            return ChartBookLoad::Refused;
-
+    // Page by page: each work file is read and its grid packed before the next is inflated.
     Chart loaded;
     loaded.pages.clear();
     Document first;
-    for (size_t i = 0; i < entries.size(); ++i) {
+    const BookCheck check = ReadChartBook(bytes, [&](BookEntry& entry) {
+        if (CheckWorkFile(entry.bytes, WorkFileFormat::Current) != WorkFileCheck::Accepted) return false;
         ChartPage page;
-        page.name = FromUtf8(PageNameOfEntry(entries[i].name));
+        page.name = FromUtf8(PageNameOfEntry(entry.name));
         Document doc;
-        LoadWorkFile(doc, entries[i].bytes, WorkFileFormat::Current);
+        LoadWorkFile(doc, entry.bytes, WorkFileFormat::Current);
         doc.tablePresent = true;
-        std::vector<uint8_t>().swap(entries[i].bytes);
-        if (i == 0) {
+        std::vector<uint8_t>().swap(entry.bytes);
+        if (loaded.pages.empty()) {
             first = std::move(doc);
         } else {
             page.parked = std::make_unique<Document>(std::move(doc));
@@ -267,7 +265,9 @@ ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8
             std::vector<CellRecord>().swap(page.parked->cellGrid.slots);
         }
         loaded.pages.push_back(std::move(page));
-    }
+        return true;
+    });
+    if (check != BookCheck::Accepted) return ChartBookLoad::Refused;
     chart = std::move(loaded);
     shown = std::move(first);
     return ChartBookLoad::Accepted;

@@ -78,8 +78,10 @@ void NoteCellCopied(Chart& chart);
 // "Paste cell" on the page shown, from the cell copied on whichever page it was copied.
 EditOutcome PasteCellOnChart(Chart& chart, Document& shown, const CopyFlags& flags);
 
-// The work file of every page, in page order, named for the book.
-std::vector<BookEntry> ChartBookEntries(const Chart& chart, const Document& shown);
+// The chart as a book: the work file of every page, in page order, named for the book, each made
+// and deflated in turn. `dosTime` as for EncodeChartBook.
+std::vector<uint8_t> EncodeChartAsBook(const Chart& chart, const Document& shown,
+                                       uint32_t dosTime = 0x00210000);
 // The work file of one page.
 std::vector<uint8_t> PageWorkFile(const Chart& chart, const Document& shown, int index);
 

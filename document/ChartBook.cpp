@@ -241,8 +241,15 @@ std::vector<uint8_t> DeflateFast(std::span<const uint8_t> bytes, bool zlibHeader
 }
 
 std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_t dosTime) {
+    return EncodeChartBook(
+        entries.size(), [&](size_t i) { return entries[i]; }, dosTime);
+}
+
+std::vector<uint8_t> EncodeChartBook(size_t count, const std::function<BookEntry(size_t)>& entryAt,
+                                     uint32_t dosTime) {
     std::vector<uint8_t> out, directory;
-    for (const BookEntry& entry : entries) {
+    for (size_t i = 0; i < count; ++i) {
+        const BookEntry entry = entryAt(i);
         const uint32_t offset = static_cast<uint32_t>(out.size());
         const std::vector<uint8_t> data = DeflateFast(entry.bytes, false);
         const uint32_t crc = Crc(entry.bytes);
@@ -277,8 +284,8 @@ std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_
     Put32(out, kEndSignature);
     Put16(out, 0);
     Put16(out, 0);
-    Put16(out, static_cast<uint32_t>(entries.size()));
-    Put16(out, static_cast<uint32_t>(entries.size()));
+    Put16(out, static_cast<uint32_t>(count));
+    Put16(out, static_cast<uint32_t>(count));
     Put32(out, static_cast<uint32_t>(directory.size()));
     Put32(out, directoryOffset);
     Put16(out, 0);
@@ -286,13 +293,21 @@ std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_
 }
 
 BookCheck DecodeChartBook(std::span<const uint8_t> bytes, std::vector<BookEntry>& entries) {
+    std::vector<BookEntry> read;
+    const BookCheck check = ReadChartBook(bytes, [&](BookEntry& entry) {
+        read.push_back(std::move(entry));
+        return true;
+    });
+    if (check == BookCheck::Accepted) entries = std::move(read);
+    return check;
+}
+
+BookCheck ReadChartBook(std::span<const uint8_t> bytes, const std::function<bool(BookEntry&)>& take) {
     std::vector<CentralEntry> directory;
     size_t directoryStart = 0;
     if (BookCheck check = ReadCentralDirectory(bytes, directory, directoryStart);
         check != BookCheck::Accepted)
         return check;
-    std::vector<BookEntry> read;
-    read.reserve(directory.size());
     for (const CentralEntry& entry : directory) {
         const std::optional<std::span<const uint8_t>> data = EntryData(bytes, entry, directoryStart);
         if (!data) return BookCheck::NotArchive;
@@ -304,9 +319,8 @@ BookCheck DecodeChartBook(std::span<const uint8_t> bytes, std::vector<BookEntry>
             return BookCheck::Damaged;
         }
         if (Crc(page.bytes) != entry.crc) return BookCheck::Damaged;
-        read.push_back(std::move(page));
+        if (!take(page)) return BookCheck::NoPages;
     }
-    entries = std::move(read);
     return BookCheck::Accepted;
 }
 

@@ -4,15 +4,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 // A book holds at most 999 pages, each a work file of at most 101 x 101 records, and at most
-// 256 MB of them in all: an archive that declares more is refused before anything is inflated.
+// 2 GB of them in all (some 150 of the largest pages): an archive that declares more is refused
+// before anything is inflated. Pages are read and written one at a time, so a book never needs
+// them all in memory at once. The archive itself is at most 256 MB.
 constexpr size_t kBookPageLimit = 999;
 constexpr uint64_t kBookEntryLimit = 101ull * 101ull * 1345ull;
-constexpr uint64_t kBookTotalLimit = 256ull << 20;
+constexpr uint64_t kBookTotalLimit = 2048ull << 20;
+constexpr uint64_t kBookFileLimit = 256ull << 20;
 
 struct BookEntry {
     std::string name;           // the entry's name in the archive, UTF-8
@@ -22,6 +26,9 @@ struct BookEntry {
 // The archive of the entries in their order, each deflated. `dosTime` is the modification time
 // every entry carries (MS-DOS date in the high 16 bits, time in the low 16).
 std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_t dosTime = 0x00210000);
+// The same for `count` entries made one at a time by `entryAt(i)`, each let go once deflated.
+std::vector<uint8_t> EncodeChartBook(size_t count, const std::function<BookEntry(size_t)>& entryAt,
+                                     uint32_t dosTime = 0x00210000);
 
 // The bytes deflated at the fastest level: raw, as ZIP wants them, or with zlib's header and
 // checksum, as zlib's uncompress reads them.
@@ -39,6 +46,10 @@ enum class BookCheck {
 // Reads every entry of the archive, in the order of its central directory. All or nothing: on any
 // refusal `entries` is left as it was.
 BookCheck DecodeChartBook(std::span<const uint8_t> bytes, std::vector<BookEntry>& entries);
+// The same one entry at a time: once the directory is found sound, each entry is inflated, checked
+// and handed to `take` (which may move its bytes away) before the next is inflated. When `take`
+// answers false, reading stops with NoPages.
+BookCheck ReadChartBook(std::span<const uint8_t> bytes, const std::function<bool(BookEntry&)>& take);
 
 // "01 Name.qdrx" for page `index` (from 0) of `count`: the number has as many digits as the last
 // one needs (at least two), and the characters a file name cannot hold become "_".

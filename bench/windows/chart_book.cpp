@@ -73,7 +73,7 @@ int main() {
         BuildChartPagesFromList(chart, *shown, bytes, Ansi, MakeGdiBoxTextMeasure(0));
     const double buildMs = Milliseconds(start);
     start = std::chrono::steady_clock::now();
-    const std::vector<uint8_t> recorded = EncodeChartBook(ChartBookEntries(chart, *shown));
+    const std::vector<uint8_t> recorded = EncodeChartAsBook(chart, *shown);
     const double recordMs = Milliseconds(start);
 
     const std::string written = ReadAll(book);

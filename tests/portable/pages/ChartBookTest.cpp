@@ -137,8 +137,9 @@ TEST(ChartBook, BombsAreRefusedBeforeInflating) {
     Put32(one, Find32(one, 0x02014b50) + 24, 1000);
     ExpectRefusedUnchanged(one, BookCheck::Damaged);
 
-    // Twenty entries, each within the limit of a page, declare more than a book may hold.
-    std::vector<BookEntry> small(20, BookEntry{"01 a.qdrx", {1, 2, 3}});
+    // Entries each within the limit of a page that declare more than a book may hold.
+    std::vector<BookEntry> small(size_t(kBookTotalLimit / kBookEntryLimit) + 1,
+                                 BookEntry{"01 a.qdrx", {1, 2, 3}});
     std::vector<uint8_t> many = EncodeChartBook(small);
     for (size_t at = Find32(many, 0x02014b50); at != std::string::npos; at = Find32(many, 0x02014b50, at + 4))
         Put32(many, at + 24, uint32_t(kBookEntryLimit));

@@ -225,8 +225,9 @@ TEST(Chart, BooksReadBackPageForPageAndRefusalsChangeNothing) {
         EditText(*shown, u"text " + TagText(tag));
     }
     ShowPage(chart, *shown, 1);
-    const std::vector<BookEntry> entries = ChartBookEntries(chart, *shown);
-    const std::vector<uint8_t> book = EncodeChartBook(entries);
+    const std::vector<uint8_t> book = EncodeChartAsBook(chart, *shown);
+    std::vector<BookEntry> entries;
+    ASSERT_EQ(DecodeChartBook(book, entries), BookCheck::Accepted);
 
     Chart read;
     auto readShown = std::make_unique<Document>();
@@ -238,6 +239,25 @@ TEST(Chart, BooksReadBackPageForPageAndRefusalsChangeNothing) {
         EXPECT_EQ(read.pages[size_t(i)].name, chart.pages[size_t(i)].name);
         EXPECT_EQ(PageWorkFile(read, *readShown, i), PageWorkFile(chart, *shown, i));
     }
+
+    // Pages of the largest table, more of them than a book once could hold, are written and read
+    // one at a time.
+    Chart large;
+    ResetChart(large, L"1");
+    for (int tag = 1; tag <= 20; ++tag) {
+        if (tag > 1) AddPage(large, *shown, std::to_wstring(tag));
+        const NewPreset largest{0, 10, kGridSize, kGridSize};
+        ApplyNewPreset(*shown, largest);
+        shown->cellGrid(0, 0).isBox = 1;
+        AssignField(shown->cellGrid(0, 0).text, TagText(tag));
+    }
+    const std::vector<uint8_t> largeBook = EncodeChartAsBook(large, *shown);
+    ASSERT_EQ(LoadChartBook(read, *readShown, largeBook), ChartBookLoad::Accepted);
+    ASSERT_EQ(PageCount(read), 20);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(TextAt(PageWorkFile(read, *readShown, i)), TagText(i + 1));
+    }
+    ASSERT_EQ(LoadChartBook(read, *readShown, book), ChartBookLoad::Accepted);
 
     // A book whose page is not a work file is refused whole.
     std::vector<BookEntry> bad = entries;
