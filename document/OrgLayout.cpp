@@ -31,7 +31,7 @@ constexpr size_t kTopFrontSize = 64; // for the top people and the heads below t
 constexpr size_t kHeightLimits = 40; // report heights a team's rows are tried with
 constexpr size_t kColumnCounts = 8;  // numbers of columns a team's reports are tried in
 constexpr int kLongestStack = 16;    // reports of a row stacked in one column at most
-constexpr size_t kStackWidths = 6;   // widths such a stack is tried at
+constexpr size_t kStackWidths = 20;  // widths such a stack is tried at
 constexpr int kUnlimited = 1 << 24;
 // A chart with every manager above their people is taken while it needs no more than this many
 // times the cells of its boxes and their gaps; past that, a denser one on the same grid is.
@@ -179,6 +179,14 @@ struct Layouter {
         std::vector<Item> items;
     };
     mutable Split lastSplit; // the last grouped row's items, while the fronts stay
+    // Stacks of consecutive reports of one person, by first report and count: the same for every
+    // height a row of the team is tried with, so made once while the fronts stay.
+    struct Stacks {
+        int person = -1;
+        std::vector<std::vector<Item>> of; // [first * kLongestStack + count - 2]
+        std::vector<char> made;
+    };
+    mutable Stacks stacks;
 
     // What stands next in a one-sided stack from report i: the report's block, or a run of leaves
     // in pairs both sides of a line of their own, joined to the stack's line along its top row.
@@ -250,6 +258,47 @@ struct Layouter {
         if (lastSplit.person != v || lastSplit.limit != o.limit) lastSplit = {v, o.limit, MakeItems(v, o)};
         return lastSplit.items;
     }
+    // The stacks reports first..first + count - 1 of v may form in a row: on one side of their line,
+    // as wide as the widest of them at its narrowest or wider where its teams then take lower
+    // arrangements; on both sides, of leaves, or of teams too where teams may be listed.
+    const std::vector<Item>& StacksOf(int v, int first, int count) const {
+        const size_t n = tree.reports[size_t(v)].size();
+        if (stacks.person != v) {
+            stacks.person = v;
+            stacks.of.assign(n * kLongestStack, {});
+            stacks.made.assign(n * kLongestStack, 0);
+        }
+        const size_t at = size_t(first) * kLongestStack + size_t(count) - 2;
+        if (stacks.made[at]) return stacks.of[at];
+        const std::vector<int>& kids = tree.reports[size_t(v)];
+        bool leaves = true;
+        int wide = 0;
+        for (int k = first; k < first + count; ++k) {
+            leaves &= tree.reports[size_t(kids[size_t(k)])].empty();
+            wide = std::max(wide, front[size_t(kids[size_t(k)])].front().width);
+        }
+        std::vector<int> widths{wide};
+        for (int k = first; k < first + count; ++k)
+            for (const Option& b : front[size_t(kids[size_t(k)])])
+                if (b.width > wide) widths.push_back(b.width);
+        std::vector<Item>& made = stacks.of[at];
+        for (int width : Thinned(std::move(widths), wide, kStackWidths)) {
+            made.push_back(StackItem(v, first, count, 1, width, true));
+            if (!leaves && lists) made.push_back(StackItem(v, first, count, 2, width));
+        }
+        if (leaves) made.push_back(StackItem(v, first, count, 2, kUnlimited));
+        // Only those no other is both narrower and lower than are worth a row's while.
+        std::stable_sort(made.begin(), made.end(), [](const Item& a, const Item& b) {
+            return a.width != b.width ? a.width < b.width : a.height < b.height;
+        });
+        std::vector<Item> kept;
+        for (const Item& item : made)
+            if (kept.empty() || item.height < kept.back().height) kept.push_back(item);
+        made = std::move(kept);
+        stacks.made[at] = 1;
+        return made;
+    }
+
     std::vector<Item> MakeItems(int v, const Option& o) const {
         const std::vector<int>& kids = tree.reports[size_t(v)];
         const int n = int(kids.size());
@@ -323,23 +372,8 @@ struct Layouter {
                     consider(single[size_t(i)]);
                     continue;
                 }
-                bool leaves = true;
-                int wide = 0;
-                for (int k = i; k < j; ++k) {
-                    leaves &= tree.reports[size_t(kids[size_t(k)])].empty();
-                    wide = std::max(wide, single[size_t(k)].width);
-                }
-                // The stack as wide as its widest report alone, or wider where its teams, each
-                // taking a lower arrangement, then fit under the limit together.
-                std::vector<int> widths{wide};
-                for (int k = i; k < j; ++k)
-                    for (const Option& b : front[size_t(kids[size_t(k)])])
-                        if (b.width > wide) widths.push_back(b.width);
-                for (int width : Thinned(std::move(widths), wide, kStackWidths)) {
-                    consider(StackItem(v, i, j - i, 1, width, true));
-                    if (!leaves && lists) consider(StackItem(v, i, j - i, 2, width));
-                }
-                if (leaves) consider(StackItem(v, i, j - i, 2, kUnlimited));
+                for (const Item& stack : StacksOf(v, i, j - i))
+                    consider(stack);
             }
         if (narrowest[size_t(n)] >= kUnlimited) { // nothing that low: each alone
             items = single;
@@ -686,6 +720,7 @@ struct Layouter {
     bool BuildAll(int maxW, int maxH) {
         front.assign(tree.person.size(), {});
         lastSplit = {};
+        stacks = {};
         for (int v : tree.bottomUp)
             if (!BuildFront(v, maxW, maxH)) return false;
         return BuildTop(maxW, maxH);
