@@ -116,14 +116,15 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
 }
 
 bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
-                            const ListColumns& columns, bool pages) {
+                            const ListColumns& columns, bool pages, std::vector<uint8_t>* book) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
     outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, columns);
     if (outcome.result == BuildResult::TooLarge && pages) {
         const BuildOutcome paged =
-            BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, columns);
+            book ? BuildChartBookFromList(*book, bytes, FromAnsi, measure, columns)
+                 : BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, columns);
         // Refused even in pages: the size told stays the one table it would need.
         if (paged.result == BuildResult::Built) outcome = paged;
     }

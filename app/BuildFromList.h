@@ -6,7 +6,9 @@
 #include "document/OrgChart.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 struct App;
 struct ShellState;
@@ -15,9 +17,11 @@ void BuildFromListCommand(App& app);
 
 // Reads the list file and builds its chart into the document as the command does, without any
 // message; false when the file could not be read (the outcome is then left alone). With `pages`,
-// a list too large for one table is built into the chart's pages.
+// a list too large for one table is built into the chart's pages or, given `book`, straight into
+// the bytes of a chart book, the chart left as it was.
 bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
-                            const ListColumns& columns = {}, bool pages = false);
+                            const ListColumns& columns = {}, bool pages = false,
+                            std::vector<uint8_t>* book = nullptr);
 
 // A role's name in the current language ("Manager").
 std::wstring ListRoleName(const ShellState& shell, ListRole role);

@@ -146,7 +146,9 @@ int RunBuild(App& app, const ConversionCommand& command) {
     // A book takes a list of any size (one page when it fits); a work file holds one table.
     const bool book = chartBook;
     ResetChart(app.chart, L"");
-    if (!BuildChartFromListFile(app, source, outcome, columns, book))
+    // A book of pages is recorded as it is made; one that fits one table as the chart built.
+    std::vector<uint8_t> pages;
+    if (!BuildChartFromListFile(app, source, outcome, columns, book, &pages))
         return Fail(kConversionSourceRefused, unread);
     if (outcome.result == BuildResult::TooLarge && !book)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " +
@@ -159,7 +161,7 @@ int RunBuild(App& app, const ConversionCommand& command) {
             app.chart.pages[0].name =
                 source.substr(slash + 1, dot > slash + 1 ? dot - slash - 1 : std::wstring::npos);
         }
-        if (!WriteWholeFile(EncodeChartAsBook(app.chart, app.doc), target).Done())
+        if (!WriteWholeFile(pages.empty() ? EncodeChartAsBook(app.chart, app.doc) : pages, target).Done())
             return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
         return kConversionDone;
     }

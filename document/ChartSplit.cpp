@@ -8,6 +8,7 @@
 #include "document/ChartBook.h"
 #include "document/OrgBoxes.h"
 #include "document/Undo.h"
+#include "document/WorkFileFormat.h"
 
 #include <algorithm>
 #include <map>
@@ -337,6 +338,16 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
     return split;
 }
 
+namespace {
+
+// A page is named after its team's manager.
+std::wstring PageName(const PeopleList& list, const SplitPage& page) {
+    const std::u16string& name = list.people[size_t(page.heading >= 0 ? page.heading : page.people[0])].name;
+    return std::wstring(name.begin(), name.end());
+}
+
+} // namespace
+
 BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_view bytes,
                                      const AnsiDecoder& ansi, const BoxTextMeasure& measure,
                                      const ListColumns& columns) {
@@ -358,16 +369,39 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
     for (const SplitPage& page : split.pages) {
         WriteChart(*scratch, page.layout, page.texts);
         scratch->tablePresent = true;
-        const std::u16string& name =
-            list.people[size_t(page.heading >= 0 ? page.heading : page.people[0])].name;
-        std::wstring wide(name.begin(), name.end());
-        AppendParkedPage(built, wide, *scratch);
+        AppendParkedPage(built, PageName(list, page), *scratch);
         *scratch = Document{};
     }
     ShowFirstPage(built, shown);
     built.pagesChanged = true; // the chart exists nowhere else yet
     ++built.pageChanges;
     chart = std::move(built);
+    outcome.result = BuildResult::Built;
+    return outcome;
+}
+
+BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view bytes,
+                                    const AnsiDecoder& ansi, const BoxTextMeasure& measure,
+                                    const ListColumns& columns) {
+    BuildOutcome outcome;
+    ListForChart read;
+    if (!ReadListForChart(bytes, ansi, columns, read, outcome)) return outcome;
+    const ChartSplit split = SplitChart(read.texts, read.checked.managerOf, measure, read.options);
+    if (!split.fits) {
+        outcome.result = BuildResult::TooLarge;
+        return outcome;
+    }
+    // Each page written, recorded and let go in turn: no chart of pages in between.
+    auto scratch = std::make_unique<Document>();
+    const size_t count = split.pages.size();
+    book = EncodeChartBook(count, [&](size_t i) {
+        const SplitPage& page = split.pages[i];
+        *scratch = Document{};
+        WriteChart(*scratch, page.layout, page.texts);
+        scratch->tablePresent = true;
+        return BookEntry{BookEntryName(i, count, ToUtf8(PageName(read.checked.list, page))),
+                         EncodeWorkFile(*scratch)};
+    });
     outcome.result = BuildResult::Built;
     return outcome;
 }

@@ -6,6 +6,7 @@
 
 #include "document/OrgChart.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -34,3 +35,9 @@ struct Chart;
 BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_view bytes,
                                      const AnsiDecoder& ansi, const BoxTextMeasure& measure,
                                      const ListColumns& columns = {});
+
+// The same for "/build" to a chart book: the book's bytes, each page written into it in turn, the
+// same bytes as the chart of pages recorded as a book.
+BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view bytes,
+                                    const AnsiDecoder& ansi, const BoxTextMeasure& measure,
+                                    const ListColumns& columns = {});

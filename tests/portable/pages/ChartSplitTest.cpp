@@ -3,10 +3,13 @@
 // copy, and the page marks point both ways between the manager's box and the team's page.
 #include "document/ChartSplit.h"
 
+#include "document/Chart.h"
 #include "render/BoxTextFit.h"
+#include "tests/portable/orgchart/SampleLists.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 namespace {
@@ -111,4 +114,16 @@ TEST(ChartSplit, EveryPersonOnceAndMarksPointToTheRightPages) {
             }
         }
     }
+}
+
+TEST(ChartSplit, ABookBuiltStraightFromAListIsTheChartOfPagesRecorded) {
+    const std::string list = GrownOrganisation(400, 3);
+    auto latin1 = [](std::string_view bytes) { return std::u16string(bytes.begin(), bytes.end()); };
+    Chart chart;
+    auto shown = std::make_unique<Document>();
+    ASSERT_EQ(BuildChartPagesFromList(chart, *shown, list, latin1, TestMeasure()).result, BuildResult::Built);
+    ASSERT_GT(PageCount(chart), 1);
+    std::vector<uint8_t> book;
+    ASSERT_EQ(BuildChartBookFromList(book, list, latin1, TestMeasure()).result, BuildResult::Built);
+    EXPECT_EQ(book, EncodeChartAsBook(chart, *shown));
 }
