@@ -690,17 +690,21 @@ struct Layouter {
             const std::vector<int> columns = ColumnCounts(int(kids.size()));
             const bool leavesOnly =
                 std::all_of(kids.begin(), kids.end(), [&](int k) { return tree.reports[size_t(k)].empty(); });
-            for (int limit : WidthLimits(kids)) {
+            const std::vector<int> widths = WidthLimits(kids);
+            for (size_t w = 0; w < widths.size(); ++w) {
                 if (!lists && !leavesOnly) break;
+                const int limit = widths[w];
                 add({0, 0, 0, Kind::SideBoth, 1, limit});
+                // Columns of every count at every width would be many: every other width will do.
+                const bool inColumns = w % 2 == 0 || w + 1 == widths.size();
                 for (bool paired : {false, true}) {
                     if (paired && !leafRun) break;
                     add({0, 0, 0, Kind::SideOne, 1, limit, paired});
                     for (int count : columns)
-                        add({0, 0, 0, Kind::Columns, count, limit, paired});
+                        if (inColumns) add({0, 0, 0, Kind::Columns, count, limit, paired});
                 }
                 for (int count : columns)
-                    add({0, 0, 0, Kind::Columns, count, limit, false, true});
+                    if (inColumns) add({0, 0, 0, Kind::Columns, count, limit, false, true});
             }
         }
         front[size_t(v)] =
