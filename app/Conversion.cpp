@@ -157,9 +157,9 @@ int RunBuild(App& app, const ConversionCommand& command) {
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + source);
     if (book) {
         if (PageCount(app.chart) == 1 && app.chart.pages[0].name.empty()) {
-            const size_t slash = source.find_last_of(L"\\/"), dot = source.find_last_of(L'.');
+            const size_t slash = source.find_last_of(L"\\/"), period = source.find_last_of(L'.');
             app.chart.pages[0].name =
-                source.substr(slash + 1, dot > slash + 1 ? dot - slash - 1 : std::wstring::npos);
+                source.substr(slash + 1, period > slash + 1 ? period - slash - 1 : std::wstring::npos);
         }
         if (!WriteWholeFile(pages.empty() ? EncodeChartAsBook(app.chart, app.doc) : pages, target).Done())
             return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
