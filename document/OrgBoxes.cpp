@@ -35,6 +35,12 @@ int NameAndRest(const TextNeeds& t) {
     return width < t.nameShared ? width : INT_MAX;
 }
 
+// The narrowest text area that gives a text `lines` lines without breaking its name.
+int WidthFor(const TextNeeds& t, int lines) {
+    const int width = t.lines[size_t(lines - 1)];
+    return t.nameAlone == INT_MAX || width == INT_MAX ? width : std::max(width, t.nameAlone);
+}
+
 } // namespace
 
 TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure) {
@@ -90,7 +96,7 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
             if (lines != k) continue; // the same rows hold more lines: tried with those
             int64_t cost = 0;
             for (int i : level) {
-                int columns = ColumnsFor(needs[size_t(i)].lines[size_t(lines - 1)], pitch, gaps.even);
+                int columns = ColumnsFor(WidthFor(needs[size_t(i)], lines), pitch, gaps.even);
                 if (columns > maxColumns) {
                     cost = INT64_MAX;
                     break;
@@ -115,7 +121,7 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
         const int lines = std::min(kMaxLines, (bestRows * pitch - 4) / lineHeight);
         for (int i : level) {
             const TextNeeds& t = needs[size_t(i)];
-            int columns = ColumnsFor(t.lines[size_t(lines - 1)], pitch, gaps.even);
+            int columns = ColumnsFor(WidthFor(t, lines), pitch, gaps.even);
             if (flat && gaps.nameRoom > 0 && lines == 2 && NameAndRest(t) != INT_MAX)
                 columns = std::max(columns, ColumnsFor(NameAndRest(t), pitch, gaps.even));
             for (int wider = columns; wider <= columns + gaps.nameRoom && wider <= maxColumns;

@@ -450,9 +450,13 @@ TEST(OrgChart, BoxesAreTheNarrowestTheirTextGoesInOfEvenOrAnyWidth) {
                 const int pitch = cellSize + 1, step = even ? 2 : 1;
                 for (size_t i = 0; i < boxW.size(); ++i) {
                     const int lines = (boxH[i] * pitch - 4) / measure.lineHeight(points);
+                    // The text in its lines, and its name on one line of them, never broken.
                     auto fits = [&](int columns) {
-                        return measure.lineCount(people.texts[i], columns * pitch - kBoxTextMargin, points) <=
-                               lines;
+                        const int width = columns * pitch - kBoxTextMargin;
+                        const std::u16string_view name = std::u16string_view(people.texts[i])
+                                                             .substr(0, size_t(people.options.nameLength[i]));
+                        return measure.lineCount(people.texts[i], width, points) <= lines &&
+                               measure.lineCount(name, width, points) == 1;
                     };
                     EXPECT_TRUE(fits(boxW[i]));
                     EXPECT_TRUE(boxW[i] - step < 2 || !fits(boxW[i] - step))
