@@ -34,19 +34,12 @@ mark() { for cell in "$@"; do click_cell ${cell/,/ }; done; }
 create_table() { e2e_menu 4 0; }
 create_line() { e2e_menu 4 1; }
 merge_horizontal() { e2e_menu 3 0; }
-wait_gone() {
-    for _ in $(seq 40); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    e2e_fail "window '$1' is still open"
-}
 capture_colour() { # column row: right click on it, then close the "Color Caught" dialog
     click_cell "$1" "$2" 3
     local dialog
     dialog=$(e2e_wait_window "^Color Caught$") || e2e_fail "no Color Caught dialog"
     e2e_window_click "$dialog" 302 170 249 148
-    wait_gone "^Color Caught$"
+    e2e_wait_gone "^Color Caught$"
 }
 # Opens the text properties of a box, lets the given steps fill them, and accepts.
 edit_box() { # column row step...
@@ -68,7 +61,7 @@ edit_box() { # column row step...
         esac
     done
     e2e_window_click "$dialog" 442 722 307 266
-    wait_gone "^Text properties$"
+    e2e_wait_gone "^Text properties$"
 }
 
 printf '[General]\r\nIdioma=5\r\n' >"$E2E_DIR/Cuadrix.ini" # English

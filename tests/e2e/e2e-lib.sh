@@ -93,6 +93,15 @@ e2e_wait_window_past_offer() {
     return 1
 }
 
+# Waits until no visible window's title matches the pattern (up to 4 seconds).
+e2e_wait_gone() {
+    for _ in $(seq 40); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    e2e_fail "window '$1' is still open"
+}
+
 e2e_main_window() {
     E2E_WINDOW=$(e2e_wait_window_past_offer "${1:-^Organigrama$}") || e2e_fail "main window did not appear"
     sleep 1

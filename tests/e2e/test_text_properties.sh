@@ -16,13 +16,6 @@ snap() {
     shot="$E2E_DIR/$1.png"
     e2e_screenshot "$shot"
 }
-wait_gone() {
-    for _ in $(seq 40); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    e2e_fail "window '$1' is still open"
-}
 
 # Box (2, 1): its inside, the first text line, and the lower part where a short text never comes.
 BOX_X=$((PITCH * 2 + 5))
@@ -52,7 +45,7 @@ read -r -a origin <<<"$(e2e_window_origin "$captured" 302 170)"
 e2e_expect_eq "ffff00" "$(e2e_pixel "$shot" $((origin[0] + 150)) $((origin[1] + 50)))" \
     "captured colour shown in the dialog"
 e2e_window_click "$captured" 302 170 249 148
-wait_gone "^Color Captado$"
+e2e_wait_gone "^Color Captado$"
 
 # Ratón > Izquierda > Editar Texto y Colores, then a click on the box opens the dialog (442 x 722).
 e2e_menu 2 0 1
@@ -68,7 +61,7 @@ read -r -a origin <<<"$(e2e_window_origin "$dialog" 442 722)"
 e2e_expect_eq "ffff00" "$(e2e_pixel "$shot" $((origin[0] + 232)) $((origin[1] + 224)))" \
     "background swatch after the click"
 e2e_window_click "$dialog" 442 722 307 266 # Aceptar
-wait_gone "^Propiedades Texto$"
+e2e_wait_gone "^Propiedades Texto$"
 
 sleep 0.5
 snap accepted
@@ -94,7 +87,7 @@ xdotool type --delay 30 "Departamento de Contabilidad y Finanzas"
 sleep 0.3
 snap dialog-again
 e2e_window_click "$dialog" 442 722 307 224 # Cancelar
-wait_gone "^Propiedades Texto$"
+e2e_wait_gone "^Propiedades Texto$"
 sleep 0.5
 snap cancelled
 e2e_expect_eq "$text_pixels" "$(box_text_pixels "$shot")" "text pixels after Cancel"

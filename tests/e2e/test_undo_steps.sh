@@ -11,13 +11,6 @@ snap() {
     shot="$E2E_DIR/$1.png"
     e2e_screenshot "$shot"
 }
-wait_gone() {
-    for _ in $(seq 40); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    e2e_fail "window '$1' is still open"
-}
 # Dark pixels of the first text line of box (c, 1), and the fill of box (2, 1) below its text.
 text_pixels() {
     e2e_client_dark_pixels "$shot" $((E2E_CANVAS_X + PITCH * $1 + 5)) $((E2E_CANVAS_Y + PITCH + 5)) 62 18
@@ -46,7 +39,7 @@ edit_box() { # column text|colour
     fi
     sleep 0.3
     e2e_window_click "$dialog" 442 722 307 266 # Aceptar
-    wait_gone "^Propiedades Texto$"
+    e2e_wait_gone "^Propiedades Texto$"
 }
 
 e2e_start
@@ -61,7 +54,7 @@ click_cell 5 1
 click_cell 5 1 3
 captured=$(e2e_wait_window "^Color Captado$") || e2e_fail "no Color Captado dialog after a right click"
 e2e_window_click "$captured" 302 170 249 148
-wait_gone "^Color Captado$"
+e2e_wait_gone "^Color Captado$"
 
 e2e_menu 2 0 1 # Ratón > Izquierda > Editar Texto y Colores
 states=("$(state boxes)")
