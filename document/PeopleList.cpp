@@ -145,13 +145,20 @@ std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>
     // Managers outside the list, each with the people that name it.
     std::vector<std::pair<std::u16string, std::vector<int>>> outside;
     std::unordered_set<std::u16string> ambiguous;
+    bool someoneAtTop = false; // an empty manager, a top marker or the person's own id or name
     for (size_t i = 0; i < n; ++i) {
         const Person& p = people[i];
         std::u16string key = keyOf(p.manager);
-        if (key.empty()) continue;
+        if (key.empty()) {
+            someoneAtTop = true;
+            continue;
+        }
         auto it = byKey.find(key);
         if (it == byKey.end()) {
-            if (IsTopMarker(p.manager)) continue;
+            if (IsTopMarker(p.manager)) {
+                someoneAtTop = true;
+                continue;
+            }
             auto known =
                 std::find_if(outside.begin(), outside.end(), [&](auto& o) { return o.first == key; });
             if (known == outside.end()) known = outside.insert(outside.end(), {key, {}});
@@ -159,7 +166,10 @@ std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>
             continue;
         }
         const std::vector<int>& holders = it->second;
-        if (std::find(holders.begin(), holders.end(), int(i)) != holders.end()) continue; // own id or name
+        if (std::find(holders.begin(), holders.end(), int(i)) != holders.end()) { // own id or name
+            someoneAtTop = true;
+            continue;
+        }
         if (holders.size() == 1) {
             managerOf[i] = holders[0];
         } else if (!list.managersById && ambiguous.insert(key).second) {
@@ -168,10 +178,12 @@ std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>
                                   people[size_t(holders[h])].name});
         }
     }
-    // One manager outside the list on a few rows is how the export writes the top's manager.
+    // One manager outside the list on a few rows is how the export writes the top's manager, but
+    // only where nobody else is at the top: beside a top person it is a mistyped manager.
     constexpr size_t kFewRows = 3;
     std::u16string outsideManager;
-    if (outside.size() == 1 && outside[0].second.size() <= kFewRows && 2 * outside[0].second.size() < n) {
+    if (!someoneAtTop && outside.size() == 1 && outside[0].second.size() <= kFewRows &&
+        2 * outside[0].second.size() < n) {
         outsideManager = people[size_t(outside[0].second[0])].manager;
     } else {
         for (const auto& [key, rows] : outside)

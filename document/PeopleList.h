@@ -61,8 +61,8 @@ struct TopPeople {
 
 // The faults of a list, sorted by line. Fills managerOf with each person's manager (an index into
 // the list, or -1 for a top person) when there is no fault. A top person's manager cell is empty,
-// a top marker nobody has as id or name, their own id or name, or the one manager outside the
-// list on a few rows.
+// a top marker nobody has as id or name, their own id or name, or, where nobody is at the top so,
+// the one manager outside the list on a few rows.
 std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>& managerOf,
                                         TopPeople* tops = nullptr);
 
