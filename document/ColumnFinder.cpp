@@ -149,7 +149,11 @@ const std::vector<Vocabulary>& Vocabularies() {
         {kRoleFull,
          {"fullname", "nombrecompleto", "nombreyapellidos", "nombreapellidos", "nomecompleto", "nomeecognome",
           "nomecognome", "nomeesobrenome", "nomcomplet", "nomprenom", "prenomnom", "vollstandigername",
-          "vornameundnachname", "nameandsurname", "firstandlastname", "displayname"},
+          "vornameundnachname", "nameandsurname", "firstandlastname", "displayname",
+          // Surname first, as Spanish, French, Italian and German forms often ask for it.
+          "apellidosynombre", "apellidosnombre", "apellidosynombres", "apellidoynombre", "nometprenom",
+          "nometprenoms", "nomsetprenoms", "cognomeenome", "cognomenome", "namevorname", "nachnamevorname",
+          "sobrenomeenome", "apelidoenome", "lastnamefirstname", "surnameandname", "surnamefirstname"},
          {"full", "completo", "complet", "vollstandiger", "nominativo"},
          {}},
         {int(ListRole::First),
@@ -218,6 +222,10 @@ bool IsNumber(std::u16string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), IsDigit);
 }
 
+bool HasDigit(std::u16string_view s) {
+    return std::any_of(s.begin(), s.end(), IsDigit);
+}
+
 bool HasLetter(std::u16string_view s) {
     return std::any_of(s.begin(), s.end(), [](char16_t c) {
         return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c >= 0xC0;
@@ -254,6 +262,18 @@ std::vector<std::u16string> Values(const Context& c, int column) {
     for (size_t r = c.first; r < c.table.rows.size(); ++r)
         values.push_back(Field(c.table.rows[r], column));
     return values;
+}
+
+// Nearly every value of the column holds a digit: employee numbers or codes such as "E-104",
+// never a person's name.
+bool NumbersOrCodes(const Context& c, int column) {
+    size_t filled = 0, coded = 0;
+    for (size_t r = c.first; r < c.table.rows.size(); ++r) {
+        const std::u16string v = Field(c.table.rows[r], column);
+        filled += !v.empty();
+        coded += HasDigit(v);
+    }
+    return filled > 0 && coded * 10 >= filled * 9;
 }
 
 // The values a manager column may refer to: a column of unique values (the id), or the people's
@@ -504,6 +524,13 @@ ColumnFinding FindListColumns(const ListTable& table, const ListColumns& wanted)
             }
         }
     }
+    // A column of numbers or codes headed like a name ("Nº empleado") is the name only when no
+    // column of words can be.
+    int codedName = kNoColumn;
+    if (!chosen[size_t(ListRole::Name)] && f[ListRole::Name] >= 0 && NumbersOrCodes(c, f[ListRole::Name])) {
+        codedName = f[ListRole::Name];
+        f.at[size_t(ListRole::Name)] = kNoColumn;
+    }
     // First and last name asked for win over a name column the header names; otherwise a whole
     // name wins over its halves, and one half alone is the name.
     const bool halvesChosen = chosen[size_t(ListRole::First)] || chosen[size_t(ListRole::Last)];
@@ -527,14 +554,18 @@ ColumnFinding FindListColumns(const ListTable& table, const ListColumns& wanted)
                 (f.headerRow >= 0 && HeaderRole(Field(rows[size_t(f.headerRow)], int(col))) != kRoleNone))
                 continue;
             std::vector<std::u16string> values = Values(c, int(col));
-            size_t words =
-                size_t(std::count_if(values.begin(), values.end(), [](auto& v) { return HasLetter(v); }));
+            // Words without digits: a column of codes ("E-104") is never the name.
+            size_t words = size_t(std::count_if(values.begin(), values.end(),
+                                                [](auto& v) { return HasLetter(v) && !HasDigit(v); }));
             std::unordered_set<std::u16string> distinct(values.begin(), values.end());
             if (words * 10 < values.size() * 9 || distinct.size() <= bestDistinct) continue;
             bestDistinct = distinct.size();
             f.at[size_t(ListRole::Name)] = int(col);
         }
     }
+    if (f[ListRole::Name] < 0 && f[ListRole::First] < 0 && f[ListRole::Last] < 0)
+        f.at[size_t(ListRole::Name)] = codedName;
+
     // The manager: of the columns the header names so, the one that refers best to ids or names;
     // otherwise whichever column refers to a column of unique values or to the names. Each key
     // column is hashed once, and a column is measured against a key in full only where a few of
