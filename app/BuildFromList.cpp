@@ -96,6 +96,8 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
     }
     case BuildResult::EmptyList:
         return Tr(shell, MessageTable::ChartFromList, 11);
+    case BuildResult::BookTooLarge:
+        return Tr(shell, MessageTable::Pages, 20);
     case BuildResult::TooLarge:
         return Fill(Tr(shell, MessageTable::ChartFromList, 10),
                     {std::to_wstring(outcome.people), std::to_wstring(outcome.chartColumns),
@@ -125,8 +127,9 @@ bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& ou
         const BuildOutcome paged =
             book ? BuildChartBookFromList(*book, bytes, FromAnsi, measure, columns)
                  : BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, columns);
-        // Refused even in pages: the size told stays the one table it would need.
-        if (paged.result == BuildResult::Built) outcome = paged;
+        // Refused even in pages: the size told stays the one table it would need, unless the pages
+        // were there and only a book could not hold them.
+        if (paged.result == BuildResult::Built || paged.result == BuildResult::BookTooLarge) outcome = paged;
     }
     return true;
 }
@@ -172,6 +175,7 @@ void BuildFromListCommand(App& app) {
             ShowReadChart(app);
             return;
         }
+        if (paged.result == BuildResult::BookTooLarge) outcome = paged;
         // Not even pages hold it: the size told is the one table it would need.
     }
     if (outcome.result != BuildResult::Built) {

@@ -282,7 +282,9 @@ int PageCommandState(const App& app, int commandId) {
     const bool table = app.doc.tablePresent;
     const int count = PageCount(app.chart), shown = app.chart.shown;
     auto enabled = [](bool on) { return on ? kItemEnabled : kItemDisabled; };
-    if (PageNewPreset(commandId) || commandId == kCmdRenamePage) return enabled(table);
+    // A chart of more pages than a book holds could never be recorded.
+    if (PageNewPreset(commandId)) return enabled(table && count < int(kBookPageLimit));
+    if (commandId == kCmdRenamePage) return enabled(table);
     switch (commandId) {
     case kCmdDeletePage:
     case kCmdNextPage:

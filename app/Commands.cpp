@@ -30,6 +30,8 @@
 #include "render/ViewGeometry.h"
 #include "render/ZoomedView.h"
 
+#include <new>
+
 namespace {
 
 HWND Owner(const App& app) {
@@ -334,8 +336,17 @@ void DispatchCommand(App& app, int commandId, int notifyCode) {
     const int pageState = PageCommandState(app, commandId);
     if (pageState == kItemDisabled || (pageState < 0 && !CommandAllowed(app.shell, app.doc, commandId)))
         return;
+    // A command whose list, chart or book does not fit the memory is told and leaves the program
+    // running; the commands that read change the chart only once all is read.
+    bool ran = false;
+    try {
+        ran = RunCommand(app, commandId, notifyCode);
+    } catch (const std::bad_alloc&) {
+        ShowMessage(app, Tr(app, MessageTable::Memory, 1));
+        return;
+    }
     // Every check mark and enabled item follows from the state the command leaves.
-    if (!RunCommand(app, commandId, notifyCode)) return;
+    if (!ran) return;
     ApplyMenuStates(app);
     UpdateChartTitle(app);
 }

@@ -15,6 +15,7 @@
 #include "render/VectorPicture.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 namespace {
@@ -153,6 +154,9 @@ int RunBuild(App& app, const ConversionCommand& command) {
     if (outcome.result == BuildResult::TooLarge && !book)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " +
                                                   Tr(app, MessageTable::Pages, 11) + L" " + source);
+    // Pages a book cannot hold: nothing is written, as for a book that could not be written.
+    if (outcome.result == BuildResult::BookTooLarge)
+        return Fail(kConversionNotWritten, BuildRefusalText(app.shell, outcome) + L" " + target);
     if (outcome.result != BuildResult::Built)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + source);
     if (book) {
@@ -161,7 +165,10 @@ int RunBuild(App& app, const ConversionCommand& command) {
             app.chart.pages[0].name =
                 source.substr(slash + 1, period > slash + 1 ? period - slash - 1 : std::wstring::npos);
         }
-        if (!WriteWholeFile(pages.empty() ? EncodeChartAsBook(app.chart, app.doc) : pages, target).Done())
+        if (pages.empty()) pages = EncodeChartAsBook(app.chart, app.doc);
+        if (pages.empty())
+            return Fail(kConversionNotWritten, Tr(app, MessageTable::Pages, 20) + L" " + target);
+        if (!WriteWholeFile(pages, target).Done())
             return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
         return kConversionDone;
     }
@@ -204,6 +211,24 @@ int RunPrint(App& app, const ConversionCommand& command) {
     return Fail(kConversionNotPrinted, Tr(app, MessageTable::Printing, 3) + L" " + source);
 }
 
+int RunConversion(App& app, const ConversionCommand& command) {
+    switch (command.kind) {
+    case ConversionKind::Malformed:
+        return Fail(kConversionUsage, command.named == ConversionKind::Print
+                                          ? Tr(app, MessageTable::Printing, 4)
+                                          : Tr(app, MessageTable::VectorPicture, 4));
+    case ConversionKind::Export:
+        return RunExport(app, command);
+    case ConversionKind::Build:
+        return RunBuild(app, command);
+    case ConversionKind::Print:
+        return RunPrint(app, command);
+    case ConversionKind::None:
+        break;
+    }
+    return kConversionDone;
+}
+
 } // namespace
 
 void WriteErrorLine(const std::wstring& line) {
@@ -234,19 +259,12 @@ void WriteErrorLine(const std::wstring& line) {
 
 std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine) {
     const ConversionCommand command = ParseConversionCommand(commandLine);
-    switch (command.kind) {
-    case ConversionKind::None:
-        return std::nullopt;
-    case ConversionKind::Malformed:
-        return Fail(kConversionUsage, command.named == ConversionKind::Print
-                                          ? Tr(app, MessageTable::Printing, 4)
-                                          : Tr(app, MessageTable::VectorPicture, 4));
-    case ConversionKind::Export:
-        return RunExport(app, command);
-    case ConversionKind::Build:
-        return RunBuild(app, command);
-    case ConversionKind::Print:
-        return RunPrint(app, command);
+    if (command.kind == ConversionKind::None) return std::nullopt;
+    // A list, chart or book too large for the memory ends the conversion with its own code, never
+    // the process without a word.
+    try {
+        return RunConversion(app, command);
+    } catch (const std::bad_alloc&) {
+        return Fail(kConversionOutOfMemory, Tr(app, MessageTable::Memory, 1));
     }
-    return std::nullopt;
 }

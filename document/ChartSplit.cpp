@@ -340,6 +340,15 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
 
 namespace {
 
+// The pages' work files together within what a book holds: a chart of pages that could not be
+// recorded is never made.
+bool PagesFitABook(const ChartSplit& split) {
+    uint64_t total = 0;
+    for (const SplitPage& page : split.pages)
+        total += uint64_t(page.layout.columns) * uint64_t(page.layout.rows) * kRecordSize;
+    return split.pages.size() <= kBookPageLimit && total <= kBookTotalLimit;
+}
+
 // A page is named after its team's manager.
 std::wstring PageName(const PeopleList& list, const SplitPage& page) {
     const std::u16string& name = list.people[size_t(page.heading >= 0 ? page.heading : page.people[0])].name;
@@ -361,6 +370,10 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
     const ChartSplit split = SplitChart(texts, managerOf, measure, options);
     if (!split.fits) {
         outcome.result = BuildResult::TooLarge;
+        return outcome;
+    }
+    if (!PagesFitABook(split)) {
+        outcome.result = BuildResult::BookTooLarge;
         return outcome;
     }
     Chart built;
@@ -391,6 +404,10 @@ BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view
         outcome.result = BuildResult::TooLarge;
         return outcome;
     }
+    if (!PagesFitABook(split)) {
+        outcome.result = BuildResult::BookTooLarge;
+        return outcome;
+    }
     // Each page written, recorded and let go in turn: no chart of pages in between.
     auto scratch = std::make_unique<Document>();
     const size_t count = split.pages.size();
@@ -402,6 +419,7 @@ BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view
         return BookEntry{BookEntryName(i, count, ToUtf8(PageName(read.checked.list, page))),
                          EncodeWorkFile(*scratch)};
     });
-    outcome.result = BuildResult::Built;
+    // The archive itself may still pass its limit once deflated.
+    outcome.result = book.empty() ? BuildResult::BookTooLarge : BuildResult::Built;
     return outcome;
 }

@@ -848,7 +848,24 @@ const std::vector<TableDefinition>& Definitions() {
                u"Die Liste braucht mehrere Seiten: als Organigramm-Mappe (.qdrb) speichern.",
                u"The list needs several pages: record it as a chart book (.qdrb).",
                u"L'elenco richiede più pagine: registrarlo come raccolta di organigrammi (.qdrb)."}},
+             {20,
+              {u"No cabría en un libro (999 páginas, 2 GB de páginas, 256 MB): no se ha escrito nada.",
+               u"Não caberia num livro (999 páginas, 2 GB de páginas, 256 MB): nada foi gravado.",
+               u"Ne tiendrait pas dans un classeur (999 pages, 2 Go de pages, 256 Mo) : rien n'a été écrit.",
+               u"Passt in keine Mappe (999 Seiten, 2 GB Seiten, 256 MB): Es wurde nichts geschrieben.",
+               u"Would not fit in a chart book (999 pages, 2 GB of pages, 256 MB): nothing was written.",
+               u"Non entrerebbe in una raccolta (999 pagine, 2 GB di pagine, 256 MB): nulla è stato "
+               u"scritto."}},
          }},
+        {T::Memory,
+         160,
+         {{1,
+           {u"No hay memoria suficiente para esta orden; no se ha cambiado nada.",
+            u"Não há memória suficiente para este comando; nada foi alterado.",
+            u"Mémoire insuffisante pour cette commande ; rien n'a été modifié.",
+            u"Für diesen Befehl reicht der Speicher nicht; es wurde nichts geändert.",
+            u"There is not enough memory for this command; nothing was changed.",
+            u"Memoria insufficiente per questo comando; non è stato modificato nulla."}}}},
     };
     return tables;
 }
