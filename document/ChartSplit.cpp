@@ -25,6 +25,16 @@ constexpr char16_t kPlaceholder[] = u"000";
 // them is laid out (and refused if it does not fit) all the same.
 constexpr size_t kSmallTeam = 24;
 
+// The person's text and a page mark after it, the text cut where the two would pass what a box's
+// text field holds: the mark, which the reader follows, always stays whole.
+std::u16string WithMark(const std::u16string& text, const std::u16string& mark) {
+    const size_t room = size_t(kTextCapacity - 1) - mark.size();
+    if (text.size() <= room) return text + mark;
+    size_t cut = room;
+    if (cut > 0 && text[cut - 1] >= 0xD800 && text[cut - 1] < 0xDC00) --cut; // half a surrogate pair
+    return text.substr(0, cut) + mark;
+}
+
 struct Organisation {
     const std::vector<std::u16string>& texts;
     const std::vector<int>& managerOf;
@@ -100,17 +110,23 @@ PageChart MakePageChart(const Organisation& org, int heading, const std::vector<
     const bool names = !org.options.nameLength.empty();
     if (names) chart.options.nameLength.clear();
     if (heading >= 0) {
-        chart.texts.push_back(org.texts[size_t(heading)] + u" \u25C4 " + kPlaceholder);
+        chart.texts.push_back(
+            WithMark(org.texts[size_t(heading)], std::u16string(u" \u25C4 ") + kPlaceholder));
         chart.managers.push_back(-1);
         local[size_t(heading)] = 0;
-        if (names) chart.options.nameLength.push_back(org.options.nameLength[size_t(heading)]);
+        if (names)
+            chart.options.nameLength.push_back(
+                std::min(org.options.nameLength[size_t(heading)], int(chart.texts.back().size())));
     }
     for (size_t i = 0; i < people.size(); ++i) {
         local[size_t(people[i])] = int(chart.texts.size());
         const bool marked = away[i] || (markFirst && i == 0);
-        chart.texts.push_back(org.texts[size_t(people[i])] +
-                              (marked ? std::u16string(u" \u25BA ") + kPlaceholder : u""));
-        if (names) chart.options.nameLength.push_back(org.options.nameLength[size_t(people[i])]);
+        chart.texts.push_back(
+            marked ? WithMark(org.texts[size_t(people[i])], std::u16string(u" \u25BA ") + kPlaceholder)
+                   : org.texts[size_t(people[i])]);
+        if (names)
+            chart.options.nameLength.push_back(
+                std::min(org.options.nameLength[size_t(people[i])], int(chart.texts.back().size())));
     }
     for (int person : people) {
         const int manager = org.managerOf[size_t(person)];
@@ -325,12 +341,13 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         page.layout = LayOutPeople(org, heading, page.people, away, false, measure, found);
         if (!page.layout.fits) return split;
         if (heading >= 0)
-            page.texts.push_back(texts[size_t(heading)] + u" \u25C4 " +
-                                 Number(pageOfOwnBox[size_t(heading)]));
+            page.texts.push_back(
+                WithMark(texts[size_t(heading)], u" \u25C4 " + Number(pageOfOwnBox[size_t(heading)])));
         for (size_t i = 0; i < page.people.size(); ++i) {
             const int person = page.people[i];
-            page.texts.push_back(texts[size_t(person)] +
-                                 (away[i] ? u" \u25BA " + Number(pageOfTeam[size_t(person)]) : u""));
+            page.texts.push_back(
+                away[i] ? WithMark(texts[size_t(person)], u" \u25BA " + Number(pageOfTeam[size_t(person)]))
+                        : texts[size_t(person)]);
         }
         split.pages.push_back(std::move(page));
     }
