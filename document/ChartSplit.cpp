@@ -223,20 +223,17 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
             }
         }
     };
-    // A remainder more than twice as large as one that did not fit is not laid out at all: trying
-    // (every cell and text size down to the smallest) is what takes the time, and it would fail.
-    size_t smallestFailure = size_t(kMostPeopleOnATable);
+    // Every remainder is tried: a team that did not fit (a long chain, say) tells nothing of a
+    // larger one of another shape (a flat team). Past the most people a table can hold, trying
+    // costs nothing.
     auto fits = [&](int heading, const std::vector<int>& people, const std::vector<int>& away,
                     bool markFirst) {
-        if (people.size() + 1 > 2 * smallestFailure) return false;
         // A handful of people fit any table; the page they end on is laid out in any case.
         if (people.size() <= kSmallTeam) return true;
         std::vector<char> isAway(people.size(), 0);
         for (size_t i = 0; i < people.size(); ++i)
             isAway[i] = std::find(away.begin(), away.end(), people[i]) != away.end();
-        if (PeopleFit(org, heading, people, isAway, markFirst, measure, found)) return true;
-        smallestFailure = std::min(smallestFailure, people.size() + 1);
-        return false;
+        return PeopleFit(org, heading, people, isAway, markFirst, measure, found);
     };
     // The largest sub-team still on the team's page, or -1.
     auto largestKept = [&](const std::vector<int>& managers) {

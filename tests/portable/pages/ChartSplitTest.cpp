@@ -148,6 +148,25 @@ TEST(ChartSplit, MarksAfterTheLongestTextsStayWhole) {
     EXPECT_GT(marks, 0u);
 }
 
+// A team that does not fit early on (a long chain) says nothing of a later team of another shape:
+// a flat team of 80 fits a table of its own and is laid out to find so.
+TEST(ChartSplit, AnEarlyFailureRefusesNoOtherTeamUntried) {
+    std::vector<std::u16string> texts = {u"Top"};
+    std::vector<int> managerOf = {-1};
+    auto add = [&](int manager) {
+        texts.push_back(u"Person " + std::u16string(1, char16_t(u'A' + texts.size() % 26)));
+        managerOf.push_back(manager);
+        return int(texts.size()) - 1;
+    };
+    const int flat = add(0);
+    for (int i = 0; i < 80; ++i)
+        add(flat);
+    for (int i = 0, above = 0; i < 120; ++i)
+        above = add(above);
+    const ChartSplit split = SplitChart(texts, managerOf, TestMeasure());
+    EXPECT_TRUE(split.fits);
+}
+
 TEST(ChartSplit, ABookBuiltStraightFromAListIsTheChartOfPagesRecorded) {
     const std::string list = GrownOrganisation(400, 3);
     auto latin1 = [](std::string_view bytes) { return std::u16string(bytes.begin(), bytes.end()); };
