@@ -159,6 +159,11 @@ int RunBuild(App& app, const ConversionCommand& command) {
         return Fail(kConversionNotWritten, BuildRefusalText(app.shell, outcome) + L" " + target);
     if (outcome.result != BuildResult::Built)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + source);
+    if (outcome.formerRows > 0) {
+        std::wstring former = Tr(app, MessageTable::ChartFromList, 40);
+        former.replace(former.find(L"%1"), 2, std::to_wstring(outcome.formerRows));
+        WriteOutputLine(former);
+    }
     if (book) {
         if (PageCount(app.chart) == 1 && app.chart.pages[0].name.empty()) {
             const size_t slash = source.find_last_of(L"\\/"), period = source.find_last_of(L'.');
@@ -229,32 +234,40 @@ int RunConversion(App& app, const ConversionCommand& command) {
     return kConversionDone;
 }
 
-} // namespace
-
-void WriteErrorLine(const std::wstring& line) {
+void WriteLine(DWORD which, const std::wstring& line) {
     const std::wstring text = line + L"\r\n";
-    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    HANDLE handle = GetStdHandle(which);
     HANDLE console = nullptr;
-    // A program of the window subsystem started with its standard error redirected has that handle;
-    // started from a console without redirection, it writes to the console of its parent.
-    if (!Usable(error) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    // A program of the window subsystem started with the handle redirected has it; started from a
+    // console without redirection, it writes to the console of its parent.
+    if (!Usable(handle) && AttachConsole(ATTACH_PARENT_PROCESS)) {
         console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
-        error = console;
+        handle = console;
     }
-    if (!Usable(error)) return;
+    if (!Usable(handle)) return;
     DWORD mode = 0, written = 0;
-    if (GetConsoleMode(error, &mode)) {
-        WriteConsoleW(error, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
+    if (GetConsoleMode(handle, &mode)) {
+        WriteConsoleW(handle, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
     } else {
         const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
                                              0, nullptr, nullptr);
         std::string bytes(static_cast<size_t>(size), '\0');
         WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
                             nullptr, nullptr);
-        WriteFile(error, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
     if (console && console != INVALID_HANDLE_VALUE) CloseHandle(console);
+}
+
+} // namespace
+
+void WriteErrorLine(const std::wstring& line) {
+    WriteLine(STD_ERROR_HANDLE, line);
+}
+
+void WriteOutputLine(const std::wstring& line) {
+    WriteLine(STD_OUTPUT_HANDLE, line);
 }
 
 std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine) {

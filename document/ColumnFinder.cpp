@@ -33,39 +33,6 @@ bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-// The words of a header in lower case without accents: split at blanks and punctuation, at a
-// change between letters and digits, and where camelCase starts a word ("ParentEmployeeKey",
-// "EmployeeNationalIDAlternateKey").
-std::vector<std::string> HeaderWords(std::u16string_view header) {
-    std::vector<std::string> words;
-    std::string word;
-    auto end = [&] {
-        if (!word.empty()) words.push_back(word);
-        word.clear();
-    };
-    for (size_t i = 0; i < header.size(); ++i) {
-        char16_t c = header[i];
-        char folded = FoldLetter(c);
-        if (c == 0xDF) folded = 's';
-        if (!folded) {
-            end();
-            continue;
-        }
-        if (i > 0 && !word.empty()) {
-            char16_t before = header[i - 1];
-            bool after = i + 1 < header.size() && !IsUpper(header[i + 1]) && FoldLetter(header[i + 1]) &&
-                         !IsDigit(header[i + 1]);
-            if ((IsUpper(c) && !IsUpper(before) && !IsDigit(before)) ||
-                (IsUpper(c) && IsUpper(before) && after) || IsDigit(c) != IsDigit(before))
-                end();
-        }
-        word.push_back(folded);
-        if (c == 0xDF) word.push_back('s');
-    }
-    end();
-    return words;
-}
-
 struct Vocabulary {
     int role;
     std::vector<const char*> phrases; // whole headers, words run together
@@ -406,6 +373,36 @@ bool IsHeaderRow(const ListTable& table, size_t index) {
 }
 
 } // namespace
+
+std::vector<std::string> HeaderWords(std::u16string_view header) {
+    std::vector<std::string> words;
+    std::string word;
+    auto end = [&] {
+        if (!word.empty()) words.push_back(word);
+        word.clear();
+    };
+    for (size_t i = 0; i < header.size(); ++i) {
+        char16_t c = header[i];
+        char folded = FoldLetter(c);
+        if (c == 0xDF) folded = 's';
+        if (!folded) {
+            end();
+            continue;
+        }
+        if (i > 0 && !word.empty()) {
+            char16_t before = header[i - 1];
+            bool after = i + 1 < header.size() && !IsUpper(header[i + 1]) && FoldLetter(header[i + 1]) &&
+                         !IsDigit(header[i + 1]);
+            if ((IsUpper(c) && !IsUpper(before) && !IsDigit(before)) ||
+                (IsUpper(c) && IsUpper(before) && after) || IsDigit(c) != IsDigit(before))
+                end();
+        }
+        word.push_back(folded);
+        if (c == 0xDF) word.push_back('s');
+    }
+    end();
+    return words;
+}
 
 int HeaderRole(std::u16string_view header, int* strength) {
     std::unordered_map<int, int> s = VocabularyStrengths(header);

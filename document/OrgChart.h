@@ -38,6 +38,7 @@ struct BuildOutcome {
     int people = 0;
     int chartColumns = 0, chartRows = 0;
     std::vector<ListRole> undecided;
+    int formerRows = 0; // rows of former positions left aside
 };
 
 // A list read for a chart: the people, each one's manager and the texts and name lengths of their

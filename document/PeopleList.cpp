@@ -1,6 +1,8 @@
 // Decoding, splitting and checking lists of people.
 #include "document/PeopleList.h"
 
+#include "document/HistoryRows.h"
+
 #include <algorithm>
 #include <array>
 #include <unordered_map>
@@ -92,11 +94,17 @@ PeopleList TakePeople(const ListTable& table, const ColumnFinding& columns) {
     auto field = [](const ListRow& row, int index) {
         return index >= 0 && size_t(index) < row.fields.size() ? row.fields[size_t(index)] : std::u16string();
     };
+    const HistoryRows history = FindHistoryRows(table, columns);
+    list.formerRows = history.count;
+    std::unordered_map<std::u16string, std::u16string> presentId(history.renamed.begin(),
+                                                                 history.renamed.end());
     for (size_t r = columns.firstPerson; r < table.rows.size(); ++r) {
+        if (history.former[r - columns.firstPerson]) continue;
         const ListRow& row = table.rows[r];
+        std::u16string manager = field(row, columns[ListRole::Manager]);
+        if (auto renamed = presentId.find(manager); renamed != presentId.end()) manager = renamed->second;
         list.people.push_back({field(row, columns[ListRole::Id]), PersonName(row, columns),
-                               field(row, columns[ListRole::Title]), field(row, columns[ListRole::Manager]),
-                               row.line});
+                               field(row, columns[ListRole::Title]), std::move(manager), row.line});
     }
     if (columns[ListRole::Id] < 0) return list;
     // Ids only when the managers are ids: an id column beside managers given by name is left aside.

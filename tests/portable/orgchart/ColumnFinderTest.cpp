@@ -285,15 +285,17 @@ TEST(ColumnFinder, PublishedListsPlaceEveryPerson) {
     struct Published {
         const char* file;
         size_t people;
+        int formerRows; // a person's former positions, left aside
         int levels;
         std::vector<std::string> headers;
     };
     const Published lists[] = {
         {"adventureworks-employees.csv",
-         296,
+         290,
+         6,
          5,
          {"-", "FirstName", "LastName", "Title", "EmployeeKey", "ParentEmployeeKey"}},
-        {"d3-org-chart-sample.csv", 1516, 10, {"name", "-", "-", "positionName", "id", "parentId"}},
+        {"d3-org-chart-sample.csv", 1516, 0, 10, {"name", "-", "-", "positionName", "id", "parentId"}},
     };
     const ListRole roles[] = {ListRole::Name,  ListRole::First, ListRole::Last,
                               ListRole::Title, ListRole::Id,    ListRole::Manager};
@@ -304,6 +306,7 @@ TEST(ColumnFinder, PublishedListsPlaceEveryPerson) {
         for (size_t r = 0; r < 6; ++r)
             EXPECT_EQ(Header(checked, roles[r]), p.headers[r]) << p.file << ", role " << r;
         ASSERT_EQ(checked.list.people.size(), p.people) << p.file;
+        EXPECT_EQ(checked.list.formerRows, p.formerRows) << p.file;
         EXPECT_TRUE(checked.list.managersById);
         ASSERT_TRUE(checked.faults.empty()) << p.file << ": line " << checked.faults[0].line;
         EXPECT_EQ(checked.tops.count, 1) << p.file;
