@@ -68,7 +68,12 @@ WorkFileOutcome LoadChartBookFrom(App& app, const std::wstring& path) {
         ((uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow) > kBookFileLimit)
         return tooLarge;
     if (!outcome.Done()) return outcome;
-    const ChartBookLoad load = LoadChartBook(app.chart, app.doc, bytes);
+    ChartBookLoad load = ChartBookLoad::TooLarge;
+    try {
+        load = LoadChartBook(app.chart, app.doc, bytes);
+    } catch (const std::bad_alloc&) {
+        return tooLarge;
+    }
     if (load == ChartBookLoad::TooLarge) return tooLarge;
     if (load != ChartBookLoad::Accepted) return {WorkFileOutcome::Kind::WrongFormat};
     return {};

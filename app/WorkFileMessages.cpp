@@ -67,7 +67,15 @@ int ReadChartBookFile(Chart& chart, Document& shown, const std::wstring& path, i
         ShowFileError(owner, outcome.errorNumber);
         return 0;
     }
-    if (outcome.Done() && LoadChartBook(chart, shown, bytes) == ChartBookLoad::Accepted) return 1;
+    ChartBookLoad load = ChartBookLoad::Refused;
+    try {
+        if (outcome.Done()) load = LoadChartBook(chart, shown, bytes);
+    } catch (const std::bad_alloc&) {
+        // The pages are read aside and take the chart's place only once all are in.
+        ShowFileError(owner, kErrorOutOfMemory);
+        return 0;
+    }
+    if (load == ChartBookLoad::Accepted) return 1;
     // The previous format has no books: no hint towards its reader.
     ShowWrongFormat(owner, languageIndex, WorkFileFormat::Previous);
     return 0;
