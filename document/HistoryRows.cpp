@@ -65,7 +65,7 @@ Says WhatItSays(Kind kind, std::u16string_view value) {
         if (Among({"0", "n", "no", "false", "f", "non", "nein", "nao", "n?o"}, word)) return Says::Former;
         return Says::Nothing;
     case Kind::End:
-        return blank ? Says::Present : Says::Former;
+        return IsTopMarker(value) ? Says::Present : Says::Former; // no date, NULL or zeros: still there
     }
     return Says::Nothing;
 }
