@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "app/Settings.h"
+#include "document/Structure.h"
 #include "interaction/Redraw.h"
 #include "render/AnsiText.h"
 
@@ -519,4 +520,17 @@ TEST_F(CommandsTest, RecentChartsListWhatWasReadOrRecordedAndDropAChartThatIsGon
     EXPECT_EQ(std::vector<std::wstring>{L"&1 first.qdrx"}, recentItems());
     EXPECT_EQ(first, kept(1));
     EXPECT_EQ(L"", kept(2));
+}
+
+// A chart never grows more pages than a book holds, so that it can always be recorded.
+TEST_F(CommandsTest, NewPageStopsAtThePagesABookHolds) {
+    OpenWindow(1);
+    Command(kCmdNewHorizontal64);
+    while (PageCount(app->chart) < int(kBookPageLimit) - 1)
+        AddPage(app->chart, app->doc, L"p");
+    ApplyNewPreset(app->doc, NewPreset{0, 64, 10, 10}); // the page shown has a table, as New page leaves it
+    Command(kCmdFirstNewPage);
+    EXPECT_EQ(PageCount(app->chart), int(kBookPageLimit));
+    Command(kCmdFirstNewPage);
+    EXPECT_EQ(PageCount(app->chart), int(kBookPageLimit));
 }
