@@ -386,8 +386,11 @@ void PdfPageWriter::DrawImage(int x, int y, int w, int h, const Pixels& pixels, 
     if (w == 0 || h == 0) return;
     const std::string name = book_.Image(pixels.width, pixels.height, MaskedArgb(pixels, rop, mask));
     if (name.empty()) return;
-    out_ +=
-        "q " + Numbers({double(w), 0, 0, double(-h), double(x), double(y + h)}) + "cm " + name + " Do Q\n";
+    // The image keeps a hundredth of a pixel inside its place on every side: readers that round an
+    // image's edges outwards would otherwise stretch it over one more pixel and blend its rows.
+    const double insetX = w > 0 ? 0.01 : -0.01, insetY = h > 0 ? 0.01 : -0.01;
+    out_ += "q " + Numbers({w - 2 * insetX, 0, 0, -(h - 2 * insetY), x + insetX, y + h - insetY}) + "cm " +
+            name + " Do Q\n";
 }
 
 void PdfPageWriter::FlushMask() {
