@@ -473,7 +473,15 @@ void PdfPageWriter::DrawText(const EMREXTTEXTOUTW& record, size_t size) {
         turn = "1 0 0 1 " + Numbers({double(x), double(y)}) + "cm " + Numbers({c, s, -s, c, 0, 0}) +
                "cm 1 0 0 1 " + Numbers({double(-x), double(-y)}) + "cm\n";
     }
-    out_ += "q " + turn;
+    out_ += "q ";
+    // A clipped text shows only what falls inside its rectangle, as GDI drew it.
+    if (text.fOptions & ETO_CLIPPED) {
+        const RECTL& r = text.rcl;
+        out_ += Numbers({double(r.left), double(r.top), double(std::max<LONG>(0, r.right - r.left)),
+                         double(std::max<LONG>(0, r.bottom - r.top))}) +
+                "re W n ";
+    }
+    out_ += turn;
     if (state_.bkMode == OPAQUE && !(text.fOptions & ETO_OPAQUE))
         FillRectangle(start, baseline - font.ascent, double(total), double(font.height),
                       Rgb(state_.bkColour) + " rg ");

@@ -71,7 +71,6 @@ std::string Field(const std::string& report, const std::string& name) {
     at = report.find_first_not_of(' ', at + name.size() + 1);
     return report.substr(at, report.find('\n', at) - at);
 }
-#endif
 
 std::string Utf8(std::u32string_view text) {
     std::string out;
@@ -103,6 +102,8 @@ std::u16string Utf16(std::u32string_view text) {
     }
     return out;
 }
+
+#endif
 
 } // namespace
 
