@@ -177,10 +177,16 @@ bool WriteChartPdf(App& app, const std::wstring& path, PdfPaper paper, int first
         bool drawn = true;
         for (int i = first; i <= last && drawn; ++i) {
             if (count > 1) ShowPage(app.chart, app.doc, i);
+            if (!app.doc.tablePresent || app.doc.tableColumns <= 0 || app.doc.tableRows <= 0) {
+                // A page without a table is an empty sheet, so the pages keep their numbers.
+                book.AddPage("", PdfSheetFor(210, 297, paper == PdfPaper::Chart ? PdfPaper::A4 : paper), {},
+                             i, PageTitle(app, i, title));
+                continue;
+            }
             const CutChart chart = DrawCutChart(app.render, app.doc, look, ChartCut::Extent);
             drawn = chart.metafile &&
                     AddMetafilePage(book, chart.metafile.Get(), PdfSheetFor(chart.width, chart.height, paper),
-                                    i, PageTitle(app, i, title));
+                                    i, PageTitle(app, i, title), chart.corner);
         }
         if (drawn) bytes = book.Finish(U16(title), U16(VersionLine().empty() ? L"Cuadrix" : VersionLine()));
     } catch (const std::bad_alloc&) {

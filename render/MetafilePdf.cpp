@@ -107,8 +107,8 @@ int MarkedPage(const std::u16string& text) {
 
 class PdfPageWriter {
   public:
-    PdfPageWriter(PdfBook& book, const PdfSheet& sheet)
-        : book_(book), sheet_(sheet), screen_(nullptr), measure_(screen_.Get()) {
+    PdfPageWriter(PdfBook& book, POINT brushOrigin)
+        : book_(book), screen_(nullptr), measure_(screen_.Get()), brushOrigin_(brushOrigin) {
         LOGFONTW system{};
         GetObjectW(GetStockObject(SYSTEM_FONT), sizeof system, &system);
         fonts_.push_back(MeasureFont(system));
@@ -228,27 +228,34 @@ class PdfPageWriter {
         clipOpen_ = true;
     }
 
-    // The operator that makes the current brush the fill; a hatch becomes a pattern of the exact
-    // pixels GDI sets, transparent between its lines unless the background mode is opaque.
-    std::string BrushFill() {
+    // Fills the rectangle with the current brush. A hatch becomes an image of the exact pixels GDI
+    // sets from the brush origin, transparent between its lines unless the background mode is
+    // opaque, so it shows pixel for pixel at the chart's own size.
+    void FillWithBrush(int x, int y, int w, int h) {
         const BrushInfo& brush = state_.brush;
-        if (brush.style != BS_HATCHED) return Rgb(brush.colour) + " rg ";
-        const bool opaque = state_.bkMode == OPAQUE;
-        const std::string key = std::to_string(brush.hatch) + "/" + std::to_string(brush.colour) + "/" +
-                                (opaque ? std::to_string(state_.bkColour) : "-");
-        auto known = patterns_.find(key);
-        if (known == patterns_.end()) {
-            const uint32_t clear = opaque ? (GetRValue(state_.bkColour) << 16) |
-                                                (GetGValue(state_.bkColour) << 8) | GetBValue(state_.bkColour)
-                                          : 0xFF000000u;
-            std::vector<uint32_t> tile(64, clear);
-            const uint32_t ink =
-                (GetRValue(brush.colour) << 16) | (GetGValue(brush.colour) << 8) | GetBValue(brush.colour);
-            for (POINT p : HatchPixels(screen_.Get(), brush.hatch))
-                tile[size_t(p.y) * 8 + size_t(p.x)] = ink;
-            known = patterns_.emplace(key, book_.Hatch(tile, sheet_)).first;
+        if (w <= 0 || h <= 0 || brush.none) return;
+        if (brush.style != BS_HATCHED) {
+            FillRectangle(x, y, w, h, Rgb(brush.colour) + " rg ");
+            return;
         }
-        return "/Pattern cs " + known->second + " scn ";
+        auto known = hatches_.find(brush.hatch);
+        if (known == hatches_.end())
+            known = hatches_.emplace(brush.hatch, HatchPixels(screen_.Get(), brush.hatch)).first;
+        bool set[8][8] = {};
+        for (POINT p : known->second)
+            set[p.y & 7][p.x & 7] = true;
+        auto argb = [](COLORREF c) {
+            return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        };
+        const uint32_t ink = argb(brush.colour), clear = state_.bkMode == OPAQUE ? argb(state_.bkColour) : 0;
+        std::vector<uint32_t> pixels(size_t(w) * size_t(h));
+        for (int row = 0; row < h; ++row)
+            for (int column = 0; column < w; ++column)
+                pixels[size_t(row) * size_t(w) + size_t(column)] =
+                    set[((y + row - brushOrigin_.y) % 8 + 8) % 8][((x + column - brushOrigin_.x) % 8 + 8) % 8]
+                        ? ink
+                        : clear;
+        PlaceImage(book_.Image(w, h, pixels), x, y, w, h);
     }
 
     std::string Stroke() const {
@@ -284,8 +291,7 @@ class PdfPageWriter {
         boxes_.push_back(RECT{box.left, box.top, box.right, box.bottom});
         // GDI fills the rectangle short of its right and bottom edges; the pen runs through the
         // centres of the outermost pixels, a frame pen inside them.
-        if (!state_.brush.none)
-            FillRectangle(box.left, box.top, box.right - box.left - 1, box.bottom - box.top - 1, BrushFill());
+        FillWithBrush(box.left, box.top, box.right - box.left - 1, box.bottom - box.top - 1);
         if (!PenVisible()) return;
         double inset = 0.5;
         if ((state_.pen.style & PS_STYLE_MASK) == PS_INSIDEFRAME && state_.pen.width > 1)
@@ -342,13 +348,18 @@ class PdfPageWriter {
             }
             FontHandle handle(CreateFontIndirectW(&upright));
             if (!handle) continue;
+            // A font an earlier page added is found again by the same attempt; only its outlines'
+            // presence is asked for, not its tables.
+            int index = book_.FindFont(key);
             FontTables tables;
             {
                 ScopedSelect select(measure_.Get(), handle.Get());
-                tables = GdiFontTables(measure_.Get());
+                if (index < 0)
+                    tables = GdiFontTables(measure_.Get());
+                else if (GetFontData(measure_.Get(), 0x66796C67 /* glyf */, 0, nullptr, 0) == GDI_ERROR)
+                    continue;
             }
-            if (tables.empty()) continue;
-            int index = book_.FindFont(key);
+            if (index < 0 && tables.empty()) continue;
             if (index < 0) index = book_.AddFont(key, BaseName(upright, bold, italic), std::move(tables));
             glyphFonts_[index] = std::move(handle);
             return index;
@@ -358,11 +369,11 @@ class PdfPageWriter {
 
     void DrawText(const EMREXTTEXTOUTW& record, size_t size);
     void DrawImage(int x, int y, int w, int h, const Pixels& pixels, DWORD rop, const Pixels* mask);
+    void PlaceImage(const std::string& name, int x, int y, int w, int h);
     void Blit(RECT destination, DWORD rop, Pixels pixels);
     void FlushMask();
 
     PdfBook& book_;
-    PdfSheet sheet_;
     WindowDC screen_;
     MemoryDC measure_;
     std::string out_;
@@ -372,7 +383,8 @@ class PdfPageWriter {
     DeviceState state_;
     DeviceState current_; // the clip in force in the content
     std::vector<DeviceState> saved_;
-    std::map<std::string, std::string> patterns_;
+    std::map<ULONG, std::vector<POINT>> hatches_; // the pixels of each hatch's tile
+    POINT brushOrigin_{0, 0};
     std::vector<RECT> boxes_; // the rectangles drawn so far: the boxes a reference can link
     bool clipOpen_ = false;
     // An AND mask waits for the picture drawn over it at the same place (an icon's two halves).
@@ -384,7 +396,10 @@ class PdfPageWriter {
 void PdfPageWriter::DrawImage(int x, int y, int w, int h, const Pixels& pixels, DWORD rop,
                               const Pixels* mask) {
     if (w == 0 || h == 0) return;
-    const std::string name = book_.Image(pixels.width, pixels.height, MaskedArgb(pixels, rop, mask));
+    PlaceImage(book_.Image(pixels.width, pixels.height, MaskedArgb(pixels, rop, mask)), x, y, w, h);
+}
+
+void PdfPageWriter::PlaceImage(const std::string& name, int x, int y, int w, int h) {
     if (name.empty()) return;
     // The image keeps a hundredth of a pixel inside its place on every side: readers that round an
     // image's edges outwards would otherwise stretch it over one more pixel and blend its rows.
@@ -665,6 +680,10 @@ void PdfPageWriter::Record(const ENHMETARECORD* record, size_t size) {
         if (auto* r = as((const EMREXTSELECTCLIPRGN*)nullptr))
             if (r->iMode == RGN_COPY && r->cbRgnData == 0) state_.clipped = false;
         break;
+    case EMR_SETBRUSHORGEX:
+        if (auto* r = as((const EMRSETBRUSHORGEX*)nullptr))
+            brushOrigin_ = POINT{r->ptlOrigin.x, r->ptlOrigin.y};
+        break;
     case EMR_MOVETOEX:
         if (auto* r = as((const EMRMOVETOEX*)nullptr)) state_.position = POINT{r->ptl.x, r->ptl.y};
         break;
@@ -719,11 +738,11 @@ void PdfPageWriter::Record(const ENHMETARECORD* record, size_t size) {
             const void* bits = nullptr;
             if (r->cbBmiSrc == 0) { // no source: a pattern or a constant colour
                 FlushMask();
-                if (r->dwRop != BLACKNESS && r->dwRop != WHITENESS && state_.brush.none) break;
-                const std::string fill = r->dwRop == BLACKNESS   ? "0 0 0 rg "
-                                         : r->dwRop == WHITENESS ? "1 1 1 rg "
-                                                                 : BrushFill();
-                FillRectangle(place.left, place.top, r->cxDest, r->cyDest, fill);
+                if (r->dwRop == BLACKNESS || r->dwRop == WHITENESS)
+                    FillRectangle(place.left, place.top, r->cxDest, r->cyDest,
+                                  r->dwRop == BLACKNESS ? "0 0 0 rg " : "1 1 1 rg ");
+                else
+                    FillWithBrush(place.left, place.top, r->cxDest, r->cyDest);
                 break;
             }
             if (!RecordBits(record, size, r->offBmiSrc, r->cbBmiSrc, r->offBitsSrc, r->cbBitsSrc, info, bits))
@@ -756,13 +775,13 @@ FontTables GdiFontTables(HDC dc) {
 }
 
 bool AddMetafilePage(PdfBook& book, HENHMETAFILE metafile, const PdfSheet& sheet, int chartPage,
-                     const std::u16string& title) {
+                     const std::u16string& title, POINT corner) {
     if (!metafile || sheet.width <= 0 || sheet.height <= 0) return false;
     const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
     if (size < sizeof(ENHMETAHEADER)) return false;
     std::vector<uint8_t> bytes(size);
     if (GetEnhMetaFileBits(metafile, size, bytes.data()) != size) return false;
-    PdfPageWriter writer(book, sheet);
+    PdfPageWriter writer(book, POINT{-corner.x, -corner.y});
     size_t at = 0;
     while (at + sizeof(EMR) <= bytes.size()) {
         EMR header;

@@ -1,6 +1,6 @@
 // An enhanced metafile of the table renderer's drawing as a page of a PDF document: rectangles,
 // lines and texts stay drawing and text (texts in their own fonts, read from GDI and embedded,
-// each character at the place GDI gave it), pictures become images, hatches patterns, and a
+// each character at the place GDI gave it), pictures and hatches become images, and a
 // reference box (" ► N", " ◄ M") links to the page it names.
 #pragma once
 
@@ -11,10 +11,12 @@
 #include <string>
 
 // Adds the metafile's drawing (width x height pixels, one metafile unit a pixel) as a page of the
-// book on the sheet given, for chart page `chartPage` with its outline title. False when the
-// metafile cannot be read; the book is then left as it was.
+// book on the sheet given, for chart page `chartPage` with its outline title. `corner` is where
+// the metafile's origin lies in the drawing it was cut from: hatches keep that drawing's phase when
+// the metafile does not record its brush origin. False when the metafile cannot be read; the book
+// is then left as it was.
 bool AddMetafilePage(PdfBook& book, HENHMETAFILE metafile, const PdfSheet& sheet, int chartPage,
-                     const std::u16string& title);
+                     const std::u16string& title, POINT corner = POINT{0, 0});
 
 // The font tables GDI gives for a font, as a PDF embeds them; empty when the font has no
 // TrueType outlines.

@@ -9,11 +9,6 @@ std::string Ref(int number) {
     return std::to_string(number) + " 0 R";
 }
 
-std::string Colour(uint32_t rgb) {
-    return PdfNumber(((rgb >> 16) & 0xFF) / 255.0) + " " + PdfNumber(((rgb >> 8) & 0xFF) / 255.0) + " " +
-           PdfNumber((rgb & 0xFF) / 255.0);
-}
-
 // The chart's pixels to the sheet's points: PDF's y runs upwards from the sheet's bottom.
 std::string PageMatrix(const PdfSheet& sheet) {
     return PdfNumber(sheet.scale) + " 0 0 " + PdfNumber(-sheet.scale) + " " + PdfNumber(sheet.left) + " " +
@@ -74,22 +69,6 @@ std::string PdfBook::Image(int width, int height, const std::vector<uint32_t>& a
     return name;
 }
 
-std::string PdfBook::Hatch(const std::vector<uint32_t>& tile, const PdfSheet& sheet) {
-    std::string cell;
-    for (size_t i = 0; i < tile.size() && i < 64; ++i) {
-        if (tile[i] >> 24) continue;
-        cell +=
-            Colour(tile[i]) + " rg " + std::to_string(i % 8) + " " + std::to_string(i / 8) + " 1 1 re f\n";
-    }
-    const int number = objects_.AddStream("/Type/Pattern/PatternType 1/PaintType 1/TilingType 1/BBox[0 0 8 8]"
-                                          "/XStep 8/YStep 8/Resources<<>>/Matrix[" +
-                                              PageMatrix(sheet) + "]",
-                                          cell);
-    const std::string name = "/P" + std::to_string(patterns_.size() + 1);
-    patterns_.push_back({name, number});
-    return name;
-}
-
 void PdfBook::AddPage(const std::string& content, const PdfSheet& sheet, const std::vector<PdfLink>& links,
                       int chartPage, const std::u16string& outlineTitle) {
     Page page;
@@ -116,12 +95,6 @@ std::string PdfBook::Finish(const std::u16string& title, const std::u16string& c
         resources += "/XObject<<";
         for (const auto& [key, image] : images_)
             resources += image.first + " " + Ref(image.second);
-        resources += ">>";
-    }
-    if (!patterns_.empty()) {
-        resources += "/Pattern<<";
-        for (const auto& [name, number] : patterns_)
-            resources += name + " " + Ref(number);
         resources += ">>";
     }
     objects_.Set(resources_, resources + ">>");

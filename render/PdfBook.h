@@ -1,5 +1,5 @@
 // A PDF document of chart pages: each page's drawing (a content stream in the chart's pixels, y
-// downwards) placed on its sheet, the fonts, pictures and hatches the pages use, an outline entry
+// downwards) placed on its sheet, the fonts and pictures the pages use, an outline entry
 // per page named as the page, links from reference boxes to the pages they name, and the
 // document's title and creator. No Windows API: the drawing is made elsewhere.
 #pragma once
@@ -37,9 +37,6 @@ class PdfBook {
     // A picture of width x height pixels, 0xAARRGGBB top row first (alpha 0 transparent, anything
     // else opaque): the resource name to draw it with. The same pixels give the same picture.
     std::string Image(int width, int height, const std::vector<uint32_t>& argb);
-    // An 8 x 8 tile of pixels (0x00RRGGBB, or a value with the top byte set for a transparent
-    // pixel) repeated over the chart from its origin, on the page being made: its resource name.
-    std::string Hatch(const std::vector<uint32_t>& tile, const PdfSheet& sheet);
 
     // A page: the drawing in the chart's pixels on the sheet, for chart page `chartPage` (the
     // target of links), with its outline entry.
@@ -70,6 +67,5 @@ class PdfBook {
     int resources_ = 0;
     std::vector<FontEntry> fonts_;
     std::map<std::string, std::pair<std::string, int>> images_; // by pixels: name and object
-    std::vector<std::pair<std::string, int>> patterns_;
     std::vector<Page> pages_;
 };
