@@ -183,13 +183,18 @@ bool WriteChartPdf(App& app, const std::wstring& path, PdfPaper paper, int first
                              i, PageTitle(app, i, title));
                 continue;
             }
+            // The cell pictures' files are listed while the page is drawn, so JPEG files go in whole.
+            std::vector<DrawnPictureFile> files;
+            app.render.drawnPictureFiles = &files;
             const CutChart chart = DrawCutChart(app.render, app.doc, look, ChartCut::Extent);
+            app.render.drawnPictureFiles = nullptr;
             drawn = chart.metafile &&
                     AddMetafilePage(book, chart.metafile.Get(), PdfSheetFor(chart.width, chart.height, paper),
-                                    i, PageTitle(app, i, title), chart.corner);
+                                    i, PageTitle(app, i, title), chart.corner, &files);
         }
         if (drawn) bytes = book.Finish(U16(title), U16(VersionLine().empty() ? L"Cuadrix" : VersionLine()));
     } catch (const std::bad_alloc&) {
+        app.render.drawnPictureFiles = nullptr;
         bytes.clear(); // a chart too large to hold in memory is simply not written
     }
     if (count > 1) ShowPage(app.chart, app.doc, shown);

@@ -5,7 +5,9 @@
 // last pixel as GDI does, texts keep the advance widths GDI recorded for each character.
 #include "render/MetafilePdf.h"
 
+#include "document/WorkFile.h"
 #include "render/GdiObjects.h"
+#include "render/JpegInfo.h"
 #include "render/MetafilePixels.h"
 
 #include <algorithm>
@@ -15,6 +17,9 @@
 #include <vector>
 
 namespace {
+
+// JPEG files larger than this are embedded as the pixels drawn from them.
+constexpr uint64_t kLargestJpeg = 64ull << 20;
 
 struct PenInfo {
     bool none = false;
@@ -124,6 +129,7 @@ class PdfPageWriter {
     }
 
     std::vector<PdfLink> links;
+    const std::vector<DrawnPictureFile>* pictureFiles = nullptr;
 
   private:
     FontInfo MeasureFont(const LOGFONTW& logFont) {
@@ -396,6 +402,22 @@ class PdfPageWriter {
 void PdfPageWriter::DrawImage(int x, int y, int w, int h, const Pixels& pixels, DWORD rop,
                               const Pixels* mask) {
     if (w == 0 || h == 0) return;
+    if (rop == SRCCOPY && !mask && pictureFiles) {
+        // The last drawing listed is the one recorded: its pictures stand where the metafile's do.
+        for (auto drawn = pictureFiles->rbegin(); drawn != pictureFiles->rend(); ++drawn) {
+            const RECT& a = drawn->area;
+            if (a.left != x || a.top != y || a.right - a.left != w || a.bottom - a.top != h) continue;
+            std::vector<uint8_t> bytes;
+            JpegInfo info;
+            if (ReadWholeFile(drawn->path, kLargestJpeg, bytes).Done() &&
+                ReadJpegInfo(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                             info)) {
+                PlaceImage(book_.Jpeg(std::string(bytes.begin(), bytes.end()), info), x, y, w, h);
+                return;
+            }
+            break;
+        }
+    }
     PlaceImage(book_.Image(pixels.width, pixels.height, MaskedArgb(pixels, rop, mask)), x, y, w, h);
 }
 
@@ -775,13 +797,15 @@ FontTables GdiFontTables(HDC dc) {
 }
 
 bool AddMetafilePage(PdfBook& book, HENHMETAFILE metafile, const PdfSheet& sheet, int chartPage,
-                     const std::u16string& title, POINT corner) {
+                     const std::u16string& title, POINT corner,
+                     const std::vector<DrawnPictureFile>* pictureFiles) {
     if (!metafile || sheet.width <= 0 || sheet.height <= 0) return false;
     const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
     if (size < sizeof(ENHMETAHEADER)) return false;
     std::vector<uint8_t> bytes(size);
     if (GetEnhMetaFileBits(metafile, size, bytes.data()) != size) return false;
     PdfPageWriter writer(book, POINT{-corner.x, -corner.y});
+    writer.pictureFiles = pictureFiles;
     size_t at = 0;
     while (at + sizeof(EMR) <= bytes.size()) {
         EMR header;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "render/PdfBook.h"
+#include "render/RenderState.h"
 
 #include <windows.h>
 
@@ -15,8 +16,11 @@
 // the metafile's origin lies in the drawing it was cut from: hatches keep that drawing's phase when
 // the metafile does not record its brush origin. False when the metafile cannot be read; the book
 // is then left as it was.
+// `pictureFiles`, when given, lists the cell pictures drawn from files in the metafile's
+// coordinates: a picture drawn from a JPEG file is embedded as that file, at its own resolution.
 bool AddMetafilePage(PdfBook& book, HENHMETAFILE metafile, const PdfSheet& sheet, int chartPage,
-                     const std::u16string& title, POINT corner = POINT{0, 0});
+                     const std::u16string& title, POINT corner = POINT{0, 0},
+                     const std::vector<DrawnPictureFile>* pictureFiles = nullptr);
 
 // The font tables GDI gives for a font, as a PDF embeds them; empty when the font has no
 // TrueType outlines.

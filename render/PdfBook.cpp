@@ -69,6 +69,20 @@ std::string PdfBook::Image(int width, int height, const std::vector<uint32_t>& a
     return name;
 }
 
+std::string PdfBook::Jpeg(const std::string& file, const JpegInfo& info) {
+    const std::string key = "jpeg:" + file;
+    auto known = images_.find(key);
+    if (known != images_.end()) return known->second.first;
+    const int number =
+        objects_.AddStream("/Type/XObject/Subtype/Image/Width " + std::to_string(info.width) + "/Height " +
+                               std::to_string(info.height) + "/BitsPerComponent 8/ColorSpace" +
+                               (info.components == 1 ? "/DeviceGray" : "/DeviceRGB") + "/Filter/DCTDecode",
+                           file, false);
+    const std::string name = "/I" + std::to_string(images_.size() + 1);
+    images_[key] = {name, number};
+    return name;
+}
+
 void PdfBook::AddPage(const std::string& content, const PdfSheet& sheet, const std::vector<PdfLink>& links,
                       int chartPage, const std::u16string& outlineTitle) {
     Page page;

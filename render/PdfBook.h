@@ -4,6 +4,7 @@
 // document's title and creator. No Windows API: the drawing is made elsewhere.
 #pragma once
 
+#include "render/JpegInfo.h"
 #include "render/PdfFont.h"
 #include "render/PdfObjects.h"
 #include "render/PdfSheets.h"
@@ -37,6 +38,8 @@ class PdfBook {
     // A picture of width x height pixels, 0xAARRGGBB top row first (alpha 0 transparent, anything
     // else opaque): the resource name to draw it with. The same pixels give the same picture.
     std::string Image(int width, int height, const std::vector<uint32_t>& argb);
+    // A JPEG file embedded as it is (its header read into `info`): the resource name.
+    std::string Jpeg(const std::string& file, const JpegInfo& info);
 
     // A page: the drawing in the chart's pixels on the sheet, for chart page `chartPage` (the
     // target of links), with its outline entry.

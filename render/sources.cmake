@@ -2,6 +2,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   render/BmpWriter.cpp
   render/BoxTextFit.cpp
   render/ExportFormat.cpp
+  render/JpegInfo.cpp
   render/LineBreaking.cpp
   render/NumberFormat.cpp
   render/PictureCache.cpp

@@ -59,6 +59,13 @@ pdfinfo own.pdf | grep -q '^Creator: *Cuadrix [0-9]' || e2e_fail "creator: $(pdf
 # A picture that cannot be read shows its hatched placeholder, in the PDF as in the PNG.
 rm picture.png
 compare_with_png "(picture unread)"
+# A JPEG picture goes in as the file itself, at its own resolution (the reader finds the file by its
+# content, whatever its name).
+convert -size 160x90 gradient:red-blue -quality 85 jpg:picture.png
+convert_chart /export chart.qdrx own.pdf /paper:chart
+e2e_expect_eq 0 "$CODE" "exit code of the export with a JPEG picture ($ERR)"
+pdfimages -list own.pdf | awk '$3 == "image" && $4 == 160 && $5 == 90 && $9 == "jpeg" { found = 1 } END { exit !found }' ||
+    e2e_fail "the JPEG picture is not embedded as it is: $(pdfimages -list own.pdf)"
 
 # Texts of every plane, with PDF's and XML's delimiters, built into a chart and given back.
 printf '%s\n' 'Name,Title,Manager' 'Ana (Núñez) <\\> #%,Dirección,' 'Zoë Ωμέγα Жанна,Ventas,Ana (Núñez) <\\> #%' \
