@@ -25,6 +25,7 @@
 #include "interaction/CanvasView.h"
 #include "interaction/TextStyle.h"
 #include "app/CutExports.h"
+#include "app/PdfExport.h"
 #include "interaction/Redraw.h"
 #include "render/Renderer.h"
 #include "render/ViewGeometry.h"
@@ -313,6 +314,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
         break;
     case kCmdExportVector:
         ExportVectorPicture(app);
+        break;
+    case kCmdExportPdf:
+        ExportPdf(app);
         break;
     case kCmdCopyChartPicture:
         CopyChartAsPicture(app);

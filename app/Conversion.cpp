@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "app/BuildFromList.h"
 #include "app/ConversionCommand.h"
+#include "app/PdfExport.h"
 #include "app/WorkFileMessages.h"
 #include "ui/MessageBox.h"
 #include "app/Print.h"
@@ -107,11 +108,19 @@ std::wstring PagePicturePath(const std::wstring& target, int index, int count) {
 int RunExport(App& app, const ConversionCommand& command) {
     const std::wstring source = FullPath(command.source);
     const std::wstring target = FullPath(command.target);
+    const bool pdf = ExportFormatForPath(target) == ExportFormat::Pdf;
+    if (!pdf && (!command.paper.empty() || !command.pages.empty()))
+        return Fail(kConversionUsage, Tr(app, MessageTable::VectorPicture, 4));
     if (ExportFormatForPath(target) == ExportFormat::Unknown)
         return Fail(kConversionUnknownFormat, Tr(app, MessageTable::VectorPicture, 3) + L" " + target);
     ResetChart(app.chart, L"");
     if (int read = ReadSource(app, source); read != kConversionDone) return read;
     CreatePictures(app.render);
+    if (pdf) {
+        std::wstring failure;
+        const int written = RunPdfConversion(app, command, source, target, failure);
+        return written == kConversionDone ? written : Fail(written, failure);
+    }
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
     const bool book = IsChartBookFile(source);
     const int pages = PageCount(app.chart);

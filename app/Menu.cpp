@@ -94,6 +94,8 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdExportVector, Text(MessageTable::VectorPicture, 5));
         Separator(menu);
+        Item(menu, kCmdExportPdf, Text(MessageTable::PdfExport, 1));
+        Separator(menu);
         Item(menu, kCmdPrint, Text(MessageTable::Printing, 1));
         Separator(menu);
         Item(menu, kCmdAuthor, Text(MessageTable::OperationsMenu, 9));
@@ -106,9 +108,10 @@ struct MenuBuilder {
                         {10, 816},
                         {12, 816},
                         {14, 841},
-                        {16, 835},
-                        {18, 804},
-                        {20, 810}});
+                        {16, 841},
+                        {18, 835},
+                        {20, 804},
+                        {22, 810}});
     }
 
     void Edit(HMENU bar) const {

@@ -17,6 +17,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/Conversion.cpp
   app/WorkFileMessages.cpp
   app/CutExports.cpp
+  app/PdfExport.cpp
   app/Print.cpp
   app/MainWindow.cpp
   app/MainLayout.cpp

@@ -224,6 +224,7 @@ CutChart DrawCutChart(RenderState& render, const Document& doc, const CutChartLo
         if (!chart.picture) return {};
         chart.width = chart.picture.Width();
         chart.height = chart.picture.Height();
+        chart.corner = POINT{frame.left, frame.top};
         chart.metafile = RecordFrame(render, doc, look, frame, true);
         if (!chart.metafile) return {};
         return chart;

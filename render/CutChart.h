@@ -51,6 +51,7 @@ struct CutChart {
     EnhMetafile metafile; // the same drawing; frame in 0.01 mm of the screen, one unit per pixel
     int width = 0;
     int height = 0;
+    POINT corner{0, 0}; // the picture's top-left corner in the table cut's pixels
 };
 
 // The pixels of the cut exports: the table drawn in export mode (guide cells left out, marks and

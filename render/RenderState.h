@@ -8,10 +8,17 @@
 #include "render/PictureCache.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 constexpr int kTablePictureSize = 1122;
 constexpr int kRulerThickness = 21;
+
+// A cell picture's file and the area it was drawn into, in the drawing's coordinates.
+struct DrawnPictureFile {
+    RECT area{};
+    std::wstring path;
+};
 
 struct RenderState {
     Picture tablePicture;           // 1122 x 1122, the only target of DrawTable
@@ -55,4 +62,7 @@ struct RenderState {
     // follow it. Their thickness and labels follow the screen's DPI.
     int zoomPercent = 100;
     int screenDpi = 96;
+    // While set, each cell picture drawn from a file is listed here: the PDF export embeds JPEG
+    // files themselves rather than the pixels drawn from them.
+    std::vector<DrawnPictureFile>* drawnPictureFiles = nullptr;
 };

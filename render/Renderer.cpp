@@ -181,6 +181,7 @@ void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box
         // The cell's former colour; a damaged record cannot push it outside 32 bits.
         double fill = std::clamp(LeadingNumber(std::u16string(fillText.begin(), fillText.end())),
                                  double(INT32_MIN), double(INT32_MAX));
+        if (d.render.drawnPictureFiles) d.render.drawnPictureFiles->push_back(DrawnPictureFile{area, path});
         DrawPictureFile(d.render.pictureCache, d.state.dc, path, area.left, area.top, area.right - area.left,
                         area.bottom - area.top, static_cast<COLORREF>(static_cast<int64_t>(fill)));
         return;

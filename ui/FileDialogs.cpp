@@ -157,6 +157,11 @@ std::wstring VectorDialog(ShellState& shell, HWND owner, const std::wstring& pat
                         {{L"SVG", L"*.svg"}, {L"EMF", L"*.emf"}}, L"svg");
 }
 
+std::wstring PdfDialog(ShellState& shell, HWND owner, const std::wstring& path) {
+    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::PdfExport, 15),
+                        {{Tr(shell, MessageTable::PdfExport, 16), L"*.pdf"}}, L"pdf");
+}
+
 std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path) {
     return CellFileDialog(owner, path, Tr(shell, MessageTable::ImageBrowser),
                           {{Tr(shell, MessageTable::CopyConfigurator, 4), L"*.jpg;*.png;*.gif;*.bmp"},

@@ -34,6 +34,9 @@ std::wstring JpegDialog(ShellState& shell, HWND owner, const std::wstring& path)
 // The vector export (save), SVG or EMF by the filter or the extension typed; the same folder rule.
 std::wstring VectorDialog(ShellState& shell, HWND owner, const std::wstring& path);
 
+// The PDF export (save); the same folder rule.
+std::wstring PdfDialog(ShellState& shell, HWND owner, const std::wstring& path);
+
 // Cell picture and icon (open): start in the given path's folder; the dialog folder is left alone.
 std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path);
 std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path);

@@ -653,7 +653,7 @@ const std::vector<TableDefinition>& Definitions() {
             u"Kopieren Sie zuerst eine Zelle ...", u"Copy a cell first ...",
             u"Copiare prima una cella ..."}}}},
         {T::VectorPicture,
-         160,
+         200,
          {
              {1,
               {u"Exportado a imagen vectorial ..", u"Exportado para imagem vetorial ..",
@@ -666,24 +666,30 @@ const std::vector<TableDefinition>& Definitions() {
                u"Dateiauswahl für Vektorgrafik (EMF, SVG)", u"Vector picture file browser (EMF, SVG)",
                u"Esplora file per immagine vettoriale (EMF, SVG)"}},
              {3,
-              {u"Formato de imagen desconocido (bmp, jpg, png, gif, tif, emf, svg):",
-               u"Formato de imagem desconhecido (bmp, jpg, png, gif, tif, emf, svg):",
-               u"Format d'image inconnu (bmp, jpg, png, gif, tif, emf, svg) :",
-               u"Unbekanntes Bildformat (bmp, jpg, png, gif, tif, emf, svg):",
-               u"Unknown picture format (bmp, jpg, png, gif, tif, emf, svg):",
-               u"Formato di immagine sconosciuto (bmp, jpg, png, gif, tif, emf, svg):"}},
+              {u"Formato de imagen desconocido (bmp, jpg, png, gif, tif, emf, svg, pdf):",
+               u"Formato de imagem desconhecido (bmp, jpg, png, gif, tif, emf, svg, pdf):",
+               u"Format d'image inconnu (bmp, jpg, png, gif, tif, emf, svg, pdf) :",
+               u"Unbekanntes Bildformat (bmp, jpg, png, gif, tif, emf, svg, pdf):",
+               u"Unknown picture format (bmp, jpg, png, gif, tif, emf, svg, pdf):",
+               u"Formato di immagine sconosciuto (bmp, jpg, png, gif, tif, emf, svg, pdf):"}},
              {4,
-              {u"Uso: Cuadrix /export organigrama.qdrx imagen.(bmp|jpg|png|gif|tif|emf|svg) o /build "
+              {u"Uso: Cuadrix /export organigrama.qdrx imagen.(bmp|jpg|png|gif|tif|emf|svg|pdf) "
+               u"[/paper:A4|Letter|A3|chart] [/pages:N-M] o /build "
                u"lista.csv organigrama.qdrx",
-               u"Uso: Cuadrix /export organograma.qdrx imagem.(bmp|jpg|png|gif|tif|emf|svg) ou /build "
+               u"Uso: Cuadrix /export organograma.qdrx imagem.(bmp|jpg|png|gif|tif|emf|svg|pdf) "
+               u"[/paper:A4|Letter|A3|chart] [/pages:N-M] ou /build "
                u"lista.csv organograma.qdrx",
-               u"Utilisation : Cuadrix /export organigramme.qdrx image.(bmp|jpg|png|gif|tif|emf|svg) ou "
+               u"Utilisation : Cuadrix /export organigramme.qdrx image.(bmp|jpg|png|gif|tif|emf|svg|pdf) "
+               u"[/paper:A4|Letter|A3|chart] [/pages:N-M] ou "
                u"/build liste.csv organigramme.qdrx",
-               u"Aufruf: Cuadrix /export organigramm.qdrx bild.(bmp|jpg|png|gif|tif|emf|svg) oder /build "
+               u"Aufruf: Cuadrix /export organigramm.qdrx bild.(bmp|jpg|png|gif|tif|emf|svg|pdf) "
+               u"[/paper:A4|Letter|A3|chart] [/pages:N-M] oder /build "
                u"liste.csv organigramm.qdrx",
-               u"Usage: Cuadrix /export chart.qdrx picture.(bmp|jpg|png|gif|tif|emf|svg) or /build "
+               u"Usage: Cuadrix /export chart.qdrx picture.(bmp|jpg|png|gif|tif|emf|svg|pdf) "
+               u"[/paper:A4|Letter|A3|chart] [/pages:N-M] or /build "
                u"people.csv chart.qdrx",
-               u"Utilizzo: Cuadrix /export organigramma.qdrx immagine.(bmp|jpg|png|gif|tif|emf|svg) o /build "
+               u"Utilizzo: Cuadrix /export organigramma.qdrx immagine.(bmp|jpg|png|gif|tif|emf|svg|pdf) "
+               u"[/paper:A4|Letter|A3|chart] [/pages:N-M] o /build "
                u"elenco.csv organigramma.qdrx"}},
              {5,
               {u"Exportar a imagen vectorial (EMF, SVG)", u"Exportar para imagem vetorial (EMF, SVG)",
@@ -873,6 +879,58 @@ const std::vector<TableDefinition>& Definitions() {
             u"Für diesen Befehl reicht der Speicher nicht; es wurde nichts geändert.",
             u"There is not enough memory for this command; nothing was changed.",
             u"Memoria insufficiente per questo comando; non è stato modificato nulla."}}}},
+        {T::PdfExport,
+         120,
+         {
+             {1,
+              {u"Exportar a PDF…", u"Exportar para PDF…", u"Exporter en PDF…", u"Als PDF exportieren…",
+               u"Export to PDF…", u"Esporta in PDF…"}},
+             {2,
+              {u"Exportar a PDF", u"Exportar para PDF", u"Exporter en PDF", u"Als PDF exportieren",
+               u"Export to PDF", u"Esporta in PDF"}},
+             {3, {u"Papel:", u"Papel:", u"Papier :", u"Papier:", u"Paper:", u"Carta:"}},
+             {4, {u"A4", u"A4", u"A4", u"A4", u"A4", u"A4"}},
+             {5,
+              {u"Carta (Letter)", u"Carta (Letter)", u"Lettre US (Letter)", u"US-Letter", u"Letter",
+               u"Lettera (Letter)"}},
+             {6, {u"A3", u"A3", u"A3", u"A3", u"A3", u"A3"}},
+             {7,
+              {u"El tamaño del propio organigrama", u"O tamanho do próprio organograma",
+               u"La taille de l'organigramme lui-même", u"Die Größe des Organigramms selbst",
+               u"The chart's own size", u"Le dimensioni dell'organigramma stesso"}},
+             {8, {u"Páginas", u"Páginas", u"Pages", u"Seiten", u"Pages", u"Pagine"}},
+             {9,
+              {u"Todas las páginas", u"Todas as páginas", u"Toutes les pages", u"Alle Seiten", u"All pages",
+               u"Tutte le pagine"}},
+             {10,
+              {u"La página mostrada", u"A página mostrada", u"La page affichée", u"Die angezeigte Seite",
+               u"The page shown", u"La pagina mostrata"}},
+             {11, {u"Páginas de", u"Páginas de", u"Pages de", u"Seiten von", u"Pages from", u"Pagine da"}},
+             {12, {u"a", u"a", u"à", u"bis", u"to", u"a"}},
+             {13, {u"Exportar…", u"Exportar…", u"Exporter…", u"Exportieren…", u"Export…", u"Esporta…"}},
+             {14, {u"Cancelar", u"Cancelar", u"Annuler", u"Abbrechen", u"Cancel", u"Annulla"}},
+             {15,
+              {u"Navegador de ficheros para PDF", u"Navegador de arquivos para PDF",
+               u"Explorateur de fichiers pour PDF", u"Dateiauswahl für PDF", u"PDF file browser",
+               u"Esplora file per PDF"}},
+             {16,
+              {u"Documento PDF", u"Documento PDF", u"Document PDF", u"PDF-Dokument", u"PDF document",
+               u"Documento PDF"}},
+             {17,
+              {u"Exportado a PDF ..", u"Exportado para PDF ..", u"Exporté en PDF ..",
+               u"Als PDF exportiert ..", u"Exported to PDF ..", u"Esportato in PDF .."}},
+             {18,
+              {u"Las páginas deben ir de 1 a %1, la primera antes de la última.",
+               u"As páginas devem ir de 1 a %1, a primeira antes da última.",
+               u"Les pages doivent aller de 1 à %1, la première avant la dernière.",
+               u"Die Seiten müssen zwischen 1 und %1 liegen, die erste vor der letzten.",
+               u"The pages must run from 1 to %1, the first before the last.",
+               u"Le pagine devono andare da 1 a %1, la prima prima dell'ultima."}},
+             {19,
+              {u"Papel desconocido (A4, Letter, A3, chart):", u"Papel desconhecido (A4, Letter, A3, chart):",
+               u"Papier inconnu (A4, Letter, A3, chart) :", u"Unbekanntes Papier (A4, Letter, A3, chart):",
+               u"Unknown paper (A4, Letter, A3, chart):", u"Carta sconosciuta (A4, Letter, A3, chart):"}},
+         }},
     };
     return tables;
 }

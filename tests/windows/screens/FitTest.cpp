@@ -10,6 +10,7 @@
 #include "app/Commands.h"
 #include "app/ColumnDialog.h"
 #include "app/MainWindow.h"
+#include "app/PdfExport.h"
 #include "app/StatusBar.h"
 #include "app/StatusTexts.h"
 #include "app/Toolbar.h"
@@ -243,6 +244,8 @@ TEST_F(FitTest, EveryDialogFitsTheScreenAndShowsItsWholeTexts) {
                             u"Bo,Clerk,Zed Abernathy\nCy,Clerk,Yan Abernathy\nDi,Clerk,Xu Abernathy\n"
                             u"Ed,Clerk,Wu Abernathy\nFe,Clerk,Vo Abernathy\n");
         CheckDialog([&] { ChooseListColumns(*app, nullptr, list); }, IDCANCEL, "list columns" + in);
+        PdfExportChoice choice;
+        CheckDialog([&] { ChoosePdfExport(*app, choice); }, IDCANCEL, "PDF export" + in);
     }
 }
 
