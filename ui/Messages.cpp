@@ -278,6 +278,10 @@ const std::vector<TableDefinition>& Definitions() {
          {
              {3, {u"Aceptar", u"Aceitar", u"Accepter", u"Übernehmen", u"Accept", u"Accetta"}},
              {4, {u"Cancelar", u"Cancelar", u"Annuler", u"Abbrechen", u"Cancel", u"Annulla"}},
+             {5,
+              {u"Organigramas (*.qdrx; *.qdrb)", u"Organogramas (*.qdrx; *.qdrb)",
+               u"Organigrammes (*.qdrx; *.qdrb)", u"Organigramme (*.qdrx; *.qdrb)",
+               u"Charts (*.qdrx; *.qdrb)", u"Organigrammi (*.qdrx; *.qdrb)"}},
          }},
         {T::ColourCaught,
          100,
