@@ -510,6 +510,9 @@ const std::vector<TableDefinition>& Definitions() {
                u"If you decline, you can move to a better location to record the folder with the program ...",
                u"Se rifiuti, puoi spostare la cartella con il programma in una posizione migliore per "
                u"registrarlo ..."}},
+             // The offer's buttons: the offer speaks every language, its answers the chosen one.
+             {5, {u"&Sí", u"&Sim", u"&Oui", u"&Ja", u"&Yes", u"&Sì"}},
+             {6, {u"&No", u"&Não", u"&Non", u"&Nein", u"&No", u"&No"}},
          }},
         {T::About,
          100,
