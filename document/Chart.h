@@ -52,7 +52,8 @@ struct Chart {
 
 int PageCount(const Chart& chart);
 
-// A fresh chart of one page, named, showing `shown` as it is.
+// A fresh chart of one page, named, showing `shown` as it is; its change count goes on from the
+// chart it replaces, one change more.
 void ResetChart(Chart& chart, const std::wstring& name);
 
 // Shows page `index`: the shown document is parked in its page and the other page's document
