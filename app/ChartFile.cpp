@@ -186,19 +186,24 @@ void StartRecoveryCopies(App& app) {
         app.shell.chartPath = left.note.chartPath;
         NoteEdit(app.doc);
         OnRecoveryTimer(app);
-        DropLeftChart(app.recovery, left);
+        // The left copy goes only once this program's copy holds the chart on disk (a full disk,
+        // no memory for a book's copy): otherwise the restored work would live in memory alone.
+        if (OwnCopyIsCurrent(app.recovery, ChartChangeCount(app.chart, app.doc)))
+            DropLeftChart(app.recovery, left);
+        else
+            ReleaseLeftChart(left);
         UpdateChartTitle(app);
         break; // one chart at a time: the others wait for the next start
     }
 }
 
 void OnRecoveryTimer(App& app) {
-    if (PageCount(app.chart) < 2) {
-        RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
-        return;
-    }
+    // One count for the chart however many pages it has: a chart that drops to one page must not
+    // find its copy current by a count of another kind.
+    const bool book = PageCount(app.chart) > 1;
     RecoveryTick(app.recovery, ChartModified(app.chart, app.doc), ChartChangeCount(app.chart, app.doc),
-                 app.shell.chartPath, [&app](const std::wstring& path) {
+                 app.shell.chartPath, [&app, book](const std::wstring& path) {
+                     if (!book) return WriteWorkFile(app.doc, path).Done();
                      try {
                          // A chart beyond what a book holds keeps the copy it had.
                          const std::vector<uint8_t> book = EncodeChartAsBook(app.chart, app.doc);

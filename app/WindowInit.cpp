@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/Menu.h"
 #include "ui/MessageBox.h"
+#include "ui/ScrollingQuestion.h"
 #include "app/RecentChartsMenu.h"
 #include "app/Settings.h"
 #include "app/StatusBar.h"
@@ -122,7 +123,7 @@ CommonControlsInit InitialiseCommonControls() {
     return result;
 }
 
-bool OfferFileAssociation(const AssociationPlaces& places) {
+bool OfferFileAssociation(const AssociationPlaces& places, int languageIndex) {
     const std::wstring workFiles = QueryOpenCommand(L".qdrx", places);
     if (!OnlyBlanks(workFiles)) {
         // Work files already open with this program: its chart books (which came later) join them
@@ -133,8 +134,11 @@ bool OfferFileAssociation(const AssociationPlaces& places) {
             RegisterFileType(L"qdrb", 1, places);
         return false;
     }
-    int answer = ShowMessageBox(nullptr, Wide(AssociationOfferText()),
-                                Wide(FixedInterfaceText(FixedText::AssociationCaption)), MB_YESNO);
+    // Six languages are taller than a small screen at a large scale: the text scrolls there.
+    int answer = AskYesNoScrolling(nullptr, Wide(AssociationOfferText()),
+                                   Wide(FixedInterfaceText(FixedText::AssociationCaption)),
+                                   Wide(MessageText(languageIndex, MessageTable::Association, 5)),
+                                   Wide(MessageText(languageIndex, MessageTable::Association, 6)));
     if (answer != IDYES) return false;
     RegisterFileType(L"qdrx", 1, places);
     RegisterFileType(L"qdrb", 1, places);
@@ -166,7 +170,7 @@ int RunProgram() {
     }
 
     InitialiseCommonControls();
-    OfferFileAssociation(DefaultAssociationPlaces());
+    OfferFileAssociation(DefaultAssociationPlaces(), app->shell.languageIndex);
 
     app->shell.commandLine = GetCommandLineW();
     app->placementFile = SettingsPath();

@@ -399,10 +399,11 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
         AppendParkedPage(built, PageName(list, page), *scratch);
         *scratch = Document{};
     }
+    const uint32_t before = ChartChangeCount(chart, shown);
     ShowFirstPage(built, shown);
     built.pagesChanged = true; // the chart exists nowhere else yet
-    ++built.pageChanges;
     chart = std::move(built);
+    CountOnFrom(chart, before, shown);
     outcome.result = BuildResult::Built;
     return outcome;
 }

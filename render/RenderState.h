@@ -32,6 +32,9 @@ struct RenderState {
     int16_t drawnRight = 0;
     int16_t drawnBottom = 0;
     int32_t exportMode = 0;
+    // While a picture for documents is drawn (clipboard, vector export, print): the chart as it is
+    // recorded, without the marks and the selection of the editing.
+    bool documentPicture = false;
     // Line thickness of the table being drawn: a cell's text is laid out inside its outline.
     int32_t lineThickness = 1;
 

@@ -100,8 +100,9 @@ std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& p
     DialogSetup setup;
     const Filter workFiles{Tr(shell, MessageTable::Chart, 1), L"*.qdrx"};
     const Filter books{Tr(shell, MessageTable::Pages, 10), L"*.qdrb"};
+    // Opened, both kinds show at first: a book must not seem missing behind the work-file filter.
     if (mode == 0)
-        setup.filters = {workFiles, books};
+        setup.filters = {{Tr(shell, MessageTable::FileNameDialog, 5), L"*.qdrx;*.qdrb"}, workFiles, books};
     else
         setup.filters = {book ? books : workFiles};
     setup.defaultExtension = book && mode != 0 ? L"qdrb" : L"qdrx";

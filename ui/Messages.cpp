@@ -278,6 +278,10 @@ const std::vector<TableDefinition>& Definitions() {
          {
              {3, {u"Aceptar", u"Aceitar", u"Accepter", u"Übernehmen", u"Accept", u"Accetta"}},
              {4, {u"Cancelar", u"Cancelar", u"Annuler", u"Abbrechen", u"Cancel", u"Annulla"}},
+             {5,
+              {u"Organigramas (*.qdrx; *.qdrb)", u"Organogramas (*.qdrx; *.qdrb)",
+               u"Organigrammes (*.qdrx; *.qdrb)", u"Organigramme (*.qdrx; *.qdrb)",
+               u"Charts (*.qdrx; *.qdrb)", u"Organigrammi (*.qdrx; *.qdrb)"}},
          }},
         {T::ColourCaught,
          100,
@@ -506,6 +510,9 @@ const std::vector<TableDefinition>& Definitions() {
                u"If you decline, you can move to a better location to record the folder with the program ...",
                u"Se rifiuti, puoi spostare la cartella con il programma in una posizione migliore per "
                u"registrarlo ..."}},
+             // The offer's buttons: the offer speaks every language, its answers the chosen one.
+             {5, {u"&Sí", u"&Sim", u"&Oui", u"&Ja", u"&Yes", u"&Sì"}},
+             {6, {u"&No", u"&Não", u"&Non", u"&Nein", u"&No", u"&No"}},
          }},
         {T::About,
          100,
