@@ -1,0 +1,376 @@
+// Laying a newer list out in a chart's place: the same layout and split as "Build from list", then
+// each box given its person's look, those who joined their team's, and the pieces that stand for
+// nobody put back where the new chart leaves room, or beside it.
+#include "document/ChartUpdate.h"
+
+#include "document/ChartSplit.h"
+#include "document/Undo.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+struct NewPage {
+    ChartLayout layout;
+    std::vector<std::u16string> texts;
+    std::vector<int> personOfText;
+    std::vector<char> reference;
+    int heading = -1;
+    std::wstring name;
+};
+
+// The parts of a cell the user styles: everything but where it is, what it says and its lines.
+void CopyLook(CellRecord& to, const CellRecord& from, bool picture) {
+    if (picture || from.backColor != kNoColor) to.backColor = from.backColor;
+    to.fontColor = from.fontColor;
+    AssignField(to.fontName, FieldText(from.fontName));
+    to.bold = from.bold;
+    to.italic = from.italic;
+    to.underline = from.underline;
+    to.strikeout = from.strikeout;
+    to.leading = from.leading;
+    if (picture) AssignField(to.imageSpec, FieldText(from.imageSpec));
+    AssignField(to.iconPath, FieldText(from.iconPath));
+    to.alignment = from.alignment;
+    to.lineThickness = from.lineThickness;
+    to.lineColor = from.lineColor;
+    to.numberFormatType = from.numberFormatType;
+    to.numberFormatAllowed = from.numberFormatAllowed;
+}
+
+// What makes two looks the same, for the look most of a team shares (pictures are a person's own).
+std::string LookKey(const CellRecord& c) {
+    std::string key = std::to_string(c.backColor) + ',' + std::to_string(c.fontColor) + ',' +
+                      std::string(FieldText(c.fontName)) + ',' + std::to_string(c.bold) + ',' +
+                      std::to_string(c.italic) + ',' + std::to_string(c.underline) + ',' +
+                      std::to_string(c.strikeout) + ',' + std::to_string(c.alignment) + ',' +
+                      std::to_string(c.lineColor) + ',' + std::to_string(c.lineThickness) + ',' +
+                      std::to_string(c.numberFormatType) + ',' + std::string(FieldText(c.iconPath));
+    return key;
+}
+
+// The look most of `boxes` share: the own cell of the first box that has it, or null.
+const CellRecord* MostShared(const std::vector<const CellRecord*>& looks) {
+    std::map<std::string, std::pair<int, const CellRecord*>> counts;
+    const CellRecord* best = nullptr;
+    int most = 0;
+    for (const CellRecord* look : looks) {
+        auto& entry = counts[LookKey(*look)];
+        if (!entry.second) entry.second = look;
+        if (++entry.first > most) {
+            most = entry.first;
+            best = entry.second;
+        }
+    }
+    return best;
+}
+
+struct Occupancy {
+    std::vector<char> used = std::vector<char>(kGridSize * kGridSize, 0);
+    bool Free(int column, int row, int columns, int rows) const {
+        if (column < 0 || row < 0 || column + columns > kGridSize || row + rows > kGridSize) return false;
+        for (int r = row; r < row + rows; ++r)
+            for (int c = column; c < column + columns; ++c)
+                if (used[size_t(r * kGridSize + c)]) return false;
+        return true;
+    }
+    void Take(int column, int row, int columns, int rows) {
+        for (int r = std::max(0, row); r < std::min(kGridSize, row + rows); ++r)
+            for (int c = std::max(0, column); c < std::min(kGridSize, column + columns); ++c)
+                used[size_t(r * kGridSize + c)] = 1;
+    }
+};
+
+struct Placed {
+    const OldPiece* piece = nullptr;
+    int column = 0, row = 0;
+};
+
+// Puts a piece's cells at (column, row) of a table written by WriteChart: the cells keep where they
+// are in the new table, merged boxes are joined again, and lines drawn by hand scaled to its cells.
+void PutPiece(Document& doc, const OldPiece& piece, int column, int row) {
+    const int pitchX = doc.cellWidth + doc.separation, pitchY = doc.cellHeight + doc.separation;
+    for (int dy = 0; dy < piece.rows; ++dy) {
+        for (int dx = 0; dx < piece.columns; ++dx) {
+            const CellRecord& from = piece.cells[size_t(dy * piece.columns + dx)];
+            CellRecord& to = doc.cellGrid(column + dx, row + dy);
+            const CellRecord at = to;
+            to = from;
+            to.left = at.left;
+            to.top = at.top;
+            to.right = at.right;
+            to.bottom = at.bottom;
+            to.column = at.column;
+            to.row = at.row;
+            to.cellWidth = at.cellWidth;
+            to.cellHeight = at.cellHeight;
+            to.tableColumns = at.tableColumns;
+            to.tableRows = at.tableRows;
+            to.separation = at.separation;
+            to.paperColor = at.paperColor;
+            to.selected = 0;
+            to.marked = 0;
+            auto x = [&](int32_t v) { return at.left + (v - from.left) * pitchX / piece.pitchX; };
+            auto y = [&](int32_t v) { return at.top + (v - from.top) * pitchY / piece.pitchY; };
+            to.vLineX1 = x(from.vLineX1);
+            to.vLineX2 = x(from.vLineX2);
+            to.vLineY1 = y(from.vLineY1);
+            to.vLineY2 = y(from.vLineY2);
+            to.hLineX1 = x(from.hLineX1);
+            to.hLineX2 = x(from.hLineX2);
+            to.hLineY1 = y(from.hLineY1);
+            to.hLineY2 = y(from.hLineY2);
+        }
+        CellRecord& first = doc.cellGrid(column, row + dy);
+        first.right = doc.cellGrid(column + piece.columns - 1, row + dy).right;
+    }
+    CellRecord& own = doc.cellGrid(column, row);
+    own.bottom = doc.cellGrid(column, row + piece.rows - 1).bottom;
+}
+
+// The new chart's pages: one table when the list fits it, else the split's pages.
+bool LayOutPages(const ListForChart& read, const BoxTextMeasure& measure, std::vector<NewPage>& pages,
+                 BuildOutcome& outcome) {
+    const std::vector<int>& managerOf = read.checked.managerOf;
+    ChartLayout whole = LayOutChart(read.texts, managerOf, measure, read.options);
+    outcome.chartColumns = whole.chartColumns;
+    outcome.chartRows = whole.chartRows;
+    if (whole.fits) {
+        NewPage page;
+        page.layout = std::move(whole);
+        page.texts = read.texts;
+        for (size_t i = 0; i < read.texts.size(); ++i)
+            page.personOfText.push_back(int(i));
+        page.reference.assign(read.texts.size(), 0);
+        pages.push_back(std::move(page));
+        return true;
+    }
+    ChartSplit split = SplitChart(read.texts, managerOf, measure, read.options);
+    if (!split.fits) return false;
+    const std::vector<Person>& people = read.checked.list.people;
+    for (SplitPage& s : split.pages) {
+        NewPage page;
+        page.heading = s.heading;
+        if (s.heading >= 0) {
+            page.personOfText.push_back(s.heading);
+            page.reference.push_back(1);
+        }
+        page.personOfText.insert(page.personOfText.end(), s.people.begin(), s.people.end());
+        page.reference.resize(page.personOfText.size(), 0);
+        const std::u16string& name = people[size_t(s.heading >= 0 ? s.heading : s.people[0])].name;
+        page.name.assign(name.begin(), name.end());
+        page.layout = std::move(s.layout);
+        page.texts = std::move(s.texts);
+        pages.push_back(std::move(page));
+    }
+    return true;
+}
+
+int Depth(const std::vector<int>& managerOf, int person) {
+    int depth = 0;
+    for (int m = managerOf[size_t(person)]; m >= 0 && depth <= int(managerOf.size());
+         m = managerOf[size_t(m)])
+        ++depth;
+    return depth;
+}
+
+} // namespace
+
+std::vector<const OldPiece*> PiecesOf(const OldChart& old) {
+    std::vector<const OldPiece*> pieces;
+    for (const OldPiece& piece : old.pieces)
+        pieces.push_back(&piece);
+    for (const OldBox& box : old.boxes)
+        if (box.newPerson < 0 && (box.unsure || !box.tagged)) pieces.push_back(&box.shape);
+    return pieces;
+}
+
+UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart& old,
+                                  const std::vector<int>& boxOfPerson, const ListForChart& read,
+                                  const BoxTextMeasure& measure) {
+    UpdateOutcome outcome;
+    outcome.build.people = int(read.checked.list.people.size());
+    std::vector<NewPage> pages;
+    if (!LayOutPages(read, measure, pages, outcome.build)) {
+        outcome.build.result = BuildResult::TooLarge;
+        return outcome;
+    }
+    const std::vector<int>& managerOf = read.checked.managerOf;
+    const size_t people = managerOf.size();
+
+    // Looks of those who joined: the look most of their team shares, or else most of their level.
+    std::vector<std::vector<const CellRecord*>> teamLooks(people), levelLooks;
+    for (size_t p = 0; p < people; ++p) {
+        if (boxOfPerson[p] < 0) continue;
+        const CellRecord* look = &old.boxes[size_t(boxOfPerson[p])].shape.cells[0];
+        if (managerOf[p] >= 0) teamLooks[size_t(managerOf[p])].push_back(look);
+        const size_t depth = size_t(Depth(managerOf, int(p)));
+        if (levelLooks.size() <= depth) levelLooks.resize(depth + 1);
+        levelLooks[depth].push_back(look);
+    }
+    // The boxes that stay for nobody known without doubt keep their place like the other pieces.
+    const std::vector<const OldPiece*> pieces = PiecesOf(old);
+    outcome.pieces.resize(pieces.size());
+
+    // Page names: a team whose page had a name keeps it, and so does the first page.
+    std::unordered_map<std::u16string, int> newOfKey;
+    for (const OldBox& box : old.boxes)
+        if (box.tagged && box.tag.kind == TagKind::Person && box.newPerson >= 0)
+            newOfKey[box.tag.key] = box.newPerson;
+    for (size_t q = 0; q < old.pageNames.size(); ++q) {
+        int person = -1;
+        if (q == 0) {
+            if (!old.pageNames[0].empty()) pages[0].name = old.pageNames[0];
+            continue;
+        }
+        const int heading = old.headingBox[q];
+        if (heading < 0) continue;
+        if (auto found = newOfKey.find(old.boxes[size_t(heading)].tag.key); found != newOfKey.end())
+            person = found->second;
+        for (NewPage& page : pages)
+            if (person >= 0 && page.heading == person) page.name = old.pageNames[q];
+    }
+
+    // Where each piece goes: in place where the new chart leaves its cells free, else beside it.
+    std::vector<std::vector<Placed>> placed(pages.size());
+    for (size_t k = 0; k < pages.size(); ++k) {
+        Occupancy taken;
+        const ChartLayout& layout = pages[k].layout;
+        for (const ChartBox& b : layout.boxes)
+            taken.Take(b.column, b.row, b.columns, b.rows);
+        for (const ChartLine& l : layout.lines)
+            taken.Take(l.column, l.row, l.vertical ? 1 : l.length, l.vertical ? l.length : 1);
+        std::vector<size_t> mine;
+        for (size_t i = 0; i < pieces.size(); ++i)
+            if (size_t(std::min<int>(pieces[i]->page, int(pages.size()) - 1)) == k) mine.push_back(i);
+        std::vector<size_t> aside;
+        for (size_t i : mine) {
+            const OldPiece& piece = *pieces[i];
+            if (taken.Free(piece.column, piece.row, piece.columns, piece.rows)) {
+                taken.Take(piece.column, piece.row, piece.columns, piece.rows);
+                placed[k].push_back({&piece, piece.column, piece.row});
+                outcome.pieces[i].column = piece.column;
+                outcome.pieces[i].row = piece.row;
+            } else {
+                aside.push_back(i);
+            }
+        }
+        int right = layout.columns, bottom = layout.rows;
+        for (const Placed& p : placed[k]) {
+            right = std::max(right, p.column + p.piece->columns);
+            bottom = std::max(bottom, p.row + p.piece->rows);
+        }
+        for (size_t i : aside) {
+            const OldPiece& piece = *pieces[i];
+            outcome.pieces[i].inPlace = false;
+            bool done = false;
+            // Beside the chart, a cell of gap from it, as near its old row as there is room; then below.
+            for (int x = right + 1; !done && x + piece.columns <= kGridSize; ++x)
+                for (int y = 0; !done && y + piece.rows <= kGridSize; ++y) {
+                    const int row = (piece.row + y) % (kGridSize - piece.rows + 1);
+                    if (taken.Free(x, row, piece.columns, piece.rows)) {
+                        taken.Take(x - 1, row - 1, piece.columns + 2, piece.rows + 2);
+                        placed[k].push_back({&piece, x, row});
+                        outcome.pieces[i].column = x;
+                        outcome.pieces[i].row = row;
+                        done = true;
+                    }
+                }
+            for (int y = bottom + 1; !done && y + piece.rows <= kGridSize; ++y)
+                for (int x = 0; !done && x + piece.columns <= kGridSize; ++x)
+                    if (taken.Free(x, y, piece.columns, piece.rows)) {
+                        taken.Take(x - 1, y - 1, piece.columns + 2, piece.rows + 2);
+                        placed[k].push_back({&piece, x, y});
+                        outcome.pieces[i].column = x;
+                        outcome.pieces[i].row = y;
+                        done = true;
+                    }
+            outcome.pieces[i].kept = done;
+        }
+    }
+    for (size_t i = 0; i < pieces.size(); ++i)
+        outcome.pieces[i].piece = int(i);
+
+    // The pages written: the layout, the looks, the added lines, the pieces, the tags.
+    auto writePage = [&](Document& doc, NewPage& page, const std::vector<Placed>& kept) {
+        ChartLayout layout = page.layout;
+        for (const Placed& p : kept) {
+            layout.columns = int16_t(std::max<int>(layout.columns, p.column + p.piece->columns));
+            layout.rows = int16_t(std::max<int>(layout.rows, p.row + p.piece->rows));
+        }
+        WriteChart(doc, layout, page.texts);
+        doc.tablePresent = true;
+        for (const ChartBox& b : layout.boxes) {
+            const int person = page.personOfText[size_t(b.person)];
+            const int from = boxOfPerson[size_t(person)];
+            const CellRecord* look = nullptr;
+            int points = layout.points;
+            if (from >= 0) {
+                const OldBox& box = old.boxes[size_t(from)];
+                look = &box.shape.cells[0];
+                const int built = box.shape.page < int(old.buildPoints.size())
+                                      ? old.buildPoints[size_t(box.shape.page)]
+                                      : 0;
+                // A size the user chose stays; the size the old layout gave makes way for the new one's.
+                if (box.tagged && look->fontSize != built) points = look->fontSize;
+                if (!box.tagged && look->fontSize != kDefaultFontSize) points = look->fontSize;
+            } else {
+                const int manager = managerOf[size_t(person)];
+                if (manager >= 0) look = MostShared(teamLooks[size_t(manager)]);
+                const size_t depth = size_t(Depth(managerOf, person));
+                if (!look && depth < levelLooks.size()) look = MostShared(levelLooks[depth]);
+            }
+            if (!look) continue;
+            const bool own = from >= 0;
+            for (int r = b.row; r < b.row + b.rows; ++r)
+                for (int c = b.column; c < b.column + b.columns; ++c)
+                    CopyLook(doc.cellGrid(c, r), *look, own);
+            doc.cellGrid(b.column, b.row).fontSize = int16_t(points);
+            if (own && !page.reference[size_t(b.person)]) {
+                const std::u16string& added = old.boxes[size_t(from)].added;
+                if (!added.empty())
+                    AssignField(doc.cellGrid(b.column, b.row).text, page.texts[size_t(b.person)] + added);
+            }
+        }
+        for (const Placed& p : kept)
+            PutPiece(doc, *p.piece, p.column, p.row);
+        TagChartBoxes(doc, layout, read.checked.list, managerOf, page.personOfText, page.reference);
+    };
+
+    if (pages.size() == 1 && PageCount(chart) == 1) {
+        // One table in the place of one: the chart from before is the snapshot one Undo restores.
+        UndoHistory before;
+        if (shown.tablePresent) {
+            ResetUndoHistory(shown);
+            PushUndo(shown);
+            before = std::move(shown.undo);
+        }
+        writePage(shown, pages[0], placed[0]);
+        if (!before.undoStack.empty()) shown.undo = std::move(before);
+        RenamePage(chart, 0, pages[0].name);
+        shown.modified = true;
+        ++shown.changeCount;
+    } else {
+        Chart built;
+        built.pages.clear();
+        auto scratch = std::make_unique<Document>();
+        for (size_t k = 0; k < pages.size(); ++k) {
+            writePage(*scratch, pages[k], placed[k]);
+            AppendParkedPage(built, pages[k].name, *scratch);
+            *scratch = Document{};
+        }
+        ShowFirstPage(built, shown);
+        built.pagesChanged = true;
+        built.pageChanges = chart.pageChanges + 1;
+        chart = std::move(built);
+        shown.modified = true;
+        ++shown.changeCount;
+        outcome.pagesReplaced = true;
+    }
+    outcome.build.result = BuildResult::Built;
+    return outcome;
+}
