@@ -62,11 +62,32 @@ struct PiecePlacement {
     bool kept = true;
 };
 
+// A page of the new chart as laid out: its boxes name people by their index in `texts`, whose
+// person of the list personOfText tells (a reference: the copy heading a team's page).
+struct PlannedPage {
+    ChartLayout layout;
+    std::vector<std::u16string> texts;
+    std::vector<int> personOfText;
+    std::vector<char> reference;
+    int heading = -1;
+    std::wstring name;
+    std::vector<PiecePlacement> pieces; // the pieces put on this page
+};
+
 struct UpdateOutcome {
     BuildOutcome build;
-    std::vector<PiecePlacement> pieces;
+    std::vector<PiecePlacement> pieces; // one for each of PiecesOf
+    std::vector<PlannedPage> pages;
     bool pagesReplaced = false; // the chart became a new set of pages (no undo snapshot holds it)
 };
+
+// The new chart laid out and the pieces placed, nothing written: what the comparison tells before
+// the user decides. The build result is TooLarge when not even pages hold the list.
+UpdateOutcome PlanChartUpdate(const OldChart& old, const std::vector<int>& boxOfPerson,
+                              const ListForChart& read, const BoxTextMeasure& measure);
+// Writes a planned update (Built) in the chart's place; see UpdateChartFromList.
+void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const std::vector<int>& boxOfPerson,
+                      const ListForChart& read, UpdateOutcome& plan);
 
 // Lays out the list read as Build does (one table, or pages where it does not fit) and puts it in
 // the chart's place with the looks of the matched boxes, team looks for those who joined, and the

@@ -14,14 +14,7 @@
 
 namespace {
 
-struct NewPage {
-    ChartLayout layout;
-    std::vector<std::u16string> texts;
-    std::vector<int> personOfText;
-    std::vector<char> reference;
-    int heading = -1;
-    std::wstring name;
-};
+using NewPage = PlannedPage;
 
 // The parts of a cell the user styles: everything but where it is, what it says and its lines.
 void CopyLook(CellRecord& to, const CellRecord& from, bool picture) {
@@ -83,11 +76,6 @@ struct Occupancy {
             for (int c = std::max(0, column); c < std::min(kGridSize, column + columns); ++c)
                 used[size_t(r * kGridSize + c)] = 1;
     }
-};
-
-struct Placed {
-    const OldPiece* piece = nullptr;
-    int column = 0, row = 0;
 };
 
 // Puts a piece's cells at (column, row) of a table written by WriteChart: the cells keep where they
@@ -189,29 +177,16 @@ std::vector<const OldPiece*> PiecesOf(const OldChart& old) {
     return pieces;
 }
 
-UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart& old,
-                                  const std::vector<int>& boxOfPerson, const ListForChart& read,
-                                  const BoxTextMeasure& measure) {
+UpdateOutcome PlanChartUpdate(const OldChart& old, const std::vector<int>& boxOfPerson,
+                              const ListForChart& read, const BoxTextMeasure& measure) {
     UpdateOutcome outcome;
     outcome.build.people = int(read.checked.list.people.size());
-    std::vector<NewPage> pages;
+    std::vector<NewPage>& pages = outcome.pages;
     if (!LayOutPages(read, measure, pages, outcome.build)) {
         outcome.build.result = BuildResult::TooLarge;
         return outcome;
     }
-    const std::vector<int>& managerOf = read.checked.managerOf;
-    const size_t people = managerOf.size();
 
-    // Looks of those who joined: the look most of their team shares, or else most of their level.
-    std::vector<std::vector<const CellRecord*>> teamLooks(people), levelLooks;
-    for (size_t p = 0; p < people; ++p) {
-        if (boxOfPerson[p] < 0) continue;
-        const CellRecord* look = &old.boxes[size_t(boxOfPerson[p])].shape.cells[0];
-        if (managerOf[p] >= 0) teamLooks[size_t(managerOf[p])].push_back(look);
-        const size_t depth = size_t(Depth(managerOf, int(p)));
-        if (levelLooks.size() <= depth) levelLooks.resize(depth + 1);
-        levelLooks[depth].push_back(look);
-    }
     // The boxes that stay for nobody known without doubt keep their place like the other pieces.
     const std::vector<const OldPiece*> pieces = PiecesOf(old);
     outcome.pieces.resize(pieces.size());
@@ -236,7 +211,6 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
     }
 
     // Where each piece goes: in place where the new chart leaves its cells free, else beside it.
-    std::vector<std::vector<Placed>> placed(pages.size());
     for (size_t k = 0; k < pages.size(); ++k) {
         Occupancy taken;
         const ChartLayout& layout = pages[k].layout;
@@ -252,7 +226,7 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
             const OldPiece& piece = *pieces[i];
             if (taken.Free(piece.column, piece.row, piece.columns, piece.rows)) {
                 taken.Take(piece.column, piece.row, piece.columns, piece.rows);
-                placed[k].push_back({&piece, piece.column, piece.row});
+                pages[k].pieces.push_back({int(i), piece.column, piece.row});
                 outcome.pieces[i].column = piece.column;
                 outcome.pieces[i].row = piece.row;
             } else {
@@ -260,9 +234,9 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
             }
         }
         int right = layout.columns, bottom = layout.rows;
-        for (const Placed& p : placed[k]) {
-            right = std::max(right, p.column + p.piece->columns);
-            bottom = std::max(bottom, p.row + p.piece->rows);
+        for (const PiecePlacement& p : pages[k].pieces) {
+            right = std::max(right, p.column + pieces[size_t(p.piece)]->columns);
+            bottom = std::max(bottom, p.row + pieces[size_t(p.piece)]->rows);
         }
         for (size_t i : aside) {
             const OldPiece& piece = *pieces[i];
@@ -274,7 +248,7 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
                     const int row = (piece.row + y) % (kGridSize - piece.rows + 1);
                     if (taken.Free(x, row, piece.columns, piece.rows)) {
                         taken.Take(x - 1, row - 1, piece.columns + 2, piece.rows + 2);
-                        placed[k].push_back({&piece, x, row});
+                        pages[k].pieces.push_back({int(i), x, row});
                         outcome.pieces[i].column = x;
                         outcome.pieces[i].row = row;
                         done = true;
@@ -284,7 +258,7 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
                 for (int x = 0; !done && x + piece.columns <= kGridSize; ++x)
                     if (taken.Free(x, y, piece.columns, piece.rows)) {
                         taken.Take(x - 1, y - 1, piece.columns + 2, piece.rows + 2);
-                        placed[k].push_back({&piece, x, y});
+                        pages[k].pieces.push_back({int(i), x, y});
                         outcome.pieces[i].column = x;
                         outcome.pieces[i].row = y;
                         done = true;
@@ -294,13 +268,33 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
     }
     for (size_t i = 0; i < pieces.size(); ++i)
         outcome.pieces[i].piece = int(i);
+    outcome.build.result = BuildResult::Built;
+    return outcome;
+}
 
+void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const std::vector<int>& boxOfPerson,
+                      const ListForChart& read, UpdateOutcome& outcome) {
+    const std::vector<int>& managerOf = read.checked.managerOf;
+    const size_t people = managerOf.size();
+    const std::vector<const OldPiece*> pieces = PiecesOf(old);
+    std::vector<NewPage>& pages = outcome.pages;
+    // Looks of those who joined: the look most of their team shares, or else most of their level.
+    std::vector<std::vector<const CellRecord*>> teamLooks(people), levelLooks;
+    for (size_t p = 0; p < people; ++p) {
+        if (boxOfPerson[p] < 0) continue;
+        const CellRecord* look = &old.boxes[size_t(boxOfPerson[p])].shape.cells[0];
+        if (managerOf[p] >= 0) teamLooks[size_t(managerOf[p])].push_back(look);
+        const size_t depth = size_t(Depth(managerOf, int(p)));
+        if (levelLooks.size() <= depth) levelLooks.resize(depth + 1);
+        levelLooks[depth].push_back(look);
+    }
     // The pages written: the layout, the looks, the added lines, the pieces, the tags.
-    auto writePage = [&](Document& doc, NewPage& page, const std::vector<Placed>& kept) {
+    auto writePage = [&](Document& doc, NewPage& page) {
         ChartLayout layout = page.layout;
-        for (const Placed& p : kept) {
-            layout.columns = int16_t(std::max<int>(layout.columns, p.column + p.piece->columns));
-            layout.rows = int16_t(std::max<int>(layout.rows, p.row + p.piece->rows));
+        for (const PiecePlacement& p : page.pieces) {
+            layout.columns =
+                int16_t(std::max<int>(layout.columns, p.column + pieces[size_t(p.piece)]->columns));
+            layout.rows = int16_t(std::max<int>(layout.rows, p.row + pieces[size_t(p.piece)]->rows));
         }
         WriteChart(doc, layout, page.texts);
         doc.tablePresent = true;
@@ -336,8 +330,8 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
                     AssignField(doc.cellGrid(b.column, b.row).text, page.texts[size_t(b.person)] + added);
             }
         }
-        for (const Placed& p : kept)
-            PutPiece(doc, *p.piece, p.column, p.row);
+        for (const PiecePlacement& p : page.pieces)
+            PutPiece(doc, *pieces[size_t(p.piece)], p.column, p.row);
         TagChartBoxes(doc, layout, read.checked.list, managerOf, page.personOfText, page.reference);
     };
 
@@ -349,7 +343,7 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
             PushUndo(shown);
             before = std::move(shown.undo);
         }
-        writePage(shown, pages[0], placed[0]);
+        writePage(shown, pages[0]);
         if (!before.undoStack.empty()) shown.undo = std::move(before);
         RenamePage(chart, 0, pages[0].name);
         shown.modified = true;
@@ -359,7 +353,7 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
         built.pages.clear();
         auto scratch = std::make_unique<Document>();
         for (size_t k = 0; k < pages.size(); ++k) {
-            writePage(*scratch, pages[k], placed[k]);
+            writePage(*scratch, pages[k]);
             AppendParkedPage(built, pages[k].name, *scratch);
             *scratch = Document{};
         }
@@ -371,6 +365,13 @@ UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart&
         ++shown.changeCount;
         outcome.pagesReplaced = true;
     }
-    outcome.build.result = BuildResult::Built;
+}
+
+UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart& old,
+                                  const std::vector<int>& boxOfPerson, const ListForChart& read,
+                                  const BoxTextMeasure& measure) {
+    UpdateOutcome outcome = PlanChartUpdate(old, boxOfPerson, read, measure);
+    if (outcome.build.result == BuildResult::Built)
+        ApplyChartUpdate(chart, shown, old, boxOfPerson, read, outcome);
     return outcome;
 }

@@ -58,10 +58,12 @@ bool ReadPersonTag(const CellRecord& cell, PersonTag& tag) {
     const size_t count = length - 1;
     if (Check(payload, count) != cell.text[start]) return false;
     if (payload[0] < 1 || payload[0] > 3 || payload[1] > 1) return false;
+    if (payload[2] > kTextCapacity || payload[3] > kTextCapacity) return false;
     const size_t keyLength = payload[4];
+    if (keyLength > kLongestTagKey) return false;
     if (5 + keyLength + 1 > count) return false;
     const size_t managerLength = payload[5 + keyLength];
-    if (6 + keyLength + managerLength != count) return false;
+    if (managerLength > kLongestTagKey || 6 + keyLength + managerLength != count) return false;
     tag.kind = TagKind(payload[0]);
     tag.byId = payload[1] == 1;
     tag.nameLength = payload[2];
