@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "app/BuildFromList.h"
 #include "app/ConversionCommand.h"
+#include "app/UpdateConversion.h"
 #include "app/WorkFileMessages.h"
 #include "ui/MessageBox.h"
 #include "app/Print.h"
@@ -233,6 +234,7 @@ void WriteErrorLine(const std::wstring& line) {
 }
 
 std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine) {
+    if (std::optional<int> update = RunUpdateConversion(app, commandLine)) return update;
     const ConversionCommand command = ParseConversionCommand(commandLine);
     switch (command.kind) {
     case ConversionKind::None:

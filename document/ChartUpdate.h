@@ -83,8 +83,7 @@ struct UpdateOutcome {
 
 // The new chart laid out and the pieces placed, nothing written: what the comparison tells before
 // the user decides. The build result is TooLarge when not even pages hold the list.
-UpdateOutcome PlanChartUpdate(const OldChart& old, const std::vector<int>& boxOfPerson,
-                              const ListForChart& read, const BoxTextMeasure& measure);
+UpdateOutcome PlanChartUpdate(const OldChart& old, const ListForChart& read, const BoxTextMeasure& measure);
 // Writes a planned update (Built) in the chart's place; see UpdateChartFromList.
 void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const std::vector<int>& boxOfPerson,
                       const ListForChart& read, UpdateOutcome& plan);

@@ -177,8 +177,7 @@ std::vector<const OldPiece*> PiecesOf(const OldChart& old) {
     return pieces;
 }
 
-UpdateOutcome PlanChartUpdate(const OldChart& old, const std::vector<int>& boxOfPerson,
-                              const ListForChart& read, const BoxTextMeasure& measure) {
+UpdateOutcome PlanChartUpdate(const OldChart& old, const ListForChart& read, const BoxTextMeasure& measure) {
     UpdateOutcome outcome;
     outcome.build.people = int(read.checked.list.people.size());
     std::vector<NewPage>& pages = outcome.pages;
@@ -370,7 +369,7 @@ void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const 
 UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart& old,
                                   const std::vector<int>& boxOfPerson, const ListForChart& read,
                                   const BoxTextMeasure& measure) {
-    UpdateOutcome outcome = PlanChartUpdate(old, boxOfPerson, read, measure);
+    UpdateOutcome outcome = PlanChartUpdate(old, read, measure);
     if (outcome.build.result == BuildResult::Built)
         ApplyChartUpdate(chart, shown, old, boxOfPerson, read, outcome);
     return outcome;
