@@ -8,6 +8,7 @@
 #include "app/UpdateCommand.h"
 #include "app/UpdateFromList.h"
 #include "app/WorkFileMessages.h"
+#include "document/ChartBook.h"
 #include "document/WorkFile.h"
 #include "render/Renderer.h"
 #include "ui/MessageBox.h"
@@ -70,11 +71,20 @@ std::optional<int> RunUpdateConversion(App& app, const std::wstring& commandLine
     if (command.malformed) return Fail(kConversionUsage, Tr(app, MessageTable::ListUpdate, 29));
     const std::wstring chart = FullPath(command.chart), list = FullPath(command.list);
     const std::wstring out = command.out.empty() ? chart : FullPath(command.out);
-    const bool book = HasExtension(out, L".qdrb");
+    const bool toBook = HasExtension(out, L".qdrb");
     if (!(HasExtension(chart, L".qdrx") || HasExtension(chart, L".qdrb")) ||
-        (!book && !HasExtension(out, L".qdrx")) || _wcsicmp(list.c_str(), out.c_str()) == 0)
+        (!toBook && !HasExtension(out, L".qdrx")) || _wcsicmp(list.c_str(), out.c_str()) == 0)
         return Fail(kConversionUsage, Tr(app, MessageTable::ChartFromList, 20) + L" " + out);
-    if (int read = ReadChart(app, chart); read != kConversionDone) return read;
+    auto update = std::make_unique<ListUpdate>();
+    // A book is read page by page straight into what the update needs; a book refused that way is
+    // read as the program reads it, to tell why.
+    std::vector<uint8_t> book;
+    const bool chartRead = HasExtension(chart, L".qdrb") && FileExists(chart) &&
+                           ReadWholeFile(chart, kBookFileLimit, book).Done() &&
+                           ReadOldBook(update->old, book);
+    book = {};
+    if (!chartRead)
+        if (int read = ReadChart(app, chart); read != kConversionDone) return read;
     const std::wstring unread = Tr(app, MessageTable::ChartFromList, 12) + L" " + list;
     if (!FileExists(list)) return Fail(kConversionSourceMissing, unread);
     std::string bytes;
@@ -82,17 +92,24 @@ std::optional<int> RunUpdateConversion(App& app, const std::wstring& commandLine
     ListColumns columns;
     for (size_t role = 0; role < command.columns.size(); ++role)
         columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
-    auto update = std::make_unique<ListUpdate>();
     BuildOutcome outcome;
-    if (!PrepareListUpdate(app, bytes, columns, *update, outcome))
+    if (!PrepareListUpdate(app, bytes, columns, *update, outcome, chartRead))
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + list);
     // A work file holds one table: an update that needs pages goes to a chart book.
-    if (!command.compareOnly && !book && update->plan.pages.size() > 1)
+    if (!command.compareOnly && !toBook && update->plan.pages.size() > 1)
         return Fail(kConversionSourceRefused, Tr(app, MessageTable::Pages, 11) + L" " + list);
     if (!command.compareOnly) {
-        ApplyChartUpdate(app.chart, app.doc, update->old, update->boxOfPerson, update->read, update->plan);
-        const bool written = book ? WriteWholeFile(EncodeChartAsBook(app.chart, app.doc), out).Done()
-                                  : WriteWorkFile(app.doc, out).Done();
+        bool written = false;
+        if (toBook) {
+            written =
+                WriteWholeFile(
+                    EncodeUpdatedBook(update->old, update->boxOfPerson, update->read, update->plan), out)
+                    .Done();
+        } else {
+            ApplyChartUpdate(app.chart, app.doc, update->old, update->boxOfPerson, update->read,
+                             update->plan);
+            written = WriteWorkFile(app.doc, out).Done();
+        }
         if (!written)
             return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + out);
     }

@@ -116,9 +116,9 @@ bool WriteComparisonFile(const ShellState& shell, const Comparison& comparison, 
 }
 
 bool PrepareListUpdate(App& app, std::string_view bytes, const ListColumns& columns, ListUpdate& update,
-                       BuildOutcome& outcome) {
+                       BuildOutcome& outcome, bool chartRead) {
     if (!ReadListForChart(bytes, ListTextFromAnsi, columns, update.read, outcome)) return false;
-    update.old = ReadOldChart(app.chart, app.doc);
+    if (!chartRead) update.old = ReadOldChart(app.chart, app.doc);
     update.boxOfPerson = MatchPeople(update.old, update.read.checked);
     update.comparison = CompareChart(update.old, update.boxOfPerson, update.read.checked);
     // Boxes are sized with the font they will be drawn in, as "Build from list…" sizes them.

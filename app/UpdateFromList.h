@@ -28,10 +28,11 @@ struct ListUpdate {
     UpdateOutcome plan;
 };
 
-// Reads the list's bytes with the columns asked for, compares the chart of `app` with it and plans
-// the update; false, with the outcome's refusal, when no chart can be laid out from the list.
+// Reads the list's bytes with the columns asked for, compares the chart of `app` (or, with
+// `chartRead`, the chart already read into update.old) with it and plans the update; false, with
+// the outcome's refusal, when no chart can be laid out from the list.
 bool PrepareListUpdate(App& app, std::string_view bytes, const ListColumns& columns, ListUpdate& update,
-                       BuildOutcome& outcome);
+                       BuildOutcome& outcome, bool chartRead = false);
 // Writes the update in the chart's place.
 void ApplyListUpdate(App& app, ListUpdate& update);
 

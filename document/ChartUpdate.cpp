@@ -2,7 +2,9 @@
 // list's people, and laying the list out anew with everything the user gave the boxes.
 #include "document/ChartUpdate.h"
 
+#include "document/ChartBook.h"
 #include "document/ChartSplit.h"
+#include "document/WorkFileFormat.h"
 #include "document/Undo.h"
 
 #include <algorithm>
@@ -136,6 +138,19 @@ OldChart ReadOldChart(Chart& chart, Document& shown) {
     }
     ShowPage(chart, shown, back);
     return old;
+}
+
+bool ReadOldBook(OldChart& old, std::span<const uint8_t> bytes) {
+    auto scratch = std::make_unique<Document>();
+    int index = 0;
+    const BookCheck check = ReadChartBook(bytes, [&](BookEntry& entry) {
+        if (LoadWorkFile(*scratch, entry.bytes, WorkFileFormat::Current) != WorkFileCheck::Accepted)
+            return false;
+        scratch->tablePresent = true;
+        ReadOldPage(old, *scratch, index++, FromUtf8(PageNameOfEntry(entry.name)));
+        return true;
+    });
+    return check == BookCheck::Accepted;
 }
 
 std::vector<int> MatchPeople(OldChart& old, const CheckedList& checked) {

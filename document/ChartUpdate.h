@@ -7,6 +7,7 @@
 #include "document/OrgChart.h"
 #include "document/PersonTag.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ struct OldChart {
 
 // Reads every page of the chart (the page shown stays shown).
 OldChart ReadOldChart(Chart& chart, Document& shown);
+// Reads the pages of a chart book's bytes, one at a time, none of them kept; false when the book
+// or one of its pages is refused.
+bool ReadOldBook(OldChart& old, std::span<const uint8_t> bytes);
 // Reads one page's document as page `index` named `name`.
 void ReadOldPage(OldChart& old, const Document& page, int index, const std::wstring& name);
 
@@ -93,6 +97,10 @@ void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const 
 // pieces that stand for nobody. A chart of one page that stays one table keeps its undo history,
 // with the chart from before as the last snapshot; otherwise the chart's pages are replaced.
 // Nothing changes unless the result is Built.
+// The same update straight into the bytes of a chart book, page by page, the chart left alone.
+std::vector<uint8_t> EncodeUpdatedBook(const OldChart& old, const std::vector<int>& boxOfPerson,
+                                       const ListForChart& read, const UpdateOutcome& plan);
+
 UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart& old,
                                   const std::vector<int>& boxOfPerson, const ListForChart& read,
                                   const BoxTextMeasure& measure);

@@ -3,7 +3,9 @@
 // nobody put back where the new chart leaves room, or beside it.
 #include "document/ChartUpdate.h"
 
+#include "document/ChartBook.h"
 #include "document/ChartSplit.h"
+#include "document/WorkFileFormat.h"
 #include "document/Undo.h"
 
 #include <algorithm>
@@ -271,24 +273,34 @@ UpdateOutcome PlanChartUpdate(const OldChart& old, const ListForChart& read, con
     return outcome;
 }
 
-void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const std::vector<int>& boxOfPerson,
-                      const ListForChart& read, UpdateOutcome& outcome) {
-    const std::vector<int>& managerOf = read.checked.managerOf;
-    const size_t people = managerOf.size();
-    const std::vector<const OldPiece*> pieces = PiecesOf(old);
-    std::vector<NewPage>& pages = outcome.pages;
+namespace {
+
+// Writes the pages of a planned update: the layout, the looks, the added lines, the pieces, the tags.
+struct PageWriter {
+    const OldChart& old;
+    const std::vector<int>& boxOfPerson;
+    const ListForChart& read;
+    std::vector<const OldPiece*> pieces;
     // Looks of those who joined: the look most of their team shares, or else most of their level.
-    std::vector<std::vector<const CellRecord*>> teamLooks(people), levelLooks;
-    for (size_t p = 0; p < people; ++p) {
-        if (boxOfPerson[p] < 0) continue;
-        const CellRecord* look = &old.boxes[size_t(boxOfPerson[p])].shape.cells[0];
-        if (managerOf[p] >= 0) teamLooks[size_t(managerOf[p])].push_back(look);
-        const size_t depth = size_t(Depth(managerOf, int(p)));
-        if (levelLooks.size() <= depth) levelLooks.resize(depth + 1);
-        levelLooks[depth].push_back(look);
+    std::vector<std::vector<const CellRecord*>> teamLooks, levelLooks;
+
+    PageWriter(const OldChart& o, const std::vector<int>& b, const ListForChart& r)
+        : old(o), boxOfPerson(b), read(r), pieces(PiecesOf(o)) {
+        const std::vector<int>& managerOf = read.checked.managerOf;
+        const size_t people = managerOf.size();
+        teamLooks.resize(people);
+        for (size_t p = 0; p < people; ++p) {
+            if (boxOfPerson[p] < 0) continue;
+            const CellRecord* look = &old.boxes[size_t(boxOfPerson[p])].shape.cells[0];
+            if (managerOf[p] >= 0) teamLooks[size_t(managerOf[p])].push_back(look);
+            const size_t depth = size_t(Depth(managerOf, int(p)));
+            if (levelLooks.size() <= depth) levelLooks.resize(depth + 1);
+            levelLooks[depth].push_back(look);
+        }
     }
-    // The pages written: the layout, the looks, the added lines, the pieces, the tags.
-    auto writePage = [&](Document& doc, NewPage& page) {
+
+    void operator()(Document& doc, const PlannedPage& page) const {
+        const std::vector<int>& managerOf = read.checked.managerOf;
         ChartLayout layout = page.layout;
         for (const PiecePlacement& p : page.pieces) {
             layout.columns =
@@ -332,7 +344,15 @@ void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const 
         for (const PiecePlacement& p : page.pieces)
             PutPiece(doc, *pieces[size_t(p.piece)], p.column, p.row);
         TagChartBoxes(doc, layout, read.checked.list, managerOf, page.personOfText, page.reference);
-    };
+    }
+};
+
+} // namespace
+
+void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const std::vector<int>& boxOfPerson,
+                      const ListForChart& read, UpdateOutcome& outcome) {
+    const PageWriter writePage(old, boxOfPerson, read);
+    std::vector<NewPage>& pages = outcome.pages;
 
     if (pages.size() == 1 && PageCount(chart) == 1) {
         // One table in the place of one: the chart from before is the snapshot one Undo restores.
@@ -364,6 +384,18 @@ void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const 
         ++shown.changeCount;
         outcome.pagesReplaced = true;
     }
+}
+
+std::vector<uint8_t> EncodeUpdatedBook(const OldChart& old, const std::vector<int>& boxOfPerson,
+                                       const ListForChart& read, const UpdateOutcome& plan) {
+    const PageWriter writePage(old, boxOfPerson, read);
+    auto scratch = std::make_unique<Document>();
+    const size_t count = plan.pages.size();
+    // Each page written, recorded and let go in turn, as a list is built into a book.
+    return EncodeChartBook(count, [&](size_t i) {
+        writePage(*scratch, plan.pages[i]);
+        return BookEntry{BookEntryName(i, count, ToUtf8(plan.pages[i].name)), EncodeWorkFile(*scratch)};
+    });
 }
 
 UpdateOutcome UpdateChartFromList(Chart& chart, Document& shown, const OldChart& old,
