@@ -331,9 +331,17 @@ struct PageWriter {
             }
             if (!look) continue;
             const bool own = from >= 0;
-            for (int r = b.row; r < b.row + b.rows; ++r)
-                for (int c = b.column; c < b.column + b.columns; ++c)
-                    CopyLook(doc.cellGrid(c, r), *look, own);
+            // Only a box's own cell is drawn; the cells it covers take what the old box's cells
+            // held, so that a box that stays as it was stays byte for byte.
+            CopyLook(doc.cellGrid(b.column, b.row), *look, own);
+            if (own) {
+                const OldPiece& shape = old.boxes[size_t(from)].shape;
+                for (int r = 0; r < std::min(b.rows, shape.rows); ++r)
+                    for (int c = 0; c < std::min(b.columns, shape.columns); ++c)
+                        if (r > 0 || c > 0)
+                            CopyLook(doc.cellGrid(b.column + c, b.row + r), shape.cells[size_t(r * shape.columns + c)],
+                                     true);
+            }
             doc.cellGrid(b.column, b.row).fontSize = int16_t(points);
             if (own && !page.reference[size_t(b.person)]) {
                 const std::u16string& added = old.boxes[size_t(from)].added;
