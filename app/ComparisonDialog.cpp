@@ -19,6 +19,7 @@ constexpr DWORD kComparisonDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS
 // Laid out in 96-DPI pixels; FitDialogToScreen scales it to the screen.
 constexpr int kWidth = 760, kHeight = 460;
 constexpr int kListColumns = 4;
+constexpr int kColumnWidths[kListColumns] = {160, 200, 180, 180};
 
 struct ComparisonRun {
     App& app;
@@ -94,12 +95,11 @@ void OnInitDialog(ComparisonRun& run, HWND dialog) {
                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 10,
                     68, 740, 340, kComparisonListId, WS_EX_CLIENTEDGE);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    const int widths[kListColumns] = {160, 200, 180, 180};
     for (int c = 0; c < kListColumns; ++c) {
         std::wstring title = Tr(run.app, MessageTable::ListUpdate, 6 + c);
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.cx = widths[c];
+        column.cx = kColumnWidths[c];
         column.pszText = title.data();
         SendMessageW(list, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
     }
@@ -113,7 +113,10 @@ void OnInitDialog(ComparisonRun& run, HWND dialog) {
     run.font = CreateControlFont(L"MS Sans Serif", 8, false);
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(run.font.Get()), FALSE);
-    FitDialogToScreen(dialog, kWidth, kHeight, 0);
+    // The list's columns grow with the dialog's scale, as its controls do.
+    const double scale = FitDialogToScreen(dialog, kWidth, kHeight, 0);
+    for (int c = 0; c < kListColumns; ++c)
+        SendMessageW(list, LVM_SETCOLUMNWIDTH, WPARAM(c), LPARAM(kColumnWidths[c] * scale + 0.5));
     SetFocus(GetDlgItem(dialog, IDOK));
 }
 
