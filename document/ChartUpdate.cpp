@@ -190,7 +190,7 @@ std::vector<int> MatchPeople(OldChart& old, const CheckedList& checked) {
                 if (cut == 0) break;
             }
             box.name = box.head.substr(0, longest);
-            if (longest + 1 < box.head.size()) box.title = box.head.substr(longest + 1);
+            if (longest > 0 && longest + 1 < box.head.size()) box.title = box.head.substr(longest + 1);
         }
         if (candidates.size() > 1) {
             std::vector<int> same;
