@@ -223,3 +223,36 @@ TEST(ChartUpdate, StyledChartFollowsTheNewListBoxByBox) {
         (void)noteRow;
     }
 }
+
+// A chart with no person tags (drawn by hand, or from before charts remembered them): each box is
+// matched by the name its text starts with, and keeps its look.
+TEST(ChartUpdate, BoxesThatKnowNoPersonAreMatchedByTheirNames) {
+    const std::string list = "Name,Title,Manager\r\nAna Roca,Director,\r\nJon Vidal,Sales,Ana Roca\r\n"
+                             "Eva Soler,Clerk,Jon Vidal\r\nPau Roca,Clerk,Ana Roca\r\n";
+    auto doc = std::make_unique<Document>();
+    Chart chart;
+    ASSERT_EQ(BuildResult::Built, BuildChartFromList(*doc, list, Latin1, SerifMeasure()).result);
+    std::map<std::u16string, int32_t> colours;
+    for (CellRecord& cell : doc->cellGrid.slots) {
+        ClearPersonTag(cell);
+        if (cell.isBox && !cell.covered)
+            cell.backColor = colours[std::u16string(FieldText(cell.text))] =
+                0x10 * int32_t(colours.size() + 1);
+    }
+    ListForChart read;
+    BuildOutcome refused;
+    ASSERT_TRUE(ReadListForChart(list + "Lia Mora,Clerk,Pau Roca\r\n", Latin1, {}, read, refused));
+    OldChart old = ReadOldChart(chart, *doc);
+    const std::vector<int> boxOf = MatchPeople(old, read.checked);
+    const Comparison comparison = CompareChart(old, boxOf, read.checked);
+    EXPECT_EQ(1, comparison.Count(ChangeKind::Joined));
+    EXPECT_EQ(4, comparison.unchanged);
+    EXPECT_EQ(1u, comparison.changes.size());
+    ASSERT_EQ(BuildResult::Built,
+              UpdateChartFromList(chart, *doc, old, boxOf, read, SerifMeasure()).build.result);
+    int boxes = 0;
+    for (const CellRecord& cell : doc->cellGrid.slots)
+        if (cell.isBox && !cell.covered && colours.count(std::u16string(FieldText(cell.text))) && ++boxes)
+            EXPECT_EQ(colours[std::u16string(FieldText(cell.text))], cell.backColor);
+    EXPECT_EQ(4, boxes);
+}
