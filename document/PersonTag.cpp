@@ -33,10 +33,12 @@ bool WritePersonTag(CellRecord& cell, const PersonTag& tag) {
     payload += char16_t(tag.byId ? 1 : 0);
     payload += char16_t(std::clamp(tag.nameLength, 0, kTextCapacity));
     payload += char16_t(std::clamp(tag.titleLength, 0, kTextCapacity));
-    payload += char16_t(tag.key.size());
-    payload += tag.key;
+    // The key last: what follows it is the length, never a terminator, so the name a key may be
+    // never reads as a second text that ends there.
     payload += char16_t(tag.manager.size());
     payload += tag.manager;
+    payload += char16_t(tag.key.size());
+    payload += tag.key;
     // [text] 0 ... [check][payload][length][mark]
     const size_t length = payload.size() + 1;
     const size_t start = size_t(kLast - 1) - length;
@@ -59,17 +61,16 @@ bool ReadPersonTag(const CellRecord& cell, PersonTag& tag) {
     if (Check(payload, count) != cell.text[start]) return false;
     if (payload[0] < 1 || payload[0] > 3 || payload[1] > 1) return false;
     if (payload[2] > kTextCapacity || payload[3] > kTextCapacity) return false;
-    const size_t keyLength = payload[4];
-    if (keyLength > kLongestTagKey) return false;
-    if (5 + keyLength + 1 > count) return false;
-    const size_t managerLength = payload[5 + keyLength];
-    if (managerLength > kLongestTagKey || 6 + keyLength + managerLength != count) return false;
+    const size_t managerLength = payload[4];
+    if (managerLength > kLongestTagKey || 5 + managerLength + 1 > count) return false;
+    const size_t keyLength = payload[5 + managerLength];
+    if (keyLength > kLongestTagKey || 6 + managerLength + keyLength != count) return false;
     tag.kind = TagKind(payload[0]);
     tag.byId = payload[1] == 1;
     tag.nameLength = payload[2];
     tag.titleLength = payload[3];
-    tag.key.assign(payload + 5, keyLength);
-    tag.manager.assign(payload + 6 + keyLength, managerLength);
+    tag.manager.assign(payload + 5, managerLength);
+    tag.key.assign(payload + 6 + managerLength, keyLength);
     return true;
 }
 
