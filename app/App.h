@@ -23,4 +23,5 @@ struct App : Workspace {
     // count the update left: one Undo brings it back while nothing changed since.
     std::vector<uint8_t> chartBeforeUpdate;
     uint32_t changeAfterUpdate = 0;
+    std::wstring pathOfUpdate; // the chart's file then: another chart read since never takes it back
 };

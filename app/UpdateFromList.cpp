@@ -138,10 +138,13 @@ void ApplyListUpdate(App& app, ListUpdate& update) {
     ApplyChartUpdate(app.chart, app.doc, update.old, update.boxOfPerson, update.read, update.plan);
     app.chartBeforeUpdate = std::move(before);
     app.changeAfterUpdate = ChartChangeCount(app.chart, app.doc);
+    app.pathOfUpdate = app.shell.chartPath;
 }
 
 bool CanUndoListUpdate(const App& app) {
-    return !app.chartBeforeUpdate.empty() && ChartChangeCount(app.chart, app.doc) == app.changeAfterUpdate;
+    return !app.chartBeforeUpdate.empty() && ChartModified(app.chart, app.doc) &&
+           ChartChangeCount(app.chart, app.doc) == app.changeAfterUpdate &&
+           app.shell.chartPath == app.pathOfUpdate;
 }
 
 bool UndoListUpdate(App& app) {
