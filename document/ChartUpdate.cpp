@@ -48,6 +48,8 @@ void ReadOldPage(OldChart& old, const Document& page, int index, const std::wstr
         old.pageNames.resize(size_t(index) + 1);
         old.buildPoints.resize(size_t(index) + 1, 0);
         old.headingBox.resize(size_t(index) + 1, -1);
+        old.pageTagged.resize(size_t(index) + 1, 0);
+        old.pageTable.resize(size_t(index) + 1);
     }
     old.pageNames[size_t(index)] = name;
     if (!page.tablePresent) return;
@@ -63,9 +65,11 @@ void ReadOldPage(OldChart& old, const Document& page, int index, const std::wstr
             if (ReadPersonTag(page.cellGrid(c, r), tag)) {
                 tagged = true;
                 if (tag.kind == TagKind::Person) ++sizes[page.cellGrid(c, r).fontSize];
+                if (tag.kind != TagKind::Connector) old.pageTagged[size_t(index)] = 1;
             }
         }
     old.tagged = old.tagged || tagged;
+    old.pageTable[size_t(index)] = {int16_t(columns), int16_t(rows), page.cellWidth};
     int most = 0;
     for (auto [size, count] : sizes)
         if (count > most) {

@@ -7,6 +7,7 @@
 #include "document/OrgChart.h"
 #include "document/PersonTag.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,7 +38,10 @@ struct OldChart {
     std::vector<std::wstring> pageNames;
     std::vector<int> buildPoints; // per page: the text size the build gave its boxes
     std::vector<int> headingBox;  // per page: the box of the person whose copy heads it, or -1
-    bool tagged = false;          // some box knows its person
+    // Per page: whether some box on it knows its person, and its table (columns, rows, cell size).
+    std::vector<char> pageTagged;
+    std::vector<std::array<int16_t, 3>> pageTable;
+    bool tagged = false; // some box knows its person
 };
 
 // Reads every page of the chart (the page shown stays shown).

@@ -212,7 +212,25 @@ UpdateOutcome PlanChartUpdate(const OldChart& old, const ListForChart& read, con
     }
 
     // Where each piece goes: in place where the new chart leaves its cells free, else beside it.
-    for (size_t k = 0; k < pages.size(); ++k) {
+    // A page of a chart built from a list that stands for nobody (a legend, a cover) stays a page
+    // of its own, after the chart's, with everything on it where it was.
+    const size_t chartPages = pages.size();
+    std::vector<int> keptPage(old.pageNames.size(), -1);
+    for (size_t q = 0; q < old.pageNames.size(); ++q) {
+        if (!old.tagged || old.pageTagged[q] || old.pageTable[q][0] == 0) continue;
+        NewPage kept;
+        kept.layout.fits = true;
+        kept.layout.columns = old.pageTable[q][0];
+        kept.layout.rows = old.pageTable[q][1];
+        kept.layout.cellSize = old.pageTable[q][2];
+        kept.name = old.pageNames[q];
+        keptPage[q] = int(pages.size());
+        pages.push_back(std::move(kept));
+    }
+    for (size_t i = 0; i < pieces.size(); ++i)
+        if (const int k = keptPage[size_t(pieces[i]->page)]; k >= 0)
+            pages[size_t(k)].pieces.push_back({int(i), pieces[i]->column, pieces[i]->row});
+    for (size_t k = 0; k < chartPages; ++k) {
         Occupancy taken;
         const ChartLayout& layout = pages[k].layout;
         for (const ChartBox& b : layout.boxes)
@@ -221,7 +239,9 @@ UpdateOutcome PlanChartUpdate(const OldChart& old, const ListForChart& read, con
             taken.Take(l.column, l.row, l.vertical ? 1 : l.length, l.vertical ? l.length : 1);
         std::vector<size_t> mine;
         for (size_t i = 0; i < pieces.size(); ++i)
-            if (size_t(std::min<int>(pieces[i]->page, int(pages.size()) - 1)) == k) mine.push_back(i);
+            if (keptPage[size_t(pieces[i]->page)] < 0 &&
+                size_t(std::min<int>(pieces[i]->page, int(chartPages) - 1)) == k)
+                mine.push_back(i);
         std::vector<size_t> aside;
         for (size_t i : mine) {
             const OldPiece& piece = *pieces[i];
@@ -339,8 +359,8 @@ struct PageWriter {
                 for (int r = 0; r < std::min(b.rows, shape.rows); ++r)
                     for (int c = 0; c < std::min(b.columns, shape.columns); ++c)
                         if (r > 0 || c > 0)
-                            CopyLook(doc.cellGrid(b.column + c, b.row + r), shape.cells[size_t(r * shape.columns + c)],
-                                     true);
+                            CopyLook(doc.cellGrid(b.column + c, b.row + r),
+                                     shape.cells[size_t(r * shape.columns + c)], true);
             }
             doc.cellGrid(b.column, b.row).fontSize = int16_t(points);
             if (own && !page.reference[size_t(b.person)]) {

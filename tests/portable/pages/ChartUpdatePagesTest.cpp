@@ -1,7 +1,9 @@
 // A chart of pages updated from a list: from its own list it is the same book again, its renamed
-// pages included, and the book written page by page is the chart of pages the update leaves.
+// pages and a page of the user's own included, and the book written page by page is the chart of
+// pages the update leaves.
 #include "document/ChartSplit.h"
 #include "document/ChartUpdate.h"
+#include "document/Structure.h"
 #include "render/BoxTextFit.h"
 #include "tests/portable/orgchart/SampleLists.h"
 
@@ -36,6 +38,12 @@ TEST(ChartUpdate, ABookFromItsOwnListIsTheSameBookAndBothWaysOfWritingItAgree) {
     ASSERT_EQ(BuildResult::Built, BuildChartPagesFromList(chart, *shown, list, Latin1, Measure()).result);
     ASSERT_GT(PageCount(chart), 2);
     RenamePage(chart, 2, L"Plant floor");
+    // A page of the user's own, standing for nobody, stays a page of its own after the chart's.
+    ShowPage(chart, *shown, PageCount(chart) - 1);
+    AddPage(chart, *shown, L"Legend");
+    ApplyNewPreset(*shown, *FindNewPreset(3302));
+    AssignField(shown->cellGrid(3, 2).text, u"Blue: sales");
+    const int pages = PageCount(chart);
     const std::vector<uint8_t> before = EncodeChartAsBook(chart, *shown);
 
     for (const std::string& next :
@@ -55,6 +63,10 @@ TEST(ChartUpdate, ABookFromItsOwnListIsTheSameBookAndBothWaysOfWritingItAgree) {
         EXPECT_NE(before, book);
         ApplyChartUpdate(chart, *shown, old, boxOf, read, plan);
         EXPECT_EQ(L"Plant floor", chart.pages[2].name);
+        ASSERT_EQ(pages, PageCount(chart));
+        ShowPage(chart, *shown, pages - 1);
+        EXPECT_EQ(L"Legend", chart.pages[size_t(pages - 1)].name);
+        EXPECT_EQ(u"Blue: sales", FieldText(shown->cellGrid(3, 2).text));
         EXPECT_EQ(book, EncodeChartAsBook(chart, *shown));
     }
 }
