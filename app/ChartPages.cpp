@@ -14,6 +14,7 @@
 #include "render/Dpi.h"
 #include "ui/DialogTemplate.h"
 #include "ui/MessageBox.h"
+#include "app/UpdateFromList.h"
 
 #include <commctrl.h>
 
@@ -295,7 +296,7 @@ int PageCommandState(const App& app, int commandId) {
     case kCmdMovePageRight:
         return enabled(table && shown + 1 < count);
     case kCmdUndo:
-        if (CanRestoreRemovedPage(app.chart, app.doc)) return kItemEnabled;
+        if (CanRestoreRemovedPage(app.chart, app.doc) || CanUndoListUpdate(app)) return kItemEnabled;
         return -1;
     case kCmdPasteCell: {
         const int from = app.chart.copyPage;
@@ -333,6 +334,7 @@ bool RunPageCommand(App& app, int commandId) {
         NextPage(app, -1);
         return true;
     case kCmdUndo:
+        if (UndoListUpdate(app)) return true;
         if (!CanRestoreRemovedPage(app.chart, app.doc)) return false;
         RestoreRemovedPage(app.chart, app.doc);
         PageShown(app);

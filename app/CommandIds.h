@@ -48,6 +48,7 @@ constexpr int kCmdCancelCell = 1012;
 constexpr int kCmdCreateTable = 3300;
 constexpr int kCmdCreateLine = 3301;
 constexpr int kCmdBuildFromList = 3312;
+constexpr int kCmdUpdateFromList = 3313;
 // Languages: Spanish .. Italian
 constexpr int kCmdFirstLanguage = 2006;
 constexpr int kCmdLastLanguage = 2011;
@@ -77,11 +78,12 @@ constexpr std::array<int, 14> kCharacterSetCodes{0,   128, 129, 130, 136, 161, 1
 
 // Commands that need a table: disabled until the first table is shown. "Undo" and "Paste cell"
 // have rules of their own.
-constexpr std::array<int, 15> kTableCommands{kCmdExportJpeg,       kCmdRecordFile,    kCmdCancelCell,
+constexpr std::array<int, 16> kTableCommands{kCmdExportJpeg,       kCmdRecordFile,    kCmdCancelCell,
                                              kCmdMergeHorizontal,  kCmdMergeVertical, kCmdCopyCell,
                                              kCmdClearCell,        kCmdSelectAll,     kCmdExportBitmap,
                                              kCmdCreateTable,      kCmdCreateLine,    kCmdExportVector,
-                                             kCmdCopyChartPicture, kCmdPrint,         kCmdExportPdf};
+                                             kCmdCopyChartPicture, kCmdPrint,         kCmdExportPdf,
+                                             kCmdUpdateFromList};
 
 // The Zoom menu: the zoom steps in percent and "fit to width".
 constexpr int kCmdFirstZoom = 3320;

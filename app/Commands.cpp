@@ -5,6 +5,7 @@
 
 #include "app/About.h"
 #include "app/BuildFromList.h"
+#include "app/UpdateFromList.h"
 #include "app/App.h"
 #include "app/CommandIds.h"
 #include "app/ChartFile.h"
@@ -253,6 +254,9 @@ bool RunCommand(App& app, int id, int notifyCode) {
         break;
     case kCmdBuildFromList:
         BuildFromListCommand(app);
+        break;
+    case kCmdUpdateFromList:
+        UpdateFromListCommand(app);
         break;
     case kCmdRulerStyle:
         RulerStyleCommand(app, notifyCode);

@@ -5,6 +5,7 @@
 #include "app/BuildFromList.h"
 #include "app/ConversionCommand.h"
 #include "app/PdfExport.h"
+#include "app/UpdateConversion.h"
 #include "app/WorkFileMessages.h"
 #include "ui/MessageBox.h"
 #include "app/Print.h"
@@ -280,11 +281,12 @@ void WriteOutputLine(const std::wstring& line) {
 }
 
 std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine) {
-    const ConversionCommand command = ParseConversionCommand(commandLine);
-    if (command.kind == ConversionKind::None) return std::nullopt;
     // A list, chart or book too large for the memory ends the conversion with its own code, never
     // the process without a word.
     try {
+        if (std::optional<int> update = RunUpdateConversion(app, commandLine)) return update;
+        const ConversionCommand command = ParseConversionCommand(commandLine);
+        if (command.kind == ConversionKind::None) return std::nullopt;
         return RunConversion(app, command);
     } catch (const std::bad_alloc&) {
         return Fail(kConversionOutOfMemory, Tr(app, MessageTable::Memory, 1));

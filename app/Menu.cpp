@@ -163,6 +163,7 @@ struct MenuBuilder {
         Item(menu, kCmdCreateLine, Text(MessageTable::Chart, 3));
         Separator(menu);
         Item(menu, kCmdBuildFromList, Text(MessageTable::Chart, 4));
+        Item(menu, kCmdUpdateFromList, Text(MessageTable::ListUpdate, 1));
         Pictures(menu, {{0, 823}, {2, 822}, {4, 830}});
     }
 

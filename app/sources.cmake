@@ -6,12 +6,16 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   app/SettingsKeys.cpp
   app/CommandLine.cpp
   app/ConversionCommand.cpp
+  app/UpdateCommand.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
   app/ChartClipboard.cpp
   app/ChartPages.cpp
   app/BuildFromList.cpp
+  app/UpdateFromList.cpp
+  app/ComparisonDialog.cpp
+  app/UpdateConversion.cpp
   app/ColumnDialog.cpp
   app/Commands.cpp
   app/Conversion.cpp

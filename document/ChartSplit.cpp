@@ -7,6 +7,7 @@
 #include "document/Chart.h"
 #include "document/ChartBook.h"
 #include "document/OrgBoxes.h"
+#include "document/PersonTag.h"
 #include "document/Undo.h"
 #include "document/WorkFileFormat.h"
 
@@ -395,6 +396,7 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
     auto scratch = std::make_unique<Document>();
     for (const SplitPage& page : split.pages) {
         WriteChart(*scratch, page.layout, page.texts);
+        TagPageBoxes(*scratch, page, read.checked);
         scratch->tablePresent = true;
         AppendParkedPage(built, PageName(list, page), *scratch);
         *scratch = Document{};
@@ -430,6 +432,7 @@ BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view
         const SplitPage& page = split.pages[i];
         *scratch = Document{};
         WriteChart(*scratch, page.layout, page.texts);
+        TagPageBoxes(*scratch, page, read.checked);
         scratch->tablePresent = true;
         return BookEntry{BookEntryName(i, count, ToUtf8(PageName(read.checked.list, page))),
                          EncodeWorkFile(*scratch)};

@@ -175,9 +175,9 @@ std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path)
                           {{Tr(shell, MessageTable::CopyConfigurator, 9), L"*.ico"}}, L"Ico");
 }
 
-std::wstring PeopleListDialog(ShellState& shell, HWND owner) {
+std::wstring PeopleListDialog(ShellState& shell, HWND owner, const std::wstring& title) {
     DialogSetup setup;
-    setup.title = Tr(shell, MessageTable::Chart, 4);
+    setup.title = title.empty() ? Tr(shell, MessageTable::Chart, 4) : title;
     setup.filters = {{Tr(shell, MessageTable::ChartFromList, 1), L"*.csv;*.txt;*.tsv"},
                      {Wide(FixedInterfaceText(FixedText::AllFiles)), L"*.*"}};
     setup.defaultExtension = L"csv";
@@ -185,4 +185,15 @@ std::wstring PeopleListDialog(ShellState& shell, HWND owner) {
     std::wstring result = ShowFileDialog(owner, setup);
     if (!result.empty()) shell.dialogFolder = FolderPart(result);
     return result;
+}
+
+std::wstring ComparisonFileDialog(ShellState& shell, HWND owner) {
+    DialogSetup setup;
+    setup.title = Tr(shell, MessageTable::ListUpdate, 12);
+    setup.filters = {{Tr(shell, MessageTable::ListUpdate, 27), L"*.csv"},
+                     {Wide(FixedInterfaceText(FixedText::AllFiles)), L"*.*"}};
+    setup.defaultExtension = L"csv";
+    setup.startFolder = shell.dialogFolder;
+    setup.save = true;
+    return ShowFileDialog(owner, setup);
 }

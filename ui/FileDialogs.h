@@ -43,4 +43,7 @@ std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path)
 
 // A list of people to build a chart from (open; text lists): starts in the dialog folder, which
 // then follows the result.
-std::wstring PeopleListDialog(ShellState& shell, HWND owner);
+std::wstring PeopleListDialog(ShellState& shell, HWND owner, const std::wstring& title = {});
+
+// The comparison of an update from a list (save; CSV files): starts in the dialog folder.
+std::wstring ComparisonFileDialog(ShellState& shell, HWND owner);
