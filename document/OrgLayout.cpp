@@ -173,14 +173,14 @@ struct Layouter {
         const std::vector<int>& leaves = tree.leaves[size_t(v)];
         int last = y;
         for (size_t i = 0; i < leaves.size(); ++i) {
-            const int kid = leaves[i], top = y + tops[i].first;
-            last = top + boxH[size_t(kid)] / 2;
+            const int kid = leaves[i], top = y + tops[i].first, join = top + boxH[size_t(kid)] / 2;
+            last = std::max(last, join);
             if (tops[i].second) {
                 Emit(kid, x - 1 - boxW[size_t(kid)], top);
-                Line(false, x - 1, last, 1);
+                Line(false, x - 1, join, 1);
             } else {
                 Emit(kid, x + 1, top);
-                Line(false, x, last, 1);
+                Line(false, x, join, 1);
             }
         }
         return last;
