@@ -22,7 +22,7 @@ namespace {
 
 // The page-number marks are laid out at their widest (three digits: a book holds at most 999
 // pages) and filled in once every page has its number; fewer digits never need a wider box.
-constexpr char16_t kPlaceholder[] = u"000";
+constexpr const char16_t* kPlaceholder = kMarkDigits;
 // Teams of up to this many people are taken to fit without laying them out: the page that holds
 // them is laid out (and refused if it does not fit) all the same.
 constexpr size_t kSmallTeam = 24;
@@ -191,7 +191,9 @@ bool OneScale(const Organisation& org, ChartSplit& split, const std::vector<std:
     cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
     for (int points = smallest; points <= largest; ++points)
         for (int cell : cells) {
-            if (cell > largestCell) continue;
+            // With larger text the names may keep their own lines on other cells only.
+            if (cell > largestCell && points == smallest) continue;
+            if (cell > 14 && points < 10) continue; // the presets' cells come with 10-point text
             std::vector<ChartLayout> layouts;
             for (size_t p = 0; p < split.pages.size(); ++p) {
                 const SplitPage& page = split.pages[p];

@@ -38,11 +38,12 @@ int NamedColumns(const TextNeeds& t, int lines, int pitch, bool even) {
     return nameAlone(columns) ? columns : 0;
 }
 
-// Lines the text takes in a box of `columns` columns `margin` pixels narrower than its span.
-int LinesIn(const TextNeeds& t, int columns, int pitch, int margin) {
+// Lines a text of those `widths` takes in a box of `columns` columns `margin` pixels narrower than
+// its span.
+int LinesIn(const std::array<int, kMaxLines>& widths, int columns, int pitch, int margin) {
     const int width = columns * pitch - margin;
     for (int k = 1; k <= kMaxLines; ++k)
-        if (t.lines[size_t(k - 1)] <= width) return k;
+        if (widths[size_t(k - 1)] <= width) return k;
     return kMaxLines;
 }
 
@@ -50,17 +51,29 @@ int FewestRows(int lines, int lineHeight, int pitch) {
     return std::max(2, (lines * lineHeight + 4 + pitch - 1) / pitch);
 }
 
-} // namespace
-
-TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure) {
-    TextNeeds needs;
+std::array<int, kMaxLines> LineWidths(std::u16string_view text, int points, const BoxTextMeasure& measure) {
+    std::array<int, kMaxLines> lines{};
     int high = kWidestTextArea + 1;
     for (int k = 1; k <= kMaxLines; ++k) {
         // Fewer lines need at least as much width: search below the width found for k - 1 lines.
         int w = NarrowestForLines(text, k, high, points, measure);
-        needs.lines[size_t(k - 1)] = w;
+        lines[size_t(k - 1)] = w;
         if (w != INT_MAX) high = std::min(high, w);
     }
+    return lines;
+}
+
+} // namespace
+
+TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure) {
+    TextNeeds needs;
+    needs.lines = LineWidths(text, points, measure);
+    needs.shortest = needs.lines;
+    const std::u16string_view digits = kMarkDigits;
+    const size_t end = text.size();
+    if (end > digits.size() + 3 && text.substr(end - digits.size()) == digits &&
+        (text[end - digits.size() - 2] == u'\u25BA' || text[end - digits.size() - 2] == u'\u25C4'))
+        needs.shortest = LineWidths(std::u16string(text.substr(0, end - digits.size() + 1)), points, measure);
     if (nameLength > 0 && size_t(nameLength) + 1 < text.size()) {
         size_t next = text.find(u' ', size_t(nameLength) + 1);
         std::u16string_view withWord = text.substr(0, next == std::u16string_view::npos ? text.size() : next);
@@ -129,9 +142,10 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
             const int columns = NamedColumns(t, lines, pitch, gaps.even);
             // A box whose text takes fewer lines than its level's keeps the level's height unless
             // that would leave it much taller than its text.
-            const int own = LinesIn(t, columns, pitch, kBoxTextMargin),
+            const int own = LinesIn(t.lines, columns, pitch, kBoxTextMargin),
                       ownRows = FewestRows(own, lineHeight, pitch);
-            const int drawn = LinesIn(t, columns, pitch, kBoxBreakMargin);
+            // Much taller than the text as drawn at its shortest (a page mark of one digit).
+            const int drawn = LinesIn(t.shortest, columns, pitch, kBoxBreakMargin);
             if (BoxTooTall(ownRows, pitch, drawn, lineHeight)) return false;
             boxW[size_t(i)] = columns;
             boxH[size_t(i)] = BoxTooTall(bestRows, pitch, drawn, lineHeight) ? ownRows : bestRows;

@@ -16,6 +16,9 @@ constexpr int kWidestTextArea = 1100; // a box text never needs more than a page
 // Pixels of a box's width its text does not take: the box's borders, and a little room between
 // them and the glyphs, whose ink may reach past their advances.
 constexpr int kBoxTextMargin = 6;
+// A page mark (" ► N", " ◄ M") is laid out with this number, the widest a book has (at most 999
+// pages), and filled in once every page has its number.
+constexpr char16_t kMarkDigits[] = u"000";
 // The drawing breaks a box's lines at its span (its columns less one separation) less its outline:
 // a word that fits there joins the line, whatever room the ink would like.
 constexpr int kBoxBreakMargin = 2;
@@ -27,6 +30,9 @@ constexpr int kBoxBreakMargin = 2;
 struct TextNeeds {
     std::array<int, kMaxLines> lines{};
     int nameAlone = 0, nameShared = INT_MAX;
+    // The same for the text as it may be drawn at its shortest: a page mark's number is laid out
+    // at its widest (kMarkDigits) and drawn with as few as one digit.
+    std::array<int, kMaxLines> shortest{};
 };
 
 // The needs of `text`, whose first `nameLength` characters are a name (0: none), at `points`.
