@@ -404,10 +404,27 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
     while (split.fits && !oneScale && tried.smallestPoints < 10) {
         ++tried.smallestPoints;
         ChartSplit again = SplitAtScale(texts, managerOf, measure, tried, oneScale);
-        if (!again.fits) break; // some team fits only with smaller text: the pages keep their scales
+        if (!again.fits) break; // some team fits only with smaller text
         split = std::move(again);
     }
-    return split;
+    if (!split.fits || oneScale) return split;
+    // Names that keep their own lines only on some cells, pages that go in only on others: the
+    // split is made for one of the scales its pages took, most taken first, every page on it.
+    std::map<std::pair<int, int>, int> taken;
+    for (const SplitPage& page : split.pages)
+        ++taken[{page.layout.points, page.layout.cellSize}];
+    std::vector<std::pair<int, std::pair<int, int>>> scales;
+    for (const auto& [scale, pages] : taken)
+        scales.push_back({pages, scale});
+    std::sort(scales.begin(), scales.end(), std::greater<>());
+    for (size_t i = 0; i < scales.size() && i < 3; ++i) {
+        tried = options;
+        tried.onlyPoints = scales[i].second.first;
+        tried.onlyCell = scales[i].second.second;
+        ChartSplit fixed = SplitAtScale(texts, managerOf, measure, tried, oneScale);
+        if (fixed.fits) return fixed;
+    }
+    return split; // no scale holds every page: they keep their own
 }
 
 namespace {
