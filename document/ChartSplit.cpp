@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <queue>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -394,13 +395,14 @@ ChartSplit SplitAtScale(const std::vector<std::u16string>& texts, const std::vec
 
 } // namespace
 
-// A book whose pages take no common scale is split again for a larger smallest text: its pages then
-// hold fewer people each, and go in with the text the others' names need.
+// A book whose pages take no common scale is split again for larger text, else on one scale: its
+// pages then hold fewer people each where they must.
 ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
                       const BoxTextMeasure& measure, const LayoutOptions& options) {
     LayoutOptions tried = options;
     bool oneScale = false;
     ChartSplit split = SplitAtScale(texts, managerOf, measure, tried, oneScale);
+    // Split again with larger text while that still fits: pages then hold fewer people each.
     while (split.fits && !oneScale && tried.smallestPoints < 10) {
         ++tried.smallestPoints;
         ChartSplit again = SplitAtScale(texts, managerOf, measure, tried, oneScale);
@@ -408,19 +410,16 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         split = std::move(again);
     }
     if (!split.fits || oneScale) return split;
-    // Names that keep their own lines only on some cells, pages that go in only on others: the
-    // split is made for one of the scales its pages took, most taken first, every page on it.
-    std::map<std::pair<int, int>, int> taken;
+    // Names that keep their own lines only with larger text or on some cells, pages that go in only
+    // with smaller text or on other cells: the split is made again for one of the scales its pages
+    // took, every page on it; the smallest first, on which the most go in.
+    std::set<std::pair<int, int>> taken;
     for (const SplitPage& page : split.pages)
-        ++taken[{page.layout.points, page.layout.cellSize}];
-    std::vector<std::pair<int, std::pair<int, int>>> scales;
-    for (const auto& [scale, pages] : taken)
-        scales.push_back({pages, scale});
-    std::sort(scales.begin(), scales.end(), std::greater<>());
-    for (size_t i = 0; i < scales.size() && i < 3; ++i) {
+        taken.insert({page.layout.points, page.layout.cellSize});
+    for (const auto& [points, cell] : taken) {
         tried = options;
-        tried.onlyPoints = scales[i].second.first;
-        tried.onlyCell = scales[i].second.second;
+        tried.onlyPoints = points;
+        tried.onlyCell = cell;
         ChartSplit fixed = SplitAtScale(texts, managerOf, measure, tried, oneScale);
         if (fixed.fits) return fixed;
     }

@@ -38,6 +38,17 @@ int NamedColumns(const TextNeeds& t, int lines, int pitch, bool even) {
     return nameAlone(columns) ? columns : 0;
 }
 
+// NamedColumns in `lines` lines, or where no count of columns keeps the name alone in them, in the
+// fewest more that do; `lines` becomes those.
+int NamedColumnsFrom(const TextNeeds& t, int& lines, int pitch, bool even) {
+    for (int k = lines; k <= kMaxLines; ++k)
+        if (const int columns = NamedColumns(t, k, pitch, even)) {
+            lines = k;
+            return columns;
+        }
+    return 0;
+}
+
 // Lines a text of those `widths` takes in a box of `columns` columns `margin` pixels narrower than
 // its span.
 int LinesIn(const std::array<int, kMaxLines>& widths, int columns, int pitch, int margin) {
@@ -122,12 +133,14 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
             if (lines != k) continue; // the same rows hold more lines: tried with those
             int64_t cost = 0;
             for (int i : level) {
-                const int columns = NamedColumns(needs[size_t(i)], lines, pitch, gaps.even);
+                int boxLines = lines;
+                const int columns = NamedColumnsFrom(needs[size_t(i)], boxLines, pitch, gaps.even);
                 if (columns == 0 || columns > maxColumns) {
                     cost = INT64_MAX;
                     break;
                 }
-                cost += int64_t(columns + gaps.columns) * (rows + gaps.rows);
+                cost += int64_t(columns + gaps.columns) *
+                        (std::max(rows, FewestRows(boxLines, lineHeight, pitch)) + gaps.rows);
             }
             if (flat && cost != INT64_MAX) cost = rows;
             if (cost < bestCost) {
@@ -139,16 +152,19 @@ bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& need
         const int lines = std::min(kMaxLines, (bestRows * pitch - 4) / lineHeight);
         for (int i : level) {
             const TextNeeds& t = needs[size_t(i)];
-            const int columns = NamedColumns(t, lines, pitch, gaps.even);
+            int boxLines = lines;
+            const int columns = NamedColumnsFrom(t, boxLines, pitch, gaps.even);
             // A box whose text takes fewer lines than its level's keeps the level's height unless
-            // that would leave it much taller than its text.
+            // that would leave it much taller than its text; one that keeps its name alone only
+            // in more lines is as tall as they need.
             const int own = LinesIn(t.lines, columns, pitch, kBoxTextMargin),
                       ownRows = FewestRows(own, lineHeight, pitch);
             // Much taller than the text as drawn at its shortest (a page mark of one digit).
             const int drawn = LinesIn(t.shortest, columns, pitch, kBoxBreakMargin);
             if (BoxTooTall(ownRows, pitch, drawn, lineHeight)) return false;
             boxW[size_t(i)] = columns;
-            boxH[size_t(i)] = BoxTooTall(bestRows, pitch, drawn, lineHeight) ? ownRows : bestRows;
+            boxH[size_t(i)] =
+                BoxTooTall(bestRows, pitch, drawn, lineHeight) ? ownRows : std::max(bestRows, ownRows);
         }
     }
     return true;
