@@ -90,7 +90,10 @@ TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, cons
         std::u16string_view withWord = text.substr(0, next == std::u16string_view::npos ? text.size() : next);
         needs.nameAlone =
             NarrowestForLines(text.substr(0, size_t(nameLength)), 1, kWidestTextArea + 1, points, measure);
-        needs.nameShared = NarrowestForLines(withWord, 1, kWidestTextArea + 1, points, measure);
+        // The drawing joins the next word to the name wherever the two fit by its own measure.
+        needs.nameShared = measure.breakingWidth
+                               ? measure.breakingWidth(withWord, points)
+                               : NarrowestForLines(withWord, 1, kWidestTextArea + 1, points, measure);
     } else if (nameLength > 0) {
         needs.nameAlone = needs.lines[0]; // a name alone: on one line
     }

@@ -15,6 +15,9 @@ struct BoxTextMeasure {
     std::function<int(std::u16string_view text, int width, int points)> lineCount;
     // Height of one line of the box font at `points` points, in pixels.
     std::function<int(int points)> lineHeight;
+    // The width of `text` on one line as the drawing measures it where it breaks lines, which the
+    // drawn glyphs may reach a little past; none: the narrowest width lineCount gives one line.
+    std::function<int(std::u16string_view text, int points)> breakingWidth;
 };
 
 constexpr int kUnfitLines = 101;

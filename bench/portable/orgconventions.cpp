@@ -5,6 +5,6 @@
 #include "tests/portable/orgchart/SerifMeasure.h"
 
 int main() {
-    layout_figures::PrintConventions(SerifMeasure);
+    layout_figures::PrintConventions(SerifMeasure, SerifMeasure);
     return 0;
 }

@@ -73,12 +73,14 @@ void Run(const char* what, const std::string& list) {
 int main(int argc, char** argv) {
     // "conventions": only the charts built and checked against the conventions, page by page.
     if (argc > 1 && std::string(argv[1]) == "conventions") {
-        layout_figures::PrintConventions([] { return MakeGdiBoxTextMeasure(0); });
+        layout_figures::PrintConventions([] { return MakeGdiBoxTextMeasure(0); },
+                                         [] { return MakeGdiBreakingMeasure(0); });
         return 0;
     }
     layout_figures::Print([] { return MakeGdiBoxTextMeasure(0); });
     std::printf("\n");
-    layout_figures::PrintConventions([] { return MakeGdiBoxTextMeasure(0); });
+    layout_figures::PrintConventions([] { return MakeGdiBoxTextMeasure(0); },
+                                     [] { return MakeGdiBreakingMeasure(0); });
     std::printf("\n");
     Run("hundred, four levels", HundredPeopleList(';', true));
     for (int people : {40, 120, 150, 200})
