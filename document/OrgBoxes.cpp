@@ -6,12 +6,15 @@
 
 namespace {
 
+// The narrowest width that gives the text `lines` lines by the measure's lines as drawn, or as the
+// drawing breaks them.
 int NarrowestForLines(std::u16string_view text, int lines, int below, int points,
-                      const BoxTextMeasure& measure) {
+                      const BoxTextMeasure& measure, bool breaking = false) {
+    const auto& count = breaking && measure.breakingLineCount ? measure.breakingLineCount : measure.lineCount;
     int lo = 1, hi = below;
     while (lo < hi) {
         int mid = (lo + hi) / 2;
-        if (measure.lineCount(text, mid, points) <= lines)
+        if (count(text, mid, points) <= lines)
             hi = mid;
         else
             lo = mid + 1;
@@ -62,12 +65,13 @@ int FewestRows(int lines, int lineHeight, int pitch) {
     return std::max(2, (lines * lineHeight + 4 + pitch - 1) / pitch);
 }
 
-std::array<int, kMaxLines> LineWidths(std::u16string_view text, int points, const BoxTextMeasure& measure) {
+std::array<int, kMaxLines> LineWidths(std::u16string_view text, int points, const BoxTextMeasure& measure,
+                                      bool breaking = false) {
     std::array<int, kMaxLines> lines{};
     int high = kWidestTextArea + 1;
     for (int k = 1; k <= kMaxLines; ++k) {
         // Fewer lines need at least as much width: search below the width found for k - 1 lines.
-        int w = NarrowestForLines(text, k, high, points, measure);
+        int w = NarrowestForLines(text, k, high, points, measure, breaking);
         lines[size_t(k - 1)] = w;
         if (w != INT_MAX) high = std::min(high, w);
     }
@@ -79,21 +83,23 @@ std::array<int, kMaxLines> LineWidths(std::u16string_view text, int points, cons
 TextNeeds MeasureText(std::u16string_view text, int nameLength, int points, const BoxTextMeasure& measure) {
     TextNeeds needs;
     needs.lines = LineWidths(text, points, measure);
-    needs.shortest = needs.lines;
+    // A box is much taller than its text by the lines the drawing breaks it into, at its shortest.
     const std::u16string_view digits = kMarkDigits;
     const size_t end = text.size();
-    if (end > digits.size() + 3 && text.substr(end - digits.size()) == digits &&
-        (text[end - digits.size() - 2] == u'\u25BA' || text[end - digits.size() - 2] == u'\u25C4'))
-        needs.shortest = LineWidths(std::u16string(text.substr(0, end - digits.size() + 1)), points, measure);
+    const bool marked =
+        end > digits.size() + 3 && text.substr(end - digits.size()) == digits &&
+        (text[end - digits.size() - 2] == u'\u25BA' || text[end - digits.size() - 2] == u'\u25C4');
+    needs.shortest =
+        marked ? LineWidths(std::u16string(text.substr(0, end - digits.size() + 1)), points, measure, true)
+        : measure.breakingLineCount ? LineWidths(text, points, measure, true)
+                                    : needs.lines;
     if (nameLength > 0 && size_t(nameLength) + 1 < text.size()) {
         size_t next = text.find(u' ', size_t(nameLength) + 1);
         std::u16string_view withWord = text.substr(0, next == std::u16string_view::npos ? text.size() : next);
         needs.nameAlone =
             NarrowestForLines(text.substr(0, size_t(nameLength)), 1, kWidestTextArea + 1, points, measure);
         // The drawing joins the next word to the name wherever the two fit by its own measure.
-        needs.nameShared = measure.breakingWidth
-                               ? measure.breakingWidth(withWord, points)
-                               : NarrowestForLines(withWord, 1, kWidestTextArea + 1, points, measure);
+        needs.nameShared = NarrowestForLines(withWord, 1, kWidestTextArea + 1, points, measure, true);
     } else if (nameLength > 0) {
         needs.nameAlone = needs.lines[0]; // a name alone: on one line
     }

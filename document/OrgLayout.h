@@ -15,9 +15,9 @@ struct BoxTextMeasure {
     std::function<int(std::u16string_view text, int width, int points)> lineCount;
     // Height of one line of the box font at `points` points, in pixels.
     std::function<int(int points)> lineHeight;
-    // The width of `text` on one line as the drawing measures it where it breaks lines, which the
-    // drawn glyphs may reach a little past; none: the narrowest width lineCount gives one line.
-    std::function<int(std::u16string_view text, int points)> breakingWidth;
+    // Lines as the drawing breaks them, by the font's reported advances, which the drawn glyphs may
+    // reach a little past; none: lineCount.
+    std::function<int(std::u16string_view text, int width, int points)> breakingLineCount;
 };
 
 constexpr int kUnfitLines = 101;

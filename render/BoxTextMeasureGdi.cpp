@@ -73,10 +73,11 @@ BoxTextMeasure MakeMeasure(int16_t characterSet, bool drawn) {
         [state, drawn](std::u16string_view text, int points) { return Extents(*state, text, points, drawn); },
         [state](int points) { return state->Use(points).lineHeight; });
     // Lines break where the reported advances end.
-    measure.breakingWidth = [state](std::u16string_view text, int points) {
-        const std::vector<int> extents = Extents(*state, text, points, false);
-        return extents.empty() ? 0 : extents.back();
-    };
+    measure.breakingLineCount =
+        MakeBoxTextMeasure(
+            [state](std::u16string_view text, int points) { return Extents(*state, text, points, false); },
+            [state](int points) { return state->Use(points).lineHeight; })
+            .lineCount;
     return measure;
 }
 
