@@ -471,6 +471,16 @@ struct Layouter {
             return areaA != areaB ? areaA < areaB : a.height < b.height;
         });
     }
+    // The top arrangement that takes the least of a table of `columns` x `rows` in the direction
+    // it fills most: teams stand in one row where the table's width allows it, and continue in
+    // further rows only where it does not.
+    const Option& Filling(int columns, int rows) const {
+        return *std::min_element(top.begin(), top.end(), [&](const Option& a, const Option& b) {
+            const int64_t fillA = std::max(int64_t(a.width) * rows, int64_t(a.height) * columns),
+                          fillB = std::max(int64_t(b.width) * rows, int64_t(b.height) * columns);
+            return fillA != fillB ? fillA < fillB : int64_t(a.width) * a.height < int64_t(b.width) * b.height;
+        });
+    }
 };
 
 std::vector<Grid> GridsToTry(const LayoutOptions& options) {
@@ -634,7 +644,7 @@ struct Trial {
     void Place(const Grid& grid, const Choice& chosen, ChartLayout& result) {
         MeasureAt(grid.points);
         TryShape(grid, chosen.gaps);
-        const Option& best = layouter.MostCompact();
+        const Option& best = layouter.Filling(grid.columns, grid.rows);
         result.fits = true;
         SetGrid(result, grid);
         result.chartColumns = best.width;
