@@ -404,12 +404,12 @@ void ApplyChartUpdate(Chart& chart, Document& shown, const OldChart& old, const 
             AppendParkedPage(built, pages[k].name, *scratch);
             *scratch = Document{};
         }
+        const uint32_t before = ChartChangeCount(chart, shown);
         ShowFirstPage(built, shown);
         built.pagesChanged = true;
-        built.pageChanges = chart.pageChanges + 1;
         chart = std::move(built);
+        CountOnFrom(chart, before, shown);
         shown.modified = true;
-        ++shown.changeCount;
         outcome.pagesReplaced = true;
     }
 }
