@@ -2,6 +2,7 @@
 // in the chart's place or the reasons it was not, told in the current language.
 #include "app/UpdateFromList.h"
 
+#include "app/ChartDetails.h"
 #include "app/App.h"
 #include "app/BuildFromList.h"
 #include "app/ChartFile.h"
@@ -151,10 +152,11 @@ bool UndoListUpdate(App& app) {
     if (!CanUndoListUpdate(app)) return false;
     std::vector<uint8_t> before = std::move(app.chartBeforeUpdate);
     app.chartBeforeUpdate.clear();
+    const uint32_t count = ChartChangeCount(app.chart, app.doc);
     if (LoadChartBook(app.chart, app.doc, before) != ChartBookLoad::Accepted) return false;
     // The chart from before the update is not the one recorded, whatever it was then.
     app.chart.pagesChanged = true;
-    ++app.chart.pageChanges;
+    CountOnFrom(app.chart, count, app.doc);
     ShowReadChart(app);
     UpdateChartTitle(app);
     return true;
@@ -173,6 +175,7 @@ void UpdateFromListCommand(App& app) {
     }
     ListColumns chosen;
     if (!ConfirmColumns(app, owner, bytes, chosen)) return;
+    AddChartDetails(app, chosen);
     auto update = std::make_unique<ListUpdate>();
     BuildOutcome outcome;
     if (!PrepareListUpdate(app, bytes, chosen, *update, outcome)) {
