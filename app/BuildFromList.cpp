@@ -2,6 +2,7 @@
 #include "app/BuildFromList.h"
 
 #include "app/App.h"
+#include "app/ChartDetails.h"
 #include "app/ChartFile.h"
 #include "app/ChartPages.h"
 #include "app/ColumnDialog.h"
@@ -161,6 +162,7 @@ void BuildFromListCommand(App& app) {
     }
     ListColumns chosen;
     chosen.at = checked.columns.at;
+    AddChartDetails(app, chosen);
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
     BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, chosen);

@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "app/BuildFromList.h"
+#include "app/ChartDetails.h"
 #include "app/ConversionCommand.h"
 #include "app/PdfExport.h"
 #include "app/UpdateConversion.h"
@@ -153,6 +154,7 @@ int RunBuild(App& app, const ConversionCommand& command) {
     ListColumns columns;
     for (size_t role = 0; role < command.columns.size(); ++role)
         columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
+    AddChartDetails(app, columns);
     BuildOutcome outcome;
     // A book takes a list of any size (one page when it fits); a work file holds one table.
     const bool book = chartBook;

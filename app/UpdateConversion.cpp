@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "app/BuildFromList.h"
+#include "app/ChartDetails.h"
 #include "app/Conversion.h"
 #include "app/ConversionCommand.h"
 #include "app/UpdateCommand.h"
@@ -92,6 +93,7 @@ std::optional<int> RunUpdateConversion(App& app, const std::wstring& commandLine
     ListColumns columns;
     for (size_t role = 0; role < command.columns.size(); ++role)
         columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
+    AddChartDetails(app, columns);
     BuildOutcome outcome;
     if (!PrepareListUpdate(app, bytes, columns, *update, outcome, chartRead))
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + list);

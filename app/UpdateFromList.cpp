@@ -2,9 +2,9 @@
 // in the chart's place or the reasons it was not, told in the current language.
 #include "app/UpdateFromList.h"
 
-#include "app/ChartDetails.h"
 #include "app/App.h"
 #include "app/BuildFromList.h"
+#include "app/ChartDetails.h"
 #include "app/ChartFile.h"
 #include "app/ChartPages.h"
 #include "app/ColumnDialog.h"

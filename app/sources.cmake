@@ -13,6 +13,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/ChartClipboard.cpp
   app/ChartPages.cpp
   app/BuildFromList.cpp
+  app/ChartDetails.cpp
   app/UpdateFromList.cpp
   app/ComparisonDialog.cpp
   app/UpdateConversion.cpp

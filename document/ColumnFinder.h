@@ -21,6 +21,8 @@ struct ListColumns {
     std::array<int, kListRoles> at{kFindColumn, kFindColumn, kFindColumn,
                                    kFindColumn, kFindColumn, kFindColumn};
     std::array<std::u16string, kListRoles> named;
+    // The word an open position's box shows above its title, in the interface language.
+    std::u16string vacancyLabel = u"Vacant";
 
     int& operator[](ListRole role) { return at[size_t(role)]; }
     int operator[](ListRole role) const { return at[size_t(role)]; }

@@ -5,6 +5,7 @@
 #include "document/PersonTag.h"
 #include "document/Structure.h"
 #include "document/Undo.h"
+#include "document/Vacancy.h"
 
 #include <algorithm>
 
@@ -82,6 +83,11 @@ bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const Lis
     }
     read.texts.reserve(list.people.size());
     for (const Person& p : list.people) {
+        if (p.isVacancy) {
+            read.texts.push_back(VacancyBoxText(columns.vacancyLabel, p.title));
+            read.options.nameLength.push_back(int(columns.vacancyLabel.size()));
+            continue;
+        }
         read.texts.push_back(BoxText(p));
         read.options.nameLength.push_back(int(std::min(p.name.size(), read.texts.back().size())));
     }

@@ -2,6 +2,7 @@
 #include "document/PeopleList.h"
 
 #include "document/HistoryRows.h"
+#include "document/Vacancy.h"
 
 #include <algorithm>
 #include <array>
@@ -105,6 +106,8 @@ PeopleList TakePeople(const ListTable& table, const ColumnFinding& columns) {
         if (auto renamed = presentId.find(manager); renamed != presentId.end()) manager = renamed->second;
         list.people.push_back({field(row, columns[ListRole::Id]), PersonName(row, columns),
                                field(row, columns[ListRole::Title]), std::move(manager), row.line});
+        Person& p = list.people.back();
+        p.isVacancy = IsVacancyRow(p.name, p.title);
     }
     if (columns[ListRole::Id] < 0) return list;
     // Ids only when the managers are ids: an id column beside managers given by name is left aside.
@@ -143,7 +146,7 @@ std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>
     byKey.reserve(n);
     for (size_t i = 0; i < n; ++i) {
         const Person& p = people[i];
-        if (p.name.empty()) faults.push_back({p.line, ListFault::MissingName, {}});
+        if (p.name.empty() && !p.isVacancy) faults.push_back({p.line, ListFault::MissingName, {}});
         std::u16string key = keyOf(list.managersById ? p.id : p.name);
         if (key.empty()) continue;
         std::vector<int>& holders = byKey[key];

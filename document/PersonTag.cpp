@@ -6,6 +6,7 @@
 #include "document/ChartSplit.h"
 #include "document/OrgLayout.h"
 #include "document/PeopleList.h"
+#include "document/Vacancy.h"
 
 #include <algorithm>
 
@@ -103,7 +104,12 @@ void TagChartBoxes(Document& doc, const ChartLayout& layout, const PeopleList& l
             tag.manager = byId ? list.people[size_t(manager)].id : list.people[size_t(manager)].name;
         tag.nameLength = int(p.name.size());
         tag.titleLength = int(p.title.size());
+        if (p.isVacancy) { // the box starts with the vacancy word, not the list's name cell
+            const size_t text = FieldText(doc.cellGrid(b.column, b.row).text).size();
+            tag.nameLength = int(text > p.title.size() ? text - p.title.size() - 1 : 0);
+        }
         WritePersonTag(doc.cellGrid(b.column, b.row), tag);
+        if (p.isVacancy) DressVacancy(doc.cellGrid(b.column, b.row));
     }
 }
 

@@ -1002,6 +1002,11 @@ const std::vector<TableDefinition>& Definitions() {
              {30,
               {u"La lista no cambia nada del organigrama.", u"A lista não altera nada no organograma.", u"La liste ne change rien à l'organigramme.", u"Die Liste ändert nichts am Organigramm.", u"The list changes nothing in the chart.", u"L'elenco non cambia nulla nell'organigramma."}},
          }},
+        {T::ChartDetails,
+         200,
+         {
+             {1, {u"Vacante", u"Vaga", u"Poste vacant", u"Offene Stelle", u"Vacant", u"Posto vacante"}},
+         }},
     };
     return tables;
 }

@@ -66,6 +66,7 @@ enum class MessageTable {
     Memory,           // 1 a command that ran out of memory and changed nothing
     PdfExport,        // the export to PDF: its menu item, dialog, file dialog and messages
     ListUpdate,       // updating a chart from a newer list: the menu item, the comparison, its file
+    ChartDetails,     // what a built chart shows besides names: open positions, assistants, photos
     Count
 };
 

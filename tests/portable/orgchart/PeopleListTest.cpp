@@ -110,7 +110,7 @@ TEST(PeopleList, EncodingsAndByteOrderMarks) {
 TEST(PeopleList, EveryFaultIsReportedWithItsLine) {
     std::vector<FaultyLine> faults = Faults("Name,Title,Manager\n"
                                             "Ana,CEO,\n"         // 2
-                                            ",Ghost,Ana\n"       // 3 no name
+                                            ",,Ana\n"            // 3 no name (nor a title: no open position)
                                             "Rui,Clerk,Zoe\n"    // 4 unknown manager
                                             "Eva,Self,eva\n"     // 5 own manager (case ignored): a top person
                                             "Max,A,Tom\n"        // 6 cycle Max -> Tom -> Max

@@ -1,0 +1,97 @@
+// What a built chart shows besides names: open positions, checked on the written table.
+#include "ChartConventions.h"
+
+#include "document/OrgChart.h"
+#include "document/Vacancy.h"
+#include "render/BoxTextFit.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+BoxTextMeasure TestMeasure() {
+    return MakeBoxTextMeasure(
+        [](std::u16string_view text, int points) {
+            std::vector<int> extents;
+            int x = 0;
+            for (char16_t c : text)
+                extents.push_back(x += c == u' ' ? points / 3 : points * 3 / 5);
+            return extents;
+        },
+        [](int points) { return points * 3 / 2 + 1; });
+}
+
+std::u16string Latin1(std::string_view bytes) {
+    return std::u16string(bytes.begin(), bytes.end());
+}
+
+// The written table checked against the conventions; the boxes by text.
+std::map<std::u16string, conventions::Box> CheckWritten(const Document& doc,
+                                                        const std::vector<std::u16string>& texts,
+                                                        const std::vector<int>& managerOf,
+                                                        const std::vector<int>& nameLength) {
+    std::vector<std::string> why;
+    const conventions::Broken broken =
+        conventions::Check({&doc, nullptr, texts, managerOf, nameLength}, TestMeasure(), &why);
+    for (int rule = 1; rule < int(broken.size()); ++rule)
+        EXPECT_EQ(broken[size_t(rule)], 0) << "rule " << rule << (why.empty() ? "" : ", first: " + why[0]);
+    std::map<std::u16string, conventions::Box> byText;
+    for (conventions::Box& b : conventions::BoxesOf(doc))
+        byText[b.text] = b;
+    return byText;
+}
+
+} // namespace
+
+TEST(ChartDetails, OpenPositionsAreRowsWithATitleAndNoNameOrAVacancyWord) {
+    const struct {
+        std::u16string name, title;
+        bool vacancy;
+    } rows[] = {
+        {u"", u"Analyst", true},
+        {u"Vacant", u"Analyst", true},
+        {u"VACANTE", u"Analista", true},
+        {u"Vaga", u"Analista", true},
+        {u"Poste vacant", u"Analyste", true},
+        {u"Poste à pourvoir", u"Analyste", true},
+        {u"Offene Stelle", u"Analyst", true},
+        {u"N.N.", u"Analyst", true},
+        {u"Posto vacante", u"Analista", true},
+        {u"[Open position]", u"Analyst", true},
+        {u"", u"", false},
+        {u"Vacant", u"", false},
+        {u"Ana Vacante", u"Analista", false},
+        {u"Valentina", u"Analista", false},
+        {u"Vaughan", u"Analyst", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(IsVacancyRow(row.name, row.title), row.vacancy)
+            << std::string(row.name.begin(), row.name.end());
+}
+
+TEST(ChartDetails, OpenPositionsShowTheWordAboveTheTitleInTheirOwnLookAndKeepTheConventions) {
+    const std::string list = "id,name,title,manager\n"
+                             "1,Ana Ruiz,Director,\n"
+                             "2,,Head of Sales,1\n" // an open post that leads a team
+                             "3,Rui Sousa,Clerk,2\n"
+                             "4,Vacant,Clerk,2\n"
+                             "5,Eva Lind,Head of IT,1\n"
+                             "6,Offene Stelle,Developer,5\n";
+    ListColumns columns;
+    columns.vacancyLabel = u"Vacante";
+    auto doc = std::make_unique<Document>();
+    ASSERT_EQ(BuildChartFromList(*doc, list, Latin1, TestMeasure(), columns).result, BuildResult::Built);
+    const std::vector<std::u16string> texts = {u"Ana Ruiz Director",   u"Vacante Head of Sales",
+                                               u"Rui Sousa Clerk",     u"Vacante Clerk",
+                                               u"Eva Lind Head of IT", u"Vacante Developer"};
+    const std::vector<bool> open = {false, true, false, true, false, true};
+    const auto boxes = CheckWritten(*doc, texts, {-1, 0, 1, 1, 0, 4}, {8, 7, 9, 7, 8, 7});
+    for (size_t i = 0; i < texts.size(); ++i) {
+        auto it = boxes.find(texts[i]);
+        ASSERT_NE(it, boxes.end());
+        const CellRecord& cell = doc->cellGrid(it->second.column, it->second.row);
+        EXPECT_EQ(cell.fontColor == kVacancyFontColor && cell.backColor == kVacancyFillColor, open[i]);
+    }
+}
