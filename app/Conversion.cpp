@@ -155,6 +155,7 @@ int RunBuild(App& app, const ConversionCommand& command) {
     for (size_t role = 0; role < command.columns.size(); ++role)
         columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
     AddChartDetails(app, columns);
+    columns.assistantsBeside = command.assistants;
     BuildOutcome outcome;
     // A book takes a list of any size (one page when it fits); a work file holds one table.
     const bool book = chartBook;

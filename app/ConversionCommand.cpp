@@ -92,7 +92,13 @@ ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
         const bool pdfOption =
             command.named == ConversionKind::Export && colon != std::wstring::npos &&
             (IsSwitch(argument.substr(0, colon), L"paper") || IsSwitch(argument.substr(0, colon), L"pages"));
-        if (pdfOption) {
+        const bool build = command.named == ConversionKind::Build;
+        if (build && colon == std::wstring::npos && IsSwitch(argument, L"assistants")) {
+            command.assistants = true;
+        } else if (build && colon != std::wstring::npos && IsSwitch(argument.substr(0, colon), L"photos")) {
+            command.photos = argument.substr(colon + 1);
+            malformed = malformed || command.photos.empty();
+        } else if (pdfOption) {
             (IsSwitch(argument.substr(0, colon), L"paper") ? command.paper : command.pages) =
                 argument.substr(colon + 1);
             malformed = malformed || argument.size() == colon + 1;

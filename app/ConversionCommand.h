@@ -14,7 +14,7 @@ enum class ConversionKind {
     Export,    // /export <work file> <picture> [/paper:NAME] [/pages:N-M] (the options for PDF)
     Print,     // /print <work file>
     Build,     // /build <list of people> <work file> [/name:COL] [/first:COL /last:COL] [/title:COL]
-               // [/id:COL] [/manager:COL]
+               // [/id:COL] [/manager:COL] [/assistants] [/photos:FOLDER]
     Malformed, // a conversion's name with the wrong number of arguments
 };
 
@@ -29,6 +29,10 @@ struct ConversionCommand {
     // The paper and pages an export to PDF asks for; empty where the program decides.
     std::wstring paper;
     std::wstring pages;
+    // A build's chart details: assistants beside their manager's line (/assistants), the folder
+    // of the people's photos (/photos:FOLDER).
+    bool assistants = false;
+    std::wstring photos;
 };
 
 // Exit codes of a conversion; each failure has its own.

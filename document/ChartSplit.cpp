@@ -113,6 +113,13 @@ PageChart MakePageChart(const Organisation& org, int heading, const std::vector<
     chart.options = org.options;
     const bool names = !org.options.nameLength.empty();
     if (names) chart.options.nameLength.clear();
+    chart.options.assistant.clear();
+    auto aide = [&](int person) {
+        return char(size_t(person) < org.options.assistant.size() && org.options.assistant[size_t(person)]);
+    };
+    if (heading >= 0) chart.options.assistant.push_back(0);
+    for (int person : people)
+        chart.options.assistant.push_back(aide(person));
     if (heading >= 0) {
         chart.texts.push_back(
             WithMark(org.texts[size_t(heading)], std::u16string(u" \u25C4 ") + kPlaceholder));
@@ -156,6 +163,7 @@ std::u16string KeyOf(const PageChart& chart) {
         key += u'\0';
         key += char16_t(chart.managers[i] + 1); // a page holds far fewer than 65,535 people
         key += char16_t(i < chart.options.nameLength.size() ? chart.options.nameLength[i] : 0);
+        key += char16_t(i < chart.options.assistant.size() ? chart.options.assistant[i] : 0);
     }
     return key;
 }

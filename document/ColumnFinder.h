@@ -23,6 +23,8 @@ struct ListColumns {
     std::array<std::u16string, kListRoles> named;
     // The word an open position's box shows above its title, in the interface language.
     std::u16string vacancyLabel = u"Vacant";
+    // Assistants and secretaries beside their manager's line rather than in the team (Assistant.h).
+    bool assistantsBeside = false;
 
     int& operator[](ListRole role) { return at[size_t(role)]; }
     int operator[](ListRole role) const { return at[size_t(role)]; }

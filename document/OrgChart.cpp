@@ -2,6 +2,7 @@
 // merged chart boxes and edge connectors like hand editing makes, and the whole command.
 #include "document/OrgChart.h"
 
+#include "document/Assistant.h"
 #include "document/PersonTag.h"
 #include "document/Structure.h"
 #include "document/Undo.h"
@@ -91,6 +92,7 @@ bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const Lis
         read.texts.push_back(BoxText(p));
         read.options.nameLength.push_back(int(std::min(p.name.size(), read.texts.back().size())));
     }
+    if (columns.assistantsBeside) read.options.assistant = FindAssistants(list, read.checked.managerOf);
     return true;
 }
 

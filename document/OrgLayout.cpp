@@ -62,10 +62,13 @@ struct Tree {
     std::vector<std::vector<int>> reports;
     // Each one's reports who lead teams and those who lead nobody, in list order.
     std::vector<std::vector<int>> teams, leaves;
+    // Each one's assistants, apart from their reports: they stand beside the manager's line.
+    std::vector<std::vector<int>> aides;
     std::vector<int> roots, depth, bottomUp;
 };
 
-Tree MakeTree(const std::vector<int>& managerOf, const std::vector<int>& team) {
+Tree MakeTree(const std::vector<int>& managerOf, const std::vector<int>& team,
+              const std::vector<char>& assistant) {
     Tree tree;
     tree.person = team;
     const int n = int(team.size());
@@ -73,13 +76,21 @@ Tree MakeTree(const std::vector<int>& managerOf, const std::vector<int>& team) {
     for (int i = 0; i < n; ++i)
         local[size_t(team[size_t(i)])] = i;
     tree.reports.resize(size_t(n));
+    tree.aides.resize(size_t(n));
     for (int i = 0; i < n; ++i) {
-        int m = managerOf[size_t(team[size_t(i)])];
+        const size_t person = size_t(team[size_t(i)]);
+        int m = managerOf[person];
         if (m < 0 || local[size_t(m)] < 0)
             tree.roots.push_back(i);
         else
-            tree.reports[size_t(local[size_t(m)])].push_back(i);
+            (person < assistant.size() && assistant[person] ? tree.aides
+                                                            : tree.reports)[size_t(local[size_t(m)])]
+                .push_back(i);
     }
+    // An assistant whose manager has nobody else on this table stands in the team after all.
+    for (int i = 0; i < n; ++i)
+        if (tree.reports[size_t(i)].empty() && !tree.aides[size_t(i)].empty())
+            tree.reports[size_t(i)].swap(tree.aides[size_t(i)]);
     tree.teams.resize(size_t(n));
     tree.leaves.resize(size_t(n));
     for (int i = 0; i < n; ++i)
@@ -87,11 +98,16 @@ Tree MakeTree(const std::vector<int>& managerOf, const std::vector<int>& team) {
             (tree.reports[size_t(r)].empty() ? tree.leaves : tree.teams)[size_t(i)].push_back(r);
     tree.depth.assign(size_t(n), 0);
     std::vector<int> order(tree.roots);
-    for (size_t k = 0; k < order.size(); ++k)
+    for (size_t k = 0; k < order.size(); ++k) {
         for (int r : tree.reports[size_t(order[k])]) {
             tree.depth[size_t(r)] = tree.depth[size_t(order[k])] + 1;
             order.push_back(r);
         }
+        for (int a : tree.aides[size_t(order[k])]) {
+            tree.depth[size_t(a)] = tree.depth[size_t(order[k])] + 1;
+            order.push_back(a);
+        }
+    }
     tree.bottomUp.assign(order.rbegin(), order.rend());
     return tree;
 }
@@ -141,7 +157,9 @@ struct Layouter {
         int leftWidth = 0, rightWidth = 0, height = 0;
     };
     Stack StackOf(int v, int sides, std::vector<std::pair<int, bool>>* tops) const {
-        const std::vector<int>& leaves = tree.leaves[size_t(v)];
+        return StackOf(tree.leaves[size_t(v)], sides, tops);
+    }
+    Stack StackOf(const std::vector<int>& leaves, int sides, std::vector<std::pair<int, bool>>* tops) const {
         Stack s;
         int y = 0;
         for (size_t i = 0; i < leaves.size(); i += size_t(sides)) {
@@ -167,10 +185,10 @@ struct Layouter {
     }
     // Places the stack beside the line on the left edge of column x from the top of row y down,
     // each box joined to the line at the middle of its side. Returns the row of the last join.
-    int PlaceStack(int v, int sides, int x, int y) {
+    int PlaceStack(int v, int sides, int x, int y) { return PlaceStack(tree.leaves[size_t(v)], sides, x, y); }
+    int PlaceStack(const std::vector<int>& leaves, int sides, int x, int y) {
         std::vector<std::pair<int, bool>> tops;
-        StackOf(v, sides, &tops);
-        const std::vector<int>& leaves = tree.leaves[size_t(v)];
+        StackOf(leaves, sides, &tops);
         int last = y;
         for (size_t i = 0; i < leaves.size(); ++i) {
             const int kid = leaves[i], top = y + tops[i].first, join = top + boxH[size_t(kid)] / 2;
@@ -235,7 +253,12 @@ struct Layouter {
         const int n = int(items.size());
         const int trunkSides = o.leaves == Leaves::Trunk1 ? 1 : o.leaves == Leaves::Trunk2 ? 2 : 0;
         const Stack trunk = trunkSides ? StackOf(v, trunkSides, nullptr) : Stack{};
-        const int below = trunkSides ? h + 1 + trunk.height : h; // the free row above the bar
+        // Assistants first, right under the manager: one on the right of the line, more on both.
+        const std::vector<int>& aides = tree.aides[size_t(v)];
+        const int aideSides = aides.empty() ? 0 : aides.size() == 1 ? 1 : 2;
+        const Stack aide = aideSides ? StackOf(aides, aideSides, nullptr) : Stack{};
+        const int aidesEnd = aideSides ? h + 1 + aide.height : h;
+        const int below = trunkSides ? aidesEnd + 1 + trunk.height : aidesEnd; // the free row above the bar
         std::vector<int> xs(static_cast<size_t>(n)), ys(static_cast<size_t>(n));
         struct Bar {
             int from, to, row;
@@ -295,15 +318,18 @@ struct Layouter {
             }
         }
         const int boxX = trunk0 - w / 2;
-        int minX = std::min({0, boxX, trunkSides == 2 ? trunk0 - 1 - trunk.leftWidth : 0});
+        int minX = std::min({0, boxX, trunkSides == 2 ? trunk0 - 1 - trunk.leftWidth : 0,
+                             aideSides == 2 ? trunk0 - 1 - aide.leftWidth : 0});
         for (int i = 0; i < n; ++i)
             minX = std::min(minX, xs[size_t(i)]);
-        const int maxX = std::max({right, boxX + w, trunkSides ? trunk0 + 1 + trunk.rightWidth : 0});
+        const int maxX = std::max({right, boxX + w, trunkSides ? trunk0 + 1 + trunk.rightWidth : 0,
+                                   aideSides ? trunk0 + 1 + aide.rightWidth : 0});
         if (place) {
             const int sx = ox - minX;
             Emit(v, sx + boxX, oy);
             int lastJoin = oy + h;
-            if (trunkSides) lastJoin = PlaceStack(v, trunkSides, sx + trunk0, oy + h + 1);
+            if (aideSides) lastJoin = PlaceStack(aides, aideSides, sx + trunk0, oy + h + 1);
+            if (trunkSides) lastJoin = PlaceStack(v, trunkSides, sx + trunk0, oy + aidesEnd + 1);
             Line(true, sx + trunk0, oy + h, (n > 0 ? oy + trunkEnd : lastJoin) - (oy + h));
             for (const Bar& bar : bars)
                 Line(false, sx + bar.from, oy + bar.row, bar.to - bar.from);
@@ -681,7 +707,7 @@ ChartLayout LayOutTeam(const std::vector<std::u16string>& texts, const std::vect
                        const LayoutOptions& options) {
     ChartLayout result;
     if (team.empty()) return result;
-    const Tree tree = MakeTree(managerOf, team);
+    const Tree tree = MakeTree(managerOf, team, options.assistant);
     const size_t n = team.size();
     const std::vector<Grid> grids = GridsToTry(options);
     if (grids.empty()) return result; // a scale no table has
@@ -738,7 +764,7 @@ bool TeamFitsATable(const std::vector<std::u16string>& texts, const std::vector<
                     const LayoutOptions& options) {
     if (team.empty()) return false;
     if (int(team.size()) > kMostPeopleOnATable) return false;
-    const Tree tree = MakeTree(managerOf, team);
+    const Tree tree = MakeTree(managerOf, team, options.assistant);
     Layouter layouter{tree, {}, {}, {}, {}, nullptr};
     const std::vector<Grid> grids = GridsToTry(options);
     if (grids.empty()) return false;

@@ -52,6 +52,9 @@ struct LayoutOptions {
     // blank, is the job title). Given, boxes are made wide enough to keep the name on a line of
     // its own where the grid allows; empty, texts are taken as they are.
     std::vector<int> nameLength;
+    // assistant[i] set: person i, who leads nobody, stands beside their manager's line under the
+    // manager and above the team (see FindAssistants); empty, nobody does.
+    std::vector<char> assistant;
     // The smallest cells and text the layout may go down to.
     int smallestCell = 8, smallestPoints = 7;
     // When set, the only cell and text size tried: the pages of a book take one scale.

@@ -1,4 +1,5 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  document/Assistant.cpp
   document/CellEdit.cpp
   document/CellRecord.cpp
   document/Chart.cpp

@@ -114,11 +114,12 @@ struct Page {
     const ChartLayout* layout = nullptr;
     std::vector<std::u16string> texts;
     std::vector<int> managerOf, nameLength;
+    std::vector<char> assistant; // by person: an assistant (none: nobody is)
 };
 
-// Counts of boxes (rule 1, 7) or managers (2, 3, 4), top people (5) and connectors or reports (6)
-// breaking each rule, by rule number; `why` gets a word on the first few.
-using Broken = std::array<int, 8>;
+// Counts of boxes (rule 1, 7) or managers (2, 3, 4), top people (5), connectors or reports (6) and
+// assistants (8) breaking each rule, by rule number; `why` gets a word on the first few.
+using Broken = std::array<int, 9>;
 
 inline Broken Check(const Page& page, const BoxTextMeasure& measure,
                     std::vector<std::string>* why = nullptr) {
@@ -266,9 +267,21 @@ inline Broken Check(const Page& page, const BoxTextMeasure& measure,
         // 2: the manager's line leaves from the middle of the box (half a cell off for odd widths).
         if (line < 0 || std::abs(2 * line - (boss.left + boss.right)) > doc.cellWidth + doc.separation + 1)
             fault(2, "a manager's line not from the middle");
+        auto isAide = [&](int r) { return size_t(r) < page.assistant.size() && page.assistant[size_t(r)]; };
+        // 8: assistants beside the manager's line, joined at a side, under the manager and above
+        // everyone else of the team.
+        int teamTop = INT32_MAX;
+        for (int r : own)
+            if (!isAide(r)) teamTop = std::min(teamTop, box[size_t(r)].row);
+        for (int r : own)
+            if (isAide(r) &&
+                (joinedAt[size_t(r)] != 2 || box[size_t(r)].row + box[size_t(r)].rows >= teamTop ||
+                 std::min(std::abs(outline[size_t(r)].left - line),
+                          std::abs(outline[size_t(r)].right - line)) > doc.cellWidth + doc.separation + 1))
+                fault(8, "an assistant not beside the manager's line above the team");
         std::vector<int> teams, leaves;
         for (int r : own)
-            (reports[size_t(r)].empty() ? leaves : teams).push_back(r);
+            if (!isAide(r)) (reports[size_t(r)].empty() ? leaves : teams).push_back(r);
         // Rows of those joined from above, by their top row.
         std::map<int, std::vector<int>> rows;
         for (int r : own)

@@ -1,6 +1,7 @@
 // What a built chart shows besides names: open positions, checked on the written table.
 #include "ChartConventions.h"
 
+#include "document/Assistant.h"
 #include "document/OrgChart.h"
 #include "document/Vacancy.h"
 #include "render/BoxTextFit.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -93,5 +95,79 @@ TEST(ChartDetails, OpenPositionsShowTheWordAboveTheTitleInTheirOwnLookAndKeepThe
         ASSERT_NE(it, boxes.end());
         const CellRecord& cell = doc->cellGrid(it->second.column, it->second.row);
         EXPECT_EQ(cell.fontColor == kVacancyFontColor && cell.backColor == kVacancyFillColor, open[i]);
+    }
+}
+
+TEST(ChartDetails, AssistantsAreToldByTheirTitlesInEveryLanguageAndDeputiesAreNot) {
+    const struct {
+        std::u16string title;
+        bool assistant;
+    } titles[] = {
+        {u"Executive Assistant", true},
+        {u"Assistant to the Director", true},
+        {u"Secretaria de Dirección", true},
+        {u"Asistente", true},
+        {u"Secretária", true},
+        {u"Assistente executiva", true},
+        {u"Assistante de direction", true},
+        {u"Secrétaire", true},
+        {u"Sekretärin der Geschäftsführung", true},
+        {u"Assistenz", true},
+        {u"Segretaria", true},
+        {u"PA", true},
+        {u"Assistant Manager", false},
+        {u"Secretary General", false},
+        {u"Secretario General", false},
+        {u"Head of Assistants", false},
+        {u"Developer", false},
+        {u"Directeur adjoint", false},
+    };
+    for (const auto& t : titles)
+        EXPECT_EQ(IsAssistantTitle(t.title), t.assistant) << std::string(t.title.begin(), t.title.end());
+}
+
+// Teams of every shape with assistants among them: each assistant beside the manager's line,
+// between the manager and the team, and every other convention kept.
+TEST(ChartDetails, AssistantsStandBesideTheManagersLineAboveTheTeam) {
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 12; ++trial) {
+        const int count = 6 + int(random() % 40u);
+        std::string list = "id,name,title,manager\n";
+        std::vector<int> managerOf;
+        std::vector<std::u16string> texts;
+        std::vector<int> nameLength;
+        for (int i = 0; i < count; ++i) {
+            const int manager = i == 0 ? -1 : int(random() % unsigned(std::max(1, i * 2 / 3)));
+            const bool aide = i > 0 && random() % 4 == 0;
+            const std::string name = "P" + std::to_string(i), title = aide ? "Assistant" : "Clerk";
+            list += std::to_string(i + 1) + "," + name + "," + title + "," +
+                    (manager < 0 ? std::string() : std::to_string(manager + 1)) + "\n";
+            managerOf.push_back(manager);
+            texts.push_back(std::u16string(name.begin(), name.end()) + u" " +
+                            std::u16string(title.begin(), title.end()));
+            nameLength.push_back(int(name.size()));
+        }
+        SCOPED_TRACE(list);
+        auto doc = std::make_unique<Document>();
+        ListColumns columns;
+        columns.assistantsBeside = true;
+        ASSERT_EQ(BuildChartFromList(*doc, list, Latin1, TestMeasure(), columns).result, BuildResult::Built);
+        // The assistants as the list makes them: leading nobody, beside others of their manager's.
+        std::vector<int> reports(size_t(count), 0), others(size_t(count), 0);
+        for (int i = 0; i < count; ++i)
+            if (managerOf[size_t(i)] >= 0) ++reports[size_t(managerOf[size_t(i)])];
+        std::vector<char> aide(size_t(count), 0);
+        for (int i = 0; i < count; ++i)
+            aide[size_t(i)] = texts[size_t(i)].ends_with(u"Assistant") && reports[size_t(i)] == 0;
+        for (int i = 0; i < count; ++i)
+            if (managerOf[size_t(i)] >= 0 && !aide[size_t(i)]) ++others[size_t(managerOf[size_t(i)])];
+        for (int i = 0; i < count; ++i)
+            if (aide[size_t(i)] && others[size_t(managerOf[size_t(i)])] == 0) aide[size_t(i)] = 0;
+        std::vector<std::string> why;
+        const conventions::Broken broken =
+            conventions::Check({doc.get(), nullptr, texts, managerOf, nameLength, aide}, TestMeasure(), &why);
+        for (int rule = 1; rule < int(broken.size()); ++rule)
+            EXPECT_EQ(broken[size_t(rule)], 0)
+                << "rule " << rule << (why.empty() ? "" : ", first: " + why[0]);
     }
 }
