@@ -120,6 +120,12 @@ PageChart MakePageChart(const Organisation& org, int heading, const std::vector<
     if (heading >= 0) chart.options.assistant.push_back(0);
     for (int person : people)
         chart.options.assistant.push_back(aide(person));
+    if (!org.options.photo.empty()) {
+        chart.options.photo.clear();
+        if (heading >= 0) chart.options.photo.push_back(org.options.photo[size_t(heading)]);
+        for (int person : people)
+            chart.options.photo.push_back(org.options.photo[size_t(person)]);
+    }
     if (heading >= 0) {
         chart.texts.push_back(
             WithMark(org.texts[size_t(heading)], std::u16string(u" \u25C4 ") + kPlaceholder));
@@ -164,6 +170,7 @@ std::u16string KeyOf(const PageChart& chart) {
         key += char16_t(chart.managers[i] + 1); // a page holds far fewer than 65,535 people
         key += char16_t(i < chart.options.nameLength.size() ? chart.options.nameLength[i] : 0);
         key += char16_t(i < chart.options.assistant.size() ? chart.options.assistant[i] : 0);
+        key += char16_t(i < chart.options.photo.size() ? chart.options.photo[i] : 0);
     }
     return key;
 }

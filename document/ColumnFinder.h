@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/ListTable.h"
+#include "document/Photos.h"
 
 #include <array>
 #include <string>
@@ -25,6 +26,11 @@ struct ListColumns {
     std::u16string vacancyLabel = u"Vacant";
     // Assistants and secretaries beside their manager's line rather than in the team (Assistant.h).
     bool assistantsBeside = false;
+    // The folder of the people's photos (empty: no photos) and the picture files found in it; a
+    // column naming each one's photo file, by header text or number from 1 (empty: by id or name).
+    std::u16string photoFolder;
+    std::vector<PhotoFile> photoFiles;
+    std::u16string photoColumn;
 
     int& operator[](ListRole role) { return at[size_t(role)]; }
     int operator[](ListRole role) const { return at[size_t(role)]; }

@@ -9,6 +9,7 @@
 #include "document/Vacancy.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 std::u16string BoxText(const Person& person) {
     std::u16string text = person.name;
@@ -65,6 +66,45 @@ void WriteChart(Document& doc, const ChartLayout& layout, const std::vector<std:
     }
 }
 
+namespace {
+
+// Each person's photo from the folder's files, by the photo column or by id or name.
+void FindPhotos(ListForChart& read, const ListColumns& columns, BuildOutcome& outcome) {
+    CheckedList& checked = read.checked;
+    int column = kNoColumn;
+    if (!columns.photoColumn.empty()) {
+        ListColumns asked;
+        asked.named[size_t(ListRole::Name)] = columns.photoColumn;
+        column = FindListColumns(checked.table, asked)[ListRole::Name];
+    }
+    std::unordered_map<int, const ListRow*> rowAt;
+    for (size_t r = checked.columns.firstPerson; r < checked.table.rows.size(); ++r)
+        rowAt[checked.table.rows[r].line] = &checked.table.rows[r];
+    read.options.photo.assign(checked.list.people.size(), 0);
+    for (size_t i = 0; i < checked.list.people.size(); ++i) {
+        Person& p = checked.list.people[i];
+        if (p.isVacancy) continue; // nobody's face to show
+        std::u16string named;
+        if (column >= 0)
+            if (auto it = rowAt.find(p.line); it != rowAt.end() && size_t(column) < it->second->fields.size())
+                named = it->second->fields[size_t(column)];
+        const std::u16string& shown = p.name.empty() ? p.title : p.name;
+        const int found =
+            column >= 0 && named.empty() ? -1 : FindPhoto(columns.photoFiles, p.id, p.name, named);
+        if (found < 0) {
+            outcome.withoutPhoto.push_back(shown);
+        } else if (!columns.photoFiles[size_t(found)].readable) {
+            outcome.unreadablePhoto.push_back(shown);
+        } else {
+            p.photo = columns.photoFiles[size_t(found)].path;
+            read.options.photo[i] = 1;
+            ++outcome.photosFound;
+        }
+    }
+}
+
+} // namespace
+
 bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const ListColumns& columns,
                       ListForChart& read, BuildOutcome& outcome) {
     read.checked = ReadCheckedList(DecodeListText(bytes, ansi), columns);
@@ -92,6 +132,7 @@ bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const Lis
         read.texts.push_back(BoxText(p));
         read.options.nameLength.push_back(int(std::min(p.name.size(), read.texts.back().size())));
     }
+    if (!columns.photoFolder.empty()) FindPhotos(read, columns, outcome);
     if (columns.assistantsBeside) read.options.assistant = FindAssistants(list, read.checked.managerOf);
     return true;
 }

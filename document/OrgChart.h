@@ -39,6 +39,10 @@ struct BuildOutcome {
     int chartColumns = 0, chartRows = 0;
     std::vector<ListRole> undecided;
     int formerRows = 0; // rows of former positions left aside
+    // With a photo folder: how many people got a photo, and the names of those without one and of
+    // those whose photo could not be read (their boxes stay without a picture).
+    int photosFound = 0;
+    std::vector<std::u16string> withoutPhoto, unreadablePhoto;
 };
 
 // A list read for a chart: the people, each one's manager and the texts and name lengths of their

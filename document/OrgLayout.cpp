@@ -12,6 +12,7 @@
 #include "document/OrgLayout.h"
 
 #include "document/OrgBoxes.h"
+#include "document/Photos.h"
 
 #include "document/Document.h"
 #include "document/Structure.h"
@@ -595,11 +596,28 @@ struct Trial {
         lineHeight = std::max(1, measure.lineHeight(points));
     }
 
+    // Boxes with a photo take at least the cells that show it recognisably, each way (an even count
+    // of columns where the shape asks for one, so that the line from above still meets the middle).
+    void MakePhotoRoom(int cellSize, Gaps gaps) {
+        if (options.photo.empty()) return;
+        const int pitch = cellSize + 1;
+        // The picture goes inside the outline: two pixels of it on each side, and the separation.
+        int cells = (kSmallestPhoto + 5 + pitch - 1) / pitch;
+        const int columns = gaps.even && cells % 2 ? cells + 1 : cells;
+        for (size_t i = 0; i < team.size(); ++i) {
+            const size_t person = size_t(team[i]);
+            if (person >= options.photo.size() || !options.photo[person]) continue;
+            layouter.boxW[i] = std::max(layouter.boxW[i], columns);
+            layouter.boxH[i] = std::max(layouter.boxH[i], cells);
+        }
+    }
+
     // Which box shapes pack best depends on the organisation: each is tried.
     bool TryShape(const Grid& grid, Gaps gaps) {
         if (!SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, grid.columns, layouter.boxW,
                        layouter.boxH))
             return false;
+        MakePhotoRoom(grid.cellSize, gaps);
         sized = true;
         // Boxes that with a cell of space each would not go in need no layout.
         int64_t boxArea = 0;
@@ -689,6 +707,7 @@ struct Trial {
         for (Gaps gaps : kBoxGaps) {
             SizeBoxes(tree.depth, needs, grid.cellSize, lineHeight, gaps, kUnlimited, layouter.boxW,
                       layouter.boxH);
+            MakePhotoRoom(grid.cellSize, gaps);
             ChartLayout tried;
             ReportSize(layouter, tried);
             if (std::max(tried.chartColumns, tried.chartRows) < longest) {

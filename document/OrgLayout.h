@@ -55,6 +55,9 @@ struct LayoutOptions {
     // assistant[i] set: person i, who leads nobody, stands beside their manager's line under the
     // manager and above the team (see FindAssistants); empty, nobody does.
     std::vector<char> assistant;
+    // photo[i] set: person i's box shows a photo and is made at least kSmallestPhoto pixels each
+    // way; empty, no box is.
+    std::vector<char> photo;
     // The smallest cells and text the layout may go down to.
     int smallestCell = 8, smallestPoints = 7;
     // When set, the only cell and text size tried: the pages of a book take one scale.

@@ -16,6 +16,7 @@ struct Person {
     std::u16string manager; // an id or a name, as the list refers to managers, as the list writes it
     int line = 0;           // line of the file where the person's row starts, from 1
     bool isVacancy = false; // an open position: a title, and no name or a vacancy word for one
+    std::string photo;      // the path of the photo the box shows; empty: none
 };
 
 struct PeopleList {

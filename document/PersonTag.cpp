@@ -110,6 +110,11 @@ void TagChartBoxes(Document& doc, const ChartLayout& layout, const PeopleList& l
         }
         WritePersonTag(doc.cellGrid(b.column, b.row), tag);
         if (p.isVacancy) DressVacancy(doc.cellGrid(b.column, b.row));
+        if (!p.photo.empty()) { // the box's picture, as inserting one by hand sets it
+            CellRecord& cell = doc.cellGrid(b.column, b.row);
+            AssignField(cell.imageSpec, p.photo + "|" + std::to_string(cell.backColor));
+            cell.backColor = kNoColor;
+        }
     }
 }
 

@@ -17,6 +17,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/OrgLayout.cpp
   document/PeopleList.cpp
   document/PersonTag.cpp
+  document/Photos.cpp
   document/Vacancy.cpp
   document/ChartUpdate.cpp
   document/ChartUpdateApply.cpp

@@ -3,6 +3,7 @@
 
 #include "document/Assistant.h"
 #include "document/OrgChart.h"
+#include "document/Photos.h"
 #include "document/Vacancy.h"
 #include "render/BoxTextFit.h"
 
@@ -169,5 +170,83 @@ TEST(ChartDetails, AssistantsStandBesideTheManagersLineAboveTheTeam) {
         for (int rule = 1; rule < int(broken.size()); ++rule)
             EXPECT_EQ(broken[size_t(rule)], 0)
                 << "rule " << rule << (why.empty() ? "" : ", first: " + why[0]);
+    }
+}
+
+TEST(ChartDetails, EachPersonsPhotoIsFoundByColumnIdOrNameWhateverCaseAccentsAndSeparators) {
+    const std::vector<PhotoFile> files = {
+        {u"1043.jpg", "a"},  {u"Ana García.png", "b"}, {u"luis.perez.JPEG", "c"}, {u"MARIA_LOPEZ.gif", "d"},
+        {u"notes.txt", "e"}, {u"eva lind.bmp", "f"},   {u"Other.jpg", "g"}};
+    const struct {
+        std::u16string id, name, named;
+        int file;
+    } people[] = {
+        {u"1043", u"Somebody Else", u"", 0}, // the id first
+        {u"", u"ana garcia", u"", 1},
+        {u"7", u"Luis Pérez", u"", 2},
+        {u"8", u"María López", u"", 3},
+        {u"9", u"Eva Lind", u"", 5},
+        {u"10", u"Notes", u"", -1}, // not a picture
+        {u"11", u"Nobody", u"", -1},
+        {u"12", u"Ana García", u"other.JPG", 6},         // the column wins
+        {u"13", u"Ana García", u"C:\\photos\\Other", 6}, // a path, no extension
+        {u"14", u"Ana García", u"missing.jpg", -1},
+    };
+    for (const auto& p : people)
+        EXPECT_EQ(FindPhoto(files, p.id, p.name, p.named), p.file)
+            << std::string(p.name.begin(), p.name.end());
+}
+
+TEST(ChartDetails, PhotosBecomeTheBoxesPicturesAndThoseWithoutAreListed) {
+    const std::string list = "id,name,title,manager\n"
+                             "1,Ana Ruiz,Director,\n"
+                             "2,Rui Sousa,Clerk,1\n"
+                             "3,Eva Lind,Clerk,1\n"
+                             "4,Max Bell,Clerk,1\n"
+                             "5,,Clerk,1\n"; // an open post has no face and is not listed
+    ListColumns columns;
+    columns.photoFolder = u"photos";
+    columns.photoFiles = {
+        {u"1.jpg", "photos\\1.jpg"}, {u"eva-lind.png", "photos\\eva-lind.png"}, {u"4.gif", "x", false}};
+    const std::map<std::u16string, std::string> photoOf = {{u"Ana Ruiz Director", "photos\\1.jpg"},
+                                                           {u"Eva Lind Clerk", "photos\\eva-lind.png"},
+                                                           {u"Rui Sousa Clerk", ""},
+                                                           {u"Max Bell Clerk", ""},
+                                                           {u"Vacant Clerk", ""}};
+    auto doc = std::make_unique<Document>();
+    const BuildOutcome outcome = BuildChartFromList(*doc, list, Latin1, TestMeasure(), columns);
+    ASSERT_EQ(outcome.result, BuildResult::Built);
+    EXPECT_EQ(outcome.photosFound, 2);
+    EXPECT_EQ(outcome.withoutPhoto, std::vector<std::u16string>{u"Rui Sousa"});
+    EXPECT_EQ(outcome.unreadablePhoto, std::vector<std::u16string>{u"Max Bell"});
+    for (const conventions::Box& b : conventions::BoxesOf(*doc)) {
+        const CellRecord& cell = doc->cellGrid(b.column, b.row);
+        const std::string_view spec = FieldText(cell.imageSpec);
+        const std::string& photo = photoOf.at(b.text);
+        EXPECT_EQ(std::string(spec.substr(0, spec.find('|'))), photo);
+        EXPECT_EQ(cell.backColor == kNoColor, !photo.empty());
+    }
+}
+
+// On the smallest cells, where texts alone would take small boxes, a box with a photo still shows
+// it at least kSmallestPhoto pixels each way inside its outline.
+TEST(ChartDetails, BoxesWithPhotosTakeTheRoomTheirPhotosNeed) {
+    std::vector<std::u16string> texts;
+    std::vector<int> managerOf;
+    LayoutOptions options;
+    options.onlyCell = 10, options.onlyPoints = 7;
+    for (int i = 0; i < 40; ++i) {
+        texts.push_back(u"Person " + std::u16string(1, char16_t(u'A' + i % 26)));
+        managerOf.push_back(i == 0 ? -1 : i < 6 ? 0 : 1 + i % 5);
+        options.nameLength.push_back(8);
+        options.photo.push_back(char(i % 3 != 0));
+    }
+    const ChartLayout layout = LayOutChart(texts, managerOf, TestMeasure(), options);
+    ASSERT_TRUE(layout.fits);
+    for (const ChartBox& b : layout.boxes) {
+        if (!options.photo[size_t(b.person)]) continue;
+        // Inside the outline: the span less the separation and two pixels each side.
+        EXPECT_GE(b.columns * (layout.cellSize + 1) - 1 - 4, kSmallestPhoto);
+        EXPECT_GE(b.rows * (layout.cellSize + 1) - 1 - 4, kSmallestPhoto);
     }
 }
