@@ -156,6 +156,7 @@ int RunBuild(App& app, const ConversionCommand& command) {
         columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
     AddChartDetails(app, columns);
     columns.assistantsBeside = command.assistants;
+    if (!command.photos.empty()) AddPhotoFolder(columns, FullPath(command.photos));
     BuildOutcome outcome;
     // A book takes a list of any size (one page when it fits); a work file holds one table.
     const bool book = chartBook;
@@ -177,6 +178,8 @@ int RunBuild(App& app, const ConversionCommand& command) {
         former.replace(former.find(L"%1"), 2, std::to_wstring(outcome.formerRows));
         WriteOutputLine(former);
     }
+    for (const std::wstring& line : PhotoReport(app, columns, outcome))
+        WriteOutputLine(line);
     if (book) {
         if (PageCount(app.chart) == 1 && app.chart.pages[0].name.empty()) {
             const size_t slash = source.find_last_of(L"\\/"), period = source.find_last_of(L'.');

@@ -1006,6 +1006,22 @@ const std::vector<TableDefinition>& Definitions() {
          200,
          {
              {1, {u"Vacante", u"Vaga", u"Poste vacant", u"Offene Stelle", u"Vacant", u"Posto vacante"}},
+             {2,
+              {u"Fotos encontradas: %1 de %2 personas.", u"Fotos encontradas: %1 de %2 pessoas.",
+               u"Photos trouvées : %1 sur %2 personnes.", u"Gefundene Fotos: %1 von %2 Personen.",
+               u"Photos found: %1 of %2 people.", u"Foto trovate: %1 su %2 persone."}},
+             {3, {u"Sin foto:", u"Sem foto:", u"Sans photo :", u"Ohne Foto:", u"No photo:", u"Senza foto:"}},
+             {4,
+              {u"Foto ilegible:", u"Foto ilegível:", u"Photo illisible :", u"Foto nicht lesbar:",
+               u"Photo cannot be read:", u"Foto illeggibile:"}},
+             {5,
+              {u"Carpeta de fotos:", u"Pasta de fotos:", u"Dossier des photos :", u"Fotoordner:",
+               u"Photos folder:", u"Cartella delle foto:"}},
+             {6,
+              {u"Asistentes junto a su jefe", u"Assistentes junto ao gestor", u"Assistants à côté de leur responsable",
+               u"Assistenz neben der Führungskraft", u"Assistants beside their manager",
+               u"Assistenti accanto al responsabile"}},
+             {7, {u"Examinar…", u"Procurar…", u"Parcourir…", u"Durchsuchen…", u"Browse…", u"Sfoglia…"}},
          }},
     };
     return tables;
