@@ -3,6 +3,7 @@
 // their own App.
 #pragma once
 
+#include "app/ChartDetails.h"
 #include "app/RecoveryCopies.h"
 #include "document/Chart.h"
 #include "interaction/Workspace.h"
@@ -23,5 +24,6 @@ struct App : Workspace {
     // count the update left: one Undo brings it back while nothing changed since.
     std::vector<uint8_t> chartBeforeUpdate;
     uint32_t changeAfterUpdate = 0;
-    std::wstring pathOfUpdate; // the chart's file then: another chart read since never takes it back
+    std::wstring pathOfUpdate;      // the chart's file then: another chart read since never takes it back
+    ChartDetailChoice chartDetails; // what the last column dialog asked a chart to show besides names
 };

@@ -162,7 +162,7 @@ void BuildFromListCommand(App& app) {
     }
     ListColumns chosen;
     chosen.at = checked.columns.at;
-    AddChartDetails(app, chosen);
+    AddChosenDetails(app, key, chosen);
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
     BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, chosen);
@@ -175,6 +175,7 @@ void BuildFromListCommand(App& app) {
         if (paged.result == BuildResult::Built) {
             app.shell.chartPath.clear();
             ShowReadChart(app);
+            ShowPhotoReport(app, chosen, outcome);
             return;
         }
         if (paged.result == BuildResult::BookTooLarge) outcome = paged;
@@ -188,4 +189,5 @@ void BuildFromListCommand(App& app) {
     app.shell.chartPath.clear();
     ShowTableSequence(app);
     UpdateChartTitle(app);
+    ShowPhotoReport(app, chosen, outcome);
 }

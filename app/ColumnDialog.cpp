@@ -3,6 +3,7 @@
 
 #include "app/App.h"
 #include "app/BuildFromList.h"
+#include "app/ChartDetails.h"
 #include "interaction/DialogParts.h"
 #include "ui/DialogTemplate.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr DWORD kColumnDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 // Laid out in 96-DPI pixels; FitDialogToScreen scales it to the screen.
-constexpr int kWidth = 720, kHeight = 430;
+constexpr int kWidth = 720, kHeight = 430 + kDetailRowHeight;
 constexpr int kGridRows = 8;
 constexpr size_t kSummaryFaults = 4;
 
@@ -114,6 +115,7 @@ void OnInitDialog(ColumnRun& run, HWND dialog) {
                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 520, 396, 90, 26, IDOK);
     CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 26),
                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 620, 396, 90, 26, IDCANCEL);
+    AddDetailControls(run.app, dialog, run.checked, 430);
     run.font = CreateControlFont(L"MS Sans Serif", 8, false);
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(run.font.Get()), FALSE);
@@ -133,7 +135,9 @@ INT_PTR CALLBACK ColumnDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     if (id >= kColumnRoleComboId && id < kColumnRoleComboId + kListRoles && HIWORD(wParam) == CBN_SELCHANGE) {
         ChooseColumns(run->checked, ChosenColumns(dialog));
         ShowSummary(*run, dialog);
+    } else if (OnDetailCommand(run->app, dialog, id)) {
     } else if (id == IDOK && run->checked.columns.undecided.empty()) {
+        TakeDetailControls(run->app, dialog);
         EndDialog(dialog, IDOK);
     } else if (id == IDCANCEL) {
         EndDialog(dialog, IDCANCEL);
