@@ -56,6 +56,8 @@ TEST(ConversionCommand, BuildTakesColumnsByHeaderOrNumberAnywhereAfterItsName) {
         const wchar_t* line;
         ConversionKind kind;
         std::array<std::wstring, 6> columns;
+        bool assistants = false;
+        std::wstring photos;
     };
     const Case cases[] = {
         {L"Cuadrix /build a.csv b.qdrx", ConversionKind::Build, {}},
@@ -68,11 +70,17 @@ TEST(ConversionCommand, BuildTakesColumnsByHeaderOrNumberAnywhereAfterItsName) {
         {L"Cuadrix /build a.csv /name:1", ConversionKind::Malformed, {}},
         {L"Cuadrix /build a.csv b.qdrx /boss:1", ConversionKind::Malformed, {}},
         {L"Cuadrix /export a.qdrx b.png /name:1", ConversionKind::Malformed, {}},
+        {L"Cuadrix /build /assistants a.csv \"/photos:My photos\" b.qdrx", ConversionKind::Build, {}, true,
+         L"My photos"},
+        {L"Cuadrix /build a.csv b.qdrx /photos:", ConversionKind::Malformed, {}},
+        {L"Cuadrix /export a.qdrx b.png /assistants", ConversionKind::Malformed, {}},
     };
     for (const Case& c : cases) {
         ConversionCommand command = ParseConversionCommand(c.line);
         EXPECT_EQ(c.kind, command.kind) << c.line;
         if (c.kind != ConversionKind::Build) continue;
+        EXPECT_EQ(c.assistants, command.assistants) << c.line;
+        EXPECT_EQ(c.photos, command.photos) << c.line;
         EXPECT_EQ(L"a.csv", command.source) << c.line;
         EXPECT_EQ(L"b.qdrx", command.target) << c.line;
         EXPECT_EQ(c.columns, command.columns) << c.line;
