@@ -76,6 +76,8 @@ void FindPhotos(ListForChart& read, const ListColumns& columns, BuildOutcome& ou
         ListColumns asked;
         asked.named[size_t(ListRole::Name)] = columns.photoColumn;
         column = FindListColumns(checked.table, asked)[ListRole::Name];
+    } else if (checked.columns.headerRow >= 0) {
+        column = PhotoColumn(checked.table.rows[size_t(checked.columns.headerRow)]);
     }
     std::unordered_map<int, const ListRow*> rowAt;
     for (size_t r = checked.columns.firstPerson; r < checked.table.rows.size(); ++r)

@@ -17,6 +17,17 @@ std::u16string_view Extension(std::u16string_view name) {
 
 } // namespace
 
+int PhotoColumn(const ListRow& header) {
+    static const char* const kWords[] = {"photo",    "photos",   "foto",    "fotos",  "fotografia",
+                                         "picture",  "imagen",   "imagem",  "image",  "bild",
+                                         "immagine", "portrait", "retrato", "avatar", "lichtbild"};
+    for (size_t c = 0; c < header.fields.size(); ++c)
+        for (const std::string& word : HeaderWords(header.fields[c]))
+            for (const char* known : kWords)
+                if (word == known) return int(c);
+    return -1;
+}
+
 bool IsPhotoFileName(std::u16string_view name) {
     const std::u16string extension = FoldCase(Extension(name));
     return extension == u"jpg" || extension == u"jpeg" || extension == u"jpe" || extension == u"png" ||

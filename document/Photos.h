@@ -23,6 +23,11 @@ bool IsPhotoFileName(std::u16string_view name);
 // without accents ("Ana García", "ana.garcia", "ANA_GARCIA" all give "anagarcia").
 std::string PhotoKey(std::u16string_view text);
 
+struct ListRow;
+// The column of a header that names each person's photo file ("Photo", "Foto", "Bild", "Image
+// file"...), or -1.
+int PhotoColumn(const ListRow& header);
+
 // The file of a person: the one the photo column names (by file name, case ignored, with or without
 // its extension), else the one whose stem is the person's id, else their name. -1 for none.
 int FindPhoto(const std::vector<PhotoFile>& files, std::u16string_view id, std::u16string_view name,

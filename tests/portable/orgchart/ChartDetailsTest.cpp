@@ -195,6 +195,13 @@ TEST(ChartDetails, EachPersonsPhotoIsFoundByColumnIdOrNameWhateverCaseAccentsAnd
     for (const auto& p : people)
         EXPECT_EQ(FindPhoto(files, p.id, p.name, p.named), p.file)
             << std::string(p.name.begin(), p.name.end());
+    // The column that names the files, by its header in any language.
+    const std::vector<std::pair<std::vector<std::u16string>, int>> headers = {
+        {{u"Id", u"Nombre", u"Foto (archivo)"}, 2},
+        {{u"Bild", u"Name"}, 0},
+        {{u"Id", u"Name", u"Title"}, -1}};
+    for (const auto& [fields, column] : headers)
+        EXPECT_EQ(PhotoColumn(ListRow{1, fields}), column);
 }
 
 TEST(ChartDetails, PhotosBecomeTheBoxesPicturesAndThoseWithoutAreListed) {
