@@ -1,0 +1,40 @@
+// The chart's recovery copy: a work file for one page, a book for several.
+#include "app/state/ChartRecovery.h"
+
+#include "app/state/App.h"
+#include "document/WorkFile.h"
+
+#include <new>
+
+void OnRecoveryTimer(App& app) {
+    if (PageCount(app.chart) < 2) {
+        RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
+        return;
+    }
+    RecoveryTick(app.recovery, ChartModified(app.chart, app.doc), ChartChangeCount(app.chart, app.doc),
+                 app.shell.chartPath, [&app](const std::wstring& path) {
+                     try {
+                         return WriteWholeFile(EncodeChartAsBook(app.chart, app.doc), path).Done();
+                     } catch (const std::bad_alloc&) {
+                         return false;
+                     }
+                 });
+}
+
+void EndRecoveryCopies(App& app) {
+    if (app.shell.mainWindow) KillTimer(app.shell.mainWindow, kRecoveryTimerId);
+    EndRecovery(app.recovery);
+}
+
+void EndSessionRecoveryCopies(App& app) {
+    const bool dropped = app.recovery.droppedChange == ChartChangeCount(app.chart, app.doc);
+    if (!ChartModified(app.chart, app.doc) || dropped) {
+        EndRecoveryCopies(app);
+        return;
+    }
+    // The process may be ended at any moment from here on: the copy takes the last changes now and
+    // stays, to be offered at the next start as after a crash.
+    if (app.shell.mainWindow) KillTimer(app.shell.mainWindow, kRecoveryTimerId);
+    OnRecoveryTimer(app);
+    LeaveRecovery(app.recovery);
+}
