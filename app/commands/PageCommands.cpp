@@ -48,9 +48,13 @@ void TakeView(App& app) {
     app.canvas.viewOffsetY = page.zoomPercent ? page.viewY : 0;
 }
 
-// Everything on screen follows the page now shown, at the zoom it was left with.
+// Everything on screen follows the page now shown, at the zoom it was left with; like every table
+// newly shown, it is shown from its top-left corner.
 Outcome PageShown(App& app) {
     TakeView(app);
+    app.doc.tablePresent = true;
+    app.canvas.viewOffsetX = 0;
+    app.canvas.viewOffsetY = 0;
     return kShownTable | kShownView | kShownPages;
 }
 

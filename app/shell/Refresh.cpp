@@ -35,17 +35,18 @@ void ShowCanvasPart(App& app, Outcome outcome) {
     } else if (outcome.Has(kShownWholeTable) || outcome.Has(kShownCells)) {
         RedrawCanvas(app, outcome.Has(kShownWholeTable));
     }
-    if (outcome.Has(kShownView)) OnCanvasResized(app);
     if (outcome.Has(kShownTable) || outcome.Has(kShownGrid)) {
         // A table newly shown: its scroll bars and rulers, and the canvas takes the keys and the mouse.
         UpdateScrollBars(app);
         RedrawRulers(app);
         FocusCanvas(app);
         app.canvas.canvasActive = 1;
-        return;
+    } else {
+        if (outcome.Has(kShownRulers)) RedrawRulers(app);
+        if (outcome.Has(kShownFocus)) FocusCanvas(app);
     }
-    if (outcome.Has(kShownRulers)) RedrawRulers(app);
-    if (outcome.Has(kShownFocus)) FocusCanvas(app);
+    // Another page's zoom: the view pictures follow the canvas at that zoom.
+    if (outcome.Has(kShownView)) OnCanvasResized(app);
 }
 
 } // namespace
