@@ -6,7 +6,6 @@
 #include "app/state/App.h"
 #include "app/state/CommandIds.h"
 #include "document/Structure.h"
-#include "interaction/Redraw.h"
 #include "interaction/TextStyle.h"
 #include "render/Renderer.h"
 #include "render/ViewGeometry.h"
