@@ -325,6 +325,7 @@ ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8
         loaded.pages.push_back(std::move(page));
         return true;
     });
+    if (check == BookCheck::TooLarge) return ChartBookLoad::TooLarge;
     if (check != BookCheck::Accepted) return ChartBookLoad::Refused;
     chart = std::move(loaded);
     shown = std::move(first);

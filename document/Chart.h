@@ -116,7 +116,8 @@ std::vector<uint8_t> PageWorkFile(const Chart& chart, const Document& shown, int
 void AppendParkedPage(Chart& chart, const std::wstring& name, Document& doc);
 void ShowFirstPage(Chart& chart, Document& shown);
 
-enum class ChartBookLoad { Accepted, Refused };
+enum class ChartBookLoad { Accepted, Refused, TooLarge };
 // Replaces the chart by the book's pages, the first one shown. Every page must be a work file of
 // the current format; a refused book leaves the chart and the shown document as they were.
+// TooLarge: an archive refused only for the limits of its size or pages.
 ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8_t> bytes);

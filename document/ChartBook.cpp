@@ -125,6 +125,7 @@ BookCheck ReadCentralDirectory(std::span<const uint8_t> bytes, std::vector<Centr
         if (directoryEnd - at < kCentralSize || Get32(bytes, at) != kCentralSignature)
             return BookCheck::NotArchive;
         const size_t nameLength = Get16(bytes, at + 28);
+        if (nameLength > kBookNameLimit) return BookCheck::TooLarge;
         const size_t recordSize = kCentralSize + nameLength + Get16(bytes, at + 30) + Get16(bytes, at + 32);
         if (directoryEnd - at < recordSize) return BookCheck::NotArchive;
         CentralEntry entry;
@@ -247,11 +248,21 @@ std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_
 
 std::vector<uint8_t> EncodeChartBook(size_t count, const std::function<BookEntry(size_t)>& entryAt,
                                      uint32_t dosTime) {
+    if (count == 0 || count > kBookPageLimit) return {};
     std::vector<uint8_t> out, directory;
+    uint64_t total = 0;
     for (size_t i = 0; i < count; ++i) {
         const BookEntry entry = entryAt(i);
+        total += entry.bytes.size();
+        if (entry.bytes.size() > kBookEntryLimit || total > kBookTotalLimit ||
+            entry.name.size() > kBookNameLimit)
+            return {};
         const uint32_t offset = static_cast<uint32_t>(out.size());
         const std::vector<uint8_t> data = DeflateFast(entry.bytes, false);
+        if (uint64_t(out.size()) + kLocalSize + entry.name.size() + data.size() + directory.size() +
+                kCentralSize + entry.name.size() + kEndSize >
+            kBookFileLimit)
+            return {};
         const uint32_t crc = Crc(entry.bytes);
         auto common = [&](std::vector<uint8_t>& to) {
             Put16(to, kVersion);
@@ -331,7 +342,15 @@ std::string BookEntryName(size_t index, size_t count, const std::string& pageNam
     std::u32string name = Decode(pageName);
     for (char32_t& c : name)
         if (!NameCharacterAllowed(c)) c = U'_';
-    return number + " " + Encode(name) + ".qdrx";
+    std::string encoded = Encode(name);
+    const size_t room = kBookNameLimit - number.size() - 1 - 5;
+    if (encoded.size() > room) {
+        size_t cut = room;
+        while (cut > 0 && (uint8_t(encoded[cut]) & 0xC0) == 0x80)
+            --cut;
+        encoded.resize(cut);
+    }
+    return number + " " + encoded + ".qdrx";
 }
 
 std::string PageNameOfEntry(const std::string& entryName) {

@@ -12,11 +12,14 @@
 // A book holds at most 999 pages, each a work file of at most 101 x 101 records, and at most
 // 2 GB of them in all (some 150 of the largest pages): an archive that declares more is refused
 // before anything is inflated. Pages are read and written one at a time, so a book never needs
-// them all in memory at once. The archive itself is at most 256 MB.
+// them all in memory at once. The archive itself is at most 256 MB. The writer holds to the same
+// limits, so that every book written reads back.
 constexpr size_t kBookPageLimit = 999;
 constexpr uint64_t kBookEntryLimit = 101ull * 101ull * 1345ull;
 constexpr uint64_t kBookTotalLimit = 2048ull << 20;
 constexpr uint64_t kBookFileLimit = 256ull << 20;
+// Entry names are cut to this many bytes (a ZIP name field holds 65,535), at a character's start.
+constexpr size_t kBookNameLimit = 255;
 
 struct BookEntry {
     std::string name;           // the entry's name in the archive, UTF-8
@@ -24,7 +27,9 @@ struct BookEntry {
 };
 
 // The archive of the entries in their order, each deflated. `dosTime` is the modification time
-// every entry carries (MS-DOS date in the high 16 bits, time in the low 16).
+// every entry carries (MS-DOS date in the high 16 bits, time in the low 16). Empty when the book
+// would pass a limit the reader holds to (pages, an entry's size, all pages' size, the archive's
+// size, a name longer than kBookNameLimit): nothing is written that could not be read back.
 std::vector<uint8_t> EncodeChartBook(std::span<const BookEntry> entries, uint32_t dosTime = 0x00210000);
 // The same for `count` entries made one at a time by `entryAt(i)`, each let go once deflated.
 std::vector<uint8_t> EncodeChartBook(size_t count, const std::function<BookEntry(size_t)>& entryAt,
@@ -38,7 +43,7 @@ enum class BookCheck {
     Accepted,
     NotArchive,  // no end record, or records that do not hold together
     Unsupported, // encrypted, split, ZIP64 or a method other than stored or deflate
-    TooLarge,    // more pages or bytes than the limits allow
+    TooLarge,    // more pages or bytes than the limits allow, or a longer name
     Damaged,     // an entry does not inflate to its declared size and CRC
     NoPages,     // no entry, or an entry that is not a ".qdrx" work file at the top level
 };
@@ -52,7 +57,8 @@ BookCheck DecodeChartBook(std::span<const uint8_t> bytes, std::vector<BookEntry>
 BookCheck ReadChartBook(std::span<const uint8_t> bytes, const std::function<bool(BookEntry&)>& take);
 
 // "01 Name.qdrx" for page `index` (from 0) of `count`: the number has as many digits as the last
-// one needs (at least two), and the characters a file name cannot hold become "_".
+// one needs (at least two), the characters a file name cannot hold become "_", and a long name is
+// cut so that the whole stays within kBookNameLimit bytes.
 std::string BookEntryName(size_t index, size_t count, const std::string& pageName);
 // The page name an entry name carries: without the leading number and blank and without ".qdrx".
 std::string PageNameOfEntry(const std::string& entryName);

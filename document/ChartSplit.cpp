@@ -25,6 +25,16 @@ constexpr char16_t kPlaceholder[] = u"000";
 // them is laid out (and refused if it does not fit) all the same.
 constexpr size_t kSmallTeam = 24;
 
+// The person's text and a page mark after it, the text cut where the two would pass what a box's
+// text field holds: the mark, which the reader follows, always stays whole.
+std::u16string WithMark(const std::u16string& text, const std::u16string& mark) {
+    const size_t room = size_t(kTextCapacity - 1) - mark.size();
+    if (text.size() <= room) return text + mark;
+    size_t cut = room;
+    if (cut > 0 && text[cut - 1] >= 0xD800 && text[cut - 1] < 0xDC00) --cut; // half a surrogate pair
+    return text.substr(0, cut) + mark;
+}
+
 struct Organisation {
     const std::vector<std::u16string>& texts;
     const std::vector<int>& managerOf;
@@ -100,17 +110,23 @@ PageChart MakePageChart(const Organisation& org, int heading, const std::vector<
     const bool names = !org.options.nameLength.empty();
     if (names) chart.options.nameLength.clear();
     if (heading >= 0) {
-        chart.texts.push_back(org.texts[size_t(heading)] + u" \u25C4 " + kPlaceholder);
+        chart.texts.push_back(
+            WithMark(org.texts[size_t(heading)], std::u16string(u" \u25C4 ") + kPlaceholder));
         chart.managers.push_back(-1);
         local[size_t(heading)] = 0;
-        if (names) chart.options.nameLength.push_back(org.options.nameLength[size_t(heading)]);
+        if (names)
+            chart.options.nameLength.push_back(
+                std::min(org.options.nameLength[size_t(heading)], int(chart.texts.back().size())));
     }
     for (size_t i = 0; i < people.size(); ++i) {
         local[size_t(people[i])] = int(chart.texts.size());
         const bool marked = away[i] || (markFirst && i == 0);
-        chart.texts.push_back(org.texts[size_t(people[i])] +
-                              (marked ? std::u16string(u" \u25BA ") + kPlaceholder : u""));
-        if (names) chart.options.nameLength.push_back(org.options.nameLength[size_t(people[i])]);
+        chart.texts.push_back(
+            marked ? WithMark(org.texts[size_t(people[i])], std::u16string(u" \u25BA ") + kPlaceholder)
+                   : org.texts[size_t(people[i])]);
+        if (names)
+            chart.options.nameLength.push_back(
+                std::min(org.options.nameLength[size_t(people[i])], int(chart.texts.back().size())));
     }
     for (int person : people) {
         const int manager = org.managerOf[size_t(person)];
@@ -207,20 +223,17 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
             }
         }
     };
-    // A remainder more than twice as large as one that did not fit is not laid out at all: trying
-    // (every cell and text size down to the smallest) is what takes the time, and it would fail.
-    size_t smallestFailure = size_t(kMostPeopleOnATable);
+    // Every remainder is tried: a team that did not fit (a long chain, say) tells nothing of a
+    // larger one of another shape (a flat team). Past the most people a table can hold, trying
+    // costs nothing.
     auto fits = [&](int heading, const std::vector<int>& people, const std::vector<int>& away,
                     bool markFirst) {
-        if (people.size() + 1 > 2 * smallestFailure) return false;
         // A handful of people fit any table; the page they end on is laid out in any case.
         if (people.size() <= kSmallTeam) return true;
         std::vector<char> isAway(people.size(), 0);
         for (size_t i = 0; i < people.size(); ++i)
             isAway[i] = std::find(away.begin(), away.end(), people[i]) != away.end();
-        if (PeopleFit(org, heading, people, isAway, markFirst, measure, found)) return true;
-        smallestFailure = std::min(smallestFailure, people.size() + 1);
-        return false;
+        return PeopleFit(org, heading, people, isAway, markFirst, measure, found);
     };
     // The largest sub-team still on the team's page, or -1.
     auto largestKept = [&](const std::vector<int>& managers) {
@@ -325,12 +338,13 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         page.layout = LayOutPeople(org, heading, page.people, away, false, measure, found);
         if (!page.layout.fits) return split;
         if (heading >= 0)
-            page.texts.push_back(texts[size_t(heading)] + u" \u25C4 " +
-                                 Number(pageOfOwnBox[size_t(heading)]));
+            page.texts.push_back(
+                WithMark(texts[size_t(heading)], u" \u25C4 " + Number(pageOfOwnBox[size_t(heading)])));
         for (size_t i = 0; i < page.people.size(); ++i) {
             const int person = page.people[i];
-            page.texts.push_back(texts[size_t(person)] +
-                                 (away[i] ? u" \u25BA " + Number(pageOfTeam[size_t(person)]) : u""));
+            page.texts.push_back(
+                away[i] ? WithMark(texts[size_t(person)], u" \u25BA " + Number(pageOfTeam[size_t(person)]))
+                        : texts[size_t(person)]);
         }
         split.pages.push_back(std::move(page));
     }
@@ -339,6 +353,15 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
 }
 
 namespace {
+
+// The pages' work files together within what a book holds: a chart of pages that could not be
+// recorded is never made.
+bool PagesFitABook(const ChartSplit& split) {
+    uint64_t total = 0;
+    for (const SplitPage& page : split.pages)
+        total += uint64_t(page.layout.columns) * uint64_t(page.layout.rows) * kRecordSize;
+    return split.pages.size() <= kBookPageLimit && total <= kBookTotalLimit;
+}
 
 // A page is named after its team's manager.
 std::wstring PageName(const PeopleList& list, const SplitPage& page) {
@@ -361,6 +384,10 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
     const ChartSplit split = SplitChart(texts, managerOf, measure, options);
     if (!split.fits) {
         outcome.result = BuildResult::TooLarge;
+        return outcome;
+    }
+    if (!PagesFitABook(split)) {
+        outcome.result = BuildResult::BookTooLarge;
         return outcome;
     }
     Chart built;
@@ -391,6 +418,10 @@ BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view
         outcome.result = BuildResult::TooLarge;
         return outcome;
     }
+    if (!PagesFitABook(split)) {
+        outcome.result = BuildResult::BookTooLarge;
+        return outcome;
+    }
     // Each page written, recorded and let go in turn: no chart of pages in between.
     auto scratch = std::make_unique<Document>();
     const size_t count = split.pages.size();
@@ -402,6 +433,7 @@ BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view
         return BookEntry{BookEntryName(i, count, ToUtf8(PageName(read.checked.list, page))),
                          EncodeWorkFile(*scratch)};
     });
-    outcome.result = BuildResult::Built;
+    // The archive itself may still pass its limit once deflated.
+    outcome.result = book.empty() ? BuildResult::BookTooLarge : BuildResult::Built;
     return outcome;
 }

@@ -37,7 +37,8 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
                                      const ListColumns& columns = {});
 
 // The same for "/build" to a chart book: the book's bytes, each page written into it in turn, the
-// same bytes as the chart of pages recorded as a book.
+// same bytes as the chart of pages recorded as a book. Both refuse with BookTooLarge pages that
+// together pass what a book holds.
 BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view bytes,
                                     const AnsiDecoder& ansi, const BoxTextMeasure& measure,
                                     const ListColumns& columns = {});

@@ -8,6 +8,10 @@
 namespace {
 
 constexpr int kRoleNone = -1;
+// Columns of unique values tried as the ids managers refer to, and keys measured in full for each
+// column that may hold the managers.
+constexpr size_t kMostKeyColumns = 16;
+constexpr size_t kKeysTried = 3;
 
 // --- Header words ------------------------------------------------------------------------------
 
@@ -27,39 +31,6 @@ bool IsUpper(char16_t c) {
 
 bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
-}
-
-// The words of a header in lower case without accents: split at blanks and punctuation, at a
-// change between letters and digits, and where camelCase starts a word ("ParentEmployeeKey",
-// "EmployeeNationalIDAlternateKey").
-std::vector<std::string> HeaderWords(std::u16string_view header) {
-    std::vector<std::string> words;
-    std::string word;
-    auto end = [&] {
-        if (!word.empty()) words.push_back(word);
-        word.clear();
-    };
-    for (size_t i = 0; i < header.size(); ++i) {
-        char16_t c = header[i];
-        char folded = FoldLetter(c);
-        if (c == 0xDF) folded = 's';
-        if (!folded) {
-            end();
-            continue;
-        }
-        if (i > 0 && !word.empty()) {
-            char16_t before = header[i - 1];
-            bool after = i + 1 < header.size() && !IsUpper(header[i + 1]) && FoldLetter(header[i + 1]) &&
-                         !IsDigit(header[i + 1]);
-            if ((IsUpper(c) && !IsUpper(before) && !IsDigit(before)) ||
-                (IsUpper(c) && IsUpper(before) && after) || IsDigit(c) != IsDigit(before))
-                end();
-        }
-        word.push_back(folded);
-        if (c == 0xDF) word.push_back('s');
-    }
-    end();
-    return words;
 }
 
 struct Vocabulary {
@@ -145,7 +116,11 @@ const std::vector<Vocabulary>& Vocabularies() {
         {kRoleFull,
          {"fullname", "nombrecompleto", "nombreyapellidos", "nombreapellidos", "nomecompleto", "nomeecognome",
           "nomecognome", "nomeesobrenome", "nomcomplet", "nomprenom", "prenomnom", "vollstandigername",
-          "vornameundnachname", "nameandsurname", "firstandlastname", "displayname"},
+          "vornameundnachname", "nameandsurname", "firstandlastname", "displayname",
+          // Surname first, as Spanish, French, Italian and German forms often ask for it.
+          "apellidosynombre", "apellidosnombre", "apellidosynombres", "apellidoynombre", "nometprenom",
+          "nometprenoms", "nomsetprenoms", "cognomeenome", "cognomenome", "namevorname", "nachnamevorname",
+          "sobrenomeenome", "apelidoenome", "lastnamefirstname", "surnameandname", "surnamefirstname"},
          {"full", "completo", "complet", "vollstandiger", "nominativo"},
          {}},
         {int(ListRole::First),
@@ -203,10 +178,19 @@ bool PlainNameHeader(std::u16string_view header) {
            (words[0] == "name" || words[0] == "nombre" || words[0] == "nome" || words[0] == "nom");
 }
 
+// The header names some role or something else (a department, a level, a date).
+bool NamesSomething(std::u16string_view header) {
+    return !VocabularyStrengths(header).empty();
+}
+
 // --- What columns hold ------------------------------------------------------------------------
 
 bool IsNumber(std::u16string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), IsDigit);
+}
+
+bool HasDigit(std::u16string_view s) {
+    return std::any_of(s.begin(), s.end(), IsDigit);
 }
 
 bool HasLetter(std::u16string_view s) {
@@ -247,56 +231,104 @@ std::vector<std::u16string> Values(const Context& c, int column) {
     return values;
 }
 
-// The keys when every non-empty value of the column is there once; empty otherwise.
-std::vector<std::u16string> UniqueKeys(const std::vector<std::u16string>& values) {
-    std::unordered_set<std::u16string> seen;
-    size_t filled = 0;
-    for (const std::u16string& v : values) {
-        if (v.empty()) continue;
-        ++filled;
-        if (!seen.insert(v).second) return {};
+// Nearly every value of the column holds a digit: employee numbers or codes such as "E-104",
+// never a person's name.
+bool NumbersOrCodes(const Context& c, int column) {
+    size_t filled = 0, coded = 0;
+    for (size_t r = c.first; r < c.table.rows.size(); ++r) {
+        const std::u16string v = Field(c.table.rows[r], column);
+        filled += !v.empty();
+        coded += HasDigit(v);
     }
-    // Mostly filled: an id column names every person.
-    if (filled * 10 < values.size() * 9) return {};
-    return values;
+    return filled > 0 && coded * 10 >= filled * 9;
 }
 
-Reference Refer(const std::vector<std::u16string>& managers, const std::vector<std::u16string>& keys,
-                bool foldCase) {
-    std::unordered_set<std::u16string> set;
-    for (const std::u16string& k : keys)
-        if (!k.empty()) set.insert(foldCase ? FoldCase(k) : k);
+// The values a manager column may refer to: a column of unique values (the id), or the people's
+// names without regard to case. Each is hashed once; the set holds views of the values.
+struct KeySet {
+    int column = kNoColumn;             // kNoColumn for the names
+    std::vector<std::u16string> folded; // the names, folded; empty for a column
+    std::unordered_set<std::u16string_view> set;
+    std::u16string_view At(const Context& c, size_t person) const {
+        if (column == kNoColumn) return folded[person];
+        const ListRow& row = c.table.rows[c.first + person];
+        return size_t(column) < row.fields.size() ? std::u16string_view(row.fields[size_t(column)])
+                                                  : std::u16string_view();
+    }
+};
+
+// The column as keys when every non-empty value is there once and nearly every row has one.
+bool MakeColumnKeys(const Context& c, int column, KeySet& keys) {
+    keys = {};
+    keys.column = column;
+    const size_t people = c.table.rows.size() - c.first;
+    keys.set.reserve(people);
+    size_t filled = 0;
+    for (size_t p = 0; p < people; ++p) {
+        const std::u16string_view v = keys.At(c, p);
+        if (v.empty()) continue;
+        ++filled;
+        if (!keys.set.insert(v).second) return false;
+    }
+    return filled * 10 >= people * 9;
+}
+
+// How the column refers to the keys, in one pass.
+Reference Refer(const Context& c, int managerColumn, const KeySet& keys) {
+    const bool fold = keys.column == kNoColumn;
+    const size_t people = c.table.rows.size() - c.first;
+    std::u16string folded;
+    auto value = [&](size_t p) -> std::u16string_view {
+        const ListRow& row = c.table.rows[c.first + p];
+        std::u16string_view v = size_t(managerColumn) < row.fields.size()
+                                    ? std::u16string_view(row.fields[size_t(managerColumn)])
+                                    : std::u16string_view();
+        if (!fold) return v;
+        folded = FoldCase(v);
+        return folded;
+    };
     Reference ref;
-    for (size_t i = 0; i < managers.size(); ++i) {
-        std::u16string m = foldCase ? FoldCase(managers[i]) : managers[i];
-        bool own = !m.empty() && i < keys.size() && m == (foldCase ? FoldCase(keys[i]) : keys[i]);
-        bool known = set.count(m) > 0;
+    std::u16string firstOutside;
+    bool oneOutside = true;
+    for (size_t p = 0; p < people; ++p) {
+        const std::u16string_view m = value(p);
+        const bool own = !m.empty() && m == keys.At(c, p);
+        const bool known = keys.set.count(m) > 0;
         if (own || (!known && IsTopMarker(m))) {
             ++ref.tops;
             continue;
         }
         ++ref.considered;
         ref.matched += known;
+        if (!known) {
+            if (ref.considered == ref.matched + 1)
+                firstOutside = m;
+            else if (m != firstOutside)
+                oneOutside = false;
+        }
     }
     // One value outside the list on a few rows is the top's manager as the export writes it.
-    if (ref.tops == 0 && ref.considered > ref.matched && ref.considered - ref.matched <= 3) {
-        std::unordered_set<std::u16string> outside;
-        for (const std::u16string& m : managers)
-            if (!set.count(foldCase ? FoldCase(m) : m)) outside.insert(m);
-        if (outside.size() == 1) {
-            ref.outside = ref.considered - ref.matched;
-            ref.tops = ref.outside;
-            ref.considered = ref.matched;
-        }
+    if (ref.tops == 0 && ref.considered > ref.matched && ref.considered - ref.matched <= 3 && oneOutside) {
+        ref.outside = ref.considered - ref.matched;
+        ref.tops = ref.outside;
+        ref.considered = ref.matched;
     }
     return ref;
 }
 
-std::vector<std::u16string> Names(const Context& c, const ColumnFinding& f) {
-    std::vector<std::u16string> names;
-    for (size_t r = c.first; r < c.table.rows.size(); ++r)
-        names.push_back(PersonName(c.table.rows[r], f));
-    return names;
+// A few of the column's values that are neither empty nor top markers, spread over the rows.
+std::vector<std::u16string_view> Samples(const Context& c, int column) {
+    constexpr size_t kSamples = 16;
+    const size_t people = c.table.rows.size() - c.first;
+    const size_t stride = std::max<size_t>(1, people / (4 * kSamples));
+    std::vector<std::u16string_view> samples;
+    for (size_t p = 0; p < people && samples.size() < kSamples; p += stride) {
+        const ListRow& row = c.table.rows[c.first + p];
+        if (size_t(column) >= row.fields.size()) continue;
+        const std::u16string_view v = row.fields[size_t(column)];
+        if (!IsTopMarker(v)) samples.push_back(v);
+    }
+    return samples;
 }
 
 // Resolves a column asked for by header text or number; kFindColumn when it names none.
@@ -341,6 +373,36 @@ bool IsHeaderRow(const ListTable& table, size_t index) {
 }
 
 } // namespace
+
+std::vector<std::string> HeaderWords(std::u16string_view header) {
+    std::vector<std::string> words;
+    std::string word;
+    auto end = [&] {
+        if (!word.empty()) words.push_back(word);
+        word.clear();
+    };
+    for (size_t i = 0; i < header.size(); ++i) {
+        char16_t c = header[i];
+        char folded = FoldLetter(c);
+        if (c == 0xDF) folded = 's';
+        if (!folded) {
+            end();
+            continue;
+        }
+        if (i > 0 && !word.empty()) {
+            char16_t before = header[i - 1];
+            bool after = i + 1 < header.size() && !IsUpper(header[i + 1]) && FoldLetter(header[i + 1]) &&
+                         !IsDigit(header[i + 1]);
+            if ((IsUpper(c) && !IsUpper(before) && !IsDigit(before)) ||
+                (IsUpper(c) && IsUpper(before) && after) || IsDigit(c) != IsDigit(before))
+                end();
+        }
+        word.push_back(folded);
+        if (c == 0xDF) word.push_back('s');
+    }
+    end();
+    return words;
+}
 
 int HeaderRole(std::u16string_view header, int* strength) {
     std::unordered_map<int, int> s = VocabularyStrengths(header);
@@ -405,9 +467,13 @@ ColumnFinding FindListColumns(const ListTable& table, const ListColumns& wanted)
         return size_t(
             std::count_if(row.fields.begin(), row.fields.end(), [](auto& s) { return !s.empty(); }));
     };
-    if (f.columns > 1)
+    // They are title lines only when a header follows: a list without one may start with a top
+    // person whose other fields are empty.
+    if (f.columns > 1) {
         while (start + 1 < rows.size() && filled(rows[start]) < 2)
             ++start;
+        if (start > 0 && !IsHeaderRow(table, start)) start = 0;
+    }
     if (IsHeaderRow(table, start)) f.headerRow = int(start);
     f.firstPerson = f.headerRow >= 0 ? start + 1 : start;
     const Context c{table, f.firstPerson, f.columns};
@@ -455,8 +521,19 @@ ColumnFinding FindListColumns(const ListTable& table, const ListColumns& wanted)
             }
         }
     }
-    // A whole name wins over its halves; one half alone is the name.
-    if (f[ListRole::Name] >= 0) {
+    // A column of numbers or codes headed like a name ("Nº empleado") is the name only when no
+    // column of words can be.
+    int codedName = kNoColumn;
+    if (!chosen[size_t(ListRole::Name)] && f[ListRole::Name] >= 0 && NumbersOrCodes(c, f[ListRole::Name])) {
+        codedName = f[ListRole::Name];
+        f.at[size_t(ListRole::Name)] = kNoColumn;
+    }
+    // First and last name asked for win over a name column the header names; otherwise a whole
+    // name wins over its halves, and one half alone is the name.
+    const bool halvesChosen = chosen[size_t(ListRole::First)] || chosen[size_t(ListRole::Last)];
+    if (halvesChosen && !chosen[size_t(ListRole::Name)]) {
+        f.at[size_t(ListRole::Name)] = kNoColumn;
+    } else if (f[ListRole::Name] >= 0) {
         if (!chosen[size_t(ListRole::First)]) f.at[size_t(ListRole::First)] = kNoColumn;
         if (!chosen[size_t(ListRole::Last)]) f.at[size_t(ListRole::Last)] = kNoColumn;
     } else if ((f[ListRole::First] < 0) != (f[ListRole::Last] < 0) && !chosen[size_t(ListRole::Name)]) {
@@ -467,61 +544,88 @@ ColumnFinding FindListColumns(const ListTable& table, const ListColumns& wanted)
 
     // Without a name in the header: the first column of words that is nothing else, with the
     // most different values.
-    if (f[ListRole::Name] < 0 && f[ListRole::First] < 0 && !chosen[size_t(ListRole::Name)]) {
+    if (f[ListRole::Name] < 0 && f[ListRole::First] < 0 && !chosen[size_t(ListRole::Name)] && !halvesChosen) {
         size_t bestDistinct = 0;
         for (size_t col = 0; col < f.columns; ++col) {
             if (taken(int(col)) ||
                 (f.headerRow >= 0 && HeaderRole(Field(rows[size_t(f.headerRow)], int(col))) != kRoleNone))
                 continue;
             std::vector<std::u16string> values = Values(c, int(col));
-            size_t words =
-                size_t(std::count_if(values.begin(), values.end(), [](auto& v) { return HasLetter(v); }));
+            // Words without digits: a column of codes ("E-104") is never the name.
+            size_t words = size_t(std::count_if(values.begin(), values.end(),
+                                                [](auto& v) { return HasLetter(v) && !HasDigit(v); }));
             std::unordered_set<std::u16string> distinct(values.begin(), values.end());
             if (words * 10 < values.size() * 9 || distinct.size() <= bestDistinct) continue;
             bestDistinct = distinct.size();
             f.at[size_t(ListRole::Name)] = int(col);
         }
     }
-    const std::vector<std::u16string> names = Names(c, f);
+    if (f[ListRole::Name] < 0 && f[ListRole::First] < 0 && f[ListRole::Last] < 0)
+        f.at[size_t(ListRole::Name)] = codedName;
 
     // The manager: of the columns the header names so, the one that refers best to ids or names;
-    // otherwise whichever column refers to a column of unique values or to the names.
+    // otherwise whichever column refers to a column of unique values or to the names. Each key
+    // column is hashed once, and a column is measured against a key in full only where a few of
+    // its values sampled already point into it, so the search grows with the list's size.
     int bestKey = kNoColumn; // the column of unique values the best manager column refers to
     if (!chosen[size_t(ListRole::Manager)]) {
-        std::vector<int> keyColumns;
-        std::unordered_map<int, std::vector<std::u16string>> keysOf;
-        auto addKeys = [&](int col) {
-            std::vector<std::u16string> keys = UniqueKeys(Values(c, col));
-            if (keys.empty()) return;
-            keyColumns.push_back(col);
-            keysOf[col] = std::move(keys);
+        auto namesSomething = [&](int col) {
+            return f.headerRow >= 0 && NamesSomething(Field(rows[size_t(f.headerRow)], col));
         };
+        std::vector<KeySet> keys;
+        KeySet column;
         if (chosen[size_t(ListRole::Id)] || f[ListRole::Id] >= 0) {
-            if (f[ListRole::Id] >= 0) addKeys(f[ListRole::Id]);
+            if (f[ListRole::Id] >= 0 && MakeColumnKeys(c, f[ListRole::Id], column))
+                keys.push_back(std::move(column));
         } else {
-            for (size_t col = 0; col < f.columns; ++col)
-                if (!taken(int(col))) addKeys(int(col));
+            // Columns the header names nothing are tried first; a list has few keys worth trying.
+            for (int named = 0; named < 2; ++named)
+                for (size_t col = 0; col < f.columns && keys.size() < kMostKeyColumns; ++col)
+                    if (!taken(int(col)) && namesSomething(int(col)) == bool(named) &&
+                        MakeColumnKeys(c, int(col), column))
+                        keys.push_back(std::move(column));
+        }
+        if (f[ListRole::Name] >= 0 || f[ListRole::First] >= 0 || f[ListRole::Last] >= 0) {
+            KeySet names;
+            names.folded.reserve(people);
+            for (size_t r = f.firstPerson; r < rows.size(); ++r)
+                names.folded.push_back(FoldCase(PersonName(rows[r], f)));
+            for (const std::u16string& name : names.folded)
+                if (!name.empty()) names.set.insert(name);
+            keys.push_back(std::move(names));
         }
         std::vector<int> candidates = headerManagers;
-        bool fromHeader = !candidates.empty();
+        const bool fromHeader = !candidates.empty();
         if (!fromHeader)
             for (size_t col = 0; col < f.columns; ++col)
-                if (!taken(int(col))) candidates.push_back(int(col));
+                if (!taken(int(col)) && !namesSomething(int(col))) candidates.push_back(int(col));
         Reference best;
         int bestColumn = kNoColumn;
+        std::vector<size_t> hits(keys.size());
         for (int m : candidates) {
-            std::vector<std::u16string> managers = Values(c, m);
-            for (int k : keyColumns) {
-                if (k == m) continue;
-                Reference ref = Refer(managers, keysOf[k], false);
-                if ((fromHeader || ref.Fits()) && (bestColumn < 0 || ref.Better(best))) {
-                    best = ref, bestColumn = m, bestKey = k;
-                }
+            const std::vector<std::u16string_view> samples = Samples(c, m);
+            for (size_t k = 0; k < keys.size(); ++k) {
+                hits[k] = 0;
+                for (std::u16string_view v : samples)
+                    hits[k] +=
+                        keys[k].column == kNoColumn ? keys[k].set.count(FoldCase(v)) : keys[k].set.count(v);
             }
-            if (!names.empty() && m != f[ListRole::Name]) {
-                Reference ref = Refer(managers, names, true);
+            // The keys most of the samples point into (any, for a column the header names).
+            std::vector<size_t> order(keys.size());
+            for (size_t k = 0; k < order.size(); ++k)
+                order[k] = k;
+            std::stable_sort(order.begin(), order.end(),
+                             [&](size_t a, size_t b) { return hits[a] > hits[b]; });
+            std::vector<char> tried(keys.size(), 0);
+            for (size_t i = 0; i < order.size() && i < kKeysTried; ++i)
+                if (fromHeader || (!samples.empty() && 2 * hits[order[i]] >= samples.size()))
+                    tried[order[i]] = 1;
+            for (size_t k = 0; k < keys.size(); ++k) {
+                const int keyColumn = keys[k].column;
+                if (!tried[k] || (keyColumn == kNoColumn ? m == f[ListRole::Name] : keyColumn == m)) continue;
+                Reference ref = Refer(c, m, keys[k]);
                 if ((fromHeader || ref.Fits()) && (bestColumn < 0 || ref.Better(best))) {
-                    best = ref, bestColumn = m, bestKey = kNoColumn;
+                    best = ref, bestColumn = m, bestKey = keyColumn;
                 }
             }
         }
@@ -546,7 +650,10 @@ ColumnFinding FindListColumns(const ListTable& table, const ListColumns& wanted)
         if (std::find(f.undecided.begin(), f.undecided.end(), r) == f.undecided.end())
             f.undecided.push_back(r);
     };
-    if (f[ListRole::Name] < 0 && (f[ListRole::First] < 0 || f[ListRole::Last] < 0)) undecided(ListRole::Name);
+    // A half asked for alone is the name, as PersonName joins what there is.
+    const bool halves = halvesChosen ? f[ListRole::First] >= 0 || f[ListRole::Last] >= 0
+                                     : f[ListRole::First] >= 0 && f[ListRole::Last] >= 0;
+    if (f[ListRole::Name] < 0 && !halves) undecided(ListRole::Name);
     if (people >= 2) {
         // A manager column in which everybody is at the top is no manager column.
         bool anyManager = false;

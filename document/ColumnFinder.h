@@ -39,6 +39,11 @@ struct ColumnFinding {
     int operator[](ListRole role) const { return at[size_t(role)]; }
 };
 
+// The words of a header in lower case without accents: split at blanks and punctuation, at a
+// change between letters and digits, and where camelCase starts a word ("ParentEmployeeKey",
+// "EmployeeNationalIDAlternateKey").
+std::vector<std::string> HeaderWords(std::u16string_view header);
+
 // The role a header text names by its words, or -1; `strength` is 3 for a whole known phrase,
 // 2 for a known word, 1 for a known word inside a longer one, 0 for none.
 int HeaderRole(std::u16string_view header, int* strength = nullptr);

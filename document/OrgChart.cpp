@@ -67,6 +67,7 @@ bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const Lis
     read.checked = ReadCheckedList(DecodeListText(bytes, ansi), columns);
     const PeopleList& list = read.checked.list;
     outcome.people = int(list.people.size());
+    outcome.formerRows = list.formerRows;
     if (list.people.empty()) return false;
     outcome.undecided = read.checked.columns.undecided;
     if (!outcome.undecided.empty()) {

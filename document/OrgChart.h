@@ -25,10 +25,11 @@ void WriteChart(Document& doc, const ChartLayout& layout, const std::vector<std:
 
 enum class BuildResult {
     Built,
-    FaultyList, // faults holds the faulty lines; nothing changed
-    EmptyList,  // no person in the list; nothing changed
-    TooLarge,   // people and the chart's size in cells are set; nothing changed
-    Undecided,  // undecided holds the roles no column was found for; nothing changed
+    FaultyList,   // faults holds the faulty lines; nothing changed
+    EmptyList,    // no person in the list; nothing changed
+    TooLarge,     // people and the chart's size in cells are set; nothing changed
+    BookTooLarge, // the pages pass what a chart book holds (ChartBook.h); nothing changed
+    Undecided,    // undecided holds the roles no column was found for; nothing changed
 };
 
 struct BuildOutcome {
@@ -37,6 +38,7 @@ struct BuildOutcome {
     int people = 0;
     int chartColumns = 0, chartRows = 0;
     std::vector<ListRole> undecided;
+    int formerRows = 0; // rows of former positions left aside
 };
 
 // A list read for a chart: the people, each one's manager and the texts and name lengths of their

@@ -1,6 +1,8 @@
 // Decoding, splitting and checking lists of people.
 #include "document/PeopleList.h"
 
+#include "document/HistoryRows.h"
+
 #include <algorithm>
 #include <array>
 #include <unordered_map>
@@ -92,11 +94,17 @@ PeopleList TakePeople(const ListTable& table, const ColumnFinding& columns) {
     auto field = [](const ListRow& row, int index) {
         return index >= 0 && size_t(index) < row.fields.size() ? row.fields[size_t(index)] : std::u16string();
     };
+    const HistoryRows history = FindHistoryRows(table, columns);
+    list.formerRows = history.count;
+    std::unordered_map<std::u16string, std::u16string> presentId(history.renamed.begin(),
+                                                                 history.renamed.end());
     for (size_t r = columns.firstPerson; r < table.rows.size(); ++r) {
+        if (history.former[r - columns.firstPerson]) continue;
         const ListRow& row = table.rows[r];
+        std::u16string manager = field(row, columns[ListRole::Manager]);
+        if (auto renamed = presentId.find(manager); renamed != presentId.end()) manager = renamed->second;
         list.people.push_back({field(row, columns[ListRole::Id]), PersonName(row, columns),
-                               field(row, columns[ListRole::Title]), field(row, columns[ListRole::Manager]),
-                               row.line});
+                               field(row, columns[ListRole::Title]), std::move(manager), row.line});
     }
     if (columns[ListRole::Id] < 0) return list;
     // Ids only when the managers are ids: an id column beside managers given by name is left aside.
@@ -145,13 +153,20 @@ std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>
     // Managers outside the list, each with the people that name it.
     std::vector<std::pair<std::u16string, std::vector<int>>> outside;
     std::unordered_set<std::u16string> ambiguous;
+    bool someoneAtTop = false; // an empty manager, a top marker or the person's own id or name
     for (size_t i = 0; i < n; ++i) {
         const Person& p = people[i];
         std::u16string key = keyOf(p.manager);
-        if (key.empty()) continue;
+        if (key.empty()) {
+            someoneAtTop = true;
+            continue;
+        }
         auto it = byKey.find(key);
         if (it == byKey.end()) {
-            if (IsTopMarker(p.manager)) continue;
+            if (IsTopMarker(p.manager)) {
+                someoneAtTop = true;
+                continue;
+            }
             auto known =
                 std::find_if(outside.begin(), outside.end(), [&](auto& o) { return o.first == key; });
             if (known == outside.end()) known = outside.insert(outside.end(), {key, {}});
@@ -159,7 +174,10 @@ std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>
             continue;
         }
         const std::vector<int>& holders = it->second;
-        if (std::find(holders.begin(), holders.end(), int(i)) != holders.end()) continue; // own id or name
+        if (std::find(holders.begin(), holders.end(), int(i)) != holders.end()) { // own id or name
+            someoneAtTop = true;
+            continue;
+        }
         if (holders.size() == 1) {
             managerOf[i] = holders[0];
         } else if (!list.managersById && ambiguous.insert(key).second) {
@@ -168,10 +186,12 @@ std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>
                                   people[size_t(holders[h])].name});
         }
     }
-    // One manager outside the list on a few rows is how the export writes the top's manager.
+    // One manager outside the list on a few rows is how the export writes the top's manager, but
+    // only where nobody else is at the top: beside a top person it is a mistyped manager.
     constexpr size_t kFewRows = 3;
     std::u16string outsideManager;
-    if (outside.size() == 1 && outside[0].second.size() <= kFewRows && 2 * outside[0].second.size() < n) {
+    if (!someoneAtTop && outside.size() == 1 && outside[0].second.size() <= kFewRows &&
+        2 * outside[0].second.size() < n) {
         outsideManager = people[size_t(outside[0].second[0])].manager;
     } else {
         for (const auto& [key, rows] : outside)

@@ -20,6 +20,7 @@ struct Person {
 struct PeopleList {
     std::vector<Person> people;
     bool managersById = false; // the list has an id column and its managers refer to ids
+    int formerRows = 0;        // rows of former positions left aside (see HistoryRows.h)
 };
 
 enum class ListFault {
@@ -45,7 +46,8 @@ using AnsiDecoder = std::function<std::u16string(std::string_view)>;
 std::u16string DecodeListText(std::string_view bytes, const AnsiDecoder& ansi);
 
 // The people of the rows after the header, with the columns found; managers refer to ids when
-// the list has an id column and its manager values match ids at least as well as names.
+// the list has an id column and its manager values match ids at least as well as names. Rows of
+// a person's former positions are left aside, and managers that name one name the present row.
 PeopleList TakePeople(const ListTable& table, const ColumnFinding& columns);
 
 // Reads a decoded list with the columns found from it: the table, the columns, the people.
@@ -61,8 +63,8 @@ struct TopPeople {
 
 // The faults of a list, sorted by line. Fills managerOf with each person's manager (an index into
 // the list, or -1 for a top person) when there is no fault. A top person's manager cell is empty,
-// a top marker nobody has as id or name, their own id or name, or the one manager outside the
-// list on a few rows.
+// a top marker nobody has as id or name, their own id or name, or, where nobody is at the top so,
+// the one manager outside the list on a few rows.
 std::vector<FaultyLine> CheckPeopleList(const PeopleList& list, std::vector<int>& managerOf,
                                         TopPeople* tops = nullptr);
 

@@ -8,6 +8,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/ColumnFinder.cpp
   document/Edit.cpp
   document/FileErrors.cpp
+  document/HistoryRows.cpp
   document/ListTable.cpp
   document/Merge.cpp
   document/OrgChart.cpp

@@ -364,8 +364,11 @@ INT_PTR CALLBACK TextPropertiesProc(HWND dialog, UINT message, WPARAM wParam, LP
     return FALSE;
 }
 
+// Families named "@..." are the vertical forms of East Asian fonts, drawn turned on their side:
+// Windows' own font pickers leave them out, and so does this list.
 int CALLBACK AddFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names) {
-    reinterpret_cast<std::set<std::wstring>*>(names)->insert(font->lfFaceName);
+    if (font->lfFaceName[0] != L'@')
+        reinterpret_cast<std::set<std::wstring>*>(names)->insert(font->lfFaceName);
     return 1;
 }
 

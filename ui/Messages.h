@@ -63,6 +63,7 @@ enum class MessageTable {
     Toolbar,          // 1 "zoom in", 2 "zoom out": tooltips of buttons without a menu item of their own
     StatusBar,        // %1 and %2 stand for numbers: 1 column and row, 2 table size, 3 cell size, 4 zoom
     Pages,            // the pages of a chart: the popup, its items, the page names, questions and books
+    Memory,           // 1 a command that ran out of memory and changed nothing
     Count
 };
 

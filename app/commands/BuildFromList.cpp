@@ -57,8 +57,9 @@ bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& ou
         const BuildOutcome paged =
             book ? BuildChartBookFromList(*book, bytes, FromAnsi, measure, columns)
                  : BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, columns);
-        // Refused even in pages: the size told stays the one table it would need.
-        if (paged.result == BuildResult::Built) outcome = paged;
+        // Refused even in pages: the size told stays the one table it would need, unless the pages
+        // were there and only a book could not hold them.
+        if (paged.result == BuildResult::Built || paged.result == BuildResult::BookTooLarge) outcome = paged;
     }
     return true;
 }
@@ -111,6 +112,7 @@ Outcome BuildFromListCommand(App& app) {
             app.shell.chartPath.clear();
             return ShowReadChart(app);
         }
+        if (paged.result == BuildResult::BookTooLarge) outcome = paged;
         // Not even pages hold it: the size told is the one table it would need.
     }
     if (outcome.result != BuildResult::Built) {

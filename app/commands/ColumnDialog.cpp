@@ -160,6 +160,12 @@ std::wstring ColumnChoiceSummary(const App& app, const CheckedList& checked) {
         std::wstring mark = L"%" + std::to_wstring(n + 1);
         if (size_t at = text.find(mark); at != std::wstring::npos) text.replace(at, mark.size(), values[n]);
     }
+    if (checked.list.formerRows > 0) {
+        std::wstring former = Tr(app, MessageTable::ChartFromList, 40);
+        if (size_t at = former.find(L"%1"); at != std::wstring::npos)
+            former.replace(at, 2, std::to_wstring(checked.list.formerRows));
+        text += L"\r\n" + former;
+    }
     if (!checked.tops.outsideManager.empty()) {
         std::wstring outside = Tr(app, MessageTable::ChartFromList, 24);
         if (size_t at = outside.find(L"%1"); at != std::wstring::npos)

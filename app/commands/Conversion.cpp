@@ -16,6 +16,7 @@
 #include "render/VectorPicture.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 namespace {
@@ -154,15 +155,26 @@ int RunBuild(App& app, const ConversionCommand& command) {
     if (outcome.result == BuildResult::TooLarge && !book)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " +
                                                   Tr(app, MessageTable::Pages, 11) + L" " + source);
+    // Pages a book cannot hold: nothing is written, as for a book that could not be written.
+    if (outcome.result == BuildResult::BookTooLarge)
+        return Fail(kConversionNotWritten, BuildRefusalText(app.shell, outcome) + L" " + target);
     if (outcome.result != BuildResult::Built)
         return Fail(kConversionSourceRefused, BuildRefusalText(app.shell, outcome) + L" " + source);
+    if (outcome.formerRows > 0) {
+        std::wstring former = Tr(app, MessageTable::ChartFromList, 40);
+        former.replace(former.find(L"%1"), 2, std::to_wstring(outcome.formerRows));
+        WriteOutputLine(former);
+    }
     if (book) {
         if (PageCount(app.chart) == 1 && app.chart.pages[0].name.empty()) {
             const size_t slash = source.find_last_of(L"\\/"), period = source.find_last_of(L'.');
             app.chart.pages[0].name =
                 source.substr(slash + 1, period > slash + 1 ? period - slash - 1 : std::wstring::npos);
         }
-        if (!WriteWholeFile(pages.empty() ? EncodeChartAsBook(app.chart, app.doc) : pages, target).Done())
+        if (pages.empty()) pages = EncodeChartAsBook(app.chart, app.doc);
+        if (pages.empty())
+            return Fail(kConversionNotWritten, Tr(app, MessageTable::Pages, 20) + L" " + target);
+        if (!WriteWholeFile(pages, target).Done())
             return Fail(kConversionNotWritten, Tr(app, MessageTable::ExportNotWritten) + L" " + target);
         return kConversionDone;
     }
@@ -205,39 +217,8 @@ int RunPrint(App& app, const ConversionCommand& command) {
     return Fail(kConversionNotPrinted, Tr(app, MessageTable::Printing, 3) + L" " + source);
 }
 
-} // namespace
-
-void WriteErrorLine(const std::wstring& line) {
-    const std::wstring text = line + L"\r\n";
-    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
-    HANDLE console = nullptr;
-    // A program of the window subsystem started with its standard error redirected has that handle;
-    // started from a console without redirection, it writes to the console of its parent.
-    if (!Usable(error) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-        console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-        error = console;
-    }
-    if (!Usable(error)) return;
-    DWORD mode = 0, written = 0;
-    if (GetConsoleMode(error, &mode)) {
-        WriteConsoleW(error, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
-    } else {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
-                                             0, nullptr, nullptr);
-        std::string bytes(static_cast<size_t>(size), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
-                            nullptr, nullptr);
-        WriteFile(error, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-    if (console && console != INVALID_HANDLE_VALUE) CloseHandle(console);
-}
-
-std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine) {
-    const ConversionCommand command = ParseConversionCommand(commandLine);
+int RunConversion(App& app, const ConversionCommand& command) {
     switch (command.kind) {
-    case ConversionKind::None:
-        return std::nullopt;
     case ConversionKind::Malformed:
         return Fail(kConversionUsage, command.named == ConversionKind::Print
                                           ? Tr(app, MessageTable::Printing, 4)
@@ -248,6 +229,56 @@ std::optional<int> RunCommandLineConversion(App& app, const std::wstring& comman
         return RunBuild(app, command);
     case ConversionKind::Print:
         return RunPrint(app, command);
+    case ConversionKind::None:
+        break;
     }
-    return std::nullopt;
+    return kConversionDone;
+}
+
+void WriteLine(DWORD which, const std::wstring& line) {
+    const std::wstring text = line + L"\r\n";
+    HANDLE handle = GetStdHandle(which);
+    HANDLE console = nullptr;
+    // A program of the window subsystem started with the handle redirected has it; started from a
+    // console without redirection, it writes to the console of its parent.
+    if (!Usable(handle) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+        handle = console;
+    }
+    if (!Usable(handle)) return;
+    DWORD mode = 0, written = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        WriteConsoleW(handle, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
+    } else {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
+                                             0, nullptr, nullptr);
+        std::string bytes(static_cast<size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
+                            nullptr, nullptr);
+        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    }
+    if (console && console != INVALID_HANDLE_VALUE) CloseHandle(console);
+}
+
+} // namespace
+
+void WriteErrorLine(const std::wstring& line) {
+    WriteLine(STD_ERROR_HANDLE, line);
+}
+
+void WriteOutputLine(const std::wstring& line) {
+    WriteLine(STD_OUTPUT_HANDLE, line);
+}
+
+std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine) {
+    const ConversionCommand command = ParseConversionCommand(commandLine);
+    if (command.kind == ConversionKind::None) return std::nullopt;
+    // A list, chart or book too large for the memory ends the conversion with its own code, never
+    // the process without a word.
+    try {
+        return RunConversion(app, command);
+    } catch (const std::bad_alloc&) {
+        return Fail(kConversionOutOfMemory, Tr(app, MessageTable::Memory, 1));
+    }
 }

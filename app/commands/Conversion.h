@@ -15,3 +15,5 @@ std::optional<int> RunCommandLineConversion(App& app, const std::wstring& comman
 // Writes one line to the standard error the program was given, or else to the console of the
 // process that started it.
 void WriteErrorLine(const std::wstring& line);
+// The same on the standard output: what a conversion that succeeded has to tell.
+void WriteOutputLine(const std::wstring& line);

@@ -38,6 +38,7 @@ enum ConversionExit : int {
     kConversionNotWritten = 5,    // the picture could not be written
     kConversionNoPrinter = 6,     // no printer is installed
     kConversionNotPrinted = 7,    // the printer refused the chart
+    kConversionOutOfMemory = 8,   // the list, chart or book needed more memory than there was
 };
 
 // The arguments of a command tail split as Windows programs split them: blanks separate, double

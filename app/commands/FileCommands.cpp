@@ -55,17 +55,30 @@ bool HasBookExtension(const std::wstring& path) {
 // A chart of pages, or one recorded as a book before, goes out as a book; one page as a work file.
 bool WriteChart(App& app, const std::wstring& path) {
     if (PageCount(app.chart) > 1 || HasBookExtension(path))
-        return SaveChartBookFile(app.chart, app.doc, path, Owner(app));
+        return SaveChartBookFile(app.chart, app.doc, path, app.shell.languageIndex, Owner(app));
     return SaveWorkFile(app.doc, path, Owner(app));
 }
 
-// A chart book's recovery copy read into the chart, as a work file's is read into the document.
+// A chart book's recovery copy read into the chart, as a work file's is read into the document. A
+// copy refused only for its size is no wrong file: it is told as too large for the memory and kept.
 WorkFileOutcome LoadChartBookFrom(App& app, const std::wstring& path) {
+    const WorkFileOutcome tooLarge{WorkFileOutcome::Kind::FileError, kErrorOutOfMemory};
     std::vector<uint8_t> bytes;
     WorkFileOutcome outcome = ReadWholeFile(path, kBookFileLimit, bytes);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (outcome.kind == WorkFileOutcome::Kind::WrongFormat &&
+        GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+        ((uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow) > kBookFileLimit)
+        return tooLarge;
     if (!outcome.Done()) return outcome;
-    if (LoadChartBook(app.chart, app.doc, bytes) != ChartBookLoad::Accepted)
-        return {WorkFileOutcome::Kind::WrongFormat};
+    ChartBookLoad load = ChartBookLoad::TooLarge;
+    try {
+        load = LoadChartBook(app.chart, app.doc, bytes);
+    } catch (const std::bad_alloc&) {
+        return tooLarge;
+    }
+    if (load == ChartBookLoad::TooLarge) return tooLarge;
+    if (load != ChartBookLoad::Accepted) return {WorkFileOutcome::Kind::WrongFormat};
     return {};
 }
 

@@ -54,6 +54,8 @@ std::wstring BuildRefusalText(const ShellState& shell, const BuildOutcome& outco
     }
     case BuildResult::EmptyList:
         return Tr(shell, MessageTable::ChartFromList, 11);
+    case BuildResult::BookTooLarge:
+        return Tr(shell, MessageTable::Pages, 20);
     case BuildResult::TooLarge:
         return Fill(Tr(shell, MessageTable::ChartFromList, 10),
                     {std::to_wstring(outcome.people), std::to_wstring(outcome.chartColumns),

@@ -67,13 +67,22 @@ int ReadChartBookFile(Chart& chart, Document& shown, const std::wstring& path, i
         ShowFileError(owner, outcome.errorNumber);
         return 0;
     }
-    if (outcome.Done() && LoadChartBook(chart, shown, bytes) == ChartBookLoad::Accepted) return 1;
+    ChartBookLoad load = ChartBookLoad::Refused;
+    try {
+        if (outcome.Done()) load = LoadChartBook(chart, shown, bytes);
+    } catch (const std::bad_alloc&) {
+        // The pages are read aside and take the chart's place only once all are in.
+        ShowFileError(owner, kErrorOutOfMemory);
+        return 0;
+    }
+    if (load == ChartBookLoad::Accepted) return 1;
     // The previous format has no books: no hint towards its reader.
     ShowWrongFormat(owner, languageIndex, WorkFileFormat::Previous);
     return 0;
 }
 
-bool SaveChartBookFile(const Chart& chart, const Document& shown, const std::wstring& path, HWND owner) {
+bool SaveChartBookFile(const Chart& chart, const Document& shown, const std::wstring& path, int languageIndex,
+                       HWND owner) {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     const uint32_t dosTime = (uint32_t((now.wYear - 1980) << 9 | now.wMonth << 5 | now.wDay) << 16) |
@@ -83,6 +92,12 @@ bool SaveChartBookFile(const Chart& chart, const Document& shown, const std::wst
         book = EncodeChartAsBook(chart, shown, dosTime);
     } catch (const std::bad_alloc&) {
         ShowFileError(owner, kErrorOutOfMemory);
+        return false;
+    }
+    if (book.empty()) {
+        // Beyond what a book may hold: the file there stays as it was.
+        ShowMessageBox(owner, Wide(MessageText(languageIndex, MessageTable::Pages, 20)),
+                       Wide(MessageText(languageIndex, MessageTable::Caption)), MB_OK);
         return false;
     }
     WorkFileOutcome outcome = WriteWholeFile(book, path);

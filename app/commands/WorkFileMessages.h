@@ -20,7 +20,8 @@ int ReadPreviousWorkFile(Document& doc, const std::wstring& path, int languageIn
 // shows the wrong-format message and changes nothing.
 int ReadChartBookFile(Chart& chart, Document& shown, const std::wstring& path, int languageIndex, HWND owner);
 // Writes the chart's pages as a book; on failure one "Err: " message, and any previous file stays.
-bool SaveChartBookFile(const Chart& chart, const Document& shown, const std::wstring& path, HWND owner);
+bool SaveChartBookFile(const Chart& chart, const Document& shown, const std::wstring& path, int languageIndex,
+                       HWND owner);
 // Whether the file holds a chart book (a ZIP archive) rather than a work file.
 bool IsChartBookFile(const std::wstring& path);
 

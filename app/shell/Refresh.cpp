@@ -13,6 +13,9 @@
 #include "interaction/CanvasView.h"
 #include "interaction/Redraw.h"
 #include "render/Renderer.h"
+#include "ui/MessageBox.h"
+
+#include <new>
 
 namespace {
 
@@ -76,5 +79,15 @@ void ApplyOutcome(App& app, Outcome outcome) {
 void DispatchCommand(App& app, int commandId, int notifyCode) {
     // A disabled item cannot be chosen; the same rule holds for a command that arrives otherwise.
     if (!CommandAllowed(app.shell, app.chart, app.doc, commandId)) return;
-    if (std::optional<Outcome> outcome = RunCommand(app, commandId, notifyCode)) ApplyOutcome(app, *outcome);
+    // A command whose list, chart or book does not fit the memory is told and leaves the program
+    // running; the commands that read change the chart only once all is read.
+    std::optional<Outcome> outcome;
+    try {
+        outcome = RunCommand(app, commandId, notifyCode);
+    } catch (const std::bad_alloc&) {
+        ShowMessageBox(app.shell.mainWindow, Tr(app, MessageTable::Memory, 1), Tr(app, MessageTable::Caption),
+                       MB_OK);
+        return;
+    }
+    if (outcome) ApplyOutcome(app, *outcome);
 }

@@ -14,7 +14,9 @@ void OnRecoveryTimer(App& app) {
     RecoveryTick(app.recovery, ChartModified(app.chart, app.doc), ChartChangeCount(app.chart, app.doc),
                  app.shell.chartPath, [&app](const std::wstring& path) {
                      try {
-                         return WriteWholeFile(EncodeChartAsBook(app.chart, app.doc), path).Done();
+                         // A chart beyond what a book holds keeps the copy it had.
+                         const std::vector<uint8_t> book = EncodeChartAsBook(app.chart, app.doc);
+                         return !book.empty() && WriteWholeFile(book, path).Done();
                      } catch (const std::bad_alloc&) {
                          return false;
                      }

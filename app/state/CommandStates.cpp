@@ -57,8 +57,10 @@ bool CommandAllowed(const ShellState& shell, const Document& doc, int commandId)
 int CommandState(const ShellState& shell, const Chart& chart, const Document& doc, int commandId) {
     const bool table = doc.tablePresent;
     const int count = PageCount(chart), shown = chart.shown;
-    const bool newPage = commandId >= kCmdFirstNewPage && commandId < kCmdFirstNewPage + 8;
-    if (newPage || commandId == kCmdRenamePage) return Enabled(table);
+    // A chart of more pages than a book holds could never be recorded.
+    if (commandId >= kCmdFirstNewPage && commandId < kCmdFirstNewPage + 8)
+        return Enabled(table && count < int(kBookPageLimit));
+    if (commandId == kCmdRenamePage) return Enabled(table);
     switch (commandId) {
     case kCmdDeletePage:
     case kCmdNextPage:

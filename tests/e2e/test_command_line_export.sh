@@ -108,6 +108,17 @@ Bea,Sales
 ' >nomanager.csv
 expect_failure 3 "nomanager.csv" /build nomanager.csv nomanager.qdrx
 expect_failure 3 "columns.csv" /build columns.csv chosen.qdrx /manager:Salary
+# A person's former position is left aside and counted on standard output.
+printf 'Id,Name,Manager,Status\n1,Ana,,Current\n2,Bea,1,\n3,Bea,1,Current\n4,Carl,2,Current\n' >history.csv
+convert_chart /build history.csv history.qdrx
+e2e_expect_eq 0 "$CODE" "exit code of the build with a former row ($ERR)"
+grep -q 1 stdout.txt || e2e_fail "the build did not count the former row: $(cat stdout.txt)"
+# A list within the size the program reads whose empty fields alone fill the memory of a 32-bit
+# program: the build ends with its own code and one line, and records nothing.
+head -c 60000000 /dev/zero | tr '\0' ',' >commas.csv
+expect_failure 8 "." /build commas.csv commas.qdrx
+[ ! -e commas.qdrx ] || e2e_fail "a list that filled the memory recorded a chart"
+rm -f commas.csv
 
 # The browser's picture of the SVG against the PNG export, pixel by pixel, the boxes moved by the
 # extent's corner. A fresh profile may

@@ -72,6 +72,10 @@ TEST(ColumnFinder, HeaderWordsInEveryLanguageAndSpelling) {
         {u"Full name", int(ListRole::Name)},
         {u"Nombre y apellidos", int(ListRole::Name)},
         {u"Nome e cognome", int(ListRole::Name)},
+        {u"Apellidos y nombre", int(ListRole::Name)},
+        {u"Nom et prénom", int(ListRole::Name)},
+        {u"Cognome e nome", int(ListRole::Name)},
+        {u"Name, Vorname", int(ListRole::Name)},
         {u"FirstName", int(ListRole::First)},
         {u"Vorname", int(ListRole::First)},
         {u"Prénom", int(ListRole::First)},
@@ -149,6 +153,22 @@ TEST(ColumnFinder, ExportsBuildTheirTreeWithTheColumnsFound) {
          {"-", "-", "-", "-", "-", "-"},
          tree,
          ""},
+        {"a column the header names as something else is no manager, even when it could be",
+         "EmployeeID,Name,Level,ManagedBy\n1,Ann Lee,1,\n2,Bo Ray,1,1\n3,Cy Dunn,1,1\n4,Di Fox,2,2\n",
+         {"Name", "-", "-", "-", "EmployeeID", "ManagedBy"},
+         tree,
+         ""},
+        {"no header: the top's row has one field filled and is no title line",
+         "Ann Lee,,\nBo Ray,Ann Lee,Sales\nCy Dunn,Ann Lee,IT\nDi Fox,Bo Ray,Clerk\n",
+         {"-", "-", "-", "-", "-", "-"},
+         tree,
+         ""},
+        {"employee numbers headed like a name, beside the name of words",
+         "Nº empleado;Apellidos;Puesto;Jefe\n100;Ann Lee;Directora general;\n101;Bo Ray;Ventas;100\n"
+         "102;Cy Dunn;TI;100\n103;Di Fox;Ventas;101\n",
+         {"Apellidos", "-", "-", "Puesto", "N? empleado", "Jefe"},
+         tree,
+         ""},
         {"first and last name in Spanish, managers by whole name",
          "Nombre;Apellidos;Puesto;Jefe\nAnn;Lee;CEO;N/A\nBo;Ray;Ventas;Ann Lee\nCy;Dunn;TI;Ann "
          "Lee\nDi;Fox;Ventas;Bo Ray\n",
@@ -191,19 +211,20 @@ TEST(ColumnFinder, TopPeopleAsExportsWriteThem) {
     }
     CheckedList zero = Check("id,name,manager\n0,Ann,\n2,Bo,0\n");
     EXPECT_EQ(zero.managerOf, (std::vector<int>{-1, 0}));
-    // Several top people stand side by side; one manager outside the list on few rows marks top
-    // people, two such managers or many rows are faults.
+    // One manager outside the list on few rows marks the top where nobody else is there; two such
+    // managers, many rows or a top person beside them (a mistyped manager) are faults.
     struct Outside {
         std::string rows;
         int tops; // -1: unknown managers
     };
     const Outside outside[] = {
-        {"4,Di,99\n5,Ed,99\n", 3},
-        {"4,Di,99\n5,Ed,98\n", -1},
-        {"4,Di,99\n5,Ed,99\n6,Fe,99\n7,Gu,99\n", -1},
+        {"1,Ann,99\n4,Di,99\n", 2},
+        {"1,Ann,99\n4,Di,98\n", -1},
+        {"1,Ann,99\n4,Di,99\n6,Fe,99\n7,Gu,99\n", -1},
+        {"1,Ann,\n4,Di,99\n", -1},
     };
     for (const Outside& o : outside) {
-        CheckedList checked = Check("id,name,manager\n1,Ann,\n2,Bo,1\n3,Cy,1\n" + o.rows);
+        CheckedList checked = Check("id,name,manager\n2,Bo,1\n3,Cy,1\n5,Ed,2\n" + o.rows);
         if (o.tops < 0) {
             ASSERT_FALSE(checked.faults.empty()) << o.rows;
             EXPECT_EQ(checked.faults[0].fault, ListFault::UnknownManager);
@@ -233,6 +254,8 @@ TEST(ColumnFinder, ColumnsAskedForAndRolesNoColumnDecides) {
         {{}, {}, {0, -1, -1, 2, 3, 1}},
         {{u"1", nullptr, nullptr, u"job", u"CODE", u"2"}, {}, {0, -1, -1, 2, 3, 1}},
         {{nullptr, nullptr, nullptr, u"Code", nullptr, nullptr}, {}, {0, -1, -1, 3, -1, 1}},
+        // First and last name asked for win over the name the header shows.
+        {{nullptr, u"Job", u"Code", nullptr, nullptr, nullptr}, {}, {-1, 2, 3, -9, -9, 1}},
         {{nullptr, nullptr, nullptr, nullptr, nullptr, u"Salary"},
          {ListRole::Manager},
          {-9, -9, -9, -9, -9, -9}},
@@ -262,15 +285,17 @@ TEST(ColumnFinder, PublishedListsPlaceEveryPerson) {
     struct Published {
         const char* file;
         size_t people;
+        int formerRows; // a person's former positions, left aside
         int levels;
         std::vector<std::string> headers;
     };
     const Published lists[] = {
         {"adventureworks-employees.csv",
-         296,
+         290,
+         6,
          5,
          {"-", "FirstName", "LastName", "Title", "EmployeeKey", "ParentEmployeeKey"}},
-        {"d3-org-chart-sample.csv", 1516, 10, {"name", "-", "-", "positionName", "id", "parentId"}},
+        {"d3-org-chart-sample.csv", 1516, 0, 10, {"name", "-", "-", "positionName", "id", "parentId"}},
     };
     const ListRole roles[] = {ListRole::Name,  ListRole::First, ListRole::Last,
                               ListRole::Title, ListRole::Id,    ListRole::Manager};
@@ -281,6 +306,7 @@ TEST(ColumnFinder, PublishedListsPlaceEveryPerson) {
         for (size_t r = 0; r < 6; ++r)
             EXPECT_EQ(Header(checked, roles[r]), p.headers[r]) << p.file << ", role " << r;
         ASSERT_EQ(checked.list.people.size(), p.people) << p.file;
+        EXPECT_EQ(checked.list.formerRows, p.formerRows) << p.file;
         EXPECT_TRUE(checked.list.managersById);
         ASSERT_TRUE(checked.faults.empty()) << p.file << ": line " << checked.faults[0].line;
         EXPECT_EQ(checked.tops.count, 1) << p.file;

@@ -29,11 +29,6 @@ std::vector<BookEntry> RandomEntries(std::mt19937& random, int count) {
     return entries;
 }
 
-std::vector<uint8_t> ValidBook() {
-    std::mt19937 random(7);
-    return EncodeChartBook(RandomEntries(random, 3));
-}
-
 void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
     for (int k = 0; k < 4; ++k)
         bytes[at + k] = uint8_t(value >> (8 * k));
@@ -45,6 +40,19 @@ size_t Find32(const std::vector<uint8_t>& bytes, uint32_t signature, size_t from
             bytes[at + 2] == uint8_t(signature >> 16) && bytes[at + 3] == uint8_t(signature >> 24))
             return at;
     return std::string::npos;
+}
+
+std::vector<uint8_t> ValidBook() {
+    std::mt19937 random(7);
+    return EncodeChartBook(RandomEntries(random, 3));
+}
+
+// Entries `from` onwards declare `declared` bytes each, their data left as it is: a reader that
+// inflated before checking what they declare would find them damaged instead.
+void Declare(std::vector<uint8_t>& book, size_t from, uint32_t declared) {
+    size_t index = 0;
+    for (size_t at = Find32(book, 0x02014b50); at != std::string::npos; at = Find32(book, 0x02014b50, at + 4))
+        if (index++ >= from) Put32(book, at + 24, declared);
 }
 
 // What a refusal must leave: the entries the caller had.
@@ -73,12 +81,18 @@ TEST(ChartBook, RandomBooksReadBackEntryForEntry) {
 }
 
 TEST(ChartBook, EveryTruncationIsRefusedAndChangesNothing) {
-    const std::vector<uint8_t> book = ValidBook();
-    for (size_t length = 0; length < book.size(); length += 1 + length / 64) {
-        std::vector<uint8_t> cut(book.begin(), book.begin() + long(length));
+    // Small pages, so that every length can be tried.
+    std::mt19937 random(7);
+    std::vector<BookEntry> pages = RandomEntries(random, 3);
+    for (BookEntry& page : pages)
+        page.bytes.resize(page.bytes.size() % 700);
+    const std::vector<uint8_t> book = EncodeChartBook(pages);
+    for (size_t length = 0; length < book.size(); ++length) {
+        const std::vector<uint8_t> cut(book.begin(), book.begin() + long(length));
         std::vector<BookEntry> entries = {{"kept.qdrx", {9}}};
         EXPECT_NE(DecodeChartBook(cut, entries), BookCheck::Accepted) << length;
-        EXPECT_EQ(entries.size(), 1u);
+        ASSERT_EQ(entries.size(), 1u) << length;
+        EXPECT_EQ(entries[0].bytes, std::vector<uint8_t>{9}) << length;
     }
 }
 
@@ -130,20 +144,100 @@ TEST(ChartBook, DamagedAndHostileArchivesAreRefused) {
 }
 
 TEST(ChartBook, BombsAreRefusedBeforeInflating) {
-    // 13.7 MB of zeros squeezed into a few kilobytes: declaring less than it inflates to is damage.
-    std::vector<BookEntry> page = {{"01 a.qdrx", std::vector<uint8_t>(size_t(kBookEntryLimit), 0)}};
-    std::vector<uint8_t> one = EncodeChartBook(page);
-    ASSERT_LT(one.size(), 100000u);
-    Put32(one, Find32(one, 0x02014b50) + 24, 1000);
-    ExpectRefusedUnchanged(one, BookCheck::Damaged);
+    // Each archive starts with a sound page; what comes after declares more than a book may hold.
+    // Refused before inflating, no page is ever handed over and the refusal is for the size.
+    const BookEntry sound{"01 a.qdrx", {1, 2, 3}};
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> book;
+        BookCheck expected;
+    };
+    std::vector<Case> cases;
+    {
+        std::vector<uint8_t> book = EncodeChartBook(std::vector<BookEntry>{sound, sound});
+        Declare(book, 1, uint32_t(kBookEntryLimit + 1));
+        cases.push_back({"a page beyond the limit of a page", book, BookCheck::TooLarge});
+    }
+    {
+        std::vector<uint8_t> book =
+            EncodeChartBook(std::vector<BookEntry>(size_t(kBookTotalLimit / kBookEntryLimit) + 2, sound));
+        Declare(book, 1, uint32_t(kBookEntryLimit));
+        cases.push_back({"pages each within the limit, beyond a book's", book, BookCheck::TooLarge});
+    }
+    {
+        // 13.7 MB of zeros squeezed into a few kilobytes: declaring less than it inflates to is
+        // damage, found without inflating more than was declared.
+        std::vector<uint8_t> book = EncodeChartBook(
+            std::vector<BookEntry>{{"01 a.qdrx", std::vector<uint8_t>(size_t(kBookEntryLimit), 0)}});
+        ASSERT_LT(book.size(), 100000u);
+        Declare(book, 0, 1000);
+        cases.push_back({"a page that inflates to more than it declares", book, BookCheck::Damaged});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int taken = 0;
+        EXPECT_EQ(ReadChartBook(c.book, [&](BookEntry&) { return ++taken, true; }), c.expected);
+        EXPECT_EQ(taken, 0);
+        ExpectRefusedUnchanged(c.book, c.expected);
+    }
+}
 
-    // Entries each within the limit of a page that declare more than a book may hold.
-    std::vector<BookEntry> small(size_t(kBookTotalLimit / kBookEntryLimit) + 1,
-                                 BookEntry{"01 a.qdrx", {1, 2, 3}});
-    std::vector<uint8_t> many = EncodeChartBook(small);
-    for (size_t at = Find32(many, 0x02014b50); at != std::string::npos; at = Find32(many, 0x02014b50, at + 4))
-        Put32(many, at + 24, uint32_t(kBookEntryLimit));
-    ExpectRefusedUnchanged(many, BookCheck::TooLarge);
+// What the program writes it reads back: a book that would pass a limit the reader holds to is
+// not made at all, and long page names are cut to fit an entry's name.
+TEST(ChartBook, BooksBeyondTheLimitsAreNotWritten) {
+    const std::string longName(70000, 'x');
+    struct Case {
+        const char* what;
+        size_t count;
+        std::function<BookEntry(size_t)> entryAt;
+        bool written;
+    };
+    const Case cases[] = {
+        {"as many pages as a book holds", kBookPageLimit,
+         [](size_t) {
+             return BookEntry{"a.qdrx", {1}};
+         },
+         true},
+        {"a page more", kBookPageLimit + 1,
+         [](size_t) {
+             return BookEntry{"a.qdrx", {1}};
+         },
+         false},
+        {"a page beyond the limit of a page", 1,
+         [](size_t) {
+             return BookEntry{"a.qdrx", std::vector<uint8_t>(size_t(kBookEntryLimit) + 1)};
+         },
+         false},
+        {"the largest pages beyond a book's limit", size_t(kBookTotalLimit / kBookEntryLimit) + 1,
+         [](size_t) {
+             return BookEntry{"a.qdrx", std::vector<uint8_t>(size_t(kBookEntryLimit))};
+         },
+         false},
+        {"a name longer than an entry's", 1,
+         [&](size_t) {
+             return BookEntry{longName + ".qdrx", {1}};
+         },
+         false},
+        {"pages named at length", 2,
+         [&](size_t i) {
+             return BookEntry{BookEntryName(i, 2, longName), {1}};
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<uint8_t> book = EncodeChartBook(c.count, c.entryAt);
+        EXPECT_EQ(!book.empty(), c.written);
+        std::vector<BookEntry> read;
+        if (c.written) EXPECT_EQ(DecodeChartBook(book, read), BookCheck::Accepted);
+    }
+    // A name is cut where a character starts.
+    std::string accents;
+    for (int i = 0; i < 35000; ++i)
+        accents += "\xc3\xa9";
+    const std::string entry = BookEntryName(0, 2, accents);
+    EXPECT_LE(entry.size(), kBookNameLimit);
+    EXPECT_EQ(FromUtf8(PageNameOfEntry(entry)).find(L'\uFFFD'), std::wstring::npos);
 }
 
 TEST(ChartBook, EntryNamesCarryThePageNames) {

@@ -116,6 +116,57 @@ TEST(ChartSplit, EveryPersonOnceAndMarksPointToTheRightPages) {
     }
 }
 
+// Boxes as long as a box's text may be: the page marks after them are written whole, in what a
+// cell's text field keeps.
+TEST(ChartSplit, MarksAfterTheLongestTextsStayWhole) {
+    std::mt19937 random(5);
+    std::vector<std::u16string> texts;
+    std::vector<int> managerOf;
+    RandomOrganisation(random, 300, 6, texts, managerOf);
+    std::u16string words;
+    while (words.size() < size_t(kTextCapacity))
+        words += u" word";
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (std::count(managerOf.begin(), managerOf.end(), int(i)) > 0)
+            texts[i] = (texts[i] + words).substr(0, size_t(kTextCapacity - 1));
+    const ChartSplit split = SplitChart(texts, managerOf, TestMeasure());
+    ASSERT_TRUE(split.fits);
+    size_t marks = 0;
+    for (size_t p = 0; p < split.pages.size(); ++p) {
+        auto doc = std::make_unique<Document>();
+        WriteChart(*doc, split.pages[p].layout, split.pages[p].texts);
+        for (const ChartBox& box : split.pages[p].layout.boxes) {
+            const std::u16string& written = split.pages[p].texts[size_t(box.person)];
+            const std::u16string kept(FieldText(doc->cellGrid(box.column, box.row).text));
+            if (Mark(written, u'\u25BA') < 0 && Mark(written, u'\u25C4') < 0) continue;
+            ++marks;
+            EXPECT_EQ(Mark(kept, u'\u25BA'), Mark(written, u'\u25BA'));
+            EXPECT_EQ(Mark(kept, u'\u25C4'), Mark(written, u'\u25C4'));
+            EXPECT_EQ(kept.size(), size_t(kTextCapacity - 1));
+        }
+    }
+    EXPECT_GT(marks, 0u);
+}
+
+// A team that does not fit early on (a long chain) says nothing of a later team of another shape:
+// a flat team of 80 fits a table of its own and is laid out to find so.
+TEST(ChartSplit, AnEarlyFailureRefusesNoOtherTeamUntried) {
+    std::vector<std::u16string> texts = {u"Top"};
+    std::vector<int> managerOf = {-1};
+    auto add = [&](int manager) {
+        texts.push_back(u"Person " + std::u16string(1, char16_t(u'A' + texts.size() % 26)));
+        managerOf.push_back(manager);
+        return int(texts.size()) - 1;
+    };
+    const int flat = add(0);
+    for (int i = 0; i < 80; ++i)
+        add(flat);
+    for (int i = 0, above = 0; i < 120; ++i)
+        above = add(above);
+    const ChartSplit split = SplitChart(texts, managerOf, TestMeasure());
+    EXPECT_TRUE(split.fits);
+}
+
 TEST(ChartSplit, ABookBuiltStraightFromAListIsTheChartOfPagesRecorded) {
     const std::string list = GrownOrganisation(400, 3);
     auto latin1 = [](std::string_view bytes) { return std::u16string(bytes.begin(), bytes.end()); };

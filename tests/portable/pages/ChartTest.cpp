@@ -266,4 +266,12 @@ TEST(Chart, BooksReadBackPageForPageAndRefusalsChangeNothing) {
     EXPECT_EQ(LoadChartBook(read, *readShown, EncodeChartBook(bad)), ChartBookLoad::Refused);
     EXPECT_EQ(PageCount(read), 4);
     EXPECT_EQ(PageWorkFile(read, *readShown, 0), before);
+    // One refused only for what it declares is told apart, so that a recovery copy is never taken
+    // for a file of another kind.
+    std::vector<uint8_t> declaresMore = book;
+    const size_t end = declaresMore.size() - 22;
+    declaresMore[end + 8] = declaresMore[end + 10] = 0xE8; // 1000 entries
+    declaresMore[end + 9] = declaresMore[end + 11] = 3;
+    EXPECT_EQ(LoadChartBook(read, *readShown, declaresMore), ChartBookLoad::TooLarge);
+    EXPECT_EQ(PageWorkFile(read, *readShown, 0), before);
 }

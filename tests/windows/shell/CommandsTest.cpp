@@ -3,10 +3,11 @@
 // presets, the edit messages and the read and save flows.
 #include "ShellFixture.h"
 
-#include "app/state/CommandIds.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/Menu.h"
+#include "app/state/CommandIds.h"
 #include "app/state/Settings.h"
+#include "document/Structure.h"
 #include "interaction/Redraw.h"
 #include "render/AnsiText.h"
 
@@ -519,4 +520,17 @@ TEST_F(CommandsTest, RecentChartsListWhatWasReadOrRecordedAndDropAChartThatIsGon
     EXPECT_EQ(std::vector<std::wstring>{L"&1 first.qdrx"}, recentItems());
     EXPECT_EQ(first, kept(1));
     EXPECT_EQ(L"", kept(2));
+}
+
+// A chart never grows more pages than a book holds, so that it can always be recorded.
+TEST_F(CommandsTest, NewPageStopsAtThePagesABookHolds) {
+    OpenWindow(1);
+    Command(kCmdNewHorizontal64);
+    while (PageCount(app->chart) < int(kBookPageLimit) - 1)
+        AddPage(app->chart, app->doc, L"p");
+    ApplyNewPreset(app->doc, NewPreset{0, 64, 10, 10}); // the page shown has a table, as New page leaves it
+    Command(kCmdFirstNewPage);
+    EXPECT_EQ(PageCount(app->chart), int(kBookPageLimit));
+    Command(kCmdFirstNewPage);
+    EXPECT_EQ(PageCount(app->chart), int(kBookPageLimit));
 }
