@@ -8,11 +8,13 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   app/commands/ColumnMemory.cpp
   app/commands/CommandLine.cpp
   app/commands/ConversionCommand.cpp
+  app/commands/UpdateCommand.cpp
   app/shell/StatusTexts.cpp
 )
 list(APPEND CUADRIX_WINDOWS_SOURCES
   app/state/Association.cpp
   app/state/ChartRecovery.cpp
+  app/state/ItemState.cpp
   app/state/RecentChartsKept.cpp
   app/state/RecoveryCopies.cpp
   app/state/Settings.cpp
@@ -21,15 +23,21 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/commands/BuildFromList.cpp
   app/commands/ChartClipboard.cpp
   app/commands/ColumnDialog.cpp
+  app/commands/ComparisonTexts.cpp
+  app/commands/ConsoleLines.cpp
   app/commands/Commands.cpp
+  app/commands/ComparisonDialog.cpp
   app/commands/Conversion.cpp
   app/commands/CutExports.cpp
   app/commands/EditCommands.cpp
   app/commands/FileCommands.cpp
   app/commands/ListTexts.cpp
   app/commands/PageCommands.cpp
+  app/commands/PdfExport.cpp
   app/commands/Print.cpp
   app/commands/SettingsCommands.cpp
+  app/commands/UpdateConversion.cpp
+  app/commands/UpdateFromList.cpp
   app/commands/WorkFileMessages.cpp
   app/shell/MainLayout.cpp
   app/shell/MainWindow.cpp

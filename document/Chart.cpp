@@ -66,7 +66,18 @@ void Unpark(ChartPage& page, Document& shown) {
 
 void NotePagesChanged(Chart& chart) {
     chart.pagesChanged = true;
-    ++chart.pageChanges;
+    ++chart.changesBeforeShown;
+}
+
+// Another document is about to be shown: the edits of the one shown so far join the chart's count.
+void CountShownChanges(Chart& chart, const Document& shown) {
+    chart.changesBeforeShown += shown.changeCount - chart.shownChangeAtShow;
+    chart.shownChangeAtShow = shown.changeCount;
+}
+
+// The document now shown counts on from its own count.
+void CountFromShown(Chart& chart, const Document& shown) {
+    chart.shownChangeAtShow = shown.changeCount;
 }
 
 // The page's document with its grid, for reading: the shown one as it is, a parked one unpacked
@@ -100,27 +111,36 @@ int PageCount(const Chart& chart) {
 }
 
 void ResetChart(Chart& chart, const std::wstring& name) {
+    // The document shown stays the same object (a read or "New" fills it): its count goes on.
+    const uint32_t changes = chart.changesBeforeShown, shownAt = chart.shownChangeAtShow;
     chart = Chart{};
     chart.pages[0].name = name;
+    chart.changesBeforeShown = changes + 1;
+    chart.shownChangeAtShow = shownAt;
 }
 
 void ShowPage(Chart& chart, Document& shown, int index) {
     if (index == chart.shown || index < 0 || index >= PageCount(chart)) return;
+    CountShownChanges(chart, shown);
     Park(chart.pages[size_t(chart.shown)], shown);
     chart.shown = index;
     Unpark(chart.pages[size_t(index)], shown);
+    CountFromShown(chart, shown);
 }
 
 void AddPage(Chart& chart, Document& shown, const std::wstring& name) {
+    CountShownChanges(chart, shown);
     Park(chart.pages[size_t(chart.shown)], shown);
     shown = Document{};
+    CountFromShown(chart, shown);
     ChartPage page;
     page.name = name;
     chart.shown += 1;
     chart.pages.insert(chart.pages.begin() + chart.shown, std::move(page));
     if (chart.copyPage >= chart.shown) ++chart.copyPage;
-    for (RemovedPage& removed : chart.removed)
-        if (removed.index >= chart.shown) ++removed.index;
+    // The pages after the new one moved: a removed page would come back to a place that no longer
+    // means what it meant, and the fresh page could pass for the one shown after the removal.
+    chart.removed.clear();
     NotePagesChanged(chart);
 }
 
@@ -135,6 +155,7 @@ void DeleteShownPage(Chart& chart, Document& shown) {
     RemovedPage removed;
     removed.index = chart.shown;
     removed.page = std::move(chart.pages[size_t(chart.shown)]);
+    CountShownChanges(chart, shown);
     Park(removed.page, shown);
     chart.pages.erase(chart.pages.begin() + chart.shown);
     if (chart.copyPage == chart.shown)
@@ -143,6 +164,7 @@ void DeleteShownPage(Chart& chart, Document& shown) {
         --chart.copyPage;
     chart.shown = std::min(chart.shown, PageCount(chart) - 1);
     Unpark(chart.pages[size_t(chart.shown)], shown);
+    CountFromShown(chart, shown);
     removed.shownAfter = chart.shown;
     removed.shownChange = shown.changeCount;
     chart.removed.push_back(std::move(removed));
@@ -160,42 +182,44 @@ void RestoreRemovedPage(Chart& chart, Document& shown) {
     if (!CanRestoreRemovedPage(chart, shown)) return;
     RemovedPage removed = std::move(chart.removed.back());
     chart.removed.pop_back();
+    CountShownChanges(chart, shown);
     Park(chart.pages[size_t(chart.shown)], shown);
     chart.pages.insert(chart.pages.begin() + removed.index, std::move(removed.page));
     if (chart.copyPage >= removed.index) ++chart.copyPage;
     chart.shown = removed.index;
     Unpark(chart.pages[size_t(chart.shown)], shown);
+    CountFromShown(chart, shown);
     NotePagesChanged(chart);
 }
 
 void SetChartAside(Chart& chart, const Document& shown, const std::wstring& path) {
-    const uint32_t total = ChartChangeCount(chart, shown);
     auto aside = std::make_unique<ReplacedChart>();
     aside->pages = std::move(chart.pages);
     aside->shown = chart.shown;
     aside->pagesChanged = chart.pagesChanged;
-    aside->pageChanges = chart.pageChanges;
     aside->copyPage = chart.copyPage;
     aside->shownDocument = std::make_unique<Document>(shown);
     aside->path = path;
-    ResetChart(chart, aside->pages[size_t(aside->shown)].name);
     // The count goes on from the whole chart's: a recovery copy of the chart set aside is behind it.
-    chart.pageChanges = total - shown.changeCount;
+    const uint32_t count = ChartChangeCount(chart, shown);
+    ResetChart(chart, aside->pages[size_t(aside->shown)].name);
+    CountOnFrom(chart, count, shown);
     chart.replaced = std::move(aside);
 }
 
 namespace {
 
+// The chart set aside is the chart again; its count goes on from the chart it replaces.
 void TakeAside(Chart& chart, Document& shown) {
+    const uint32_t count = ChartChangeCount(chart, shown);
     std::unique_ptr<ReplacedChart> aside = std::move(chart.replaced);
-    const uint32_t changes = chart.pageChanges;
     chart.pages = std::move(aside->pages);
     chart.shown = aside->shown;
     chart.pagesChanged = aside->pagesChanged;
-    chart.pageChanges = std::max(changes, aside->pageChanges);
     chart.copyPage = aside->copyPage;
     chart.removed.clear();
     shown = std::move(*aside->shownDocument);
+    CountOnFrom(chart, count, shown);
 }
 
 } // namespace
@@ -217,8 +241,6 @@ bool CanRestoreReplacedChart(const Chart& chart, const Document& shown) {
 std::wstring RestoreReplacedChart(Chart& chart, Document& shown) {
     if (!CanRestoreReplacedChart(chart, shown)) return {};
     std::wstring path = chart.replaced->path;
-    // The built chart's edits count too, so that the count only grows.
-    chart.pageChanges += shown.changeCount;
     TakeAside(chart, shown);
     NotePagesChanged(chart);
     return path;
@@ -245,10 +267,12 @@ bool ChartModified(const Chart& chart, const Document& shown) {
 }
 
 uint32_t ChartChangeCount(const Chart& chart, const Document& shown) {
-    uint32_t count = chart.pageChanges + shown.changeCount;
-    for (const ChartPage& page : chart.pages)
-        if (page.parked) count += page.parked->changeCount;
-    return count;
+    return chart.changesBeforeShown + (shown.changeCount - chart.shownChangeAtShow);
+}
+
+void CountOnFrom(Chart& next, uint32_t previous, const Document& shown) {
+    next.changesBeforeShown = previous + 1;
+    next.shownChangeAtShow = shown.changeCount;
 }
 
 void ChartRecorded(Chart& chart, Document& shown) {
@@ -300,6 +324,7 @@ void AppendParkedPage(Chart& chart, const std::wstring& name, Document& doc) {
 void ShowFirstPage(Chart& chart, Document& shown) {
     chart.shown = 0;
     Unpark(chart.pages[0], shown);
+    CountFromShown(chart, shown);
 }
 
 ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8_t> bytes) {
@@ -327,7 +352,9 @@ ChartBookLoad LoadChartBook(Chart& chart, Document& shown, std::span<const uint8
     });
     if (check == BookCheck::TooLarge) return ChartBookLoad::TooLarge;
     if (check != BookCheck::Accepted) return ChartBookLoad::Refused;
+    const uint32_t before = ChartChangeCount(chart, shown);
     chart = std::move(loaded);
     shown = std::move(first);
+    CountOnFrom(chart, before, shown);
     return ChartBookLoad::Accepted;
 }

@@ -42,7 +42,6 @@ struct ReplacedChart {
     std::vector<ChartPage> pages;
     int shown = 0;
     bool pagesChanged = false;
-    uint32_t pageChanges = 0;
     int copyPage = -1;
     std::unique_ptr<Document> shownDocument;
     std::wstring path;        // the file the chart was read from or recorded to
@@ -54,7 +53,10 @@ struct Chart {
     int shown = 0;
     // Pages added, removed, renamed or moved since the chart was last recorded or read.
     bool pagesChanged = false;
-    uint32_t pageChanges = 0;
+    // The chart's change count (ChartChangeCount) when the page shown was shown, and that page's
+    // own count then: the count goes on from there with the edits of the page shown.
+    uint32_t changesBeforeShown = 0;
+    uint32_t shownChangeAtShow = 0;
     // The page of the last "Copy cell", so that a paste on another page reads the cell there.
     int copyPage = -1;
     std::vector<RemovedPage> removed;
@@ -63,7 +65,8 @@ struct Chart {
 
 int PageCount(const Chart& chart);
 
-// A fresh chart of one page, named, showing `shown` as it is.
+// A fresh chart of one page, named, showing `shown` as it is; its change count goes on from the
+// chart it replaces, one change more.
 void ResetChart(Chart& chart, const std::wstring& name);
 
 // Shows page `index`: the shown document is parked in its page and the other page's document
@@ -92,9 +95,15 @@ std::wstring RestoreReplacedChart(Chart& chart, Document& shown);
 // Moves the page shown one place left (-1) or right (+1); it stays shown.
 void MoveShownPage(Chart& chart, int step);
 
-// Unrecorded changes on any page or in the pages themselves; a number that grows with each.
+// Unrecorded changes on any page or in the pages themselves.
 bool ChartModified(const Chart& chart, const Document& shown);
+// Every change of the chart counted once, on whichever page: edits, undos and redos, and pages
+// added, removed, renamed or moved. It only ever grows, a removed page's edits included, so that
+// a recovery copy written at one count is never taken for the chart at a later one.
 uint32_t ChartChangeCount(const Chart& chart, const Document& shown);
+// `next` takes the place of a chart whose count stood at `previous`, `shown` showing its page:
+// its count goes on from there, the replacement one change more.
+void CountOnFrom(Chart& next, uint32_t previous, const Document& shown);
 // The chart was recorded, or replaced by a read: nothing is unrecorded and no removal or replaced
 // chart comes back.
 void ChartRecorded(Chart& chart, Document& shown);

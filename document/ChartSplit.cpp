@@ -7,20 +7,24 @@
 #include "document/Chart.h"
 #include "document/ChartBook.h"
 #include "document/OrgBoxes.h"
+#include "document/PersonTag.h"
 #include "document/Undo.h"
 #include "document/WorkFileFormat.h"
 
 #include <algorithm>
+#include <climits>
+#include <functional>
 #include <map>
 #include <memory>
 #include <queue>
+#include <set>
 #include <tuple>
 
 namespace {
 
 // The page-number marks are laid out at their widest (three digits: a book holds at most 999
 // pages) and filled in once every page has its number; fewer digits never need a wider box.
-constexpr char16_t kPlaceholder[] = u"000";
+constexpr const char16_t* kPlaceholder = kMarkDigits;
 // Teams of up to this many people are taken to fit without laying them out: the page that holds
 // them is laid out (and refused if it does not fit) all the same.
 constexpr size_t kSmallTeam = 24;
@@ -183,6 +187,53 @@ bool PeopleFit(const Organisation& org, int heading, const std::vector<int>& peo
     return known->second;
 }
 
+// Every page of a book takes the same cells and text: the smallest text a page went in with, or
+// the next larger where a page's names need it, and with it the largest cells every page goes in
+// on. A small team's page so shows boxes of the same size as the others, not giant ones. False when
+// the pages take no common scale (some page's names need a larger text than another page goes in
+// with): they keep their own.
+bool OneScale(const Organisation& org, ChartSplit& split, const std::vector<std::vector<char>>& awayOf,
+              const BoxTextMeasure& measure) {
+    int smallest = INT_MAX, largest = 0;
+    for (const SplitPage& page : split.pages)
+        smallest = std::min<int>(smallest, page.layout.points),
+        largest = std::max<int>(largest, page.layout.points);
+    int largestCell = 0;
+    for (const SplitPage& page : split.pages)
+        if (page.layout.points == smallest) largestCell = std::max<int>(largestCell, page.layout.cellSize);
+    std::vector<int> cells;
+    for (const SplitPage& page : split.pages)
+        cells.push_back(page.layout.cellSize);
+    cells.insert(cells.end(), {14, 12, 10, 8});
+    std::sort(cells.begin(), cells.end(), std::greater<>());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    for (int points = smallest; points <= largest; ++points)
+        for (int cell : cells) {
+            // With larger text the names may keep their own lines on other cells only.
+            if (cell > largestCell && points == smallest) continue;
+            if (cell > 14 && points < 10) continue; // the presets' cells come with 10-point text
+            std::vector<ChartLayout> layouts;
+            for (size_t p = 0; p < split.pages.size(); ++p) {
+                const SplitPage& page = split.pages[p];
+                if (page.layout.points == points && page.layout.cellSize == cell) {
+                    layouts.push_back(page.layout);
+                    continue;
+                }
+                PageChart chart = MakePageChart(org, page.heading, page.people, awayOf[p], false);
+                chart.options.onlyCell = cell;
+                chart.options.onlyPoints = points;
+                layouts.push_back(
+                    LayOutTeam(chart.texts, chart.managers, chart.everyone, measure, chart.options));
+                if (!layouts.back().fits) break;
+            }
+            if (layouts.size() < split.pages.size() || !layouts.back().fits) continue;
+            for (size_t p = 0; p < split.pages.size(); ++p)
+                split.pages[p].layout = std::move(layouts[p]);
+            return true;
+        }
+    return false;
+}
+
 std::u16string Number(int page) {
     const std::string digits = std::to_string(page + 1);
     return std::u16string(digits.begin(), digits.end());
@@ -190,12 +241,14 @@ std::u16string Number(int page) {
 
 } // namespace
 
+namespace {
+
 // Bottom up: each manager's team keeps what its sub-teams left; while that does not fit one table,
 // the largest sub-team still on it goes to a page of its own. So every page is a team's remainder
 // that fits, and pages are as full as the teams allow; a team shares its manager's page with its
 // siblings wherever they fit together.
-ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
-                      const BoxTextMeasure& measure, const LayoutOptions& options) {
+ChartSplit SplitAtScale(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                        const BoxTextMeasure& measure, const LayoutOptions& options, bool& oneScale) {
     ChartSplit split;
     // The same people are laid out many times over, on the way and on their pages: their texts are
     // measured once.
@@ -325,6 +378,7 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         for (size_t i = headings[p] < 0 ? 0 : 1; i < people.size(); ++i)
             pageOfOwnBox[size_t(people[i])] = int(p);
     }
+    std::vector<std::vector<char>> awayOf(headings.size());
     for (size_t p = 0; p < headings.size(); ++p) {
         const int heading = headings[p];
         const Remaining& kept = heading < 0 ? first : remaining[size_t(heading)];
@@ -332,7 +386,8 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         page.heading = heading;
         // On a team's page the manager is the heading copy; the people are those below.
         page.people.assign(kept.people.begin() + (heading < 0 ? 0 : 1), kept.people.end());
-        std::vector<char> away(page.people.size(), 0);
+        std::vector<char>& away = awayOf[p];
+        away.assign(page.people.size(), 0);
         for (size_t i = 0; i < page.people.size(); ++i)
             away[i] = std::find(kept.away.begin(), kept.away.end(), page.people[i]) != kept.away.end();
         page.layout = LayOutPeople(org, heading, page.people, away, false, measure, found);
@@ -348,8 +403,42 @@ ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vecto
         }
         split.pages.push_back(std::move(page));
     }
+    oneScale = split.pages.size() < 2 || OneScale(org, split, awayOf, measure);
     split.fits = true;
     return split;
+}
+
+} // namespace
+
+// A book whose pages take no common scale is split again for larger text, else on one scale: its
+// pages then hold fewer people each where they must.
+ChartSplit SplitChart(const std::vector<std::u16string>& texts, const std::vector<int>& managerOf,
+                      const BoxTextMeasure& measure, const LayoutOptions& options) {
+    LayoutOptions tried = options;
+    bool oneScale = false;
+    ChartSplit split = SplitAtScale(texts, managerOf, measure, tried, oneScale);
+    // Split again with larger text while that still fits: pages then hold fewer people each.
+    while (split.fits && !oneScale && tried.smallestPoints < 10) {
+        ++tried.smallestPoints;
+        ChartSplit again = SplitAtScale(texts, managerOf, measure, tried, oneScale);
+        if (!again.fits) break; // some team fits only with smaller text
+        split = std::move(again);
+    }
+    if (!split.fits || oneScale) return split;
+    // Names that keep their own lines only with larger text or on some cells, pages that go in only
+    // with smaller text or on other cells: the split is made again for one of the scales its pages
+    // took, every page on it; the smallest first, on which the most go in.
+    std::set<std::pair<int, int>> taken;
+    for (const SplitPage& page : split.pages)
+        taken.insert({page.layout.points, page.layout.cellSize});
+    for (const auto& [points, cell] : taken) {
+        tried = options;
+        tried.onlyPoints = points;
+        tried.onlyCell = cell;
+        ChartSplit fixed = SplitAtScale(texts, managerOf, measure, tried, oneScale);
+        if (fixed.fits) return fixed;
+    }
+    return split; // no scale holds every page: they keep their own
 }
 
 namespace {
@@ -395,14 +484,16 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
     auto scratch = std::make_unique<Document>();
     for (const SplitPage& page : split.pages) {
         WriteChart(*scratch, page.layout, page.texts);
+        TagPageBoxes(*scratch, page, read.checked);
         scratch->tablePresent = true;
         AppendParkedPage(built, PageName(list, page), *scratch);
         *scratch = Document{};
     }
+    const uint32_t before = ChartChangeCount(chart, shown);
     ShowFirstPage(built, shown);
     built.pagesChanged = true; // the chart exists nowhere else yet
-    ++built.pageChanges;
     chart = std::move(built);
+    CountOnFrom(chart, before, shown);
     outcome.result = BuildResult::Built;
     return outcome;
 }
@@ -429,6 +520,7 @@ BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view
         const SplitPage& page = split.pages[i];
         *scratch = Document{};
         WriteChart(*scratch, page.layout, page.texts);
+        TagPageBoxes(*scratch, page, read.checked);
         scratch->tablePresent = true;
         return BookEntry{BookEntryName(i, count, ToUtf8(PageName(read.checked.list, page))),
                          EncodeWorkFile(*scratch)};

@@ -67,28 +67,39 @@ EditOutcome CancelCellCommand(Document& doc) {
     return EndSelection(doc, EditOutcome::Done);
 }
 
+// An edit that changes nothing takes no undo step: an Undo after it goes back to the last change
+// the user can see, never to the same state again.
 EditOutcome MergeHorizontalCommand(Document& doc) {
-    // The snapshot comes first even when the merge is refused.
+    if (!CanMergeHorizontal(doc)) return EndSelection(doc, EditOutcome::HorizontalMergeRefused);
     PushUndo(doc);
-    bool merged = MergeHorizontal(doc);
-    if (merged) NoteEdit(doc);
-    return EndSelection(doc, merged ? EditOutcome::Done : EditOutcome::HorizontalMergeRefused);
+    MergeHorizontal(doc);
+    NoteEdit(doc);
+    return EndSelection(doc, EditOutcome::Done);
 }
 
 EditOutcome MergeVerticalCommand(Document& doc) {
+    if (!CanMergeVertical(doc)) return EndSelection(doc, EditOutcome::VerticalMergeRefused);
     PushUndo(doc);
-    bool merged = MergeVertical(doc);
-    if (merged) NoteEdit(doc);
-    return EndSelection(doc, merged ? EditOutcome::Done : EditOutcome::VerticalMergeRefused);
+    MergeVertical(doc);
+    NoteEdit(doc);
+    return EndSelection(doc, EditOutcome::Done);
 }
 
 void CreateTableCommand(Document& doc) {
+    if (MarkedCellCount(doc) == 0) return;
     PushUndo(doc);
     CreateChartBoxes(doc);
     NoteEdit(doc);
 }
 
 void CreateLineCommand(Document& doc) {
+    if (!ConnectorMarked(doc)) {
+        // Nothing is drawn: the marks go, as clicking them again would take them, without a step.
+        if (MarkedCellCount(doc) == 0) return;
+        CreateConnector(doc);
+        NoteEdit(doc);
+        return;
+    }
     PushUndo(doc);
     CreateConnector(doc);
     NoteEdit(doc);

@@ -9,3 +9,6 @@
 bool MergeHorizontal(Document& doc);
 // The same down a column, on the bottom edge.
 bool MergeVertical(Document& doc);
+// Whether the selection is a run the merge joins, so that a refused merge need change nothing.
+bool CanMergeHorizontal(const Document& doc);
+bool CanMergeVertical(const Document& doc);

@@ -16,15 +16,23 @@ constexpr int kWidestTextArea = 1100; // a box text never needs more than a page
 // Pixels of a box's width its text does not take: the box's borders, and a little room between
 // them and the glyphs, whose ink may reach past their advances.
 constexpr int kBoxTextMargin = 6;
+// A page mark (" ► N", " ◄ M") is laid out with this number, the widest a book has (at most 999
+// pages), and filled in once every page has its number.
+constexpr char16_t kMarkDigits[] = u"000";
+// The drawing breaks a box's lines at its span (its columns less one separation) less its outline:
+// a word that fits there joins the line, whatever room the ink would like.
+constexpr int kBoxBreakMargin = 2;
 
 // What one text needs at one size: the smallest text-area widths, in pixels, that give it k lines
-// (index k - 1, INT_MAX when none does), and, when it starts with a name, the widths between which
-// the name stands alone on the first line (from the name's own width to that of the name and the
-// next word).
+// (index k - 1, INT_MAX when none does), and the widths between which a name it starts with stands
+// alone on the first line: from the name's own width (a name is never broken) up to, not
+// including, that of the name and the next word. Without a name, nothing bounds the width.
 struct TextNeeds {
     std::array<int, kMaxLines> lines{};
-    int nameAlone = INT_MAX, nameShared = 0;
-    int restOnOneLine = INT_MAX; // the text after the name on one line
+    int nameAlone = 0, nameShared = INT_MAX;
+    // The same for the text as it may be drawn at its shortest: a page mark's number is laid out
+    // at its widest (kMarkDigits) and drawn with as few as one digit.
+    std::array<int, kMaxLines> shortest{};
 };
 
 // The needs of `text`, whose first `nameLength` characters are a name (0: none), at `points`.
@@ -44,25 +52,28 @@ const TextNeeds& MeasureTextOnce(LayoutCache& measured, std::u16string_view text
                                  const BoxTextMeasure& measure);
 
 // The room a box is sized to take with what stands beside and below it: a cell of gap each way
-// packs the stacks tightest, rows need three between levels, the lines of stacked teams indent;
-// then boxes no wider than their text needs when a name of its own would not fit; then boxes of
-// odd widths too, whose connectors from above meet them half a cell beside the middle; last, the
-// two top levels' boxes as low as their text allows.
+// packs the stacks tightest, rows need three between levels, stacks beside lines a column more;
+// then boxes of odd widths too, whose connectors from above meet them half a cell beside the
+// middle; last, the two top levels' boxes as low as their text allows.
 struct Gaps {
     int columns = 1, rows = 1;
-    int nameRoom = 2; // columns a box may widen by to put the name on a line of its own
-    bool even = true; // widths of an even count of columns only
+    bool even = true; // an even count of columns wherever the name still stands alone
     // Levels from the top whose boxes take the fewest rows their text goes in: the heads of the
     // organisation stand above rows of their teams, where a box's height costs a whole band.
     int flatLevels = 0;
 };
-constexpr Gaps kBoxGaps[] = {{1, 1, 2, true}, {1, 3, 2, true},  {3, 1, 2, true},
-                             {1, 1, 0, true}, {1, 1, 0, false}, {1, 1, 2, true, 2}};
+constexpr Gaps kBoxGaps[] = {{1, 1, true}, {1, 3, true}, {3, 1, true}, {1, 1, false}, {1, 1, true, 2}};
 
-// Box sizes on a grid of `cellSize` cells for people at the given depths: one height for all
-// boxes of a level, the one that gives the level the least area with its gaps, and each box the
-// narrowest width its text takes in that height (an even count of columns where `gaps` asks, so that
-// a connector can meet the middle of the top edge), a little wider when that puts the name on a line of its
-// own. False when a word is wider than `maxColumns`.
+// Whether a box of `rows` rows is much taller than the `lines` lines of its text: it would hold
+// two lines more. Boxes are at least two rows tall, so cells too large for the text make
+// every box too tall.
+bool BoxTooTall(int rows, int pitch, int lines, int lineHeight);
+
+// Box sizes on a grid of `cellSize` cells for people at the given depths: one height for the
+// boxes of a level, the one that gives the level the least area with its gaps (lower for a box it
+// would make much taller than its text), and each box the narrowest width its text takes in that
+// height with the name alone on the first line as the drawing breaks it (an even count of columns
+// where `gaps` asks and the name allows, so that a connector can meet the middle of the top edge).
+// False when no box of the table holds a text so, or the cells are too large for the text.
 bool SizeBoxes(const std::vector<int>& depth, const std::vector<TextNeeds>& needs, int cellSize,
                int lineHeight, Gaps gaps, int maxColumns, std::vector<int>& boxW, std::vector<int>& boxH);

@@ -2,6 +2,7 @@
 // merged chart boxes and edge connectors like hand editing makes, and the whole command.
 #include "document/OrgChart.h"
 
+#include "document/PersonTag.h"
 #include "document/Structure.h"
 #include "document/Undo.h"
 
@@ -110,6 +111,7 @@ BuildOutcome BuildChartFromList(Document& doc, std::string_view bytes, const Ans
         before = std::move(doc.undo);
     }
     WriteChart(doc, layout, texts);
+    TagListChart(doc, layout, read.checked);
     if (!before.undoStack.empty()) doc.undo = std::move(before);
     // The chart exists nowhere else yet.
     doc.modified = true;

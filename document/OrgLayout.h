@@ -15,6 +15,9 @@ struct BoxTextMeasure {
     std::function<int(std::u16string_view text, int width, int points)> lineCount;
     // Height of one line of the box font at `points` points, in pixels.
     std::function<int(int points)> lineHeight;
+    // Lines as the drawing breaks them, by the font's reported advances, which the drawn glyphs may
+    // reach a little past; none: lineCount.
+    std::function<int(std::u16string_view text, int width, int points)> breakingLineCount;
 };
 
 constexpr int kUnfitLines = 101;
@@ -51,6 +54,8 @@ struct LayoutOptions {
     std::vector<int> nameLength;
     // The smallest cells and text the layout may go down to.
     int smallestCell = 8, smallestPoints = 7;
+    // When set, the only cell and text size tried: the pages of a book take one scale.
+    int onlyCell = 0, onlyPoints = 0;
     // What earlier layouts of the same build found, kept for the later ones (the pages of a split
     // lay the same people out many times): the texts' needs, and the grid and box shape the last
     // team went in with, tried first on the next. None: each layout starts afresh.

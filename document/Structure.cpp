@@ -88,24 +88,50 @@ void CreateChartBoxes(Document& doc) {
     }
 }
 
+namespace {
+
+// The grid places of the first two marked cells of the table (rows outer, columns inner) and how
+// many cells are marked.
+struct Marks {
+    int firstColumn = 0, firstRow = 0, secondColumn = 0, secondRow = 0;
+    int count = 0;
+};
+
+Marks FindMarks(const Document& doc) {
+    const int rows = std::clamp<int>(doc.tableRows, 0, kGridSize);
+    const int columns = std::clamp<int>(doc.tableColumns, 0, kGridSize);
+    Marks marks;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            if (doc.cellGrid(c, r).marked != 1) continue;
+            ++marks.count;
+            if (marks.count == 1) marks.firstColumn = c, marks.firstRow = r;
+            if (marks.count == 2) marks.secondColumn = c, marks.secondRow = r;
+        }
+    return marks;
+}
+
+} // namespace
+
+int MarkedCellCount(const Document& doc) {
+    return FindMarks(doc).count;
+}
+
+bool ConnectorMarked(const Document& doc) {
+    const Marks marks = FindMarks(doc);
+    if (marks.count != 2) return false;
+    const CellRecord& a = doc.cellGrid(marks.firstColumn, marks.firstRow);
+    const CellRecord& b = doc.cellGrid(marks.secondColumn, marks.secondRow);
+    return a.row == b.row || a.column == b.column;
+}
+
 void CreateConnector(Document& doc) {
     int rows = std::clamp<int>(doc.tableRows, 0, kGridSize);
     int columns = std::clamp<int>(doc.tableColumns, 0, kGridSize);
-    CellRecord* first = nullptr;
-    CellRecord* second = nullptr;
-    int count = 0;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            CellRecord& cell = doc.cellGrid(c, r);
-            if (cell.marked != 1) continue;
-            ++count;
-            if (count == 1) first = &cell;
-            if (count == 2) second = &cell;
-        }
-    }
-    if (count == 2) {
-        CellRecord& a = *first;
-        const CellRecord& b = *second;
+    const Marks marks = FindMarks(doc);
+    if (marks.count == 2) {
+        CellRecord& a = doc.cellGrid(marks.firstColumn, marks.firstRow);
+        const CellRecord& b = doc.cellGrid(marks.secondColumn, marks.secondRow);
         int32_t dx = std::abs(a.column - b.column) + 1;
         int32_t dy = std::abs(a.row - b.row) + 1;
         // The line runs along the top edge (horizontal) or the left edge (vertical) of the

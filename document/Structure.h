@@ -33,3 +33,7 @@ void CreateChartBoxes(Document& doc);
 // "Create line": with exactly two marked cells in one row or one column, the first (top-left)
 // gets a connector along the stretch of cells to the second. All marks of the table are removed.
 void CreateConnector(Document& doc);
+// How many cells of the table are marked (marks outside it count for nothing).
+int MarkedCellCount(const Document& doc);
+// Whether the marks of the table make a connector: exactly two, in one row or one column.
+bool ConnectorMarked(const Document& doc);

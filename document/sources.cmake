@@ -15,6 +15,10 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/OrgBoxes.cpp
   document/OrgLayout.cpp
   document/PeopleList.cpp
+  document/PersonTag.cpp
+  document/ChartUpdate.cpp
+  document/ChartUpdateApply.cpp
+  document/ChartComparison.cpp
   document/Recovery.cpp
   document/Selection.cpp
   document/Spans.cpp

@@ -1,8 +1,9 @@
 // Fuzzes the command-line reading: any text splits into arguments that, quoted again as a program
 // quotes them, split back into the same list and make the same conversion; a conversion is
-// recognised only with both of its names present.
+// recognised only with both of its names present; so is an update with its chart and list.
 #include "app/commands/CommandLine.h"
 #include "app/commands/ConversionCommand.h"
+#include "app/commands/UpdateCommand.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -52,6 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(SplitArguments(CommandTail(requoted)) == arguments);
     const ConversionCommand again = ParseConversionCommand(requoted);
     Require(again.kind == command.kind && again.source == command.source && again.target == command.target);
+    // An update is taken with its chart and list, and reads the same quoted again.
+    const UpdateCommand update = ParseUpdateCommand(line);
+    if (update.named && !update.malformed) Require(!update.chart.empty() && !update.list.empty());
+    if (!update.named) Require(update.chart.empty() && !update.malformed);
+    const UpdateCommand updateAgain = ParseUpdateCommand(requoted);
+    Require(updateAgain.named == update.named && updateAgain.malformed == update.malformed &&
+            updateAgain.chart == update.chart && updateAgain.list == update.list &&
+            updateAgain.out == update.out && updateAgain.report == update.report &&
+            updateAgain.compareOnly == update.compareOnly);
     (void)CommandTailPath(line.c_str());
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "render/TextLayout.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -45,25 +46,47 @@ struct Measuring {
 
 } // namespace
 
-BoxTextMeasure MakeGdiBoxTextMeasure(int16_t characterSet) {
+namespace {
+
+std::vector<int> Extents(Measuring& state, std::u16string_view text, int points, bool drawn) {
+    const GlyphDrift& drift = state.Use(points).drift[0];
+    std::vector<int> extents(text.size());
+    SIZE size{};
+    if (!text.empty())
+        GetTextExtentExPointW(state.dc.Get(), reinterpret_cast<const wchar_t*>(text.data()), int(text.size()),
+                              0, nullptr, extents.data(), &size);
+    if (!drawn) return extents;
+    // The table draws each glyph where the font's own rendering puts it, which may be a little
+    // right of its reported advance: the extents are those of the drawn text.
+    int excess = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (drift.usable && text[i] <= 255) excess += drift.excess[text[i]];
+        extents[i] += excess;
+    }
+    return extents;
+}
+
+BoxTextMeasure MakeMeasure(int16_t characterSet, bool drawn) {
     auto state = std::make_shared<Measuring>();
     state->characterSet = characterSet;
-    return MakeBoxTextMeasure(
-        [state](std::u16string_view text, int points) {
-            const GlyphDrift& drift = state->Use(points).drift[0];
-            std::vector<int> extents(text.size());
-            SIZE size{};
-            if (!text.empty())
-                GetTextExtentExPointW(state->dc.Get(), reinterpret_cast<const wchar_t*>(text.data()),
-                                      int(text.size()), 0, nullptr, extents.data(), &size);
-            // The table draws each glyph where the font's own rendering puts it, which may be a
-            // little right of its reported advance: the extents are those of the drawn text.
-            int excess = 0;
-            for (size_t i = 0; i < text.size(); ++i) {
-                if (drift.usable && text[i] <= 255) excess += drift.excess[text[i]];
-                extents[i] += excess;
-            }
-            return extents;
-        },
+    BoxTextMeasure measure = MakeBoxTextMeasure(
+        [state, drawn](std::u16string_view text, int points) { return Extents(*state, text, points, drawn); },
         [state](int points) { return state->Use(points).lineHeight; });
+    // Lines break where the reported advances end.
+    measure.breakingLineCount =
+        MakeBoxTextMeasure(
+            [state](std::u16string_view text, int points) { return Extents(*state, text, points, false); },
+            [state](int points) { return state->Use(points).lineHeight; })
+            .lineCount;
+    return measure;
+}
+
+} // namespace
+
+BoxTextMeasure MakeGdiBoxTextMeasure(int16_t characterSet) {
+    return MakeMeasure(characterSet, true);
+}
+
+BoxTextMeasure MakeGdiBreakingMeasure(int16_t characterSet) {
+    return MakeMeasure(characterSet, false);
 }

@@ -21,6 +21,18 @@ class ExportModeScope {
     RenderState& render_;
 };
 
+// The pictures for documents show the chart without the editing state, whatever happens meanwhile.
+class DocumentPictureScope {
+  public:
+    explicit DocumentPictureScope(RenderState& render) : render_(render) { render_.documentPicture = true; }
+    ~DocumentPictureScope() { render_.documentPicture = false; }
+    DocumentPictureScope(const DocumentPictureScope&) = delete;
+    DocumentPictureScope& operator=(const DocumentPictureScope&) = delete;
+
+  private:
+    RenderState& render_;
+};
+
 bool HasTable(const Document& doc) {
     return doc.tableColumns > 0 && doc.tableRows > 0;
 }
@@ -203,6 +215,7 @@ EnhMetafile RecordCutMetafile(RenderState& render, const Document& doc, const Cu
 
 RECT ChartInkExtent(RenderState& render, const Document& doc, const CutChartLook& look) {
     if (!HasTable(doc)) return RECT{};
+    DocumentPictureScope recorded(render);
     const Picture whole = DrawWholeExport(render, doc, look);
     return InkOfWhole(render, doc, look, whole);
 }
@@ -210,6 +223,7 @@ RECT ChartInkExtent(RenderState& render, const Document& doc, const CutChartLook
 CutChart DrawCutChart(RenderState& render, const Document& doc, const CutChartLook& look, ChartCut cut) {
     if (cut == ChartCut::Extent) {
         if (!HasTable(doc)) return {};
+        DocumentPictureScope recorded(render);
         const Picture whole = DrawWholeExport(render, doc, look);
         RECT frame = InkOfWhole(render, doc, look, whole);
         if (IsRectEmpty(&frame)) {
@@ -224,6 +238,7 @@ CutChart DrawCutChart(RenderState& render, const Document& doc, const CutChartLo
         if (!chart.picture) return {};
         chart.width = chart.picture.Width();
         chart.height = chart.picture.Height();
+        chart.corner = POINT{frame.left, frame.top};
         chart.metafile = RecordFrame(render, doc, look, frame, true);
         if (!chart.metafile) return {};
         return chart;

@@ -51,6 +51,7 @@ struct CutChart {
     EnhMetafile metafile; // the same drawing; frame in 0.01 mm of the screen, one unit per pixel
     int width = 0;
     int height = 0;
+    POINT corner{0, 0}; // the picture's top-left corner in the table cut's pixels
 };
 
 // The pixels of the cut exports: the table drawn in export mode (guide cells left out, marks and
@@ -66,13 +67,15 @@ EnhMetafile RecordCutMetafile(RenderState& render, const Document& doc, const Cu
 
 // Which part of the export drawing a picture for a document shows.
 enum class ChartCut {
-    Table,  // the cut exports' rectangle: from the picture's corner to the table's last cell
-    Extent, // the chart itself: every box, picture, connector and text ink, and one cell around it
+    Table,  // the cut exports' rectangle: from the picture's corner to the table's last cell, marks
+            // and selections as on screen
+    Extent, // the chart itself as recorded: every box, picture, connector and text ink, and one cell
+            // around it; no mark or selection of the editing
 };
 
-// The smallest rectangle holding every pixel the export drawing shows unlike the background: found
-// inside the extents the renderer records for the cells, in the coordinates of the table cut (as
-// far as the table picture holds it); empty when the chart draws nothing.
+// The smallest rectangle holding every pixel the chart as recorded shows unlike the background:
+// found inside the extents the renderer records for the cells, in the coordinates of the table cut
+// (as far as the table picture holds it); empty when the chart draws nothing.
 RECT ChartInkExtent(RenderState& render, const Document& doc, const CutChartLook& look);
 
 // Both forms; nothing (width 0) when the document has no table or the drawing could not be made.

@@ -26,6 +26,7 @@ ExportFormat ExportFormatForPath(std::wstring_view path) {
         return ExportFormat::Encoded;
     if (extension == L"emf") return ExportFormat::Emf;
     if (extension == L"svg") return ExportFormat::Svg;
+    if (extension == L"pdf") return ExportFormat::Pdf;
     return ExportFormat::Unknown;
 }
 

@@ -9,6 +9,7 @@ enum class ExportFormat {
     Encoded, // .png, .jpg, .gif, .tif: through the GDI+ encoder of the extension
     Emf,     // .emf: the recorded drawing
     Svg,     // .svg: the recorded drawing written as SVG
+    Pdf,     // .pdf: every page of the chart, the recorded drawings written as PDF
 };
 
 // By the extension after the last "." of the name (not of a folder), without regard to case.

@@ -6,6 +6,7 @@
 #include "render/MetafileSvg.h"
 
 #include "render/GdiObjects.h"
+#include "render/MetafilePixels.h"
 #include "render/PictureFiles.h"
 #include "render/Pictures.h"
 #include "render/SvgText.h"
@@ -64,50 +65,6 @@ struct DeviceState {
     RECT clip{};
 };
 
-// Pixels of a picture recorded in the metafile, read through GDI so any DIB format comes out as
-// 0x00RRGGBB values, top row first.
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<uint32_t> values;
-};
-
-Pixels DibPixels(const BITMAPINFO* info, const void* bits, int x, int y, int width, int height, bool stretch,
-                 int sourceWidth, int sourceHeight) {
-    Pixels pixels;
-    if (width <= 0 || height <= 0 || !info || !bits) return pixels;
-    BITMAPINFO target = TopDownPixelsInfo(width, height);
-    void* targetBits = nullptr;
-    WindowDC screen(nullptr);
-    BitmapHandle dib(CreateDIBSection(screen.Get(), &target, DIB_RGB_COLORS, &targetBits, nullptr, 0));
-    MemoryDC dc(screen.Get());
-    if (!dib || !targetBits || !dc.Get()) return pixels;
-    {
-        ScopedSelect select(dc.Get(), dib.Get());
-        SetStretchBltMode(dc.Get(), COLORONCOLOR);
-        if (stretch) {
-            // Played back as the metafile would play it, into a picture of the source's size.
-            StretchDIBits(dc.Get(), 0, 0, width, height, x, y, sourceWidth, sourceHeight, bits, info,
-                          DIB_RGB_COLORS, SRCCOPY);
-        } else {
-            const BITMAPINFOHEADER& header = info->bmiHeader;
-            BitmapHandle source(CreateDIBitmap(screen.Get(), &header, CBM_INIT, bits, info, DIB_RGB_COLORS));
-            MemoryDC sourceDc(screen.Get());
-            if (!source || !sourceDc.Get()) return pixels;
-            ScopedSelect selectSource(sourceDc.Get(), source.Get());
-            BitBlt(dc.Get(), 0, 0, width, height, sourceDc.Get(), x, y, SRCCOPY);
-        }
-    }
-    GdiFlush();
-    const uint32_t* first = static_cast<const uint32_t*>(targetBits);
-    pixels.width = width;
-    pixels.height = height;
-    pixels.values.assign(first, first + static_cast<size_t>(width) * height);
-    for (uint32_t& p : pixels.values)
-        p &= 0xFFFFFF;
-    return pixels;
-}
-
 class StreamOwner {
   public:
     ~StreamOwner() {
@@ -142,22 +99,9 @@ std::string ArgbToPng(const std::vector<uint32_t>& argb, int width, int height) 
     return png;
 }
 
-// Opaque pixels, or pixels of a mask raster operation: what the operation leaves unchanged is
-// transparent (white under AND, black under OR and XOR).
+// The pixels with the parts a mask raster operation leaves unchanged transparent.
 std::string PixelsToPng(const Pixels& pixels, DWORD rop, const Pixels* mask) {
-    std::vector<uint32_t> argb(pixels.values.size());
-    for (size_t i = 0; i < argb.size(); ++i) {
-        const uint32_t p = pixels.values[i];
-        bool transparent = false;
-        if (mask) // an icon: a white mask pixel under a black picture pixel shows what lies below
-            transparent = (mask->values[i] & 0xFFFFFF) == 0xFFFFFF && p == 0;
-        else if (rop == SRCAND)
-            transparent = p == 0xFFFFFF;
-        else if (rop == SRCPAINT || rop == SRCINVERT)
-            transparent = p == 0;
-        argb[i] = transparent ? 0 : (0xFF000000u | p);
-    }
-    return ArgbToPng(argb, pixels.width, pixels.height);
+    return ArgbToPng(MaskedArgb(pixels, rop, mask), pixels.width, pixels.height);
 }
 
 class SvgWriter {
@@ -303,37 +247,11 @@ class SvgWriter {
                               "\" patternUnits=\"userSpaceOnUse\" x=\"0\" y=\"0\" width=\"8\" height=\"8\">";
         if (opaque) pattern += "<rect width=\"8\" height=\"8\" fill=\"" + SvgColour(state_.bkColour) + "\"/>";
         pattern += "<path fill=\"" + SvgColour(brush.colour) + "\" d=\"";
-        for (POINT p : HatchPixels(brush.hatch))
+        for (POINT p : HatchPixels(screen_.Get(), brush.hatch))
             pattern += "M" + std::to_string(p.x) + " " + std::to_string(p.y) + "h1v1h-1z";
         pattern += "\"/></pattern></defs>\n";
         out_ += pattern;
         return "url(#" + id + ")";
-    }
-
-    // The pixels of one 8 x 8 tile of a hatch, as GDI draws it from the brush origin.
-    std::vector<POINT> HatchPixels(ULONG hatch) {
-        std::vector<POINT> points;
-        Pixels tile;
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, -8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        BitmapHandle dib(CreateDIBSection(screen_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        MemoryDC dc(screen_.Get());
-        BrushHandle brush(CreateHatchBrush(static_cast<int>(hatch), RGB(0, 0, 0)));
-        if (!dib || !bits || !dc.Get() || !brush) return points;
-        {
-            ScopedSelect select(dc.Get(), dib.Get());
-            RECT all{0, 0, 8, 8};
-            FillSolid(dc.Get(), all, RGB(255, 255, 255));
-            SetBkMode(dc.Get(), TRANSPARENT);
-            FillRect(dc.Get(), &all, brush.Get());
-        }
-        GdiFlush();
-        const uint32_t* p = static_cast<const uint32_t*>(bits);
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                if ((p[y * 8 + x] & 0xFFFFFF) == 0) points.push_back(POINT{x, y});
-        return points;
     }
 
     std::string Dashes() const {

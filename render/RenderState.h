@@ -8,10 +8,17 @@
 #include "render/PictureCache.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 constexpr int kTablePictureSize = 1122;
 constexpr int kRulerThickness = 21;
+
+// A cell picture's file and the area it was drawn into, in the drawing's coordinates.
+struct DrawnPictureFile {
+    RECT area{};
+    std::wstring path;
+};
 
 struct RenderState {
     Picture tablePicture;           // 1122 x 1122, the only target of DrawTable
@@ -25,6 +32,9 @@ struct RenderState {
     int16_t drawnRight = 0;
     int16_t drawnBottom = 0;
     int32_t exportMode = 0;
+    // While a picture for documents is drawn (clipboard, vector export, print): the chart as it is
+    // recorded, without the marks and the selection of the editing.
+    bool documentPicture = false;
     // Line thickness of the table being drawn: a cell's text is laid out inside its outline.
     int32_t lineThickness = 1;
 
@@ -55,4 +65,7 @@ struct RenderState {
     // follow it. Their thickness and labels follow the screen's DPI.
     int zoomPercent = 100;
     int screenDpi = 96;
+    // While set, each cell picture drawn from a file is listed here: the PDF export embeds JPEG
+    // files themselves rather than the pixels drawn from them.
+    std::vector<DrawnPictureFile>* drawnPictureFiles = nullptr;
 };

@@ -181,6 +181,7 @@ void DrawPicturePart(TableDrawing& d, const CellRecord& cell, const CellBox& box
         // The cell's former colour; a damaged record cannot push it outside 32 bits.
         double fill = std::clamp(LeadingNumber(std::u16string(fillText.begin(), fillText.end())),
                                  double(INT32_MIN), double(INT32_MAX));
+        if (d.render.drawnPictureFiles) d.render.drawnPictureFiles->push_back(DrawnPictureFile{area, path});
         DrawPictureFile(d.render.pictureCache, d.state.dc, path, area.left, area.top, area.right - area.left,
                         area.bottom - area.top, static_cast<COLORREF>(static_cast<int64_t>(fill)));
         return;
@@ -293,12 +294,22 @@ void DrawFilledBox(TableDrawing& d, const CellBox& box, COLORREF fill) {
     DrawBox(d, box);
 }
 
+// The marks and the selection are the editing's, not the chart's: a picture for documents leaves
+// them out.
+bool ShowsMark(const TableDrawing& d, const CellRecord& cell) {
+    return cell.marked != 0 && !d.render.documentPicture;
+}
+
+bool ShowsSelection(const TableDrawing& d, const CellRecord& cell) {
+    return cell.selected != 0 && !d.render.documentPicture;
+}
+
 void DrawCell(TableDrawing& d, const CellRecord& cell, int a, int b, int hc, int vc, const CellBox& box) {
     if (cell.cancelled != 0 || cell.covered != 0) return;
-    if (cell.marked != 0) {
+    if (ShowsMark(d, cell)) {
         DrawFilledBox(d, box, kYellow);
         DrawConnectors(d, cell, a, b, hc, vc);
-    } else if (cell.isBox == 1 && cell.selected != 0) {
+    } else if (cell.isBox == 1 && ShowsSelection(d, cell)) {
         DrawFilledBox(d, box, kDarkBlue);
     } else if (cell.isBox == 1) {
         DrawBoxCell(d, cell, box);
@@ -362,13 +373,13 @@ void DrawConnectorsOnTop(TableDrawing& d, const Spans& spans, int columns, int r
             if (cell.cancelled != 0 || cell.covered != 0) continue;
             const int hc = spans.SpanColumns(a, b), vc = spans.SpanRows(a, b);
             const bool drawn = !pass || !pass->only || (*pass->only)[CellIndex(a, b)] != 0;
-            const bool connectors = cell.marked != 0 || cell.isBox != 1;
+            const bool connectors = ShowsMark(d, cell) || cell.isBox != 1;
             if (drawn && connectors && (cell.vLineOn == 1 || cell.hLineOn == 1)) {
                 CombineRgn(clip.Get(), saved.Get(), later.Get(), RGN_DIFF);
                 SelectClipRgn(dc, clip.Get());
                 DrawConnectors(d, cell, a, b, hc, vc);
             }
-            if (cell.marked != 0 || cell.isBox == 1) {
+            if (ShowsMark(d, cell) || cell.isBox == 1) {
                 const CellBox box = BoxOf(d, cell, a, b, hc, vc);
                 const int reach = d.PenReach();
                 POINT corners[2]{{box.left - reach, box.top - reach},

@@ -2,10 +2,15 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   render/BmpWriter.cpp
   render/BoxTextFit.cpp
   render/ExportFormat.cpp
+  render/JpegInfo.cpp
   render/LineBreaking.cpp
   render/NumberFormat.cpp
   render/PictureCache.cpp
   render/PagePlacement.cpp
+  render/PdfBook.cpp
+  render/PdfFont.cpp
+  render/PdfObjects.cpp
+  render/PdfSheets.cpp
   render/PictureGeometry.cpp
   render/SvgText.cpp
   render/ViewGeometry.cpp
@@ -16,6 +21,8 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   render/CutChart.cpp
   render/BoxTextMeasureGdi.cpp
   render/FontCache.cpp
+  render/MetafilePdf.cpp
+  render/MetafilePixels.cpp
   render/MetafileSvg.cpp
   render/GdiObjects.cpp
   render/Export.cpp

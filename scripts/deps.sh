@@ -6,7 +6,7 @@ packages=(cmake make g++ clang python3 googletest zlib1g-dev libz-mingw-w64-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine64 wine32:i386 xvfb xauth x11-utils xdotool imagemagick
           fonts-liberation fonts-wine fonts-wqy-microhei
-          cups printer-driver-cups-pdf libcups2:i386 poppler-utils
+          cups printer-driver-cups-pdf libcups2:i386 poppler-utils qpdf
           fonts-dejavu-core chromium
           wixl zip unzip)
 

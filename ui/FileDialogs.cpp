@@ -100,8 +100,9 @@ std::wstring WorkFileDialog(ShellState& shell, HWND owner, const std::wstring& p
     DialogSetup setup;
     const Filter workFiles{Tr(shell, MessageTable::Chart, 1), L"*.qdrx"};
     const Filter books{Tr(shell, MessageTable::Pages, 10), L"*.qdrb"};
+    // Opened, both kinds show at first: a book must not seem missing behind the work-file filter.
     if (mode == 0)
-        setup.filters = {workFiles, books};
+        setup.filters = {{Tr(shell, MessageTable::FileNameDialog, 5), L"*.qdrx;*.qdrb"}, workFiles, books};
     else
         setup.filters = {book ? books : workFiles};
     setup.defaultExtension = book && mode != 0 ? L"qdrb" : L"qdrx";
@@ -157,6 +158,11 @@ std::wstring VectorDialog(ShellState& shell, HWND owner, const std::wstring& pat
                         {{L"SVG", L"*.svg"}, {L"EMF", L"*.emf"}}, L"svg");
 }
 
+std::wstring PdfDialog(ShellState& shell, HWND owner, const std::wstring& path) {
+    return ExportDialog(shell, owner, path, Tr(shell, MessageTable::PdfExport, 15),
+                        {{Tr(shell, MessageTable::PdfExport, 16), L"*.pdf"}}, L"pdf");
+}
+
 std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path) {
     return CellFileDialog(owner, path, Tr(shell, MessageTable::ImageBrowser),
                           {{Tr(shell, MessageTable::CopyConfigurator, 4), L"*.jpg;*.png;*.gif;*.bmp"},
@@ -169,9 +175,9 @@ std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path)
                           {{Tr(shell, MessageTable::CopyConfigurator, 9), L"*.ico"}}, L"Ico");
 }
 
-std::wstring PeopleListDialog(ShellState& shell, HWND owner) {
+std::wstring PeopleListDialog(ShellState& shell, HWND owner, const std::wstring& title) {
     DialogSetup setup;
-    setup.title = Tr(shell, MessageTable::Chart, 4);
+    setup.title = title.empty() ? Tr(shell, MessageTable::Chart, 4) : title;
     setup.filters = {{Tr(shell, MessageTable::ChartFromList, 1), L"*.csv;*.txt;*.tsv"},
                      {Wide(FixedInterfaceText(FixedText::AllFiles)), L"*.*"}};
     setup.defaultExtension = L"csv";
@@ -179,4 +185,15 @@ std::wstring PeopleListDialog(ShellState& shell, HWND owner) {
     std::wstring result = ShowFileDialog(owner, setup);
     if (!result.empty()) shell.dialogFolder = FolderPart(result);
     return result;
+}
+
+std::wstring ComparisonFileDialog(ShellState& shell, HWND owner) {
+    DialogSetup setup;
+    setup.title = Tr(shell, MessageTable::ListUpdate, 12);
+    setup.filters = {{Tr(shell, MessageTable::ListUpdate, 27), L"*.csv"},
+                     {Wide(FixedInterfaceText(FixedText::AllFiles)), L"*.*"}};
+    setup.defaultExtension = L"csv";
+    setup.startFolder = shell.dialogFolder;
+    setup.save = true;
+    return ShowFileDialog(owner, setup);
 }

@@ -34,10 +34,16 @@ std::wstring JpegDialog(ShellState& shell, HWND owner, const std::wstring& path)
 // The vector export (save), SVG or EMF by the filter or the extension typed; the same folder rule.
 std::wstring VectorDialog(ShellState& shell, HWND owner, const std::wstring& path);
 
+// The PDF export (save); the same folder rule.
+std::wstring PdfDialog(ShellState& shell, HWND owner, const std::wstring& path);
+
 // Cell picture and icon (open): start in the given path's folder; the dialog folder is left alone.
 std::wstring PictureDialog(ShellState& shell, HWND owner, const std::wstring& path);
 std::wstring IconDialog(ShellState& shell, HWND owner, const std::wstring& path);
 
 // A list of people to build a chart from (open; text lists): starts in the dialog folder, which
 // then follows the result.
-std::wstring PeopleListDialog(ShellState& shell, HWND owner);
+std::wstring PeopleListDialog(ShellState& shell, HWND owner, const std::wstring& title = {});
+
+// The comparison of an update from a list (save; CSV files): starts in the dialog folder.
+std::wstring ComparisonFileDialog(ShellState& shell, HWND owner);

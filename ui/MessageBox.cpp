@@ -45,6 +45,12 @@ int AskSaveChanges(HWND owner, const std::wstring& text, const std::wstring& cap
     return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
 }
 
+std::optional<int> AnswerFromSeam(HWND owner, const std::wstring& text, const std::wstring& caption,
+                                  UINT type) {
+    if (!Seam()) return std::nullopt;
+    return Seam()(owner, text, caption, type);
+}
+
 void SetMessageBoxSeam(MessageBoxSeam seam) {
     Seam() = std::move(seam);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 using MessageBoxSeam =
@@ -18,6 +19,11 @@ int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& cap
 // IDNO and IDCANCEL. A seam sees it as a Yes / No / Cancel box.
 int AskSaveChanges(HWND owner, const std::wstring& text, const std::wstring& caption,
                    const std::array<std::wstring, 3>& buttons);
+
+// The answer of the installed seam to a question of this type, or nothing when there is no seam and
+// the real dialog is to be shown (for questions that are shown otherwise than as a message box).
+std::optional<int> AnswerFromSeam(HWND owner, const std::wstring& text, const std::wstring& caption,
+                                  UINT type);
 
 // Installs a seam; an empty one puts the real message box back.
 void SetMessageBoxSeam(MessageBoxSeam seam);

@@ -64,6 +64,8 @@ enum class MessageTable {
     StatusBar,        // %1 and %2 stand for numbers: 1 column and row, 2 table size, 3 cell size, 4 zoom
     Pages,            // the pages of a chart: the popup, its items, the page names, questions and books
     Memory,           // 1 a command that ran out of memory and changed nothing
+    PdfExport,        // the export to PDF: its menu item, dialog, file dialog and messages
+    ListUpdate,       // updating a chart from a newer list: the menu item, the comparison, its file
     Count
 };
 

@@ -7,4 +7,5 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   ui/MessageBox.cpp
   ui/PictureMessages.cpp
   ui/ProgramPaths.cpp
+  ui/ScrollingQuestion.cpp
 )

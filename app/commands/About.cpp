@@ -52,6 +52,8 @@ std::wstring VersionText(const std::vector<BYTE>& block, const wchar_t* name) {
     return static_cast<const wchar_t*>(data);
 }
 
+} // namespace
+
 // "Cuadrix 1.0.0": the product name and version the file's properties show, read from the same
 // resource so the two never disagree.
 std::wstring VersionLine() {
@@ -66,6 +68,8 @@ std::wstring VersionLine() {
     std::wstring version = VersionText(block, L"ProductVersion");
     return name.empty() || version.empty() ? name + version : name + L" " + version;
 }
+
+namespace {
 
 // A control placed in dialog units.
 HWND AddControl(HWND dialog, const wchar_t* className, const std::wstring& text, DWORD style, int x, int y,

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 struct App;
 
 constexpr int kAboutTimerId = 1521;
@@ -18,3 +20,6 @@ constexpr int kAboutLastFrame = 707;
 // Shows the box modally; returns when "Salir" has closed it. The "Author" command guards against a
 // second box.
 void ShowAbout(App& app);
+
+// "Cuadrix 1.0.0": the product name and version of the program's version resource.
+std::wstring VersionLine();

@@ -1,11 +1,14 @@
 // Command-line conversions: reading the work file quietly, drawing the cut chart and writing it.
 #include "app/commands/Conversion.h"
 
-#include "app/state/App.h"
 #include "app/commands/BuildFromList.h"
-#include "app/commands/ListTexts.h"
+#include "app/commands/ConsoleLines.h"
 #include "app/commands/ConversionCommand.h"
+#include "app/commands/ListTexts.h"
+#include "app/commands/PdfExport.h"
+#include "app/commands/UpdateConversion.h"
 #include "app/commands/WorkFileMessages.h"
+#include "app/state/App.h"
 #include "ui/MessageBox.h"
 #include "app/commands/Print.h"
 #include "document/WorkFile.h"
@@ -20,10 +23,6 @@
 #include <vector>
 
 namespace {
-
-bool Usable(HANDLE handle) {
-    return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
-}
 
 std::wstring FullPath(const std::wstring& path) {
     DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -108,11 +107,19 @@ std::wstring PagePicturePath(const std::wstring& target, int index, int count) {
 int RunExport(App& app, const ConversionCommand& command) {
     const std::wstring source = FullPath(command.source);
     const std::wstring target = FullPath(command.target);
+    const bool pdf = ExportFormatForPath(target) == ExportFormat::Pdf;
+    if (!pdf && (!command.paper.empty() || !command.pages.empty()))
+        return Fail(kConversionUsage, Tr(app, MessageTable::VectorPicture, 4));
     if (ExportFormatForPath(target) == ExportFormat::Unknown)
         return Fail(kConversionUnknownFormat, Tr(app, MessageTable::VectorPicture, 3) + L" " + target);
     ResetChart(app.chart, L"");
     if (int read = ReadSource(app, source); read != kConversionDone) return read;
     CreatePictures(app.render);
+    if (pdf) {
+        std::wstring failure;
+        const int written = RunPdfConversion(app, command, source, target, failure);
+        return written == kConversionDone ? written : Fail(written, failure);
+    }
     const CutChartLook look{app.shell.characterSet, static_cast<COLORREF>(app.shell.favouriteBackground)};
     const bool book = IsChartBookFile(source);
     const int pages = PageCount(app.chart);
@@ -235,48 +242,15 @@ int RunConversion(App& app, const ConversionCommand& command) {
     return kConversionDone;
 }
 
-void WriteLine(DWORD which, const std::wstring& line) {
-    const std::wstring text = line + L"\r\n";
-    HANDLE handle = GetStdHandle(which);
-    HANDLE console = nullptr;
-    // A program of the window subsystem started with the handle redirected has it; started from a
-    // console without redirection, it writes to the console of its parent.
-    if (!Usable(handle) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-        console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-        handle = console;
-    }
-    if (!Usable(handle)) return;
-    DWORD mode = 0, written = 0;
-    if (GetConsoleMode(handle, &mode)) {
-        WriteConsoleW(handle, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
-    } else {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
-                                             0, nullptr, nullptr);
-        std::string bytes(static_cast<size_t>(size), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
-                            nullptr, nullptr);
-        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-    if (console && console != INVALID_HANDLE_VALUE) CloseHandle(console);
-}
-
 } // namespace
 
-void WriteErrorLine(const std::wstring& line) {
-    WriteLine(STD_ERROR_HANDLE, line);
-}
-
-void WriteOutputLine(const std::wstring& line) {
-    WriteLine(STD_OUTPUT_HANDLE, line);
-}
-
 std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine) {
-    const ConversionCommand command = ParseConversionCommand(commandLine);
-    if (command.kind == ConversionKind::None) return std::nullopt;
     // A list, chart or book too large for the memory ends the conversion with its own code, never
     // the process without a word.
     try {
+        if (std::optional<int> update = RunUpdateConversion(app, commandLine)) return update;
+        const ConversionCommand command = ParseConversionCommand(commandLine);
+        if (command.kind == ConversionKind::None) return std::nullopt;
         return RunConversion(app, command);
     } catch (const std::bad_alloc&) {
         return Fail(kConversionOutOfMemory, Tr(app, MessageTable::Memory, 1));

@@ -3,6 +3,8 @@
 // error, with an exit code of its own.
 #pragma once
 
+#include "app/commands/ConsoleLines.h"
+
 #include <optional>
 #include <string>
 
@@ -11,9 +13,3 @@ struct App;
 // The exit code of the conversion the command line asks for, once it has run; none when the
 // command line asks for no conversion (it then names a work file to open). GDI+ must be running.
 std::optional<int> RunCommandLineConversion(App& app, const std::wstring& commandLine);
-
-// Writes one line to the standard error the program was given, or else to the console of the
-// process that started it.
-void WriteErrorLine(const std::wstring& line);
-// The same on the standard output: what a conversion that succeeded has to tell.
-void WriteOutputLine(const std::wstring& line);

@@ -89,7 +89,14 @@ ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
         if (command.named == ConversionKind::Build && colon != std::wstring::npos)
             for (int k = 0; k < 6 && option < 0; ++k)
                 if (IsSwitch(argument.substr(0, colon), kColumnOptions[k])) option = k;
-        if (option >= 0) {
+        const bool pdfOption =
+            command.named == ConversionKind::Export && colon != std::wstring::npos &&
+            (IsSwitch(argument.substr(0, colon), L"paper") || IsSwitch(argument.substr(0, colon), L"pages"));
+        if (pdfOption) {
+            (IsSwitch(argument.substr(0, colon), L"paper") ? command.paper : command.pages) =
+                argument.substr(colon + 1);
+            malformed = malformed || argument.size() == colon + 1;
+        } else if (option >= 0) {
             command.columns[size_t(option)] = argument.substr(colon + 1);
             malformed = malformed || command.columns[size_t(option)].empty();
         } else {

@@ -11,7 +11,7 @@
 
 enum class ConversionKind {
     None,      // not a conversion: the tail names a work file
-    Export,    // /export <work file> <picture>
+    Export,    // /export <work file> <picture> [/paper:NAME] [/pages:N-M] (the options for PDF)
     Print,     // /print <work file>
     Build,     // /build <list of people> <work file> [/name:COL] [/first:COL /last:COL] [/title:COL]
                // [/id:COL] [/manager:COL]
@@ -26,6 +26,9 @@ struct ConversionCommand {
     // The columns a build asks for, by header text or number from 1, in the order name, first
     // name, last name, job title, id, manager; empty where the list decides.
     std::array<std::wstring, 6> columns;
+    // The paper and pages an export to PDF asks for; empty where the program decides.
+    std::wstring paper;
+    std::wstring pages;
 };
 
 // Exit codes of a conversion; each failure has its own.

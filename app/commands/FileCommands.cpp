@@ -231,7 +231,12 @@ Outcome StartRecoveryCopies(App& app) {
         app.shell.chartPath = left.note.chartPath;
         NoteEdit(app.doc);
         OnRecoveryTimer(app);
-        DropLeftChart(app.recovery, left);
+        // The left copy goes only once this program's copy holds the chart on disk (a full disk,
+        // no memory for a book's copy): otherwise the restored work would live in memory alone.
+        if (OwnCopyIsCurrent(app.recovery, ChartChangeCount(app.chart, app.doc)))
+            DropLeftChart(app.recovery, left);
+        else
+            ReleaseLeftChart(left);
         return restored; // one chart at a time: the others wait for the next start
     }
     return {};

@@ -6,6 +6,7 @@
 #include "app/state/App.h"
 #include "app/state/CommandIds.h"
 #include "app/state/CommandStates.h"
+#include "app/state/ItemState.h"
 #include "app/state/RecentCharts.h"
 
 #include <algorithm>
@@ -105,6 +106,8 @@ struct MenuBuilder {
         Separator(menu);
         Item(menu, kCmdExportVector, Text(MessageTable::VectorPicture, 5));
         Separator(menu);
+        Item(menu, kCmdExportPdf, Text(MessageTable::PdfExport, 1));
+        Separator(menu);
         Item(menu, kCmdPrint, Text(MessageTable::Printing, 1));
         Separator(menu);
         Item(menu, kCmdAuthor, Text(MessageTable::OperationsMenu, 9));
@@ -117,9 +120,10 @@ struct MenuBuilder {
                         {10, 816},
                         {12, 816},
                         {14, 841},
-                        {16, 835},
-                        {18, 804},
-                        {20, 810}});
+                        {16, 841},
+                        {18, 835},
+                        {20, 804},
+                        {22, 810}});
     }
 
     void Edit(HMENU bar) const {
@@ -171,6 +175,7 @@ struct MenuBuilder {
         Item(menu, kCmdCreateLine, Text(MessageTable::Chart, 3));
         Separator(menu);
         Item(menu, kCmdBuildFromList, Text(MessageTable::Chart, 4));
+        Item(menu, kCmdUpdateFromList, Text(MessageTable::ListUpdate, 1));
         Pictures(menu, {{0, 823}, {2, 822}, {4, 830}});
     }
 
@@ -311,7 +316,7 @@ void SetCommandState(App& app, int commandId, int state) {
 
 void ApplyMenuStates(App& app) {
     for (int id : GovernedCommands())
-        SetCommandState(app, id, CommandState(app.shell, app.chart, app.doc, id));
+        SetCommandState(app, id, ItemState(app, id));
     ShowZoomChecks(app);
 }
 

@@ -3,7 +3,7 @@
 
 #include "app/state/App.h"
 #include "app/state/CommandIds.h"
-#include "app/state/CommandStates.h"
+#include "app/state/ItemState.h"
 #include "render/Dpi.h"
 #include "ui/DialogTemplate.h"
 
@@ -113,7 +113,7 @@ void AppendPagesMenu(const App& app, HMENU bar) {
 
 void ApplyPagesMenuStates(const App& app, HMENU menu) {
     for (int id : kPageCommands) {
-        const bool disabled = CommandState(app.shell, app.chart, app.doc, id) == kItemDisabled;
+        const bool disabled = ItemState(app, id) == kItemDisabled;
         EnableMenuItem(menu, UINT(id), MF_BYCOMMAND | (disabled ? MF_GRAYED : MF_ENABLED));
     }
 }

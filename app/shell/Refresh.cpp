@@ -9,7 +9,7 @@
 #include "app/shell/StatusBar.h"
 #include "app/shell/Toolbar.h"
 #include "app/state/App.h"
-#include "app/state/CommandStates.h"
+#include "app/state/ItemState.h"
 #include "interaction/CanvasView.h"
 #include "interaction/Redraw.h"
 #include "render/Renderer.h"
@@ -78,7 +78,7 @@ void ApplyOutcome(App& app, Outcome outcome) {
 
 void DispatchCommand(App& app, int commandId, int notifyCode) {
     // A disabled item cannot be chosen; the same rule holds for a command that arrives otherwise.
-    if (!CommandAllowed(app.shell, app.chart, app.doc, commandId)) return;
+    if (!ItemAllowed(app, commandId)) return;
     // A command whose list, chart or book does not fit the memory is told and leaves the program
     // running; the commands that read change the chart only once all is read.
     std::optional<Outcome> outcome;

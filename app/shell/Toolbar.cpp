@@ -4,6 +4,7 @@
 #include "app/state/App.h"
 #include "app/state/CommandIds.h"
 #include "app/state/CommandStates.h"
+#include "app/state/ItemState.h"
 #include "render/Dpi.h"
 
 #include <commctrl.h>
@@ -150,7 +151,7 @@ void ShowToolbarStates(App& app) {
         int command = b.command;
         if (command == kCmdToolbarNew) command = kCmdNewHorizontal16;
         if (command == kCmdZoomIn || command == kCmdZoomOut) command = kCmdFirstZoom;
-        const int state = CommandState(app.shell, app.chart, app.doc, command);
+        const int state = ItemState(app, command);
         const bool enabled = state != kItemDisabled;
         SendMessageW(toolbar, TB_ENABLEBUTTON, b.command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
         if (b.mode)

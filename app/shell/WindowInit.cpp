@@ -6,6 +6,7 @@
 #include "app/state/App.h"
 #include "app/state/RecentChartsKept.h"
 #include "app/state/Settings.h"
+#include "ui/ScrollingQuestion.h"
 #include "render/Dpi.h"
 #include "ui/MessageBox.h"
 
@@ -46,7 +47,7 @@ CommonControlsInit InitialiseCommonControls() {
     return result;
 }
 
-bool OfferFileAssociation(const AssociationPlaces& places) {
+bool OfferFileAssociation(const AssociationPlaces& places, int languageIndex) {
     const std::wstring workFiles = QueryOpenCommand(L".qdrx", places);
     if (!OnlyBlanks(workFiles)) {
         // Work files already open with this program: its chart books (which came later) join them
@@ -57,8 +58,11 @@ bool OfferFileAssociation(const AssociationPlaces& places) {
             RegisterFileType(L"qdrb", 1, places);
         return false;
     }
-    int answer = ShowMessageBox(nullptr, Wide(AssociationOfferText()),
-                                Wide(FixedInterfaceText(FixedText::AssociationCaption)), MB_YESNO);
+    // Six languages are taller than a small screen at a large scale: the text scrolls there.
+    int answer = AskYesNoScrolling(nullptr, Wide(AssociationOfferText()),
+                                   Wide(FixedInterfaceText(FixedText::AssociationCaption)),
+                                   Wide(MessageText(languageIndex, MessageTable::Association, 5)),
+                                   Wide(MessageText(languageIndex, MessageTable::Association, 6)));
     if (answer != IDYES) return false;
     RegisterFileType(L"qdrx", 1, places);
     RegisterFileType(L"qdrb", 1, places);
@@ -90,7 +94,7 @@ int RunProgram() {
     }
 
     InitialiseCommonControls();
-    OfferFileAssociation(DefaultAssociationPlaces());
+    OfferFileAssociation(DefaultAssociationPlaces(), app->shell.languageIndex);
 
     app->shell.commandLine = GetCommandLineW();
     app->placementFile = SettingsPath();

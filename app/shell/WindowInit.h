@@ -13,8 +13,8 @@ enum class CommonControlsInit { None, Extended, Plain };
 CommonControlsInit InitialiseCommonControls();
 
 // Offers the registration of ".qdrx" in all six languages when no open command is registered for
-// it, and registers it on Yes. Returns true when it registered.
-bool OfferFileAssociation(const AssociationPlaces& places);
+// it, and registers it on Yes (its buttons in the language given). Returns true when it registered.
+bool OfferFileAssociation(const AssociationPlaces& places, int languageIndex = 1);
 
 // Settings, GDI+, common controls, the registration offer, the main window, GDI+ shutdown.
 int RunProgram();

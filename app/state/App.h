@@ -20,4 +20,9 @@ struct App : Workspace {
     Chart chart;
     FontHandle pageBarFont; // the page bar's font, made for the DPI below
     int pageBarFontDpi = 0;
+    // The chart before an update from a list that replaced its pages, as a book, and the change
+    // count the update left: one Undo brings it back while nothing changed since.
+    std::vector<uint8_t> chartBeforeUpdate;
+    uint32_t changeAfterUpdate = 0;
+    std::wstring pathOfUpdate; // the chart's file then: another chart read since never takes it back
 };

@@ -7,12 +7,12 @@
 #include <new>
 
 void OnRecoveryTimer(App& app) {
-    if (PageCount(app.chart) < 2) {
-        RecoveryTick(app.recovery, app.doc, app.shell.chartPath);
-        return;
-    }
+    // One count for the chart however many pages it has: a chart that drops to one page must not
+    // find its copy current by a count of another kind.
+    const bool book = PageCount(app.chart) > 1;
     RecoveryTick(app.recovery, ChartModified(app.chart, app.doc), ChartChangeCount(app.chart, app.doc),
-                 app.shell.chartPath, [&app](const std::wstring& path) {
+                 app.shell.chartPath, [&app, book](const std::wstring& path) {
+                     if (!book) return WriteWorkFile(app.doc, path).Done();
                      try {
                          // A chart beyond what a book holds keeps the copy it had.
                          const std::vector<uint8_t> book = EncodeChartAsBook(app.chart, app.doc);

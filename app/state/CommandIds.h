@@ -19,6 +19,7 @@ constexpr int kCmdRecordFile = 1006;
 constexpr int kCmdExportJpeg = 1104;
 constexpr int kCmdExportBitmap = 1023;
 constexpr int kCmdExportVector = 1131;
+constexpr int kCmdExportPdf = 1132;
 constexpr int kCmdPrint = 1120;
 constexpr int kCmdAuthor = 1005;
 constexpr int kCmdExit = 1002;
@@ -49,6 +50,7 @@ constexpr int kCmdCancelCell = 1012;
 constexpr int kCmdCreateTable = 3300;
 constexpr int kCmdCreateLine = 3301;
 constexpr int kCmdBuildFromList = 3312;
+constexpr int kCmdUpdateFromList = 3313;
 // Languages: Spanish .. Italian
 constexpr int kCmdFirstLanguage = 2006;
 constexpr int kCmdLastLanguage = 2011;
@@ -78,11 +80,11 @@ constexpr std::array<int, 14> kCharacterSetCodes{0,   128, 129, 130, 136, 161, 1
 
 // Commands that need a table: disabled until the first table is shown. "Undo" and "Paste cell"
 // have rules of their own.
-constexpr std::array<int, 14> kTableCommands{kCmdExportJpeg,       kCmdRecordFile,    kCmdCancelCell,
-                                             kCmdMergeHorizontal,  kCmdMergeVertical, kCmdCopyCell,
-                                             kCmdClearCell,        kCmdSelectAll,     kCmdExportBitmap,
-                                             kCmdCreateTable,      kCmdCreateLine,    kCmdExportVector,
-                                             kCmdCopyChartPicture, kCmdPrint};
+constexpr std::array<int, 16> kTableCommands{
+    kCmdExportJpeg,       kCmdRecordFile,  kCmdCancelCell, kCmdMergeHorizontal,
+    kCmdMergeVertical,    kCmdCopyCell,    kCmdClearCell,  kCmdSelectAll,
+    kCmdExportBitmap,     kCmdCreateTable, kCmdCreateLine, kCmdExportVector,
+    kCmdCopyChartPicture, kCmdPrint,       kCmdExportPdf,  kCmdUpdateFromList};
 
 // The Zoom menu: the zoom steps in percent and "fit to width".
 constexpr int kCmdFirstZoom = 3320;

@@ -16,8 +16,9 @@ int CommandState(const ShellState& shell, const Document& doc, int commandId);
 bool CommandAllowed(const ShellState& shell, const Document& doc, int commandId);
 
 // The state of a command with the chart's pages: the page commands, and the pages' say in "Undo"
-// (a deleted page comes back) and "Paste cell" (a cell copied on another page). The one function
-// the menu bar, the toolbar and the command dispatch take every state from.
+// (a deleted page comes back) and "Paste cell" (a cell copied on another page). ItemState
+// (app/state/ItemState.h) adds the program's own say and is what the menu bar, the toolbar and the
+// command dispatch ask.
 int CommandState(const ShellState& shell, const Chart& chart, const Document& doc, int commandId);
 bool CommandAllowed(const ShellState& shell, const Chart& chart, const Document& doc, int commandId);
 

@@ -139,6 +139,10 @@ void RecoveryTick(RecoveryRun& run, bool modified, uint32_t changeCount, const s
     run.state = {true, changeCount};
 }
 
+bool OwnCopyIsCurrent(const RecoveryRun& run, uint32_t changeCount) {
+    return !run.folder.empty() && NextRecoveryStep(true, changeCount, run.state) == RecoveryStep::None;
+}
+
 void DiscardRecoveryCopy(RecoveryRun& run) {
     if (run.folder.empty()) return;
     DeleteFileW(PathOf(run, run.base, RecoveryPart::Note).c_str());

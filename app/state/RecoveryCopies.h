@@ -39,6 +39,8 @@ void RecoveryTick(RecoveryRun& run, const Document& doc, const std::wstring& cha
 // The same for a chart whose copy `writeCopy` writes to the path it is given (a book of pages).
 void RecoveryTick(RecoveryRun& run, bool modified, uint32_t changeCount, const std::wstring& chartPath,
                   const std::function<bool(const std::wstring&)>& writeCopy);
+// Whether this program's copy and its note are on disk and hold the chart at that change count.
+bool OwnCopyIsCurrent(const RecoveryRun& run, uint32_t changeCount);
 // The changes were recorded or discarded: the copy goes.
 void DiscardRecoveryCopy(RecoveryRun& run);
 // The program ends normally: every file of this program goes, the lock too.

@@ -1,5 +1,6 @@
-// The chart builder with the real box font measured by GDI: first the layout's figures (see
-// bench/LayoutFigures.h), then lists of about a hundred, organisations grown as real ones grow, and
+// The chart builder with the real box font measured by GDI: first the layout's figures and the
+// charts checked against the conventions (see bench/LayoutFigures.h; "conventions" as the argument:
+// those alone), then lists of about a hundred, organisations grown as real ones grow, and
 // 1,500 people, each built whole and timed against reading its file from disk and against reading
 // and checking it.
 #include "bench/LayoutFigures.h"
@@ -69,8 +70,17 @@ void Run(const char* what, const std::string& list) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // "conventions": only the charts built and checked against the conventions, page by page.
+    if (argc > 1 && std::string(argv[1]) == "conventions") {
+        layout_figures::PrintConventions([] { return MakeGdiBoxTextMeasure(0); },
+                                         [] { return MakeGdiBreakingMeasure(0); });
+        return 0;
+    }
     layout_figures::Print([] { return MakeGdiBoxTextMeasure(0); });
+    std::printf("\n");
+    layout_figures::PrintConventions([] { return MakeGdiBoxTextMeasure(0); },
+                                     [] { return MakeGdiBreakingMeasure(0); });
     std::printf("\n");
     Run("hundred, four levels", HundredPeopleList(';', true));
     for (int people : {40, 120, 150, 200})

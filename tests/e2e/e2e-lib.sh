@@ -248,3 +248,27 @@ e2e_client_dark_pixels() { # shot x y width height
     convert "$1" -crop "$4x$5+$((origin[0] + $2))+$((origin[1] + $3))" +repage -colorspace gray \
         -depth 8 gray:- | python3 -c 'import sys; print(sum(v < 96 for v in sys.stdin.buffer.read()))'
 }
+
+# Runs the command until it prints the expected text (for up to 10 seconds) and prints what it
+# printed last: the caller compares that, so a state that never comes fails with what was seen.
+e2e_until() { # expected command [arguments...]
+    local expected=$1 seen=""
+    shift
+    for _ in $(seq 40); do
+        seen=$("$@")
+        [ "$seen" = "$expected" ] && break
+        sleep 0.25
+    done
+    echo "$seen"
+}
+
+# Waits until the window has the keyboard focus (up to 10 seconds), so that keys and clicks reach
+# a dialog that is ready for them.
+e2e_wait_active() {
+    for _ in $(seq 40); do
+        [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$1" ] && return 0
+        xdotool windowfocus "$1" 2>/dev/null || true
+        sleep 0.25
+    done
+    e2e_fail "window $1 did not take the focus"
+}

@@ -22,7 +22,7 @@ e2e_exit_with_escape() {
 e2e_start
 offer=$(e2e_wait_window '^\.\.\.$') || e2e_fail "registration offer did not appear"
 xdotool windowfocus --sync "$offer" 2>/dev/null || true
-e2e_key y
+e2e_key Return # Yes, the default answer, whatever the language of its buttons
 e2e_main_window
 e2e_exit_with_escape
 

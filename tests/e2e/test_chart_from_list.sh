@@ -30,8 +30,7 @@ choose_file() { # window-title-pattern-or-empty known-windows path
     else
         dialog=$(e2e_wait_new_window "$2" | cut -d' ' -f1) || e2e_fail "file dialog did not open"
     fi
-    sleep 1
-    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    e2e_wait_active "$dialog"
     xdotool type --delay 20 "$(winepath -w "$3")"
     e2e_key Return
     for _ in $(seq 40); do
@@ -39,7 +38,6 @@ choose_file() { # window-title-pattern-or-empty known-windows path
         [ -z "$(xdotool search --onlyvisible --name "$(xdotool getwindowname "$dialog")" 2>/dev/null)" ] && break
         sleep 0.25
     done
-    sleep 1
 }
 
 e2e_start
@@ -54,24 +52,24 @@ choose_file "Construir desde lista" "" "$list"
 # the job title's drop-down, Home for "(ninguna)"), and Enter builds.
 columns=$(e2e_wait_window "^Columnas de la lista$") || e2e_fail "the column dialog did not appear"
 e2e_screenshot "$E2E_DIR/columns.png"
-xdotool windowfocus --sync "$columns" 2>/dev/null || true
+e2e_wait_active "$columns"
 for key in shift+Tab shift+Tab shift+Tab Home Return; do e2e_key "$key"; done
-for _ in $(seq 40); do
-    [ -z "$(xdotool search --onlyvisible --name "^Columnas de la lista$" 2>/dev/null)" ] && break
-    sleep 0.25
-done
-sleep 1
-shot="$E2E_DIR/chart.png"
-e2e_screenshot "$shot"
+e2e_wait_gone "^Columnas de la lista$"
 # Eleven boxes with two or three lines of text and their connectors darken the canvas.
-ink=$(e2e_client_dark_pixels "$shot" 30 30 1000 600)
-[ "$ink" -gt $((blank + 3000)) ] || e2e_fail "no chart on the canvas ($blank dark pixels before, $ink after)"
+shot="$E2E_DIR/chart.png"
+chart_shown() {
+    e2e_screenshot "$shot"
+    ink=$(e2e_client_dark_pixels "$shot" 30 30 1000 600)
+    [ "$ink" -gt $((blank + 3000)) ] && echo "chart" || echo "$ink dark pixels, $blank before"
+}
+e2e_expect_eq "chart" "$(e2e_until chart chart_shown)" "the chart on the canvas"
 
 # Operaciones > Grabar archivo, into the test folder.
 known=$(e2e_visible_windows)
 e2e_menu 0 4
 choose_file "" "$known" "$E2E_DIR/organigrama.qdrx"
-[ -s "$E2E_DIR/organigrama.qdrx" ] || e2e_fail "the chart was not recorded"
+recorded() { [ -s "$E2E_DIR/organigrama.qdrx" ] && echo recorded || echo missing; }
+e2e_expect_eq "recorded" "$(e2e_until recorded recorded)" "the recorded chart"
 python3 - "$E2E_DIR/organigrama.qdrx" "$list" <<'PY' || e2e_fail "recorded chart does not match the list"
 import sys
 data = open(sys.argv[1], "rb").read()

@@ -108,7 +108,7 @@ xdotool windowfocus --sync "$cancelled" 2>/dev/null || true
 e2e_key Escape
 # The menu works again only once the cancelled print has returned: by the time the next dialog is
 # up, the first one is gone and had nothing to queue.
-e2e_menu 0 8
+e2e_menu 0 9 # Operations > Print…, after Export to PDF…
 dialog=$(e2e_wait_window "^Print$") || e2e_fail "Print... showed no print dialog"
 e2e_expect_eq "$dialog" "$(xdotool search --onlyvisible --name "^Print$" 2>/dev/null)" "print dialogs open"
 [ "$dialog" != "$cancelled" ] || e2e_fail "the cancelled print dialog stayed open"

@@ -17,12 +17,21 @@ click_cell 2 3
 click_cell 5 3
 e2e_menu 4 0 # Organigrama > Crear tabla
 e2e_expect_eq "Sin título* - Organigrama" "$(e2e_title "$E2E_WINDOW")" "title of a changed chart"
-for _ in $(seq 40); do
-    ls "$E2E_DIR"/recovery/*.qdrx >/dev/null 2>&1 && break
-    sleep 0.25
-done
-ls "$E2E_DIR"/recovery/*.qdrx >/dev/null 2>&1 || e2e_fail "no recovery copy after the interval"
-sleep 1
+# The copy holds the two boxes and its note is written: the chart a restart finds.
+copy_state() {
+    local copy
+    copy=$(ls "$E2E_DIR"/recovery/*.qdrx 2>/dev/null | head -1)
+    [ -n "$copy" ] || { echo "no copy"; return; }
+    ls "$E2E_DIR"/recovery/*.txt >/dev/null 2>&1 || { echo "no note"; return; }
+    # A 44-column table of 1345-byte records; isBox is the LONG at byte 1301 of a record.
+    python3 - "$copy" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+box = lambda c, r: struct.unpack_from("<i", data, ((r * 44) + c) * 1345 + 1301)[0] if len(data) >= 44 * 31 * 1345 else 0
+print("boxes" if box(2, 3) == 1 and box(5, 3) == 1 else "no boxes")
+PY
+}
+e2e_expect_eq "boxes" "$(e2e_until boxes copy_state)" "recovery copy after the interval"
 
 kill -9 "$E2E_PID"
 e2e_wait_exit 15 || e2e_fail "program still running after kill"

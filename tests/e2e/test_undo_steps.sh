@@ -18,7 +18,6 @@ text_pixels() {
 fill() { e2e_client_pixel "$shot" $((E2E_CANVAS_X + PITCH * 2 + 50)) $((E2E_CANVAS_Y + PITCH + 55)); }
 # What a user sees of the three edits: "text" or "none" in boxes (2, 1) and (4, 1), and the fill.
 state() {
-    sleep 0.6
     snap "$1"
     local first second
     first=$([ "$(text_pixels 2)" -ge 15 ] && echo text || echo none)
@@ -30,14 +29,13 @@ edit_box() { # column text|colour
     click_cell "$1" 1
     local dialog
     dialog=$(e2e_wait_window "^Propiedades Texto$") || e2e_fail "no Propiedades Texto dialog on box $1"
-    sleep 0.5
+    e2e_wait_active "$dialog"
     if [ "$2" = colour ]; then
         e2e_window_click "$dialog" 442 722 232 224 # background swatch: takes the captured colour
     else
         e2e_window_click "$dialog" 442 722 160 350 # the text box
         xdotool type --delay 60 "$2"
     fi
-    sleep 0.3
     e2e_window_click "$dialog" 442 722 307 266 # Aceptar
     e2e_wait_gone "^Propiedades Texto$"
 }
@@ -57,27 +55,26 @@ e2e_window_click "$captured" 302 170 249 148
 e2e_wait_gone "^Color Captado$"
 
 e2e_menu 2 0 1 # Ratón > Izquierda > Editar Texto y Colores
-states=("$(state boxes)")
+# Each state is waited for on the screen; one that does not come fails with what the screen shows.
+states=("none none ffffff" "text none ffffff" "text text ffffff" "text text ffff00")
+e2e_expect_eq "${states[0]}" "$(e2e_until "${states[0]}" state boxes)" "the new boxes"
 edit_box 2 "Ana Ruiz"
-states+=("$(state first-text)")
+e2e_expect_eq "${states[1]}" "$(e2e_until "${states[1]}" state first-text)" "after the first text"
 edit_box 4 "Bea Gil"
-states+=("$(state second-text)")
+e2e_expect_eq "${states[2]}" "$(e2e_until "${states[2]}" state second-text)" "after the second text"
 edit_box 2 colour
-states+=("$(state colour)")
-printf '%s\n' "${states[@]}"
-e2e_expect_eq "none none ffffff" "${states[0]}" "the new boxes"
-e2e_expect_eq "text none ffffff" "${states[1]}" "after the first text"
-e2e_expect_eq "text text ffffff" "${states[2]}" "after the second text"
-e2e_expect_eq "text text ffff00" "${states[3]}" "after the colour"
+e2e_expect_eq "${states[3]}" "$(e2e_until "${states[3]}" state colour)" "after the colour"
 
 # One Ctrl+Z per edit, newest first; then one Ctrl+Y per edit, oldest first.
 for step in 2 1 0; do
     e2e_key ctrl+z
-    e2e_expect_eq "${states[$step]}" "$(state "undo-$step")" "after undoing down to state $step"
+    e2e_expect_eq "${states[$step]}" "$(e2e_until "${states[$step]}" state "undo-$step")" \
+        "after undoing down to state $step"
 done
 for step in 1 2 3; do
     e2e_key ctrl+y
-    e2e_expect_eq "${states[$step]}" "$(state "redo-$step")" "after redoing up to state $step"
+    e2e_expect_eq "${states[$step]}" "$(e2e_until "${states[$step]}" state "redo-$step")" \
+        "after redoing up to state $step"
 done
 
 e2e_key Escape

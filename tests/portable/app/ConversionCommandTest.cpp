@@ -78,3 +78,29 @@ TEST(ConversionCommand, BuildTakesColumnsByHeaderOrNumberAnywhereAfterItsName) {
         EXPECT_EQ(c.columns, command.columns) << c.line;
     }
 }
+
+TEST(ConversionCommand, ExportTakesPaperAndPagesAnywhereAfterItsName) {
+    struct Case {
+        const wchar_t* line;
+        ConversionKind kind;
+        const wchar_t* paper;
+        const wchar_t* pages;
+    };
+    const Case cases[] = {
+        {L"Cuadrix /export a.qdrb c:\\out\\b.pdf", ConversionKind::Export, L"", L""},
+        {L"Cuadrix /export /PAPER:Letter a.qdrb c:\\out\\b.pdf -pages:2-5", ConversionKind::Export, L"Letter",
+         L"2-5"},
+        {L"Cuadrix /export a.qdrb c:\\out\\b.pdf /paper:", ConversionKind::Malformed, L"", L""},
+        {L"Cuadrix /export a.qdrb /pages:1", ConversionKind::Malformed, L"", L"1"},
+        {L"Cuadrix /build a.csv b.qdrx /paper:A4", ConversionKind::Malformed, L"", L""},
+    };
+    for (const Case& c : cases) {
+        ConversionCommand command = ParseConversionCommand(c.line);
+        EXPECT_EQ(c.kind, command.kind) << c.line;
+        if (c.kind != ConversionKind::Export) continue;
+        EXPECT_EQ(L"a.qdrb", command.source) << c.line;
+        EXPECT_EQ(L"c:\\out\\b.pdf", command.target) << c.line;
+        EXPECT_EQ(c.paper, command.paper) << c.line;
+        EXPECT_EQ(c.pages, command.pages) << c.line;
+    }
+}

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 TEST(NewPresets, EachMenuCommandGivesItsPageAndCellSize) {
     struct Expected {
@@ -183,16 +184,36 @@ TEST(CreateLine, LaterLineOfTheSameDirectionReplacesTheEarlier) {
     EXPECT_EQ(1, doc->cellGrid(0, 0).vLineOn);
 }
 
-TEST(ChartCommands, TakeASnapshotEvenWhenTheyChangeNothing) {
-    auto doc = NewTable(kHorizontal24);
-    CreateTableCommand(*doc);
-    EXPECT_TRUE(UndoAvailable(*doc));
-    EXPECT_EQ(1, doc->undo.undoLevel);
-    doc->cellGrid(1, 1).marked = doc->cellGrid(2, 2).marked = 1;
-    CreateLineCommand(*doc);
-    EXPECT_EQ(2, doc->undo.undoLevel);
-    // The snapshot holds the marks the failed line removed.
-    UndoCommand(*doc);
-    EXPECT_EQ(1, doc->cellGrid(1, 1).marked);
-    EXPECT_EQ(1, doc->cellGrid(2, 2).marked);
+// An edit that leaves the chart as it was takes no undo step: after a real edit, each of these
+// leaves the history as it was, so one Undo still takes the real edit back.
+TEST(ChartCommands, EditsThatChangeNothingTakeNoUndoStep) {
+    using Command = std::function<void(Document&)>;
+    const Command line = CreateLineCommand, table = CreateTableCommand;
+    const Command across = [](Document& d) { MergeHorizontalCommand(d); };
+    struct Case {
+        const char* name;
+        std::vector<std::pair<int, int>> marks, clicks;
+        Command command;
+    } cases[] = {
+        {"a line from one mark", {{1, 1}}, {}, line},
+        {"a line from a mark and a box", {{1, 1}}, {{6, 6}}, line},
+        {"a line between marks in neither a row nor a column", {{1, 1}, {2, 2}}, {}, line},
+        {"boxes from no mark", {}, {}, table},
+        {"a merge across one box", {}, {{6, 6}}, across},
+    };
+    for (const Case& c : cases) {
+        auto doc = NewTable(kHorizontal24);
+        MakeBoxes(*doc, {{6, 6}, {7, 6}});
+        doc->cellGrid(9, 9).marked = 1;
+        CreateTableCommand(*doc); // the real edit: (9, 9) becomes a box
+        for (auto [column, row] : c.marks)
+            doc->cellGrid(column, row).marked = 1;
+        Click(*doc, c.clicks);
+        c.command(*doc);
+        for (auto [column, row] : c.marks)
+            EXPECT_EQ(0, doc->cellGrid(column, row).marked) << c.name << ": the marks go all the same";
+        EXPECT_EQ(1, doc->undo.undoLevel) << c.name;
+        UndoCommand(*doc);
+        EXPECT_EQ(0, doc->cellGrid(9, 9).isBox) << c.name << ": Undo takes the real edit back";
+    }
 }

@@ -149,10 +149,29 @@ inline const char* GrownTitle(int level, int i) {
     return level == 0 ? top[0] : level == 1 ? heads[i % 8] : level == 2 ? leads[i % 7] : staff[i % 11];
 }
 
+// Everyday job titles of two to four words, as long as real ones run.
+inline const char* LongGrownTitle(int level, int i) {
+    static const char* const top[] = {"Chief Executive Officer"};
+    static const char* const heads[] = {"VP Engineering",         "Chief Financial Officer",
+                                        "Director of Logistics",  "Director of Human Resources",
+                                        "VP Sales and Marketing", "Head of Customer Support",
+                                        "Director of Operations", "General Counsel"};
+    static const char* const leads[] = {"Engineering Manager",        "Regional Sales Manager",
+                                        "Customer Service Team Lead", "Logistics Coordinator",
+                                        "Senior Product Manager",     "Accounts Payable Supervisor",
+                                        "Warehouse Manager"};
+    static const char* const staff[] = {
+        "Senior Software Engineer",  "Customer Service Agent",  "Software Engineer",
+        "Accounts Payable Clerk",    "Warehouse Operative",     "Sales Representative",
+        "Quality Assurance Analyst", "Marketing Coordinator",   "Payroll Specialist",
+        "Executive Assistant",       "Field Service Technician"};
+    return level == 0 ? top[0] : level == 1 ? heads[i % 8] : level == 2 ? leads[i % 7] : staff[i % 11];
+}
+
 // An organisation grown as real ones grow, the same for the same seed: every manager leads 2 to 12
 // people (about six), fewer people lead a team the deeper they sit, and nobody sits more than six
-// levels below the top person.
-inline std::string GrownOrganisation(int count, unsigned seed) {
+// levels below the top person. Titles short ones, or long ones where asked.
+inline std::string GrownOrganisation(int count, unsigned seed, bool longTitles = false) {
     uint64_t state = seed * 6364136223846793005ull + 1442695040888963407ull;
     auto next = [&](int below) { // 0 .. below - 1
         state = state * 6364136223846793005ull + 1442695040888963407ull;
@@ -181,8 +200,8 @@ inline std::string GrownOrganisation(int count, unsigned seed) {
         const int id = rows[i].id;
         const int level = levels[i] == 0 ? 0 : leads[i] ? std::min(levels[i], 2) : 3;
         out += std::to_string(id) + "," + SampleFirstName(id) + " " + SampleLastName(id / 20 + id) + "," +
-               GrownTitle(level, int(i)) + "," + (rows[i].manager ? std::to_string(rows[i].manager) : "") +
-               "\r\n";
+               (longTitles ? LongGrownTitle(level, int(i)) : GrownTitle(level, int(i))) + "," +
+               (rows[i].manager ? std::to_string(rows[i].manager) : "") + "\r\n";
     }
     return out;
 }

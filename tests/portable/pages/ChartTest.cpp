@@ -63,25 +63,37 @@ void EditText(Document& doc, const std::u16string& text) {
 
 } // namespace
 
+// The model's rule for "Undo" after "Delete page": the last removal comes back while the page
+// shown right after it is shown again, with no edit of that page since. The chart's change count
+// grows with every command that changes the chart and with nothing else.
 TEST(Chart, RandomPageCommandsFollowTheModel) {
-    std::mt19937 random(11);
+    std::mt19937 random(2);
     Chart chart;
     auto shown = std::make_unique<Document>();
     ResetChart(chart, L"P0");
     MakeTaggedTable(*shown, 0);
     std::vector<ModelPage> model = {{L"P0", 0}};
-    std::vector<std::pair<ModelPage, int>> removed; // page and its index
+    struct Removal {
+        ModelPage page;
+        int index;
+        int shownAfter; // tag of the page shown then
+        int editsThen;  // and its edits then
+    };
+    std::vector<Removal> removed;
+    std::vector<int> edits(1); // by tag
     int current = 0, nextTag = 1;
-    for (int step = 0; step < 150; ++step) {
-        switch (random() % 6) {
+    for (int step = 0; step < 300; ++step) {
+        const uint32_t countBefore = ChartChangeCount(chart, *shown);
+        bool changed = true;
+        switch (random() % 7) {
         case 0: { // add
             const std::wstring name = L"P" + std::to_wstring(nextTag);
             AddPage(chart, *shown, name);
             MakeTaggedTable(*shown, nextTag);
             model.insert(model.begin() + current + 1, {name, nextTag++});
+            edits.push_back(0);
             ++current;
-            removed.clear(); // a fresh table is an edit of the page shown: no removal comes back
-            ++shown->changeCount;
+            removed.clear();
             break;
         }
         case 1: { // rename
@@ -91,25 +103,36 @@ TEST(Chart, RandomPageCommandsFollowTheModel) {
             model[size_t(index)].name = name;
             break;
         }
-        case 2: // delete
-            if (model.size() < 2) break;
+        case 2: { // delete
+            changed = model.size() > 1;
+            if (!changed) break;
             DeleteShownPage(chart, *shown);
-            removed.push_back({model[size_t(current)], current});
+            const ModelPage page = model[size_t(current)];
+            const int index = current;
             model.erase(model.begin() + current);
             current = std::min(current, int(model.size()) - 1);
+            const int after = model[size_t(current)].tag;
+            removed.push_back({page, index, after, edits[size_t(after)]});
             break;
-        case 3: // undo a removal
-            ASSERT_EQ(CanRestoreRemovedPage(chart, *shown), !removed.empty());
-            if (removed.empty()) break;
+        }
+        case 3: { // undo a removal
+            const int tag = model[size_t(current)].tag;
+            const bool restorable = !removed.empty() && removed.back().shownAfter == tag &&
+                                    removed.back().editsThen == edits[size_t(tag)];
+            ASSERT_EQ(CanRestoreRemovedPage(chart, *shown), restorable) << "step " << step;
+            changed = restorable;
+            if (!restorable) break;
             RestoreRemovedPage(chart, *shown);
-            model.insert(model.begin() + removed.back().second, removed.back().first);
-            current = removed.back().second;
+            model.insert(model.begin() + removed.back().index, removed.back().page);
+            current = removed.back().index;
             removed.pop_back();
             break;
+        }
         case 4: { // move
             const int stepBy = random() % 2 ? 1 : -1;
             MoveShownPage(chart, stepBy);
-            if (current + stepBy >= 0 && current + stepBy < int(model.size())) {
+            changed = current + stepBy >= 0 && current + stepBy < int(model.size());
+            if (changed) {
                 std::swap(model[size_t(current)], model[size_t(current + stepBy)]);
                 current += stepBy;
                 removed.clear();
@@ -119,12 +142,23 @@ TEST(Chart, RandomPageCommandsFollowTheModel) {
         case 5: { // show another page
             const int index = int(random() % model.size());
             ShowPage(chart, *shown, index);
-            if (index != current) removed.clear(), ++shown->changeCount; // moving on is like an edit
             current = index;
+            changed = false;
             break;
         }
+        case 6: // edit the page shown, away from the cell that tells the pages apart
+            PushUndo(*shown);
+            AssignField(shown->cellGrid(1, 0).text, TagText(step));
+            NoteEdit(*shown);
+            ++edits[size_t(model[size_t(current)].tag)];
+            break;
         }
         ExpectChartIs(chart, *shown, model, current);
+        const uint32_t countAfter = ChartChangeCount(chart, *shown);
+        if (changed)
+            EXPECT_GT(countAfter, countBefore) << "step " << step;
+        else
+            EXPECT_EQ(countAfter, countBefore) << "step " << step;
         if (HasFatalFailure()) return;
     }
 }

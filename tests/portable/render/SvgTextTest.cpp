@@ -43,6 +43,7 @@ TEST(SvgText, FamiliesNameTheFaceItsFreeTwinAndAGenericFamily) {
 TEST(ExportFormat, ChosenByTheLastExtensionOfTheFileName) {
     EXPECT_EQ(ExportFormat::Svg, ExportFormatForPath(L"C:\\a.b\\chart.SVG"));
     EXPECT_EQ(ExportFormat::Emf, ExportFormatForPath(L"chart.emf"));
+    EXPECT_EQ(ExportFormat::Pdf, ExportFormatForPath(L"Chart.PDF"));
     EXPECT_EQ(ExportFormat::Bitmap, ExportFormatForPath(L"chart.bmp"));
     EXPECT_EQ(ExportFormat::Encoded, ExportFormatForPath(L"chart.Jpg"));
     EXPECT_EQ(ExportFormat::Unknown, ExportFormatForPath(L"C:\\a.svg\\chart"));

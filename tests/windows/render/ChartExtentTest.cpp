@@ -1,17 +1,20 @@
-// Pictures for documents show the chart, not the grid: on sparse random charts whose ink reaches
-// past their boxes (texts overflowing below, pictures, icons, connectors at the table's edge) the
+// Pictures for documents show the chart, not the grid nor the editing: on sparse random charts whose ink
+// reaches past their boxes (texts overflowing below, pictures, icons, connectors at the table's edge) the
 // extent is the bounds of the whole export drawing's ink, and the picture of the extent is that
 // drawing moved, with one cell of background around the ink.
 #include "RandomCharts.h"
 #include "RenderTestSupport.h"
 
 #include "render/CutChart.h"
+#include "render/MetafileSvg.h"
 #include "render/PictureGeometry.h"
 #include "render/Renderer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -104,4 +107,43 @@ TEST(ChartExtent, HoldsAllInkOfRandomChartsAndShowsItWithOneCellAround) {
     // The charts drew something and, often, ink beyond the table cut.
     EXPECT_GT(charts, 40);
     EXPECT_GT(reachingPast, 5);
+}
+
+// Pictures for documents show the chart as recorded: the same chart with its selection and marks
+// taken away gives the same pixels and the same vector drawing, while the bitmap exports' cut still
+// shows what the screen shows.
+TEST(ChartExtent, PicturesForDocumentsLeaveOutTheSelectionAndTheMarks) {
+    RenderState render;
+    CreatePictures(render);
+    const CutChartLook look{0, kBackground};
+    struct Case {
+        const char* name;
+        std::function<void(Document&)> edit;
+    } cases[] = {
+        {"every box selected",
+         [](Document& d) { d.cellGrid(1, 1).selected = d.cellGrid(3, 1).selected = 1; }},
+        {"a marked cell beside the boxes", [](Document& d) { d.cellGrid(2, 2).marked = 1; }},
+        {"a marked cell far from the boxes", [](Document& d) { d.cellGrid(9, 7).marked = 1; }},
+    };
+    for (const Case& c : cases) {
+        auto recorded = std::make_unique<Document>(MakeGridDocument(10, 8, 24));
+        AssignField(MakeBox(*recorded, 1, 1).text, u"Ana");
+        AssignField(MakeBox(*recorded, 3, 1).text, u"Bea");
+        auto edited = std::make_unique<Document>(*recorded);
+        c.edit(*edited);
+        const CutChart expected = DrawCutChart(render, *recorded, look, ChartCut::Extent);
+        const CutChart chart = DrawCutChart(render, *edited, look, ChartCut::Extent);
+        ASSERT_TRUE(expected.metafile && chart.metafile) << c.name;
+        ASSERT_EQ(expected.width, chart.width) << c.name;
+        ASSERT_EQ(expected.height, chart.height) << c.name;
+        EXPECT_TRUE(ReadPixels(expected.picture).pixels == ReadPixels(chart.picture).pixels) << c.name;
+        EXPECT_EQ(MetafileToSvg(expected.metafile.Get(), expected.width, expected.height),
+                  MetafileToSvg(chart.metafile.Get(), chart.width, chart.height))
+            << c.name;
+        const CutChart table = DrawCutChart(render, *edited, look, ChartCut::Table);
+        const CutChart recordedTable = DrawCutChart(render, *recorded, look, ChartCut::Table);
+        EXPECT_FALSE(table.width == recordedTable.width && table.height == recordedTable.height &&
+                     ReadPixels(table.picture).pixels == ReadPixels(recordedTable.picture).pixels)
+            << c.name << ": the bitmap exports show what the screen shows";
+    }
 }

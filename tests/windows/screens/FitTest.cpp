@@ -4,15 +4,16 @@
 #include "WinTestSupport.h"
 
 #include "app/commands/About.h"
-#include "app/state/App.h"
-#include "app/shell/PageBar.h"
-#include "app/state/CommandIds.h"
-#include "app/shell/Refresh.h"
 #include "app/commands/ColumnDialog.h"
+#include "app/commands/PdfExport.h"
 #include "app/shell/MainWindow.h"
+#include "app/shell/PageBar.h"
+#include "app/shell/Refresh.h"
 #include "app/shell/StatusBar.h"
 #include "app/shell/StatusTexts.h"
 #include "app/shell/Toolbar.h"
+#include "app/state/App.h"
+#include "app/state/CommandIds.h"
 #include "interaction/CanvasView.h"
 #include "interaction/Canvas.h"
 #include "interaction/CanvasView.h"
@@ -22,6 +23,9 @@
 #include "interaction/Redraw.h"
 #include "interaction/TextProperties.h"
 #include "render/Dpi.h"
+#include "ui/MessageBox.h"
+#include "ui/Messages.h"
+#include "ui/ScrollingQuestion.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -243,7 +247,42 @@ TEST_F(FitTest, EveryDialogFitsTheScreenAndShowsItsWholeTexts) {
                             u"Bo,Clerk,Zed Abernathy\nCy,Clerk,Yan Abernathy\nDi,Clerk,Xu Abernathy\n"
                             u"Ed,Clerk,Wu Abernathy\nFe,Clerk,Vo Abernathy\n");
         CheckDialog([&] { ChooseListColumns(*app, nullptr, list); }, IDCANCEL, "list columns" + in);
+        PdfExportChoice choice;
+        CheckDialog([&] { ChoosePdfExport(*app, choice); }, IDCANCEL, "PDF export" + in);
     }
+}
+
+// The first-start offer speaks six languages at once: its buttons stay on the screen, and its text
+// either shows whole or scrolls to its last line.
+TEST_F(FitTest, TheRegistrationOfferKeepsItsButtonsOnTheScreen) {
+    const std::wstring text = Wide(AssociationOfferText());
+    HWND seen = nullptr;
+    DialogAnswerer answerer([&](HWND dialog) {
+        if (dialog == seen) return;
+        seen = dialog;
+        ExpectInWorkArea(dialog, "registration offer");
+        ExpectNoTextClipped(dialog, "registration offer");
+        HWND shown = GetDlgItem(dialog, kScrollingQuestionTextId);
+        EXPECT_EQ(text.substr(0, text.find_last_not_of(L"\r\n") + 1), WindowText(shown));
+        RECT client{};
+        GetClientRect(shown, &client);
+        // Where the last letter stands, and the height of its line in the text's font.
+        const LRESULT at = SendMessageW(shown, EM_POSFROMCHAR, text.find_last_not_of(L"\r\n"), 0);
+        WindowDC dc(shown);
+        ScopedSelect font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(shown, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc.Get(), &metrics);
+        const int lastBottom = static_cast<short>(HIWORD(at)) + metrics.tmHeight;
+        const bool scrolls = (GetWindowLongW(shown, GWL_STYLE) & WS_VSCROLL) != 0;
+        EXPECT_TRUE(scrolls || (at != -1 && lastBottom <= client.bottom))
+            << "the last line ends at " << lastBottom << " below the text's " << client.bottom << " at "
+            << WindowDpi(dialog) << " DPI";
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+    });
+    SetMessageBoxSeam({}); // the dialog itself, not the message box the tests answer otherwise
+    EXPECT_EQ(IDNO, AskYesNoScrolling(nullptr, text, L"...", L"&Yes", L"&No"));
+    InstallUnattendedSeam();
+    EXPECT_NE(nullptr, seen);
 }
 
 TEST_F(FitTest, TheFavouritePaletteIsPickedAndShownAtTheScreensScale) {

@@ -42,7 +42,10 @@ TEST_F(FileDialogs, WorkFileOpenStartsInThePathsFolderAndRemembersTheChosenOne) 
     ExpectOpenFlags(seen);
     EXPECT_EQ(owner, seen.owner);
     EXPECT_FALSE(seen.hasTitle) << "the system's own title";
-    EXPECT_EQ((Filters{{L"Organization chart", L"*.qdrx"}, {L"Chart book", L"*.qdrb"}}), seen.filters);
+    EXPECT_EQ((Filters{{L"Charts (*.qdrx; *.qdrb)", L"*.qdrx;*.qdrb"},
+                       {L"Organization chart", L"*.qdrx"},
+                       {L"Chart book", L"*.qdrb"}}),
+              seen.filters);
     EXPECT_EQ(L"qdrx", seen.defaultExtension);
     EXPECT_EQ(L"C:\\charts\\", seen.initialFolder);
     EXPECT_EQ(L"plan.qdrx", seen.suggestedName);

@@ -74,6 +74,8 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {1131, L"Export to vector picture (EMF, SVG)", L"Exportar a imagen vectorial (EMF, SVG)", 841, {}},
           Sep(),
+          {1132, L"Export to PDF\u2026", L"Exportar a PDF\u2026", 841, {}},
+          Sep(),
           {1120, L"Print…\tCtrl+P", L"Imprimir…\tCtrl+P", 835, {}},
           Sep(),
           {1005, L"Author", L"Autor", 804, {}},
@@ -133,7 +135,8 @@ const std::vector<Node>& ExpectedBar() {
           Sep(),
           {3301, L"Create line", L"Crear linea", 822, {}},
           Sep(),
-          {3312, L"Build from list\u2026", L"Construir desde lista\u2026", 830, {}}}},
+          {3312, L"Build from list\u2026", L"Construir desde lista\u2026", 830, {}},
+          {3313, L"Update from list\u2026", L"Actualizar desde lista\u2026", 0, {}}}},
         {kPopup,
          L"Languages",
          L"Idiomas",
@@ -337,7 +340,7 @@ TEST_F(MainWindowTest, FreshWindowHasTheTableCommandsDisabledAndTheDefaultsCheck
     OpenWindow(1);
     HMENU bar = Bar();
     for (int id : {1104, 1006, 1012, 1010, 1011, 1051, 1052, 1021, 1020, 1025, 1050, 1023, 3300, 3301, 1130,
-                   1131, 1120})
+                   1131, 1132, 1120})
         EXPECT_TRUE(IsDisabled(bar, id)) << id;
     for (int id : {1007, 1027, 1005, 1002, 3302, 3307, 2007, 2011, 3308, 1070, 1071})
         EXPECT_EQ(0u, ItemState(bar, id)) << id;

@@ -8,6 +8,7 @@
 #include "app/shell/Toolbar.h"
 #include "app/state/CommandIds.h"
 #include "app/state/CommandStates.h"
+#include "app/state/ItemState.h"
 #include "app/state/RecoveryCopies.h"
 #include "app/state/Settings.h"
 #include "document/Structure.h"
@@ -46,7 +47,7 @@ struct RefreshTest : MainWindowTest {
 void ExpectStatesOfTheState(const App& app, HWND window, const char* step) {
     HMENU bar = GetMenu(window);
     for (int id : GovernedCommands()) {
-        const int state = CommandState(app.shell, app.chart, app.doc, id);
+        const int state = ItemState(app, id);
         EXPECT_EQ(state == kItemDisabled, IsDisabled(bar, id)) << step << " item " << id;
         EXPECT_EQ(state == kItemChecked, IsChecked(bar, id)) << step << " item " << id;
     }
