@@ -102,7 +102,6 @@ std::optional<Outcome> UndoListUpdate(App& app) {
     if (LoadChartBook(app.chart, app.doc, before) != ChartBookLoad::Accepted) return std::nullopt;
     // The chart from before the update is not the one recorded, whatever it was then.
     app.chart.pagesChanged = true;
-    ++app.chart.changesBeforeShown;
     return ShowReadChart(app);
 }
 
