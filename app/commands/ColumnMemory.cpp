@@ -1,0 +1,51 @@
+// Keys and values of the remembered column choices.
+#include "app/commands/ColumnMemory.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+
+std::wstring ColumnMemoryKey(const ListRow& header) {
+    // FNV-1a over the header's texts with a separator no text holds, so "a,bc" and "ab,c" differ.
+    uint32_t hash = 2166136261u;
+    auto add = [&hash](uint32_t unit) {
+        hash ^= unit;
+        hash *= 16777619u;
+    };
+    for (const std::u16string& field : header.fields) {
+        for (char16_t c : field)
+            add(c);
+        add(0xFFFF);
+    }
+    wchar_t key[16];
+    std::swprintf(key, 16, L"H%08X", unsigned(hash));
+    return key;
+}
+
+std::wstring FormatColumnChoice(const ColumnFinding& columns) {
+    std::wstring value;
+    for (int at : columns.at)
+        value += (value.empty() ? L"" : L",") + std::to_wstring(at < 0 ? 0 : at + 1);
+    return value;
+}
+
+bool ParseColumnChoice(std::wstring_view value, size_t columns, ListColumns& choice) {
+    ListColumns parsed;
+    size_t role = 0;
+    for (size_t at = 0; at <= value.size(); ++role) {
+        size_t end = std::min(value.find(L',', at), value.size());
+        std::wstring_view number = value.substr(at, end - at);
+        if (role >= kListRoles || number.empty() || number.size() > 4) return false;
+        int n = 0;
+        for (wchar_t c : number) {
+            if (c < L'0' || c > L'9') return false;
+            n = n * 10 + (c - L'0');
+        }
+        if (size_t(n) > columns) return false;
+        parsed.at[role] = n == 0 ? kNoColumn : n - 1;
+        at = end + 1;
+    }
+    if (role != kListRoles) return false;
+    choice = parsed;
+    return true;
+}
