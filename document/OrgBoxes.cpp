@@ -42,13 +42,26 @@ int NamedColumns(const TextNeeds& t, int lines, int pitch, bool even) {
 }
 
 // NamedColumns in `lines` lines, or where no count of columns keeps the name alone in them, in the
-// fewest more that do; `lines` becomes those.
+// fewest more that do; `lines` becomes those. Where no width keeps the name alone at all (a short
+// name before a title word wider than the name and the next word together: "Hao Chen" and
+// "Administrative"), the name shares its line with that word rather than the chart being refused:
+// the narrowest box that holds the text in `lines` or the fewest more, the name still whole.
 int NamedColumnsFrom(const TextNeeds& t, int& lines, int pitch, bool even) {
     for (int k = lines; k <= kMaxLines; ++k)
         if (const int columns = NamedColumns(t, k, pitch, even)) {
             lines = k;
             return columns;
         }
+    // Only where no box of any cells could: even the narrowest text area breaks after the word.
+    const int narrowest = WidthFor(t, kMaxLines);
+    if (narrowest > kWidestTextArea || narrowest + kBoxTextMargin - kBoxBreakMargin < t.nameShared) return 0;
+    for (int k = lines; k <= kMaxLines; ++k) {
+        const int width = WidthFor(t, k);
+        if (width > kWidestTextArea) continue;
+        const int columns = std::max(2, (width + kBoxTextMargin + pitch - 1) / pitch);
+        lines = k;
+        return even ? columns + columns % 2 : columns;
+    }
     return 0;
 }
 

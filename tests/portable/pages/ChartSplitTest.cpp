@@ -12,6 +12,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <fstream>
 
 namespace {
 
@@ -183,4 +184,18 @@ TEST(ChartSplit, ABookBuiltStraightFromAListIsTheChartOfPagesRecorded) {
     std::vector<uint8_t> book;
     ASSERT_EQ(BuildChartBookFromList(book, list, latin1, TestMeasure()).result, BuildResult::Built);
     EXPECT_EQ(book, EncodeChartAsBook(chart, *shown));
+}
+// A published export builds whole: a short name before a title word as wide as the name and the
+// next word together ("Hao Chen", "Human Resources Administrative Assistant") can keep the name
+// alone at no width, and shares its line rather than refusing the chart.
+TEST(ChartSplit, APublishedExportBuildsEveryPersonIntoPages) {
+    std::ifstream in(std::string(CUADRIX_TEST_DATA) + "/peer-lists/adventureworks-employees.csv",
+                     std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto latin1 = [](std::string_view b) { return std::u16string(b.begin(), b.end()); };
+    Chart chart;
+    auto shown = std::make_unique<Document>();
+    const BuildOutcome outcome = BuildChartPagesFromList(chart, *shown, bytes, latin1, TestMeasure());
+    ASSERT_EQ(outcome.result, BuildResult::Built);
+    EXPECT_GT(PageCount(chart), 1);
 }
