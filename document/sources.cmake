@@ -3,6 +3,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/CellRecord.cpp
   document/Chart.cpp
   document/ChartBook.cpp
+  document/ChartFind.cpp
   document/ChartSplit.cpp
   document/Clipboard.cpp
   document/ColumnFinder.cpp
