@@ -154,7 +154,6 @@ bool UndoListUpdate(App& app) {
     if (LoadChartBook(app.chart, app.doc, before) != ChartBookLoad::Accepted) return false;
     // The chart from before the update is not the one recorded, whatever it was then.
     app.chart.pagesChanged = true;
-    ++app.chart.pageChanges;
     ShowReadChart(app);
     UpdateChartTitle(app);
     return true;

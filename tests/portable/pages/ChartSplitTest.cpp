@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -122,7 +123,7 @@ TEST(ChartSplit, MarksAfterTheLongestTextsStayWhole) {
     std::mt19937 random(5);
     std::vector<std::u16string> texts;
     std::vector<int> managerOf;
-    RandomOrganisation(random, 300, 6, texts, managerOf);
+    RandomOrganisation(random, 100, 6, texts, managerOf);
     std::u16string words;
     while (words.size() < size_t(kTextCapacity))
         words += u" word";
@@ -149,7 +150,7 @@ TEST(ChartSplit, MarksAfterTheLongestTextsStayWhole) {
 }
 
 // A team that does not fit early on (a long chain) says nothing of a later team of another shape:
-// a flat team of 80 fits a table of its own and is laid out to find so.
+// a flat team of 60 fits a table of its own and is laid out to find so, its people on one page.
 TEST(ChartSplit, AnEarlyFailureRefusesNoOtherTeamUntried) {
     std::vector<std::u16string> texts = {u"Top"};
     std::vector<int> managerOf = {-1};
@@ -159,12 +160,17 @@ TEST(ChartSplit, AnEarlyFailureRefusesNoOtherTeamUntried) {
         return int(texts.size()) - 1;
     };
     const int flat = add(0);
-    for (int i = 0; i < 80; ++i)
+    for (int i = 0; i < 60; ++i)
         add(flat);
     for (int i = 0, above = 0; i < 120; ++i)
         above = add(above);
     const ChartSplit split = SplitChart(texts, managerOf, TestMeasure());
-    EXPECT_TRUE(split.fits);
+    ASSERT_TRUE(split.fits);
+    std::set<size_t> flatPages;
+    for (size_t p = 0; p < split.pages.size(); ++p)
+        for (int person : split.pages[p].people)
+            if (person == flat || managerOf[size_t(person)] == flat) flatPages.insert(p);
+    EXPECT_EQ(flatPages.size(), 1u);
 }
 
 TEST(ChartSplit, ABookBuiltStraightFromAListIsTheChartOfPagesRecorded) {
