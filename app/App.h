@@ -23,5 +23,6 @@ struct App : Workspace {
     // count the update left: one Undo brings it back while nothing changed since.
     std::vector<uint8_t> chartBeforeUpdate;
     uint32_t changeAfterUpdate = 0;
+    std::wstring findText;     // what Edit > Find… looked for last, for F3 and Shift+F3
     std::wstring pathOfUpdate; // the chart's file then: another chart read since never takes it back
 };

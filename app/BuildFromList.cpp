@@ -147,20 +147,22 @@ void BuildFromListCommand(App& app) {
     // The columns found, or those chosen before for a list with this header, shown for a check.
     CheckedList checked = ReadCheckedList(DecodeListText(bytes, FromAnsi));
     std::wstring key;
+    ListColumns kept;
     if (checked.columns.headerRow >= 0) {
         key = ColumnMemoryKey(checked.table.rows[size_t(checked.columns.headerRow)]);
-        ListColumns kept;
         if (ParseColumnChoice(ReadColumnChoice(key), checked.columns.columns, kept))
             ChooseColumns(checked, kept);
     }
     if (!checked.list.people.empty()) {
-        if (!ChooseListColumns(app, owner, checked)) return;
+        if (!ChooseListColumns(app, owner, checked, &kept)) return;
         if (!key.empty())
             WritePrivateProfileStringW(kColumnMemorySection, key.c_str(),
-                                       FormatColumnChoice(checked.columns).c_str(), SettingsPath().c_str());
+                                       FormatColumnChoice(checked.columns, kept).c_str(),
+                                       SettingsPath().c_str());
     }
     ListColumns chosen;
     chosen.at = checked.columns.at;
+    chosen.headcount = kept.headcount;
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
     BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, chosen);

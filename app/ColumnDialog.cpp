@@ -20,6 +20,7 @@ struct ColumnRun {
     App& app;
     CheckedList& checked;
     FontHandle font;
+    ListColumns* options = nullptr;
 };
 
 ColumnRun* RunOf(HWND dialog) {
@@ -108,8 +109,15 @@ void OnInitDialog(ColumnRun& run, HWND dialog) {
         SendMessageW(combo, CB_SETCURSEL, WPARAM(run.checked.columns.at[size_t(r)] + 1), 0);
     }
     // Room for the heading, four faulty lines and how many more, in the widest language.
-    CreateChild(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 10, 326, 500, 100,
-                kColumnSummaryId);
+    CreateChild(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 10, 326,
+                run.options ? 400 : 500, 100, kColumnSummaryId);
+    if (run.options) {
+        // The build options, beside the summary.
+        CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartLooks, 1),
+                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 420, 326, 290, 20,
+                    kColumnHeadcountId);
+        CheckDlgButton(dialog, kColumnHeadcountId, run.options->headcount ? BST_CHECKED : BST_UNCHECKED);
+    }
     CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 25),
                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 520, 396, 90, 26, IDOK);
     CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 26),
@@ -134,6 +142,8 @@ INT_PTR CALLBACK ColumnDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         ChooseColumns(run->checked, ChosenColumns(dialog));
         ShowSummary(*run, dialog);
     } else if (id == IDOK && run->checked.columns.undecided.empty()) {
+        if (run->options)
+            run->options->headcount = IsDlgButtonChecked(dialog, kColumnHeadcountId) == BST_CHECKED;
         EndDialog(dialog, IDOK);
     } else if (id == IDCANCEL) {
         EndDialog(dialog, IDCANCEL);
@@ -175,8 +185,8 @@ std::wstring ColumnChoiceSummary(const App& app, const CheckedList& checked) {
     return text;
 }
 
-bool ChooseListColumns(App& app, HWND owner, CheckedList& checked) {
-    ColumnRun run{app, checked, {}};
+bool ChooseListColumns(App& app, HWND owner, CheckedList& checked, ListColumns* options) {
+    ColumnRun run{app, checked, {}, options};
     std::vector<WORD> tmpl =
         BuildDialogTemplate(kColumnDialogStyle, 0, 100, 100, Tr(app, MessageTable::ChartFromList, 21));
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),

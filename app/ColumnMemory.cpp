@@ -22,15 +22,25 @@ std::wstring ColumnMemoryKey(const ListRow& header) {
     return key;
 }
 
-std::wstring FormatColumnChoice(const ColumnFinding& columns) {
+std::wstring FormatColumnChoice(const ColumnFinding& columns, const ListColumns& options) {
     std::wstring value;
     for (int at : columns.at)
         value += (value.empty() ? L"" : L",") + std::to_wstring(at < 0 ? 0 : at + 1);
+    if (options.headcount) value += L";headcount";
     return value;
 }
 
 bool ParseColumnChoice(std::wstring_view value, size_t columns, ListColumns& choice) {
     ListColumns parsed;
+    // The options after the columns; one this program does not know is left aside.
+    const size_t semicolon = std::min(value.find(L';'), value.size());
+    for (size_t at = semicolon; at < value.size();) {
+        const size_t next = std::min(value.find(L';', at + 1), value.size());
+        const std::wstring_view option = value.substr(at + 1, next - at - 1);
+        if (option == L"headcount") parsed.headcount = true;
+        at = next;
+    }
+    value = value.substr(0, semicolon);
     size_t role = 0;
     for (size_t at = 0; at <= value.size(); ++role) {
         size_t end = std::min(value.find(L',', at), value.size());

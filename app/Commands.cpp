@@ -10,6 +10,7 @@
 #include "app/CommandIds.h"
 #include "app/ChartFile.h"
 #include "app/ChartPages.h"
+#include "app/FindCommand.h"
 #include "app/CommandStates.h"
 #include "app/MainLayout.h"
 #include "ui/FileDialogs.h"
@@ -229,6 +230,7 @@ bool RunCommand(App& app, int id, int notifyCode) {
         return true;
     }
     if (RunPageCommand(app, id)) return true;
+    if (RunFindCommand(app, id)) return true;
     if (const NewPreset* preset = FindNewPreset(id)) {
         NewTableCommand(app, *preset, id);
         return true;

@@ -153,6 +153,7 @@ int RunBuild(App& app, const ConversionCommand& command) {
     ListColumns columns;
     for (size_t role = 0; role < command.columns.size(); ++role)
         columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
+    columns.headcount = command.headcount;
     BuildOutcome outcome;
     // A book takes a list of any size (one page when it fits); a work file holds one table.
     const bool book = chartBook;

@@ -92,7 +92,9 @@ ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
         const bool pdfOption =
             command.named == ConversionKind::Export && colon != std::wstring::npos &&
             (IsSwitch(argument.substr(0, colon), L"paper") || IsSwitch(argument.substr(0, colon), L"pages"));
-        if (pdfOption) {
+        if (command.named == ConversionKind::Build && IsSwitch(argument, L"headcount")) {
+            command.headcount = true;
+        } else if (pdfOption) {
             (IsSwitch(argument.substr(0, colon), L"paper") ? command.paper : command.pages) =
                 argument.substr(colon + 1);
             malformed = malformed || argument.size() == colon + 1;

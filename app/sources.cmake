@@ -12,6 +12,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/About.cpp
   app/ChartClipboard.cpp
   app/ChartPages.cpp
+  app/FindCommand.cpp
   app/BuildFromList.cpp
   app/UpdateFromList.cpp
   app/ComparisonDialog.cpp

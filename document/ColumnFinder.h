@@ -21,6 +21,8 @@ struct ListColumns {
     std::array<int, kListRoles> at{kFindColumn, kFindColumn, kFindColumn,
                                    kFindColumn, kFindColumn, kFindColumn};
     std::array<std::u16string, kListRoles> named;
+    // Build options kept with the column choice: a manager's box ends with the headcount.
+    bool headcount = false;
 
     int& operator[](ListRole role) { return at[size_t(role)]; }
     int operator[](ListRole role) const { return at[size_t(role)]; }

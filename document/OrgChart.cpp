@@ -2,6 +2,7 @@
 // merged chart boxes and edge connectors like hand editing makes, and the whole command.
 #include "document/OrgChart.h"
 
+#include "document/Headcount.h"
 #include "document/PersonTag.h"
 #include "document/Structure.h"
 #include "document/Undo.h"
@@ -63,6 +64,18 @@ void WriteChart(Document& doc, const ChartLayout& layout, const std::vector<std:
     }
 }
 
+namespace {
+
+// The headcount goes after the title, where the box's text may still hold it.
+void AppendHeadcount(std::u16string& text, const Headcount& count) {
+    const std::u16string figures = HeadcountText(count);
+    if (figures.empty() || text.size() + 1 + figures.size() > size_t(kTextCapacity - 1)) return;
+    text += u' ';
+    text += figures;
+}
+
+} // namespace
+
 bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const ListColumns& columns,
                       ListForChart& read, BuildOutcome& outcome) {
     read.checked = ReadCheckedList(DecodeListText(bytes, ansi), columns);
@@ -84,6 +97,13 @@ bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const Lis
     for (const Person& p : list.people) {
         read.texts.push_back(BoxText(p));
         read.options.nameLength.push_back(int(std::min(p.name.size(), read.texts.back().size())));
+    }
+    if (columns.headcount) {
+        // Open positions are counted apart: none are marked yet.
+        const std::vector<char> apart(list.people.size(), 0);
+        const std::vector<Headcount> counts = CountHeads(read.checked.managerOf, apart);
+        for (size_t i = 0; i < counts.size(); ++i)
+            AppendHeadcount(read.texts[i], counts[i]);
     }
     return true;
 }

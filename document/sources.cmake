@@ -9,6 +9,7 @@ list(APPEND CUADRIX_PORTABLE_SOURCES
   document/ColumnFinder.cpp
   document/Edit.cpp
   document/FileErrors.cpp
+  document/Headcount.cpp
   document/HistoryRows.cpp
   document/ListTable.cpp
   document/Merge.cpp
