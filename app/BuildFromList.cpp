@@ -163,6 +163,10 @@ void BuildFromListCommand(App& app) {
     ListColumns chosen;
     chosen.at = checked.columns.at;
     chosen.headcount = kept.headcount;
+    chosen.colourBy = kept.colourBy;
+    chosen.departmentColumn = kept.departmentColumn;
+    const std::wstring level = Tr(app, MessageTable::ChartLooks, 6);
+    chosen.levelWord.assign(level.begin(), level.end());
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
     BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, chosen);

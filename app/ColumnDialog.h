@@ -15,6 +15,8 @@ constexpr int kColumnRoleLabelId = 110; // + the role's number
 constexpr int kColumnRoleComboId = 120; // + the role's number; item 0 "(none)", item n column n
 constexpr int kColumnSummaryId = 130;
 constexpr int kColumnHeadcountId = 140;
+constexpr int kColumnColourById = 141;   // items: nothing, level, department
+constexpr int kColumnDepartmentId = 142; // item 0 "(none)", item n column n
 
 // Shows the dialog over the list read with the columns found; OK leaves `checked` read with the
 // columns chosen and returns true; Cancel returns false.

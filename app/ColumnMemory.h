@@ -14,7 +14,7 @@ constexpr wchar_t kColumnMemorySection[] = L"ListColumns";
 std::wstring ColumnMemoryKey(const ListRow& header);
 
 // The value kept for a choice: the six roles' columns from 1 (0 for none), comma-separated, then
-// the build options asked for, each after a semicolon (";headcount").
+// the build options asked for, each after a semicolon (";headcount;colour=department;department=5").
 std::wstring FormatColumnChoice(const ColumnFinding& columns, const ListColumns& options = {});
 
 // The choice a kept value gives for a list of `columns` columns; false (and nothing changed) for a

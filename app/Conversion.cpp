@@ -154,6 +154,10 @@ int RunBuild(App& app, const ConversionCommand& command) {
     for (size_t role = 0; role < command.columns.size(); ++role)
         columns.named[role].assign(command.columns[role].begin(), command.columns[role].end());
     columns.headcount = command.headcount;
+    if (!command.colour.empty())
+        columns.colourBy = command.colour == L"level" ? ColourBy::Level : ColourBy::Department;
+    const std::wstring level = Tr(app, MessageTable::ChartLooks, 6);
+    columns.levelWord.assign(level.begin(), level.end());
     BuildOutcome outcome;
     // A book takes a list of any size (one page when it fits); a work file holds one table.
     const bool book = chartBook;

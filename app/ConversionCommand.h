@@ -14,7 +14,7 @@ enum class ConversionKind {
     Export,    // /export <work file> <picture> [/paper:NAME] [/pages:N-M] (the options for PDF)
     Print,     // /print <work file>
     Build,     // /build <list of people> <work file> [/name:COL] [/first:COL /last:COL] [/title:COL]
-               // [/id:COL] [/manager:COL] [/headcount]
+               // [/id:COL] [/manager:COL] [/headcount] [/colour:level|department]
     Malformed, // a conversion's name with the wrong number of arguments
 };
 
@@ -28,6 +28,8 @@ struct ConversionCommand {
     std::array<std::wstring, 6> columns;
     // /headcount: managers' boxes show how many people they lead.
     bool headcount = false;
+    // /colour:level or /colour:department (/color: too): what the boxes' fills tell.
+    std::wstring colour;
     // The paper and pages an export to PDF asks for; empty where the program decides.
     std::wstring paper;
     std::wstring pages;

@@ -55,6 +55,10 @@ bool ConfirmColumns(App& app, HWND owner, std::string_view bytes, ListColumns& c
     }
     chosen.at = checked.columns.at;
     chosen.headcount = kept.headcount;
+    chosen.colourBy = kept.colourBy;
+    chosen.departmentColumn = kept.departmentColumn;
+    const std::wstring level = Tr(app, MessageTable::ChartLooks, 6);
+    chosen.levelWord.assign(level.begin(), level.end());
     return true;
 }
 

@@ -98,6 +98,11 @@ bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const Lis
         read.texts.push_back(BoxText(p));
         read.options.nameLength.push_back(int(std::min(p.name.size(), read.texts.back().size())));
     }
+    if (columns.colourBy != ColourBy::Nothing) {
+        const int department = columns.departmentColumn == kFindColumn ? FindDepartmentColumn(read.checked)
+                                                                       : columns.departmentColumn;
+        read.colours = GroupPeople(read.checked, columns.colourBy, department, columns.levelWord);
+    }
     if (columns.headcount) {
         // Open positions are counted apart: none are marked yet.
         const std::vector<char> apart(list.people.size(), 0);
@@ -132,6 +137,7 @@ BuildOutcome BuildChartFromList(Document& doc, std::string_view bytes, const Ans
     }
     WriteChart(doc, layout, texts);
     TagListChart(doc, layout, read.checked);
+    ColourListChart(doc, layout, read.colours);
     if (!before.undoStack.empty()) doc.undo = std::move(before);
     // The chart exists nowhere else yet.
     doc.modified = true;

@@ -1,4 +1,5 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
+  document/BoxColours.cpp
   document/CellEdit.cpp
   document/CellRecord.cpp
   document/Chart.cpp

@@ -1032,6 +1032,8 @@ const std::vector<TableDefinition>& Definitions() {
              {3, {u"nada", u"nada", u"rien", u"nichts", u"nothing", u"niente"}},
              {4, {u"nivel", u"nível", u"niveau", u"Ebene", u"level", u"livello"}},
              {5, {u"departamento", u"departamento", u"service", u"Abteilung", u"department", u"reparto"}},
+             {6, {u"Nivel", u"Nível", u"Niveau", u"Ebene", u"Level", u"Livello"}},
+             {7, {u"Departamento:", u"Departamento:", u"Service :", u"Abteilung:", u"Department:", u"Reparto:"}},
          }},
     };
     return tables;
