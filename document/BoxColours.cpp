@@ -145,10 +145,19 @@ bool ColourChartBoxes(Document& doc, const ChartLayout& layout, const std::vecto
     const int columns =
         std::max(2, int(std::ceil((double(std::min<size_t>(longest, 40)) * linePixels * 0.5 + 8) / pitch)));
     const int height = rows * int(groups.size());
+    // The chart's own extent: its corners first, then beside it and below it, then the table's.
+    int chartColumns = 0, chartRows = 0;
+    for (const ChartBox& b : layout.boxes) {
+        chartColumns = std::max(chartColumns, b.column + b.columns);
+        chartRows = std::max(chartRows, b.row + b.rows);
+    }
+    const int right = chartColumns - columns, bottom = chartRows - height;
     const int lastColumn = doc.tableColumns - columns, lastRow = doc.tableRows - height;
-    if (lastColumn < 0 || lastRow < 0) return false;
-    const int corners[4][2] = {{0, lastRow}, {lastColumn, lastRow}, {lastColumn, 0}, {0, 0}};
-    for (const auto& [column, row] : corners) {
+    const int places[][2] = {{0, bottom},  {right, bottom},       {right, 0},
+                             {0, 0},       {chartColumns + 1, 0}, {0, chartRows + 1},
+                             {0, lastRow}, {lastColumn, lastRow}, {lastColumn, 0}};
+    for (const auto& [column, row] : places) {
+        if (column < 0 || row < 0 || column > lastColumn || row > lastRow) continue;
         if (!RoomFor(doc, column, row, columns, height)) continue;
         for (size_t k = 0; k < groups.size(); ++k) {
             CellRecord& box = MergeBox(doc, column, row + int(k) * rows, columns, rows);
