@@ -146,18 +146,19 @@ void OnInitDialog(ColumnRun& run, HWND dialog) {
     // Room for the heading, four faulty lines and how many more, in the widest language.
     CreateChild(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 10, 326,
                 run.options ? 400 : 500, 100, kColumnSummaryId);
+    CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 25),
+                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 520, 396, 90, 26, IDOK);
+    CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 26),
+                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 620, 396, 90, 26, IDCANCEL);
     if (run.options) {
-        // The build options, beside the summary.
+        // The build options, beside the summary; after the buttons in the tab order, so that the
+        // roles stay next to OK.
         CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartLooks, 1),
                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 420, 322, 290, 20,
                     kColumnHeadcountId);
         CheckDlgButton(dialog, kColumnHeadcountId, run.options->headcount ? BST_CHECKED : BST_UNCHECKED);
         AddColourChoice(run, dialog);
     }
-    CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 25),
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 520, 396, 90, 26, IDOK);
-    CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 26),
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 620, 396, 90, 26, IDCANCEL);
     run.font = CreateControlFont(L"MS Sans Serif", 8, false);
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(run.font.Get()), FALSE);
