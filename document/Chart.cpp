@@ -2,6 +2,7 @@
 // changes, the cell copied across pages, and the chart as the entries of a book.
 #include "document/Chart.h"
 
+#include "document/Undo.h"
 #include "document/WorkFileFormat.h"
 
 #include <zlib.h>
@@ -193,6 +194,60 @@ void RestoreRemovedPage(Chart& chart, Document& shown) {
     NotePagesChanged(chart);
 }
 
+void SetChartAside(Chart& chart, const Document& shown, const std::wstring& path) {
+    auto aside = std::make_unique<ReplacedChart>();
+    aside->pages = std::move(chart.pages);
+    aside->shown = chart.shown;
+    aside->pagesChanged = chart.pagesChanged;
+    aside->copyPage = chart.copyPage;
+    aside->shownDocument = std::make_unique<Document>(shown);
+    aside->path = path;
+    // The count goes on from the whole chart's: a recovery copy of the chart set aside is behind it.
+    const uint32_t count = ChartChangeCount(chart, shown);
+    ResetChart(chart, aside->pages[size_t(aside->shown)].name);
+    CountOnFrom(chart, count, shown);
+    chart.replaced = std::move(aside);
+}
+
+namespace {
+
+// The chart set aside is the chart again; its count goes on from the chart it replaces.
+void TakeAside(Chart& chart, Document& shown) {
+    const uint32_t count = ChartChangeCount(chart, shown);
+    std::unique_ptr<ReplacedChart> aside = std::move(chart.replaced);
+    chart.pages = std::move(aside->pages);
+    chart.shown = aside->shown;
+    chart.pagesChanged = aside->pagesChanged;
+    chart.copyPage = aside->copyPage;
+    chart.removed.clear();
+    shown = std::move(*aside->shownDocument);
+    CountOnFrom(chart, count, shown);
+}
+
+} // namespace
+
+void TakeChartBack(Chart& chart, Document& shown) {
+    if (chart.replaced) TakeAside(chart, shown);
+}
+
+void ChartBuiltOver(Chart& chart, Document& shown) {
+    if (!chart.replaced) return;
+    ResetUndoHistory(shown);
+    chart.replaced->builtChange = shown.changeCount;
+}
+
+bool CanRestoreReplacedChart(const Chart& chart, const Document& shown) {
+    return chart.replaced && PageCount(chart) == 1 && chart.replaced->builtChange == shown.changeCount;
+}
+
+std::wstring RestoreReplacedChart(Chart& chart, Document& shown) {
+    if (!CanRestoreReplacedChart(chart, shown)) return {};
+    std::wstring path = chart.replaced->path;
+    TakeAside(chart, shown);
+    NotePagesChanged(chart);
+    return path;
+}
+
 void MoveShownPage(Chart& chart, int step) {
     const int to = chart.shown + step;
     if (to < 0 || to >= PageCount(chart) || step == 0) return;
@@ -224,6 +279,7 @@ void CountOnFrom(Chart& next, uint32_t previous, const Document& shown) {
 
 void ChartRecorded(Chart& chart, Document& shown) {
     chart.pagesChanged = false;
+    chart.replaced.reset();
     shown.modified = false;
     for (ChartPage& page : chart.pages)
         if (page.parked) page.parked->modified = false;

@@ -39,6 +39,18 @@ struct RemovedPage {
     uint32_t shownChange = 0; // that page's change count then: any edit since forgets the removal
 };
 
+// A whole chart replaced by a chart built from a list, kept so that Undo right after the build
+// brings it back as it was.
+struct ReplacedChart {
+    std::vector<ChartPage> pages;
+    int shown = 0;
+    bool pagesChanged = false;
+    int copyPage = -1;
+    std::unique_ptr<Document> shownDocument;
+    std::wstring path;        // the file the chart was read from or recorded to
+    uint32_t builtChange = 0; // the built chart's change count: any edit since forgets the chart
+};
+
 struct Chart {
     std::vector<ChartPage> pages = std::vector<ChartPage>(1);
     int shown = 0;
@@ -51,6 +63,7 @@ struct Chart {
     // The page of the last "Copy cell", so that a paste on another page reads the cell there.
     int copyPage = -1;
     std::vector<RemovedPage> removed;
+    std::unique_ptr<ReplacedChart> replaced;
 };
 
 int PageCount(const Chart& chart);
@@ -71,6 +84,17 @@ void DeleteShownPage(Chart& chart, Document& shown);
 // Undo right after "Delete page" (no edit of the page shown since) brings the page back.
 bool CanRestoreRemovedPage(const Chart& chart, const Document& shown);
 void RestoreRemovedPage(Chart& chart, Document& shown);
+// Before a build replaces every page: the chart as it is, with the file it came from, is set aside
+// and the chart is one page, the page shown as it is.
+void SetChartAside(Chart& chart, const Document& shown, const std::wstring& path);
+// The build was refused: the chart set aside is the chart again, exactly as it was.
+void TakeChartBack(Chart& chart, Document& shown);
+// The build is done: the page's own history starts with it, and Undo right after brings back the
+// chart set aside.
+void ChartBuiltOver(Chart& chart, Document& shown);
+bool CanRestoreReplacedChart(const Chart& chart, const Document& shown);
+// Brings back the chart set aside, as a change, its first page shown; returns its file.
+std::wstring RestoreReplacedChart(Chart& chart, Document& shown);
 // Moves the page shown one place left (-1) or right (+1); it stays shown.
 void MoveShownPage(Chart& chart, int step);
 
@@ -83,7 +107,8 @@ uint32_t ChartChangeCount(const Chart& chart, const Document& shown);
 // `next` takes the place of a chart whose count stood at `previous`, `shown` showing its page:
 // its count goes on from there, the replacement one change more.
 void CountOnFrom(Chart& next, uint32_t previous, const Document& shown);
-// The chart was recorded, or replaced by a read: nothing is unrecorded and no removal comes back.
+// The chart was recorded, or replaced by a read: nothing is unrecorded and no removal or replaced
+// chart comes back.
 void ChartRecorded(Chart& chart, Document& shown);
 
 // "Copy cell" succeeded on the page shown.

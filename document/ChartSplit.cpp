@@ -115,7 +115,7 @@ PageChart MakePageChart(const Organisation& org, int heading, const std::vector<
     if (names) chart.options.nameLength.clear();
     if (heading >= 0) {
         chart.texts.push_back(
-            WithMark(org.texts[size_t(heading)], std::u16string(u" \u25C4 ") + kPlaceholder));
+            WithMark(org.texts[size_t(heading)], std::u16string(kMarkToManager) + kPlaceholder));
         chart.managers.push_back(-1);
         local[size_t(heading)] = 0;
         if (names)
@@ -126,7 +126,7 @@ PageChart MakePageChart(const Organisation& org, int heading, const std::vector<
         local[size_t(people[i])] = int(chart.texts.size());
         const bool marked = away[i] || (markFirst && i == 0);
         chart.texts.push_back(
-            marked ? WithMark(org.texts[size_t(people[i])], std::u16string(u" \u25BA ") + kPlaceholder)
+            marked ? WithMark(org.texts[size_t(people[i])], std::u16string(kMarkToTeam) + kPlaceholder)
                    : org.texts[size_t(people[i])]);
         if (names)
             chart.options.nameLength.push_back(
@@ -394,11 +394,11 @@ ChartSplit SplitAtScale(const std::vector<std::u16string>& texts, const std::vec
         if (!page.layout.fits) return split;
         if (heading >= 0)
             page.texts.push_back(
-                WithMark(texts[size_t(heading)], u" \u25C4 " + Number(pageOfOwnBox[size_t(heading)])));
+                WithMark(texts[size_t(heading)], kMarkToManager + Number(pageOfOwnBox[size_t(heading)])));
         for (size_t i = 0; i < page.people.size(); ++i) {
             const int person = page.people[i];
             page.texts.push_back(
-                away[i] ? WithMark(texts[size_t(person)], u" \u25BA " + Number(pageOfTeam[size_t(person)]))
+                away[i] ? WithMark(texts[size_t(person)], kMarkToTeam + Number(pageOfTeam[size_t(person)]))
                         : texts[size_t(person)]);
         }
         split.pages.push_back(std::move(page));

@@ -19,6 +19,11 @@ constexpr int kBoxTextMargin = 6;
 // A page mark (" ► N", " ◄ M") is laid out with this number, the widest a book has (at most 999
 // pages), and filled in once every page has its number.
 constexpr char16_t kMarkDigits[] = u"000";
+// What comes before a page number: " ► " to the page of a manager's team, " ◄ " back to the page of
+// the manager's own box. The number joins its arrow with a no-break space: the drawing breaks lines
+// only at spaces, so a mark never parts from its number.
+constexpr char16_t kMarkToTeam[] = u" \u25BA\u00A0";
+constexpr char16_t kMarkToManager[] = u" \u25C4\u00A0";
 // The drawing breaks a box's lines at its span (its columns less one separation) less its outline:
 // a word that fits there joins the line, whatever room the ink would like.
 constexpr int kBoxBreakMargin = 2;

@@ -1,9 +1,9 @@
 // Fuzzes the command-line reading: any text splits into arguments that, quoted again as a program
 // quotes them, split back into the same list and make the same conversion; a conversion is
 // recognised only with both of its names present; so is an update with its chart and list.
-#include "app/CommandLine.h"
-#include "app/ConversionCommand.h"
-#include "app/UpdateCommand.h"
+#include "app/commands/CommandLine.h"
+#include "app/commands/ConversionCommand.h"
+#include "app/commands/UpdateCommand.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -15,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     AssignField(again.text, FieldText(cell.text));
     if (!WritePersonTag(again, tag)) std::abort();
     PersonTag back;
-    if (!ReadPersonTag(again, back) || back.key != tag.key || back.manager != tag.manager || back.kind != tag.kind ||
-        back.byId != tag.byId || back.nameLength != tag.nameLength || back.titleLength != tag.titleLength)
+    if (!ReadPersonTag(again, back) || back.key != tag.key || back.manager != tag.manager ||
+        back.kind != tag.kind || back.byId != tag.byId || back.nameLength != tag.nameLength ||
+        back.titleLength != tag.titleLength)
         std::abort();
     return 0;
 }

@@ -101,7 +101,7 @@ int MarkedPage(const std::u16string& text) {
         --digits;
     if (digits == end || end - digits > 6) return -1;
     size_t mark = digits;
-    while (mark > 0 && text[mark - 1] == u' ')
+    while (mark > 0 && (text[mark - 1] == u' ' || text[mark - 1] == u'\u00A0'))
         --mark;
     if (mark == 0 || (text[mark - 1] != u'\u25BA' && text[mark - 1] != u'\u25C4')) return -1;
     int page = 0;

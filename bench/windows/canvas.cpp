@@ -4,11 +4,12 @@
 // text of two-letter words); and opening that table from the command line until the main window
 // shows it. Each until the canvas shows the result; the clicks also at 150 %, the scale of a
 // 144-DPI screen. Prints figures; asserts nothing.
-#include "app/App.h"
-#include "app/MainWindow.h"
-#include "app/WindowInit.h"
+#include "app/state/App.h"
+#include "app/shell/MainWindow.h"
+#include "app/commands/FileCommands.h"
+#include "app/shell/Refresh.h"
 #include "document/Structure.h"
-#include "app/WorkFileMessages.h"
+#include "app/commands/WorkFileMessages.h"
 #include "document/WorkFile.h"
 #include "interaction/CanvasView.h"
 #include "interaction/Redraw.h"
@@ -127,7 +128,7 @@ int main() {
     for (int round = 0; round < 3; ++round) {
         Window w;
         auto start = std::chrono::steady_clock::now();
-        OpenCommandLineFile(*w.app, L"Cuadrix.exe \"" + path + L"\"");
+        ApplyOutcome(*w.app, OpenCommandLineFile(*w.app, L"Cuadrix.exe \"" + path + L"\""));
         GdiFlush();
         fullestOpen = std::min(fullestOpen, Milliseconds(std::chrono::steady_clock::now() - start));
     }
@@ -144,9 +145,10 @@ int main() {
                 fullestClick, fullestClick / blit, fullestClick / click);
     std::printf("opened from the command line until shown:      %8.2f ms  (%.1f x one BitBlt)\n", fullestOpen,
                 fullestOpen / blit);
-    std::printf("the two clicks at 150 %%:                       %8.2f ms  and %.2f ms (%.1f x and %.1f x one "
-                "BitBlt)\n",
-                zoomedClick, zoomedFullestClick, zoomedClick / blit, zoomedFullestClick / blit);
+    std::printf(
+        "the two clicks at 150 %%:                       %8.2f ms  and %.2f ms (%.1f x and %.1f x one "
+        "BitBlt)\n",
+        zoomedClick, zoomedFullestClick, zoomedClick / blit, zoomedFullestClick / blit);
     std::printf("plain 1122 x 1122 BitBlt:                      %8.2f ms\n", blit);
 
     Gdiplus::GdiplusShutdown(token);

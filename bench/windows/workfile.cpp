@@ -1,6 +1,6 @@
 // Load and save of the largest table (101 x 101 cells, 13.7 MB) against a plain buffered read and
 // write of the same bytes, in the same run.
-#include "app/WorkFileMessages.h"
+#include "app/commands/WorkFileMessages.h"
 #include "document/WorkFile.h"
 #include "document/WorkFileFormat.h"
 

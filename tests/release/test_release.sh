@@ -56,7 +56,7 @@ crc = struct.unpack("<I", link[(len(name) + 4) // 4 * 4:][:4])[0]
 sys.exit(name != os.path.basename(sys.argv[2]) or crc != zlib.crc32(open(sys.argv[2], "rb").read()))
 PY
 address=$(i686-w64-mingw32-nm "$work/v1/Cuadrix-$v1-win32.debug" | awk '$3 == "__Z10RunProgramv" { print $1 }')
-i686-w64-mingw32-addr2line -e "$work/v1/Cuadrix-$v1-win32.debug" "0x$address" | grep -q 'app/WindowInit.cpp:[0-9]' ||
+i686-w64-mingw32-addr2line -e "$work/v1/Cuadrix-$v1-win32.debug" "0x$address" | grep -q 'app/shell/WindowInit.cpp:[0-9]' ||
     fail "the debug file does not place RunProgram"
 
 # --- a fresh prefix, with nothing of the user's desktop touched

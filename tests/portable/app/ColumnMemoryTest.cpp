@@ -1,6 +1,6 @@
 // Remembered column choices: what is kept reads back as the same choice, headers that differ
 // have different keys, and kept values that do not fit the list are refused.
-#include "app/ColumnMemory.h"
+#include "app/commands/ColumnMemory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The command tail: the program's name skipped whether quoted or not, quotes removed, length cut.
-#include "app/CommandLine.h"
+#include "app/commands/CommandLine.h"
 
 #include <gtest/gtest.h>
 

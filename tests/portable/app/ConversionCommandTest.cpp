@@ -1,6 +1,6 @@
 // The command line's conversions: arguments split as Windows programs split them, "/export" with
 // its two names recognised in any case, anything else left to name a work file.
-#include "app/ConversionCommand.h"
+#include "app/commands/ConversionCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The recent charts list against a plain model (latest first, each chart once whatever its case,
 // eight at most), its menu texts and the kept form of its paths.
-#include "app/RecentCharts.h"
+#include "app/state/RecentCharts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The settings keys: order, defaults, the number rule and the mapping to the shell state.
-#include "app/SettingsKeys.h"
+#include "app/state/SettingsKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The status bar's texts in every language: the mode's own name, numbers where the texts hold
 // their marks, the cell counted as the rulers count it and only inside the table.
-#include "app/StatusTexts.h"
+#include "app/shell/StatusTexts.h"
 
 #include "document/Document.h"
 #include "ui/Shell.h"

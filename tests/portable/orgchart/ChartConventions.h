@@ -178,6 +178,12 @@ inline Broken Check(const Page& page, const BoxTextMeasure& measure,
                 (withWord.size() > name && measure.lineCount(withWord, b.breakWidth, b.points) == 1))
                 fault(1, "the first line is not the name alone");
         }
+        // The drawing breaks lines at spaces only: a page mark parts from its number at one.
+        for (char16_t arrow : {u'\u25BA', u'\u25C4'}) {
+            const size_t at = text.rfind(arrow);
+            if (at != std::u16string_view::npos && at + 1 < text.size() && text[at + 1] == u' ')
+                fault(7, "a page mark that can part from its number");
+        }
         if (lines >= kUnfitLines || lines * lineHeight > b.textHeight)
             fault(7, "the text does not fit its box");
         else if (b.textHeight / lineHeight >= lines + 2)

@@ -53,7 +53,7 @@ void RandomOrganisation(std::mt19937& random, int people, int fanOut, std::vecto
 
 // The page number a mark (" ► 12" or " ◄ 3") at the end of a box text names, from 0; -1 without one.
 int Mark(const std::u16string& text, char16_t arrow) {
-    const size_t at = text.rfind(std::u16string(u" ") + arrow + u" ");
+    const size_t at = text.rfind(std::u16string(u" ") + arrow + u"\u00A0");
     if (at == std::u16string::npos) return -1;
     return std::stoi(std::string(text.begin() + long(at) + 3, text.end())) - 1;
 }

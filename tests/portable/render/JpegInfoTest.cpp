@@ -13,8 +13,8 @@ std::string Header(uint8_t frame, int precision, int width, int height, int comp
     if (fill) bytes += std::string("\xFF\xFF", 2);
     bytes += std::string("\xFF\xE0\x00\x06JFIF", 8);
     bytes += std::string("\xFF", 1) + char(frame) + std::string("\x00", 1) + char(8 + 3 * components) +
-             char(precision) + char(height >> 8) + char(height & 0xFF) + char(width >> 8) + char(width & 0xFF) +
-             char(components);
+             char(precision) + char(height >> 8) + char(height & 0xFF) + char(width >> 8) +
+             char(width & 0xFF) + char(components);
     bytes += std::string(size_t(3 * components), '\x11');
     return bytes + "\xFF\xDA";
 }

@@ -1,7 +1,7 @@
 // Menu item states derived from the program state: character-set flags, copy-configurator items,
 // mouse modes and the commands that wait for a table, a snapshot or a copied cell.
-#include "app/CommandIds.h"
-#include "app/CommandStates.h"
+#include "app/state/CommandIds.h"
+#include "app/state/CommandStates.h"
 #include "ui/Shell.h"
 #include "document/Document.h"
 #include "document/Undo.h"

@@ -2,7 +2,7 @@
 // user's and the machine's classes.
 #include "RegistryScratch.h"
 
-#include "app/Association.h"
+#include "app/state/Association.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // and the machine's classes, removed with everything below them.
 #pragma once
 
-#include "app/Association.h"
+#include "app/state/Association.h"
 
 #include <windows.h>
 

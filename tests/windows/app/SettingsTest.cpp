@@ -2,8 +2,8 @@
 // text, the number rule on stored text, and the occasions that write it.
 #include "TempFolder.h"
 
-#include "app/Settings.h"
-#include "app/SettingsKeys.h"
+#include "app/state/Settings.h"
+#include "app/state/SettingsKeys.h"
 
 #include <gtest/gtest.h>
 

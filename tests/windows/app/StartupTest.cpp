@@ -4,12 +4,13 @@
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 
-#include "app/App.h"
-#include "app/MainWindow.h"
-#include "app/Settings.h"
-#include "app/WindowInit.h"
+#include "app/state/App.h"
+#include "app/shell/MainWindow.h"
+#include "app/state/Settings.h"
+#include "app/commands/FileCommands.h"
+#include "app/shell/WindowInit.h"
 #include "document/Structure.h"
-#include "app/WorkFileMessages.h"
+#include "app/commands/WorkFileMessages.h"
 #include "document/WorkFile.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // The canvas of the real main window driven with mouse, key and wheel messages.
 #include "WinTestSupport.h"
 
-#include "app/App.h"
-#include "app/CommandIds.h"
-#include "app/Commands.h"
+#include "app/state/App.h"
+#include "app/state/CommandIds.h"
+#include "app/shell/Refresh.h"
 #include "ui/FileDialogs.h"
-#include "app/MainWindow.h"
+#include "app/shell/MainWindow.h"
 #include "interaction/CanvasView.h"
 #include "interaction/ColourDialog.h"
 #include "interaction/Redraw.h"

@@ -2,7 +2,7 @@
 #include "DialogScript.h"
 #include "WinTestSupport.h"
 
-#include "app/App.h"
+#include "app/state/App.h"
 #include "interaction/ColourCapture.h"
 
 #include <gtest/gtest.h>

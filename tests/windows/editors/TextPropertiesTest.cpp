@@ -3,7 +3,7 @@
 #include "DialogScript.h"
 #include "WinTestSupport.h"
 
-#include "app/App.h"
+#include "app/state/App.h"
 #include "interaction/ColourDialog.h"
 #include "interaction/TextProperties.h"
 

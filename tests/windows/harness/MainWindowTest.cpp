@@ -1,10 +1,10 @@
 // The main window: its controls, the white canvas and the exit question on Escape.
 #include "WinTestSupport.h"
 
-#include "app/App.h"
-#include "app/MainWindow.h"
-#include "app/StatusBar.h"
-#include "app/Toolbar.h"
+#include "app/state/App.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/StatusBar.h"
+#include "app/shell/Toolbar.h"
 #include "interaction/CanvasView.h"
 
 #include <gtest/gtest.h>

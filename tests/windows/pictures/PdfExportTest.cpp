@@ -2,8 +2,8 @@
 // names it, the user is told; a cancelled dialog asks for no file and writes nothing.
 #include "PictureTestFiles.h"
 #include "WinTestSupport.h"
-#include "app/App.h"
-#include "app/PdfExport.h"
+#include "app/state/App.h"
+#include "app/commands/PdfExport.h"
 #include "document/Structure.h"
 #include "render/PdfObjects.h"
 #include "render/Renderer.h"

@@ -2,8 +2,8 @@
 // the vertical ruler scrolls with it and the horizontal one does not, and the canvas and ruler
 // controls show their pictures after repaints.
 #include "RenderTestSupport.h"
-#include "app/App.h"
-#include "app/MainWindow.h"
+#include "app/state/App.h"
+#include "app/shell/MainWindow.h"
 #include "interaction/Redraw.h"
 #include "render/Renderer.h"
 

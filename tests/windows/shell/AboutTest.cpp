@@ -2,8 +2,8 @@
 // the main window staying usable while it is open.
 #include "ShellFixture.h"
 
-#include "app/About.h"
-#include "app/CommandIds.h"
+#include "app/commands/About.h"
+#include "app/state/CommandIds.h"
 
 namespace {
 

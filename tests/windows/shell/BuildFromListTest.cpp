@@ -3,10 +3,10 @@
 // of each table.
 #include "ShellFixture.h"
 
-#include "app/ColumnDialog.h"
-#include "app/ColumnMemory.h"
-#include "app/CommandIds.h"
-#include "app/Settings.h"
+#include "app/commands/ColumnDialog.h"
+#include "app/commands/ColumnMemory.h"
+#include "app/state/CommandIds.h"
+#include "app/state/Settings.h"
 #include "interaction/Redraw.h"
 #include "render/Pictures.h"
 #include "tests/portable/orgchart/SampleLists.h"
@@ -136,6 +136,29 @@ TEST_F(BuildFromListTest, ABuiltChartIsShownAndOneUndoBringsBackTheTableBefore) 
     EXPECT_EQ(24, app->doc.cellWidth);
     EXPECT_EQ(44, app->doc.tableColumns);
     EXPECT_EQ(0, app->doc.cellGrid(0, 0).isBox);
+}
+
+// Built over a book with an unrecorded change, a chart replaces every page after the save question,
+// and one Undo brings the whole book back under its own name.
+TEST_F(BuildFromListTest, ABuildOverABookReplacesEveryPageAndUndoBringsTheBookBack) {
+    OpenWindow(5);
+    const std::wstring book = folder.Path() + L"Book.qdrb";
+    FileDialogRecorder dialogs({book, List(HundredPeopleList(';', true))});
+    Command(kCmdNewHorizontal24);
+    Command(kCmdFirstNewPage + 1);
+    Command(kCmdRecordFile);
+    app->doc.cellGrid(1, 1).marked = 1;
+    Command(kCmdCreateTable);
+    MessageBoxRecorder boxes({IDNO}); // Don't Save
+    DialogAnswerer accept = AcceptColumns();
+    Command(kCmdBuildFromList);
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(1, PageCount(app->chart));
+    EXPECT_EQ(L"Untitled* - Organization chart", WindowText(window));
+    Command(kCmdUndo);
+    EXPECT_EQ(2, PageCount(app->chart));
+    EXPECT_EQ(1, app->doc.cellGrid(1, 1).isBox);
+    EXPECT_EQ(L"Book.qdrb* - Organization chart", WindowText(window));
 }
 
 // Each grid of the "New" presets is replaced by a built chart and brought back by Undo and Redo:

@@ -3,10 +3,10 @@
 // presets, the edit messages and the read and save flows.
 #include "ShellFixture.h"
 
-#include "app/CommandIds.h"
-#include "app/MainWindow.h"
-#include "app/Menu.h"
-#include "app/Settings.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/Menu.h"
+#include "app/state/CommandIds.h"
+#include "app/state/Settings.h"
 #include "document/Structure.h"
 #include "interaction/Redraw.h"
 #include "render/AnsiText.h"

@@ -2,9 +2,9 @@
 // pictures by position, the states of a fresh window and the bar's place in the window.
 #include "ShellFixture.h"
 
-#include "app/CommandIds.h"
-#include "app/MainWindow.h"
-#include "app/Menu.h"
+#include "app/state/CommandIds.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/Menu.h"
 
 #include <functional>
 

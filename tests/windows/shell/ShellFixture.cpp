@@ -1,7 +1,7 @@
 // Shared pieces of the shell tests.
 #include "ShellFixture.h"
 
-#include "app/MainWindow.h"
+#include "app/shell/MainWindow.h"
 
 #include <filesystem>
 #include <fstream>

@@ -4,7 +4,7 @@
 
 #include "WinTestSupport.h"
 
-#include "app/App.h"
+#include "app/state/App.h"
 #include "ui/FileDialogs.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,11 @@
 // the recovery copies of a run.
 #include "ShellFixture.h"
 
-#include "app/ChartFile.h"
-#include "app/CommandIds.h"
-#include "app/RecoveryCopies.h"
-#include "app/WorkFileMessages.h"
+#include "app/commands/FileCommands.h"
+#include "app/state/ChartRecovery.h"
+#include "app/state/CommandIds.h"
+#include "app/state/RecoveryCopies.h"
+#include "app/commands/WorkFileMessages.h"
 #include "document/Structure.h"
 #include "document/Undo.h"
 #include "document/WorkFile.h"

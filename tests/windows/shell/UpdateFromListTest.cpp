@@ -3,11 +3,11 @@
 // chart from before back whole.
 #include "ShellFixture.h"
 
-#include "app/ColumnDialog.h"
-#include "app/ColumnMemory.h"
-#include "app/CommandIds.h"
-#include "app/ComparisonDialog.h"
-#include "app/Settings.h"
+#include "app/commands/ColumnDialog.h"
+#include "app/commands/ColumnMemory.h"
+#include "app/state/CommandIds.h"
+#include "app/commands/ComparisonDialog.h"
+#include "app/state/Settings.h"
 #include "document/PersonTag.h"
 
 #include <cstring>

@@ -2,8 +2,9 @@
 // into the work area wherever the taskbar stands.
 #include "ShellFixture.h"
 
-#include "app/CommandIds.h"
-#include "app/MainLayout.h"
+#include "app/state/CommandIds.h"
+#include "app/shell/MainLayout.h"
+#include "app/state/WindowPlacement.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "ui/Messages.h"
 #include "document/FileErrors.h"
 #include "document/Undo.h"
-#include "app/WorkFileMessages.h"
+#include "app/commands/WorkFileMessages.h"
 #include "document/WorkFile.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,0 @@
-// Program entry: start-up in its fixed order, the main window, shutdown.
-#include "app/WindowInit.h"
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    return RunProgram();
-}
