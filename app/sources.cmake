@@ -27,6 +27,7 @@ list(APPEND CUADRIX_WINDOWS_SOURCES
   app/commands/ComparisonTexts.cpp
   app/commands/ConsoleLines.cpp
   app/commands/Commands.cpp
+  app/commands/FindCommand.cpp
   app/commands/ComparisonDialog.cpp
   app/commands/Conversion.cpp
   app/commands/CutExports.cpp

@@ -32,6 +32,7 @@ void PackGrid(ChartPage& page) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(grid.slots.data());
     page.packedGrid = DeflateFast({bytes, kRowBytes * size_t(rows)}, true);
     page.packedRows = rows;
+    page.findSpots = GridFindSpots(grid, rows);
 }
 
 // Fills the grid with the page's packed rows and empty ones below them.
@@ -62,6 +63,7 @@ void Unpark(ChartPage& page, Document& shown) {
     page.parked.reset();
     page.packedGrid = {};
     page.packedRows = 0;
+    page.findSpots = {};
 }
 
 void NotePagesChanged(Chart& chart) {

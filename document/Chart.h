@@ -5,6 +5,7 @@
 #pragma once
 
 #include "document/ChartBook.h"
+#include "document/ChartFind.h"
 #include "document/CopyFlags.h"
 #include "document/Document.h"
 #include "document/Edit.h"
@@ -22,6 +23,8 @@ struct ChartPage {
     std::unique_ptr<Document> parked;
     std::vector<uint8_t> packedGrid;
     int packedRows = 0;
+    // The parked page's texts as Find reads them, taken as it was packed.
+    std::vector<FindSpot> findSpots;
     // The view the page was left with; zoom 0 until the page has been shown.
     int zoomPercent = 0;
     int viewX = 0;

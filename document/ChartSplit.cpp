@@ -500,6 +500,7 @@ BuildOutcome BuildChartPagesFromList(Chart& chart, Document& shown, std::string_
     for (const SplitPage& page : split.pages) {
         WriteChart(*scratch, page.layout, page.texts);
         TagPageBoxes(*scratch, page, read.checked);
+        ColourPageBoxes(*scratch, page, read.colours);
         scratch->tablePresent = true;
         AppendParkedPage(built, PageName(list, page), *scratch);
         *scratch = Document{};
@@ -536,6 +537,7 @@ BuildOutcome BuildChartBookFromList(std::vector<uint8_t>& book, std::string_view
         *scratch = Document{};
         WriteChart(*scratch, page.layout, page.texts);
         TagPageBoxes(*scratch, page, read.checked);
+        ColourPageBoxes(*scratch, page, read.colours);
         scratch->tablePresent = true;
         return BookEntry{BookEntryName(i, count, ToUtf8(PageName(read.checked.list, page))),
                          EncodeWorkFile(*scratch)};

@@ -18,6 +18,9 @@ constexpr int kNoColumn = -1;   // the list has no such column
 
 // The columns asked for: each role an index, kFindColumn or kNoColumn; a non-empty text stands
 // for a column by its header text or its number from 1 and wins over the index.
+// What the fills of a chart's boxes tell.
+enum class ColourBy { Nothing, Level, Department };
+
 struct ListColumns {
     std::array<int, kListRoles> at{kFindColumn, kFindColumn, kFindColumn,
                                    kFindColumn, kFindColumn, kFindColumn};
@@ -31,6 +34,13 @@ struct ListColumns {
     std::u16string photoFolder;
     std::vector<PhotoFile> photoFiles;
     std::u16string photoColumn;
+    // Build options kept with the column choice: a manager's box ends with the headcount.
+    bool headcount = false;
+    // Boxes coloured by level or department; the department column (kFindColumn: found by its
+    // header) and the word before a level's number in the legend.
+    ColourBy colourBy = ColourBy::Nothing;
+    int departmentColumn = kFindColumn;
+    std::u16string levelWord = u"Level";
 
     int& operator[](ListRole role) { return at[size_t(role)]; }
     int operator[](ListRole role) const { return at[size_t(role)]; }

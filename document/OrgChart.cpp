@@ -3,6 +3,7 @@
 #include "document/OrgChart.h"
 
 #include "document/Assistant.h"
+#include "document/Headcount.h"
 #include "document/PersonTag.h"
 #include "document/Structure.h"
 #include "document/Undo.h"
@@ -105,6 +106,14 @@ void FindPhotos(ListForChart& read, const ListColumns& columns, BuildOutcome& ou
     }
 }
 
+// The headcount goes after the title, where the box's text may still hold it.
+void AppendHeadcount(std::u16string& text, const Headcount& count) {
+    const std::u16string figures = HeadcountText(count);
+    if (figures.empty() || text.size() + 1 + figures.size() > size_t(kTextCapacity - 1)) return;
+    text += u' ';
+    text += figures;
+}
+
 } // namespace
 
 bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const ListColumns& columns,
@@ -136,6 +145,20 @@ bool ReadListForChart(std::string_view bytes, const AnsiDecoder& ansi, const Lis
     }
     if (!columns.photoFolder.empty()) FindPhotos(read, columns, outcome);
     if (columns.assistantsBeside) read.options.assistant = FindAssistants(list, read.checked.managerOf);
+    if (columns.colourBy != ColourBy::Nothing) {
+        const int department = columns.departmentColumn == kFindColumn ? FindDepartmentColumn(read.checked)
+                                                                       : columns.departmentColumn;
+        read.colours = GroupPeople(read.checked, columns.colourBy, department, columns.levelWord);
+    }
+    if (columns.headcount) {
+        // Open positions are counted apart.
+        std::vector<char> apart(list.people.size(), 0);
+        for (size_t i = 0; i < list.people.size(); ++i)
+            apart[i] = list.people[i].isVacancy ? 1 : 0;
+        const std::vector<Headcount> counts = CountHeads(read.checked.managerOf, apart);
+        for (size_t i = 0; i < counts.size(); ++i)
+            AppendHeadcount(read.texts[i], counts[i]);
+    }
     return true;
 }
 
@@ -163,6 +186,7 @@ BuildOutcome BuildChartFromList(Document& doc, std::string_view bytes, const Ans
     }
     WriteChart(doc, layout, texts);
     TagListChart(doc, layout, read.checked);
+    ColourListChart(doc, layout, read.colours);
     if (!before.undoStack.empty()) doc.undo = std::move(before);
     // The chart exists nowhere else yet.
     doc.modified = true;

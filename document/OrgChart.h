@@ -2,6 +2,7 @@
 // the same merged chart boxes and edge connectors that hand editing makes.
 #pragma once
 
+#include "document/BoxColours.h"
 #include "document/Document.h"
 #include "document/OrgLayout.h"
 #include "document/PeopleList.h"
@@ -51,6 +52,7 @@ struct ListForChart {
     CheckedList checked;
     std::vector<std::u16string> texts;
     LayoutOptions options;
+    ChartColours colours; // the groups the boxes are coloured by; none when they are not
 };
 
 // Reads the list file's bytes, finds its columns (or takes those asked for) and checks it. Returns

@@ -1,14 +1,17 @@
 list(APPEND CUADRIX_PORTABLE_SOURCES
   document/Assistant.cpp
+  document/BoxColours.cpp
   document/CellEdit.cpp
   document/CellRecord.cpp
   document/Chart.cpp
   document/ChartBook.cpp
+  document/ChartFind.cpp
   document/ChartSplit.cpp
   document/Clipboard.cpp
   document/ColumnFinder.cpp
   document/Edit.cpp
   document/FileErrors.cpp
+  document/Headcount.cpp
   document/HistoryRows.cpp
   document/ListTable.cpp
   document/Merge.cpp

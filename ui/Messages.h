@@ -67,6 +67,9 @@ enum class MessageTable {
     PdfExport,        // the export to PDF: its menu item, dialog, file dialog and messages
     ListUpdate,       // updating a chart from a newer list: the menu item, the comparison, its file
     ChartDetails,     // what a built chart shows besides names: open positions, assistants, photos
+    FindBox,          // finding a box: 1 menu item, 2 label, 3 and 4 buttons, 5 not found, 6 title
+    ChartLooks,       // build options: 1 headcount, 2 "colour boxes by", 3-5 nothing, level, department,
+                      // 6 the legend's word before a level's number, 7 the department column
     Count
 };
 

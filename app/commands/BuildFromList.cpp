@@ -78,21 +78,27 @@ Outcome BuildFromListCommand(App& app) {
     // The columns found, or those chosen before for a list with this header, shown for a check.
     CheckedList checked = ReadCheckedList(DecodeListText(bytes, FromAnsi));
     std::wstring key;
+    ListColumns kept;
     if (checked.columns.headerRow >= 0) {
         key = ColumnMemoryKey(checked.table.rows[size_t(checked.columns.headerRow)]);
-        ListColumns kept;
         if (ParseColumnChoice(ReadColumnChoice(key), checked.columns.columns, kept))
             ChooseColumns(checked, kept);
     }
     if (!checked.list.people.empty()) {
-        if (!ChooseListColumns(app, owner, checked)) return {};
+        if (!ChooseListColumns(app, owner, checked, &kept)) return {};
         if (!key.empty())
             WritePrivateProfileStringW(kColumnMemorySection, key.c_str(),
-                                       FormatColumnChoice(checked.columns).c_str(), SettingsPath().c_str());
+                                       FormatColumnChoice(checked.columns, kept).c_str(),
+                                       SettingsPath().c_str());
     }
     ListColumns chosen;
     chosen.at = checked.columns.at;
     AddChosenDetails(app, key, chosen);
+    chosen.headcount = kept.headcount;
+    chosen.colourBy = kept.colourBy;
+    chosen.departmentColumn = kept.departmentColumn;
+    const std::wstring level = Tr(app, MessageTable::ChartLooks, 6);
+    chosen.levelWord.assign(level.begin(), level.end());
     // A build replaces the whole chart: a chart of pages loses every page, so unrecorded changes get
     // the save question first, and the chart is set aside for Undo to bring back whole.
     const bool settled = PageCount(app.chart) > 1;

@@ -4,6 +4,7 @@
 #include "app/commands/ChartDetails.h"
 #include "app/state/App.h"
 #include "app/commands/ListTexts.h"
+#include "document/BoxColours.h"
 #include "interaction/DialogParts.h"
 #include "ui/DialogTemplate.h"
 
@@ -21,6 +22,7 @@ struct ColumnRun {
     App& app;
     CheckedList& checked;
     FontHandle font;
+    ListColumns* options = nullptr;
 };
 
 ColumnRun* RunOf(HWND dialog) {
@@ -85,6 +87,40 @@ void ShowSummary(ColumnRun& run, HWND dialog) {
     EnableWindow(GetDlgItem(dialog, IDOK), run.checked.columns.undecided.empty());
 }
 
+// "Colour boxes by" and the department column, under the headcount's box.
+void AddColourChoice(ColumnRun& run, HWND dialog) {
+    const ListColumns& options = *run.options;
+    const struct { int text, y, id; } rows[] = {{2, 346, kColumnColourById}, {7, 370, kColumnDepartmentId}};
+    for (const auto& row : rows) {
+        CreateChild(dialog, L"STATIC", Tr(run.app, MessageTable::ChartLooks, row.text),
+                    WS_CHILD | WS_VISIBLE | SS_LEFT, 420, row.y + 4, 130, 20, row.id + 10);
+        CreateChild(dialog, L"COMBOBOX", L"",
+                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 555, row.y, 155, 220,
+                    row.id);
+    }
+    for (int item = 3; item <= 5; ++item)
+        SendDlgItemMessageW(dialog, kColumnColourById, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(Tr(run.app, MessageTable::ChartLooks, item).c_str()));
+    SendDlgItemMessageW(dialog, kColumnColourById, CB_SETCURSEL, WPARAM(options.colourBy), 0);
+    SendDlgItemMessageW(dialog, kColumnDepartmentId, CB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(Tr(run.app, MessageTable::ChartFromList, 22).c_str()));
+    for (size_t c = 0; c < run.checked.columns.columns; ++c)
+        SendDlgItemMessageW(dialog, kColumnDepartmentId, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(ColumnLabel(run.checked, c).c_str()));
+    const int department =
+        options.departmentColumn >= 0 ? options.departmentColumn : FindDepartmentColumn(run.checked);
+    SendDlgItemMessageW(dialog, kColumnDepartmentId, CB_SETCURSEL, WPARAM(department + 1), 0);
+}
+
+void TakeOptions(ColumnRun& run, HWND dialog) {
+    ListColumns& options = *run.options;
+    options.headcount = IsDlgButtonChecked(dialog, kColumnHeadcountId) == BST_CHECKED;
+    const LRESULT by = SendDlgItemMessageW(dialog, kColumnColourById, CB_GETCURSEL, 0, 0);
+    options.colourBy = by == 1 ? ColourBy::Level : by == 2 ? ColourBy::Department : ColourBy::Nothing;
+    const LRESULT department = SendDlgItemMessageW(dialog, kColumnDepartmentId, CB_GETCURSEL, 0, 0);
+    options.departmentColumn = department <= 0 ? kNoColumn : int(department) - 1;
+}
+
 void OnInitDialog(ColumnRun& run, HWND dialog) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&run));
     SetClientSize(dialog, kWidth, kHeight);
@@ -109,13 +145,22 @@ void OnInitDialog(ColumnRun& run, HWND dialog) {
         SendMessageW(combo, CB_SETCURSEL, WPARAM(run.checked.columns.at[size_t(r)] + 1), 0);
     }
     // Room for the heading, four faulty lines and how many more, in the widest language.
-    CreateChild(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 10, 326, 500, 100,
-                kColumnSummaryId);
+    CreateChild(dialog, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 10, 326,
+                run.options ? 400 : 500, 100, kColumnSummaryId);
     CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 25),
                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 520, 396, 90, 26, IDOK);
     CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartFromList, 26),
                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 620, 396, 90, 26, IDCANCEL);
     AddDetailControls(run.app, dialog, run.checked, 430);
+    if (run.options) {
+        // The build options, beside the summary; after the buttons in the tab order, so that the
+        // roles stay next to OK.
+        CreateChild(dialog, L"BUTTON", Tr(run.app, MessageTable::ChartLooks, 1),
+                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 420, 322, 290, 20,
+                    kColumnHeadcountId);
+        CheckDlgButton(dialog, kColumnHeadcountId, run.options->headcount ? BST_CHECKED : BST_UNCHECKED);
+        AddColourChoice(run, dialog);
+    }
     run.font = CreateControlFont(L"MS Sans Serif", 8, false);
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(run.font.Get()), FALSE);
@@ -138,6 +183,7 @@ INT_PTR CALLBACK ColumnDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     } else if (OnDetailCommand(run->app, dialog, id)) {
     } else if (id == IDOK && run->checked.columns.undecided.empty()) {
         TakeDetailControls(run->app, dialog);
+        if (run->options) TakeOptions(*run, dialog);
         EndDialog(dialog, IDOK);
     } else if (id == IDCANCEL) {
         EndDialog(dialog, IDCANCEL);
@@ -179,8 +225,8 @@ std::wstring ColumnChoiceSummary(const App& app, const CheckedList& checked) {
     return text;
 }
 
-bool ChooseListColumns(App& app, HWND owner, CheckedList& checked) {
-    ColumnRun run{app, checked, {}};
+bool ChooseListColumns(App& app, HWND owner, CheckedList& checked, ListColumns* options) {
+    ColumnRun run{app, checked, {}, options};
     std::vector<WORD> tmpl =
         BuildDialogTemplate(kColumnDialogStyle, 0, 100, 100, Tr(app, MessageTable::ChartFromList, 21));
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),

@@ -6,6 +6,7 @@
 #include "app/commands/CutExports.h"
 #include "app/commands/EditCommands.h"
 #include "app/commands/FileCommands.h"
+#include "app/commands/FindCommand.h"
 #include "app/commands/PageCommands.h"
 #include "app/commands/PdfExport.h"
 #include "app/commands/Print.h"
@@ -58,6 +59,7 @@ std::optional<Outcome> RunCommand(App& app, int id, int notifyCode) {
     if (std::optional<Outcome> done = RunPageCommand(app, id)) return done;
     if (std::optional<Outcome> done = RunFileCommand(app, id)) return done;
     if (std::optional<Outcome> done = RunEditCommand(app, id)) return done;
+    if (std::optional<Outcome> done = RunFindCommand(app, id)) return done;
     if (id == kCmdBuildFromList) return BuildFromListCommand(app);
     if (id == kCmdUpdateFromList) return UpdateFromListCommand(app);
     if (id == kCmdExportPdf) return ExportPdf(app);

@@ -155,6 +155,11 @@ int RunBuild(App& app, const ConversionCommand& command) {
     AddChartDetails(app, columns);
     columns.assistantsBeside = command.assistants;
     if (!command.photos.empty()) AddPhotoFolder(columns, FullPath(command.photos));
+    columns.headcount = command.headcount;
+    if (!command.colour.empty())
+        columns.colourBy = command.colour == L"level" ? ColourBy::Level : ColourBy::Department;
+    const std::wstring level = Tr(app, MessageTable::ChartLooks, 6);
+    columns.levelWord.assign(level.begin(), level.end());
     BuildOutcome outcome;
     // A book takes a list of any size (one page when it fits); a work file holds one table.
     const bool book = chartBook;

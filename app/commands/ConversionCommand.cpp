@@ -98,6 +98,15 @@ ConversionCommand ParseConversionCommand(std::wstring_view commandLine) {
         } else if (build && colon != std::wstring::npos && IsSwitch(argument.substr(0, colon), L"photos")) {
             command.photos = argument.substr(colon + 1);
             malformed = malformed || command.photos.empty();
+        } else if (build && IsSwitch(argument, L"headcount")) {
+            command.headcount = true;
+        } else if (build && colon != std::wstring::npos &&
+                   (IsSwitch(argument.substr(0, colon), L"colour") ||
+                    IsSwitch(argument.substr(0, colon), L"color"))) {
+            command.colour = argument.substr(colon + 1);
+            for (wchar_t& c : command.colour)
+                if (c >= L'A' && c <= L'Z') c = wchar_t(c - L'A' + L'a');
+            malformed = malformed || (command.colour != L"level" && command.colour != L"department");
         } else if (pdfOption) {
             (IsSwitch(argument.substr(0, colon), L"paper") ? command.paper : command.pages) =
                 argument.substr(colon + 1);

@@ -14,7 +14,8 @@ enum class ConversionKind {
     Export,    // /export <work file> <picture> [/paper:NAME] [/pages:N-M] (the options for PDF)
     Print,     // /print <work file>
     Build,     // /build <list of people> <work file> [/name:COL] [/first:COL /last:COL] [/title:COL]
-               // [/id:COL] [/manager:COL] [/assistants] [/photos:FOLDER]
+               // [/id:COL] [/manager:COL] [/assistants] [/photos:FOLDER] [/headcount]
+               // [/colour:level|department]
     Malformed, // a conversion's name with the wrong number of arguments
 };
 
@@ -26,6 +27,10 @@ struct ConversionCommand {
     // The columns a build asks for, by header text or number from 1, in the order name, first
     // name, last name, job title, id, manager; empty where the list decides.
     std::array<std::wstring, 6> columns;
+    // /headcount: managers' boxes show how many people they lead.
+    bool headcount = false;
+    // /colour:level or /colour:department (/color: too): what the boxes' fills tell.
+    std::wstring colour;
     // The paper and pages an export to PDF asks for; empty where the program decides.
     std::wstring paper;
     std::wstring pages;

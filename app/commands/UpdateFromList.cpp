@@ -31,20 +31,26 @@ std::u16string U16(const std::wstring& text) {
 bool ConfirmColumns(App& app, HWND owner, std::string_view bytes, ListColumns& chosen) {
     CheckedList checked = ReadCheckedList(DecodeListText(bytes, ListTextFromAnsi));
     std::wstring key;
+    ListColumns kept;
     if (checked.columns.headerRow >= 0) {
         key = ColumnMemoryKey(checked.table.rows[size_t(checked.columns.headerRow)]);
         wchar_t value[64] = L"";
         GetPrivateProfileStringW(kColumnMemorySection, key.c_str(), L"", value, 64, SettingsPath().c_str());
-        ListColumns kept;
         if (ParseColumnChoice(value, checked.columns.columns, kept)) ChooseColumns(checked, kept);
     }
     if (!checked.list.people.empty()) {
-        if (!ChooseListColumns(app, owner, checked)) return false;
+        if (!ChooseListColumns(app, owner, checked, &kept)) return false;
         if (!key.empty())
             WritePrivateProfileStringW(kColumnMemorySection, key.c_str(),
-                                       FormatColumnChoice(checked.columns).c_str(), SettingsPath().c_str());
+                                       FormatColumnChoice(checked.columns, kept).c_str(),
+                                       SettingsPath().c_str());
     }
     chosen.at = checked.columns.at;
+    chosen.headcount = kept.headcount;
+    chosen.colourBy = kept.colourBy;
+    chosen.departmentColumn = kept.departmentColumn;
+    const std::wstring level = Tr(app, MessageTable::ChartLooks, 6);
+    chosen.levelWord.assign(level.begin(), level.end());
     return true;
 }
 

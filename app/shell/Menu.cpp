@@ -140,6 +140,8 @@ struct MenuBuilder {
         Item(menu, kCmdSelectAll, Keyed(MessageTable::EditMenu, 5, L'A'));
         Separator(menu);
         Item(menu, kCmdCopyChartPicture, Keyed(MessageTable::VectorPicture, 6, L'C', true));
+        Separator(menu);
+        Item(menu, kCmdFind, Keyed(MessageTable::FindBox, 1, L'F'));
         Pictures(menu, {{0, 821}, {1, 824}, {3, 812}, {5, 813}, {7, 814}, {9, 820}, {11, 840}});
     }
 

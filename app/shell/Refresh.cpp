@@ -71,6 +71,8 @@ void ApplyOutcome(App& app, Outcome outcome) {
     ApplyMenuStates(app);
     ShowToolbarStates(app);
     ShowStatus(app);
+    ShowStatusNote(app, app.statusNote);
+    app.statusNote.clear();
     bool placed = outcome.Has(kShownLayout);
     if (outcome.Has(kShownPages) && UpdatePageBar(app)) placed = true;
     if (placed && app.shell.mainWindow) LayoutMainWindow(app, app.shell.mainWindow);

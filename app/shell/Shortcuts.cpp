@@ -46,6 +46,9 @@ void InstallShortcuts(HWND mainWindow) {
         {ctrl, 'P', kCmdPrint},
         {ctrl, VK_NEXT, kCmdNextPage},
         {ctrl, VK_PRIOR, kCmdPreviousPage},
+        {ctrl, 'F', kCmdFind},
+        {FVIRTKEY, VK_F3, kCmdFindNext},
+        {FVIRTKEY | FSHIFT, VK_F3, kCmdFindPrevious},
     };
     Shortcuts& s = Installed();
     s.table = CreateAcceleratorTableW(keys, int(std::size(keys)));

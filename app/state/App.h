@@ -27,4 +27,6 @@ struct App : Workspace {
     uint32_t changeAfterUpdate = 0;
     std::wstring pathOfUpdate;      // the chart's file then: another chart read since never takes it back
     ChartDetailChoice chartDetails; // what the last column dialog asked a chart to show besides names
+    std::wstring findText;     // what Edit > Find… looked for last, for F3 and Shift+F3
+    std::wstring statusNote;   // a line the status bar shows across its parts until the next command
 };

@@ -113,6 +113,11 @@ constexpr std::array<int, 12> kPageCommands{kCmdFirstNewPage,     kCmdFirstNewPa
                                             kCmdFirstNewPage + 6, kCmdFirstNewPage + 7, kCmdRenamePage,
                                             kCmdDeletePage,       kCmdMovePageLeft,     kCmdMovePageRight};
 
+// Edit > Find… and its repeats, F3 forwards and Shift+F3 backwards.
+constexpr int kCmdFind = 3360;
+constexpr int kCmdFindNext = 3361;
+constexpr int kCmdFindPrevious = 3362;
+
 // Menu item states.
 constexpr int kItemEnabled = 0;
 constexpr int kItemDisabled = 3;

@@ -13,13 +13,22 @@ TEST(ColumnMemory, ChoicesReadBackAndValuesThatDoNotFitAreRefused) {
         ColumnFinding found;
         for (int& at : found.at)
             at = int(random() % (columns + 1)) - 1;
-        ListColumns read;
-        ASSERT_TRUE(ParseColumnChoice(FormatColumnChoice(found), columns, read)) << FormatColumnChoice(found);
+        ListColumns options, read;
+        options.headcount = random() % 2 == 0;
+        options.colourBy = ColourBy(random() % 3);
+        options.departmentColumn = int(random() % (columns + 1)) - 1;
+        const std::wstring kept = FormatColumnChoice(found, options);
+        ASSERT_TRUE(ParseColumnChoice(kept, columns, read)) << kept;
         EXPECT_EQ(read.at, found.at);
+        EXPECT_EQ(read.headcount, options.headcount) << kept;
+        EXPECT_EQ(read.colourBy, options.colourBy) << kept;
+        EXPECT_EQ(read.departmentColumn,
+                  options.departmentColumn < 0 ? kFindColumn : options.departmentColumn)
+            << kept;
     }
     ListColumns untouched;
-    for (const wchar_t* bad :
-         {L"", L"1,2,3,4,5", L"1,2,3,4,5,6,7", L"1,2,3,4,5,x", L"1,2,3,4,5,", L"1,2,,4,5,6", L"1,2,3,4,5,9"})
+    for (const wchar_t* bad : {L"", L"1,2,3,4,5", L"1,2,3,4,5,6,7", L"1,2,3,4,5,x", L"1,2,3,4,5,",
+                               L"1,2,,4,5,6", L"1,2,3,4,5,9", L"1,2,3,4,5;headcount"})
         EXPECT_FALSE(ParseColumnChoice(bad, 8, untouched)) << bad;
     EXPECT_EQ(untouched.at, ListColumns().at);
 
