@@ -21,10 +21,10 @@ void AddChartDetails(const App& app, ListColumns& columns);
 void AddChosenDetails(const App& app, const std::wstring& key, ListColumns& columns);
 
 // Control ids of the column dialog's details row.
-constexpr int kDetailAssistantsId = 140;
-constexpr int kDetailFolderLabelId = 141;
-constexpr int kDetailFolderId = 142;
-constexpr int kDetailBrowseId = 143;
+constexpr int kDetailAssistantsId = 160;
+constexpr int kDetailFolderLabelId = 161;
+constexpr int kDetailFolderId = 162;
+constexpr int kDetailBrowseId = 163;
 // Height the details row adds to the column dialog, in 96-DPI pixels.
 constexpr int kDetailRowHeight = 40;
 

@@ -12,6 +12,7 @@
 #include "tests/portable/orgchart/SampleLists.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -210,7 +211,7 @@ TEST_F(BuildFromListTest, TheColumnDialogShowsWhatWasFoundBuildsWhatIsChosenAndR
         return text;
     };
     std::vector<std::wstring> seen;
-    std::vector<int> prefilled;
+    std::vector<int> prefilled, repeatedIds;
     bool cancel = true;
     HWND answered = nullptr;
     int shown = 0;
@@ -223,6 +224,11 @@ TEST_F(BuildFromListTest, TheColumnDialogShowsWhatWasFoundBuildsWhatIsChosenAndR
         for (int r = 0; r < kListRoles; ++r)
             prefilled.push_back(Chosen(dialog, ListRole(r)));
         seen.push_back(WindowText(GetDlgItem(dialog, kColumnSummaryId)));
+        // Every control answers to an id of its own: the dialog finds its controls by id.
+        std::set<int> ids;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (const int id = GetDlgCtrlID(child); id > 0 && id != 0xFFFF && !ids.insert(id).second)
+                repeatedIds.push_back(id);
         // Managers from the last column, no job titles.
         Choose(dialog, ListRole::Manager, 5);
         Choose(dialog, ListRole::Title, 0);
@@ -250,4 +256,5 @@ TEST_F(BuildFromListTest, TheColumnDialogShowsWhatWasFoundBuildsWhatIsChosenAndR
     Command(kCmdBuildFromList);
     EXPECT_EQ((std::vector<int>{2, 0, 0, 0, 1, 5}), prefilled);
     EXPECT_EQ(3, shown);
+    EXPECT_TRUE(repeatedIds.empty());
 }
