@@ -55,3 +55,11 @@ HWND CreateChild(HWND parent, const wchar_t* className, const std::wstring& text
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                            nullptr);
 }
+
+void PlaceDialogControl(HWND dialog, const wchar_t* kind, const std::wstring& text, DWORD style, RECT units,
+                        int id, DWORD exStyle) {
+    MapDialogRect(dialog, &units);
+    HWND control = CreateChild(dialog, kind, text, WS_CHILD | WS_VISIBLE | style, units.left, units.top,
+                               units.right - units.left, units.bottom - units.top, id, exStyle);
+    SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
+}

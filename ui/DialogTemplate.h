@@ -21,3 +21,8 @@ void CenterInWorkArea(HWND window);
 // Creates a child control at a position in client pixels.
 HWND CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, int x, int y,
                  int width, int height, int id, DWORD exStyle = 0);
+
+// Creates a visible child control placed in dialog units, in the dialog's own font, so that it
+// scales with that font on every screen.
+void PlaceDialogControl(HWND dialog, const wchar_t* kind, const std::wstring& text, DWORD style, RECT units,
+                        int id, DWORD exStyle = 0);

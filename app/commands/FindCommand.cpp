@@ -28,25 +28,16 @@ struct FindDialogRun {
     std::wstring what;
 };
 
-// Placed in dialog units, so that the dialog scales with its font on every screen.
-void PlaceControl(HWND dialog, const wchar_t* kind, const std::wstring& text, DWORD style, RECT units, int id,
-                  DWORD exStyle = 0) {
-    MapDialogRect(dialog, &units);
-    HWND control = CreateChild(dialog, kind, text, WS_CHILD | WS_VISIBLE | style, units.left, units.top,
-                               units.right - units.left, units.bottom - units.top, id, exStyle);
-    SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
-}
-
 INT_PTR CALLBACK FindDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         auto& run = *reinterpret_cast<FindDialogRun*>(lParam);
-        PlaceControl(dialog, L"STATIC", FindText(run.app, 2), 0, {7, 7, 213, 17}, kFindLabelId);
-        PlaceControl(dialog, L"EDIT", run.what, WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, {7, 19, 213, 33},
+        PlaceDialogControl(dialog, L"STATIC", FindText(run.app, 2), 0, {7, 7, 213, 17}, kFindLabelId);
+        PlaceDialogControl(dialog, L"EDIT", run.what, WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, {7, 19, 213, 33},
                      kFindEditId, WS_EX_CLIENTEDGE);
-        PlaceControl(dialog, L"BUTTON", FindText(run.app, 3), WS_TABSTOP | BS_DEFPUSHBUTTON,
+        PlaceDialogControl(dialog, L"BUTTON", FindText(run.app, 3), WS_TABSTOP | BS_DEFPUSHBUTTON,
                      {97, 41, 157, 55}, IDOK);
-        PlaceControl(dialog, L"BUTTON", FindText(run.app, 4), WS_TABSTOP, {161, 41, 213, 55}, IDCANCEL);
+        PlaceDialogControl(dialog, L"BUTTON", FindText(run.app, 4), WS_TABSTOP, {161, 41, 213, 55}, IDCANCEL);
         SendDlgItemMessageW(dialog, kFindEditId, EM_SETLIMITTEXT, 120, 0);
         SendDlgItemMessageW(dialog, kFindEditId, EM_SETSEL, 0, -1);
         SetFocus(GetDlgItem(dialog, kFindEditId));

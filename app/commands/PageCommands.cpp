@@ -92,24 +92,16 @@ struct NameDialogRun {
     std::wstring name;
 };
 
-void PlaceControl(HWND dialog, const wchar_t* kind, const std::wstring& text, DWORD style, RECT units, int id,
-                  DWORD exStyle = 0) {
-    MapDialogRect(dialog, &units);
-    HWND control = CreateChild(dialog, kind, text, WS_CHILD | WS_VISIBLE | style, units.left, units.top,
-                               units.right - units.left, units.bottom - units.top, id, exStyle);
-    SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
-}
-
 INT_PTR CALLBACK NameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         auto& run = *reinterpret_cast<NameDialogRun*>(lParam);
-        PlaceControl(dialog, L"STATIC", PageText(run.app, 9), 0, {7, 7, 193, 17}, kNameLabelId);
-        PlaceControl(dialog, L"EDIT", run.name, WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, {7, 19, 193, 33},
+        PlaceDialogControl(dialog, L"STATIC", PageText(run.app, 9), 0, {7, 7, 193, 17}, kNameLabelId);
+        PlaceDialogControl(dialog, L"EDIT", run.name, WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, {7, 19, 193, 33},
                      kNameEditId, WS_EX_CLIENTEDGE);
-        PlaceControl(dialog, L"BUTTON", Tr(run.app, MessageTable::FileNameDialog, 3),
+        PlaceDialogControl(dialog, L"BUTTON", Tr(run.app, MessageTable::FileNameDialog, 3),
                      WS_TABSTOP | BS_DEFPUSHBUTTON, {89, 41, 139, 55}, IDOK);
-        PlaceControl(dialog, L"BUTTON", Tr(run.app, MessageTable::FileNameDialog, 4), WS_TABSTOP,
+        PlaceDialogControl(dialog, L"BUTTON", Tr(run.app, MessageTable::FileNameDialog, 4), WS_TABSTOP,
                      {143, 41, 193, 55}, IDCANCEL);
         SendDlgItemMessageW(dialog, kNameEditId, EM_SETLIMITTEXT, 120, 0);
         SendDlgItemMessageW(dialog, kNameEditId, EM_SETSEL, 0, -1);
