@@ -33,10 +33,10 @@ INT_PTR CALLBACK FindDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         auto& run = *reinterpret_cast<FindDialogRun*>(lParam);
         PlaceDialogControl(dialog, L"STATIC", FindText(run.app, 2), 0, {7, 7, 213, 17}, kFindLabelId);
-        PlaceDialogControl(dialog, L"EDIT", run.what, WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, {7, 19, 213, 33},
-                     kFindEditId, WS_EX_CLIENTEDGE);
+        PlaceDialogControl(dialog, L"EDIT", run.what, WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER,
+                           {7, 19, 213, 33}, kFindEditId, WS_EX_CLIENTEDGE);
         PlaceDialogControl(dialog, L"BUTTON", FindText(run.app, 3), WS_TABSTOP | BS_DEFPUSHBUTTON,
-                     {97, 41, 157, 55}, IDOK);
+                           {97, 41, 157, 55}, IDOK);
         PlaceDialogControl(dialog, L"BUTTON", FindText(run.app, 4), WS_TABSTOP, {161, 41, 213, 55}, IDCANCEL);
         SendDlgItemMessageW(dialog, kFindEditId, EM_SETLIMITTEXT, 120, 0);
         SendDlgItemMessageW(dialog, kFindEditId, EM_SETSEL, 0, -1);

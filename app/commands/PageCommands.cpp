@@ -97,12 +97,12 @@ INT_PTR CALLBACK NameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         auto& run = *reinterpret_cast<NameDialogRun*>(lParam);
         PlaceDialogControl(dialog, L"STATIC", PageText(run.app, 9), 0, {7, 7, 193, 17}, kNameLabelId);
-        PlaceDialogControl(dialog, L"EDIT", run.name, WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, {7, 19, 193, 33},
-                     kNameEditId, WS_EX_CLIENTEDGE);
+        PlaceDialogControl(dialog, L"EDIT", run.name, WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER,
+                           {7, 19, 193, 33}, kNameEditId, WS_EX_CLIENTEDGE);
         PlaceDialogControl(dialog, L"BUTTON", Tr(run.app, MessageTable::FileNameDialog, 3),
-                     WS_TABSTOP | BS_DEFPUSHBUTTON, {89, 41, 139, 55}, IDOK);
+                           WS_TABSTOP | BS_DEFPUSHBUTTON, {89, 41, 139, 55}, IDOK);
         PlaceDialogControl(dialog, L"BUTTON", Tr(run.app, MessageTable::FileNameDialog, 4), WS_TABSTOP,
-                     {143, 41, 193, 55}, IDCANCEL);
+                           {143, 41, 193, 55}, IDCANCEL);
         SendDlgItemMessageW(dialog, kNameEditId, EM_SETLIMITTEXT, 120, 0);
         SendDlgItemMessageW(dialog, kNameEditId, EM_SETSEL, 0, -1);
         SetFocus(GetDlgItem(dialog, kNameEditId));
