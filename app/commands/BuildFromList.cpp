@@ -17,9 +17,16 @@
 
 namespace {
 
-constexpr DWORD kLargestList = 64u << 20; // far beyond any table's worth of people
+std::wstring ReadColumnChoice(const std::wstring& key) {
+    wchar_t value[64] = L"";
+    GetPrivateProfileStringW(kColumnMemorySection, key.c_str(), L"", value, 64, SettingsPath().c_str());
+    return value;
+}
 
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+} // namespace
+
+bool ReadListFile(const std::wstring& path, std::string& bytes) {
+    constexpr DWORD kLargestList = 64u << 20; // far beyond any table's worth of people
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -35,29 +42,21 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     return ok;
 }
 
-std::u16string FromAnsi(std::string_view bytes) {
+std::u16string ListTextFromAnsi(std::string_view bytes) {
     std::wstring wide = AnsiToWide(bytes);
     return std::u16string(wide.begin(), wide.end());
 }
 
-std::wstring ReadColumnChoice(const std::wstring& key) {
-    wchar_t value[64] = L"";
-    GetPrivateProfileStringW(kColumnMemorySection, key.c_str(), L"", value, 64, SettingsPath().c_str());
-    return value;
-}
-
-} // namespace
-
 bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
                             const ListColumns& columns, bool pages, std::vector<uint8_t>* book) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
+    if (!ReadListFile(path, bytes)) return false;
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
-    outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, columns);
+    outcome = BuildChartFromList(app.doc, bytes, ListTextFromAnsi, measure, columns);
     if (outcome.result == BuildResult::TooLarge && pages) {
         const BuildOutcome paged =
-            book ? BuildChartBookFromList(*book, bytes, FromAnsi, measure, columns)
-                 : BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, columns);
+            book ? BuildChartBookFromList(*book, bytes, ListTextFromAnsi, measure, columns)
+                 : BuildChartPagesFromList(app.chart, app.doc, bytes, ListTextFromAnsi, measure, columns);
         // Refused even in pages: the size told stays the one table it would need, unless the pages
         // were there and only a book could not hold them.
         if (paged.result == BuildResult::Built || paged.result == BuildResult::BookTooLarge) outcome = paged;
@@ -70,13 +69,13 @@ Outcome BuildFromListCommand(App& app) {
     std::wstring path = PeopleListDialog(app.shell, owner);
     if (path.empty()) return {};
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!ReadListFile(path, bytes)) {
         ShowMessageBox(owner, Tr(app, MessageTable::ChartFromList, 12) + L"\r\n" + path,
                        Tr(app, MessageTable::Caption), MB_OK);
         return {};
     }
     // The columns found, or those chosen before for a list with this header, shown for a check.
-    CheckedList checked = ReadCheckedList(DecodeListText(bytes, FromAnsi));
+    CheckedList checked = ReadCheckedList(DecodeListText(bytes, ListTextFromAnsi));
     std::wstring key;
     ListColumns kept;
     if (checked.columns.headerRow >= 0) {
@@ -108,13 +107,13 @@ Outcome BuildFromListCommand(App& app) {
     }
     // Boxes are sized with the font they will be drawn in, in the character set of the drawing.
     const BoxTextMeasure measure = MakeGdiBoxTextMeasure(app.shell.characterSet);
-    BuildOutcome outcome = BuildChartFromList(app.doc, bytes, FromAnsi, measure, chosen);
+    BuildOutcome outcome = BuildChartFromList(app.doc, bytes, ListTextFromAnsi, measure, chosen);
     if (outcome.result == BuildResult::TooLarge) {
         // Too large for one table: the chart becomes a new book of pages, which replaces every page
         // there was, so unrecorded changes get the save question first.
         if (!settled && !SettleUnsavedChanges(app)) return {};
         const BuildOutcome paged =
-            BuildChartPagesFromList(app.chart, app.doc, bytes, FromAnsi, measure, chosen);
+            BuildChartPagesFromList(app.chart, app.doc, bytes, ListTextFromAnsi, measure, chosen);
         if (paged.result == BuildResult::Built) {
             app.chart.replaced.reset();
             app.shell.chartPath.clear();

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct App;
@@ -23,3 +24,8 @@ Outcome BuildFromListCommand(App& app);
 bool BuildChartFromListFile(App& app, const std::wstring& path, BuildOutcome& outcome,
                             const ListColumns& columns = {}, bool pages = false,
                             std::vector<uint8_t>* book = nullptr);
+
+// The bytes of a file (a list of people), at most 64 MB; false when it cannot be read.
+bool ReadListFile(const std::wstring& path, std::string& bytes);
+// List text in the system code page, as the list reader takes it.
+std::u16string ListTextFromAnsi(std::string_view bytes);

@@ -20,12 +20,6 @@
 
 namespace {
 
-constexpr DWORD kLargestList = 64u << 20;
-
-std::u16string U16(const std::wstring& text) {
-    return std::u16string(text.begin(), text.end());
-}
-
 // The columns of the list as "Build from list…" has them confirmed: those remembered for a list
 // with this header, shown in the column dialog; false when the user cancelled.
 bool ConfirmColumns(App& app, HWND owner, std::string_view bytes, ListColumns& chosen) {
@@ -55,26 +49,6 @@ bool ConfirmColumns(App& app, HWND owner, std::string_view bytes, ListColumns& c
 }
 
 } // namespace
-
-bool ReadListFile(const std::wstring& path, std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size{};
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kLargestList;
-    if (ok) {
-        bytes.resize(size_t(size.QuadPart));
-        DWORD read = 0;
-        ok = bytes.empty() ||
-             (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
-    }
-    CloseHandle(file);
-    return ok;
-}
-
-std::u16string ListTextFromAnsi(std::string_view bytes) {
-    return U16(AnsiToWide(bytes));
-}
 
 bool PrepareListUpdate(App& app, std::string_view bytes, const ListColumns& columns, ListUpdate& update,
                        BuildOutcome& outcome, bool chartRead) {

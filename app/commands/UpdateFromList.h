@@ -37,7 +37,3 @@ bool PrepareListUpdate(App& app, std::string_view bytes, const ListColumns& colu
                        BuildOutcome& outcome, bool chartRead = false);
 // Writes the update in the chart's place.
 void ApplyListUpdate(App& app, ListUpdate& update);
-
-// The bytes of a file (a list of people), at most 64 MB; false when it cannot be read.
-bool ReadListFile(const std::wstring& path, std::string& bytes);
-std::u16string ListTextFromAnsi(std::string_view bytes);
